@@ -1,0 +1,32 @@
+# taxi_library(NAME folder DEPS ...) – one static library per source folder, all its .cpp files.
+function(taxi_library name folder)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# taxi_test(NAME SOURCES... DEPS ...) – one GoogleTest executable, registered with CTest.
+function(taxi_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    TAXI_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    TAXI_BINARY_DIR="${CMAKE_BINARY_DIR}"
+    TAXI_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# taxi_bench(NAME SOURCES... DEPS ...) – one Google Benchmark executable (not run by the tests).
+function(taxi_bench name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} benchmark::benchmark benchmark::benchmark_main)
+  target_compile_definitions(${name} PRIVATE
+    TAXI_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    TAXI_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endfunction()
