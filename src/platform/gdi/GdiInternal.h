@@ -6,6 +6,7 @@
 #include "platform/gdi/Surface.h"
 
 #include <memory>
+#include <string>
 #include <pixman.h>
 
 namespace win::gdi {
@@ -29,5 +30,8 @@ HWND OwnerOfDC(HDC dc);
 
 // True when `dc` is a live DC of any kind.
 bool IsLiveDC(HDC dc);
+
+// Writes the surface as a 24-bit PNG (screenshots, golden images). False with a reason in `error` on failure.
+bool WritePng(const Surface& surface, const char* path, std::string* error = nullptr);
 
 } // namespace win::gdi
