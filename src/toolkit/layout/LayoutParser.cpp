@@ -1,0 +1,320 @@
+#include "toolkit/layout/LayoutParser.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+namespace tk::layout {
+
+namespace {
+
+bool isIdentStart(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+bool isIdentChar(char c) {
+    return isIdentStart(c) || (c >= '0' && c <= '9');
+}
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+class Parser {
+public:
+    Parser(std::string_view text, std::string_view file) : m_text(text), m_file(file) {}
+
+    LayoutObject parseDocument() {
+        skipBlankLines();
+        if (atEnd())
+            fail("the layout is empty: expected \"object NAME: CLASS\"");
+        LayoutObject root = parseObject(1);
+        skipBlankLines();
+        if (!atEnd())
+            fail("unexpected text after the final \"end\"");
+        return root;
+    }
+
+private:
+    std::string_view m_text;
+    std::string m_file;
+    std::size_t m_pos = 0;
+    int m_line = 1;
+
+    [[noreturn]] void fail(const std::string& message) const { throw LayoutError{m_file, m_line, message}; }
+
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    char peek() const { return atEnd() ? '\0' : m_text[m_pos]; }
+
+    // Blanks and comments up to, but not including, the end of the line.
+    void skipSpaces() {
+        while (!atEnd()) {
+            char c = m_text[m_pos];
+            if (c == ' ' || c == '\t' || c == '\r') {
+                ++m_pos;
+            } else if (c == '#') {
+                while (!atEnd() && m_text[m_pos] != '\n')
+                    ++m_pos;
+            } else {
+                break;
+            }
+        }
+    }
+
+    void skipBlankLines() {
+        for (;;) {
+            skipSpaces();
+            if (peek() != '\n')
+                return;
+            ++m_pos;
+            ++m_line;
+        }
+    }
+
+    void expectEndOfLine() {
+        skipSpaces();
+        if (atEnd())
+            return;
+        if (peek() != '\n')
+            fail("unexpected text at the end of the line");
+        ++m_pos;
+        ++m_line;
+    }
+
+    std::string identifier(const char* what) {
+        skipSpaces();
+        if (!isIdentStart(peek()))
+            fail(std::string("expected ") + what);
+        std::size_t start = m_pos;
+        while (!atEnd() && isIdentChar(m_text[m_pos]))
+            ++m_pos;
+        return std::string(m_text.substr(start, m_pos - start));
+    }
+
+    LayoutObject parseObject(int depth) {
+        if (depth > LayoutParser::kMaxDepth)
+            fail("objects are nested too deeply");
+        LayoutObject object;
+        object.line = m_line;
+        if (identifier("\"object\"") != "object")
+            fail("expected \"object\"");
+        object.name = identifier("an object name");
+        skipSpaces();
+        if (peek() != ':')
+            fail("expected \":\" and a class name after the object name");
+        ++m_pos;
+        object.className = identifier("a class name");
+        expectEndOfLine();
+        for (;;) {
+            skipBlankLines();
+            if (atEnd())
+                fail("object \"" + object.name + "\" has no \"end\"");
+            std::size_t mark = m_pos;
+            std::string word = identifier("a property, \"object\" or \"end\"");
+            if (word == "end") {
+                expectEndOfLine();
+                return object;
+            }
+            if (word == "object" && (peek() == ' ' || peek() == '\t')) {
+                m_pos = mark;
+                object.children.push_back(parseObject(depth + 1));
+                continue;
+            }
+            object.properties.push_back(parseAssignment(std::move(word)));
+        }
+    }
+
+    LayoutProperty parseAssignment(std::string path) {
+        LayoutProperty property;
+        property.line = m_line;
+        while (peek() == '.') {
+            ++m_pos;
+            path += '.';
+            path += identifier("a property name after \".\"");
+        }
+        property.path = std::move(path);
+        skipSpaces();
+        if (peek() != '=')
+            fail("expected \"=\" after property " + property.path);
+        ++m_pos;
+        skipSpaces();
+        property.value = parseValue(property.path);
+        expectEndOfLine();
+        return property;
+    }
+
+    LayoutValue parseValue(const std::string& path) {
+        LayoutValue value;
+        char c = peek();
+        if (c == '"') {
+            value.kind = LayoutValue::Kind::String;
+            value.text = parseString(path);
+        } else if (c == '-' || (c >= '0' && c <= '9')) {
+            value.kind = LayoutValue::Kind::Integer;
+            value.integer = parseInteger(path);
+        } else if (c == '[') {
+            value.kind = LayoutValue::Kind::Set;
+            value.items = parseSet(path);
+        } else if (c == '{') {
+            value.kind = LayoutValue::Kind::Binary;
+            value.bytes = parseBinary(path);
+        } else if (c == '@') {
+            ++m_pos;
+            value.kind = LayoutValue::Kind::Handler;
+            value.text = identifier(("a handler name for " + path).c_str());
+        } else if (isIdentStart(c)) {
+            std::string word = identifier("a value");
+            if (word == "true" || word == "false") {
+                value.kind = LayoutValue::Kind::Boolean;
+                value.boolean = word == "true";
+            } else {
+                value.kind = LayoutValue::Kind::Identifier;
+                value.text = std::move(word);
+            }
+        } else {
+            fail("expected a value for " + path);
+        }
+        return value;
+    }
+
+    std::string parseString(const std::string& path) {
+        ++m_pos; // opening quote
+        std::string out;
+        for (;;) {
+            if (atEnd() || peek() == '\n')
+                fail("unterminated string in " + path);
+            char c = m_text[m_pos++];
+            if (c == '"')
+                return out;
+            if (c != '\\') {
+                out += c;
+                continue;
+            }
+            if (atEnd())
+                fail("unterminated string in " + path);
+            char e = m_text[m_pos++];
+            switch (e) {
+            case '"': out += '"'; break;
+            case '\\': out += '\\'; break;
+            case 'n': out += '\n'; break;
+            case 't': out += '\t'; break;
+            case 'r': out += '\r'; break;
+            default: fail(std::string("unknown escape \\") + e + " in " + path);
+            }
+        }
+    }
+
+    std::int64_t parseInteger(const std::string& path) {
+        bool negative = false;
+        if (peek() == '-') {
+            negative = true;
+            ++m_pos;
+        }
+        std::uint64_t magnitude = 0;
+        int base = 10;
+        if (peek() == '0' && m_pos + 1 < m_text.size() &&
+            (m_text[m_pos + 1] == 'x' || m_text[m_pos + 1] == 'X')) {
+            base = 16;
+            m_pos += 2;
+        }
+        std::size_t digits = 0;
+        for (; !atEnd(); ++m_pos, ++digits) {
+            int d = hexValue(m_text[m_pos]);
+            if (d < 0 || d >= base)
+                break;
+            if (magnitude > (std::numeric_limits<std::uint64_t>::max() - d) / base)
+                fail("integer out of range in " + path);
+            magnitude = magnitude * base + d;
+        }
+        if (digits == 0)
+            fail("expected digits in " + path);
+        if (isIdentChar(peek()))
+            fail("malformed integer in " + path);
+        constexpr std::uint64_t limit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+        if (magnitude > limit + (negative ? 1 : 0))
+            fail("integer out of range in " + path);
+        if (negative)
+            return magnitude == limit + 1 ? std::numeric_limits<std::int64_t>::min()
+                                          : -static_cast<std::int64_t>(magnitude);
+        return static_cast<std::int64_t>(magnitude);
+    }
+
+    std::vector<std::string> parseSet(const std::string& path) {
+        ++m_pos; // [
+        std::vector<std::string> items;
+        skipSpaces();
+        if (peek() == ']') {
+            ++m_pos;
+            return items;
+        }
+        for (;;) {
+            items.push_back(identifier(("a set member in " + path).c_str()));
+            skipSpaces();
+            if (peek() == ']') {
+                ++m_pos;
+                return items;
+            }
+            if (peek() != ',')
+                fail("expected \",\" or \"]\" in " + path);
+            ++m_pos;
+        }
+    }
+
+    std::vector<std::uint8_t> parseBinary(const std::string& path) {
+        ++m_pos; // {
+        std::vector<std::uint8_t> bytes;
+        int high = -1;
+        for (;;) {
+            if (atEnd())
+                fail("binary data of " + path + " has no closing \"}\"");
+            char c = m_text[m_pos++];
+            if (c == '}')
+                break;
+            if (c == '\n') {
+                ++m_line;
+                continue;
+            }
+            if (c == ' ' || c == '\t' || c == '\r')
+                continue;
+            int d = hexValue(c);
+            if (d < 0)
+                fail(std::string("binary data of ") + path + " holds a non-hex character '" + c + "'");
+            if (high < 0) {
+                high = d;
+            } else {
+                bytes.push_back(static_cast<std::uint8_t>(high * 16 + d));
+                high = -1;
+            }
+        }
+        if (high >= 0)
+            fail("binary data of " + path + " has an odd number of hex digits");
+        return bytes;
+    }
+};
+
+} // namespace
+
+LayoutObject LayoutParser::Parse(std::string_view text, std::string_view fileName) {
+    if (text.size() > kMaxText)
+        throw LayoutError{std::string(fileName), 0, "the layout file is too large"};
+    if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    return Parser(text, fileName).parseDocument();
+}
+
+LayoutObject LayoutParser::ParseFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw LayoutError{path, 0, std::string("cannot open the layout file: ") + std::strerror(errno)};
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    return Parse(buffer.str(), path);
+}
+
+} // namespace tk::layout
