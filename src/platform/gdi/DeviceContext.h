@@ -1,0 +1,101 @@
+// A device context: a surface, where its logical origin lies, the part of the surface it may touch, and the
+// drawing state that SaveDC/RestoreDC keep.
+#pragma once
+
+#include "platform/gdi/GdiObjects.h"
+
+#include <vector>
+
+namespace win::gdi {
+
+struct DcState {
+    HBITMAP bitmap = nullptr; // memory DCs
+    HBRUSH brush = nullptr;
+    HPEN pen = nullptr;
+    HFONT font = nullptr;
+    COLORREF textColor = 0;
+    COLORREF bkColor = 0xFFFFFF;
+    COLORREF dcBrushColor = 0xFFFFFF;
+    COLORREF dcPenColor = 0;
+    int bkMode = OPAQUE;
+    int stretchMode = BLACKONWHITE;
+    int rop2 = R2_COPYPEN;
+    int polyFillMode = ALTERNATE;
+    UINT textAlign = 0;
+    POINT viewportOrg;
+    POINT windowOrg;
+    POINT brushOrg;
+    POINT position;
+    bool hasClip = false;
+    pixman_region32_t clip; // device coordinates
+};
+
+class DeviceContext : public HDC__ {
+public:
+    DeviceContext(HWND owner, std::shared_ptr<Surface> surface, POINT origin,
+                  const pixman_region32_t& visible, bool memory);
+    ~DeviceContext() override;
+
+    HWND owner() const { return m_owner; }
+    bool isMemory() const { return m_memory; }
+    bool isMono() const;
+    Surface& surface() { return *m_surface; }
+    const std::shared_ptr<Surface>& sharedSurface() const { return m_surface; }
+    DcState& state() { return m_state; }
+    Bitmap* bitmap() const;
+
+    // Logical to surface coordinates.
+    int sx(int x) const { return x - m_state.windowOrg.x + m_state.viewportOrg.x + m_origin.x; }
+    int sy(int y) const { return y - m_state.windowOrg.y + m_state.viewportOrg.y + m_origin.y; }
+    POINT deviceOrigin() const { return m_origin; }
+
+    // Every pixel the DC may write now, in surface coordinates.
+    const pixman_region32_t* clip();
+    void invalidateClip() { m_clipDirty = true; }
+
+    HGDIOBJ select(HGDIOBJ object);
+    int save();
+    bool restore(int level);
+
+    // A DIB section selected into a memory DC is brought into the surface before drawing and written back
+    // after; the guards below do both.
+    void beginAccess();
+    void endAccess();
+
+private:
+    void setSurfaceFromBitmap(Bitmap* bitmap);
+    void releaseState(DcState& s);
+    void copyStateRefs(const DcState& s);
+
+    HWND m_owner = nullptr;
+    bool m_memory = false;
+    std::shared_ptr<Surface> m_surface;
+    POINT m_origin;
+    pixman_region32_t m_visible;
+    DcState m_state;
+    std::vector<DcState> m_saved;
+    pixman_region32_t m_effective;
+    bool m_clipDirty = true;
+};
+
+DeviceContext* LiveDC(HDC dc);
+
+// Brackets drawing on a DC: syncs DIB section bits in and out.
+class DrawAccess {
+public:
+    explicit DrawAccess(DeviceContext* dc) : m_dc(dc) {
+        if (m_dc)
+            m_dc->beginAccess();
+    }
+    ~DrawAccess() {
+        if (m_dc)
+            m_dc->endAccess();
+    }
+    DrawAccess(const DrawAccess&) = delete;
+    DrawAccess& operator=(const DrawAccess&) = delete;
+
+private:
+    DeviceContext* m_dc;
+};
+
+} // namespace win::gdi
