@@ -1,0 +1,169 @@
+#include "bank/jet/JetDatabase.h"
+
+#include "bank/jet/JetText.h"
+#include "bank/jet/RowReader.h"
+#include "platform/os/CodePage.h"
+
+#include <set>
+
+namespace bank::jet {
+
+namespace {
+constexpr std::uint32_t kCatalogPage = 2;
+}
+
+JetDatabase::JetDatabase(const std::string& path, JetFile::Mode mode)
+    : file_(std::make_unique<JetFile>(path, mode)) {
+    ReadCatalog();
+}
+
+void JetDatabase::ReadCatalog() {
+    TableDef sys = TableDef::Read(*file_, kCatalogPage, "MSysObjects");
+    int id = sys.Find("Id"), name = sys.Find("Name"), type = sys.Find("Type"), flags = sys.Find("Flags");
+    if (id < 0 || name < 0 || type < 0)
+        file_->Fail("the catalog (MSysObjects) lacks its Id, Name or Type column");
+    RowReader reader(*file_, sys);
+    std::vector<Value> row;
+    Scan(sys, [&](const RowExtent& e) {
+        reader.Read(e, row);
+        CatalogEntry c;
+        c.name = row[name].text;
+        c.id = static_cast<std::uint32_t>(row[id].integer);
+        c.type = static_cast<std::int32_t>(row[type].integer);
+        c.flags = flags >= 0 ? static_cast<std::uint32_t>(row[flags].integer) : 0;
+        catalog_.push_back(std::move(c));
+        return true;
+    });
+}
+
+std::vector<std::string> JetDatabase::TableNames() const {
+    std::vector<std::string> names;
+    for (const auto& c : catalog_)
+        if (c.IsUserTable())
+            names.push_back(c.name);
+    return names;
+}
+
+const TableDef& JetDatabase::Table(std::string_view name) {
+    for (const auto& c : catalog_) {
+        if ((c.type & 0x7F) != 1 || !NamesEqual(c.name, name))
+            continue;
+        std::uint32_t page = c.id & 0x00FFFFFF;
+        auto it = tables_.find(page);
+        if (it == tables_.end())
+            it =
+                tables_.emplace(page, std::make_unique<TableDef>(TableDef::Read(*file_, page, c.name))).first;
+        return *it->second;
+    }
+    file_->Fail("there is no table named \"" + std::string(name) + "\"");
+}
+
+void JetDatabase::Scan(const TableDef& table, const std::function<bool(const RowExtent&)>& visit) const {
+    std::vector<std::uint32_t> pages = DataPage::UsageMap(*file_, table.UsageMapPointer());
+    for (std::uint32_t page : pages) {
+        auto p = file_->Page(page);
+        if (p[0] != 0x01 || DataPage::Le32(p, 4) != table.Page())
+            continue;
+        std::uint32_t count = DataPage::RowCount(*file_, page);
+        for (std::uint32_t r = 0; r < count; ++r) {
+            RowExtent e = DataPage::Row(*file_, page, r);
+            if (e.flags & kRowDeleted)
+                continue;
+            if (e.flags & kRowOverflow)
+                e = DataPage::Resolve(*file_, (page << 8) | r, ("table \"" + table.Name() + "\"").c_str());
+            if (!visit(e))
+                return;
+        }
+    }
+}
+
+std::vector<std::vector<Value>> JetDatabase::ReadAll(const TableDef& table) const {
+    RowReader reader(*file_, table);
+    std::vector<std::vector<Value>> rows;
+    Scan(table, [&](const RowExtent& e) {
+        rows.emplace_back();
+        reader.Read(e, rows.back());
+        return true;
+    });
+    return rows;
+}
+
+const Column& JetDatabase::WritableColumn(const TableDef& table, std::string_view column,
+                                          size_t& index) const {
+    if (!file_->Writable())
+        file_->Fail("the database is open read-only");
+    int i = table.Find(column);
+    if (i < 0)
+        file_->Fail("table \"" + table.Name() + "\" has no column named \"" + std::string(column) + "\"");
+    index = static_cast<size_t>(i);
+    const Column& c = table.Columns()[index];
+    if (c.indexed)
+        file_->Fail("column \"" + c.name + "\" of table \"" + table.Name() +
+                    "\" is part of an index, which an in-place update would leave stale");
+    return c;
+}
+
+void JetDatabase::UpdateFixed(const TableDef& table, std::string_view column,
+                              const std::vector<RowExtent>& rows, std::int64_t value) {
+    size_t index;
+    const Column& c = WritableColumn(table, column, index);
+    std::int64_t lo, hi;
+    switch (c.type) {
+    case ColumnType::Byte: lo = 0, hi = 255; break;
+    case ColumnType::Integer: lo = INT16_MIN, hi = INT16_MAX; break;
+    case ColumnType::Long: lo = INT32_MIN, hi = INT32_MAX; break;
+    default:
+        file_->Fail("column \"" + c.name + "\" is of type " + std::string(TypeName(c.type)) +
+                    "; only Byte, Integer and Long Integer columns can be updated in place");
+    }
+    if (value < lo || value > hi)
+        file_->Fail("the value " + std::to_string(value) + " does not fit column \"" + c.name + "\" (" +
+                    std::string(TypeName(c.type)) + ")");
+    RowReader reader(*file_, table);
+    std::vector<JetFile::Patch> patches;
+    const std::uint32_t size = FixedSize(c.type);
+    for (const RowExtent& e : rows) {
+        RowReader::FixedSlot s = reader.Slot(e, index);
+        std::vector<std::uint8_t> bytes(size);
+        for (std::uint32_t k = 0; k < size; ++k)
+            bytes[k] = static_cast<std::uint8_t>(static_cast<std::uint64_t>(value) >> (8 * k));
+        patches.push_back({e.page, s.offset, std::move(bytes)});
+        if (!s.present)
+            patches.push_back({e.page,
+                               s.maskByte,
+                               {static_cast<std::uint8_t>(file_->Page(e.page)[s.maskByte] | s.maskBit)}});
+    }
+    if (!patches.empty())
+        file_->Write(patches);
+}
+
+void JetDatabase::RewriteText(const TableDef& table, std::string_view column,
+                              const std::vector<std::pair<RowExtent, std::string>>& rows) {
+    size_t index;
+    const Column& c = WritableColumn(table, column, index);
+    if (c.type != ColumnType::Text)
+        file_->Fail("column \"" + c.name + "\" is not a Text column");
+    std::vector<JetFile::Patch> patches;
+    for (const auto& [e, text] : rows) {
+        auto where = [&] { return "page " + std::to_string(e.page) + " row " + std::to_string(e.row); };
+        std::uint32_t offset, length;
+        if (!RowReader(*file_, table).VarBytes(e, index, offset, length))
+            file_->Fail(where() + ": column \"" + c.name + "\" is null; a text cannot be written in place");
+        auto page = file_->Page(e.page);
+        std::string_view old(reinterpret_cast<const char*>(page.data() + offset), length);
+        std::string stored;
+        bool ok;
+        if (file_->Format().version == JetVersion::Jet3)
+            ok = win::Utf8ToCodePage(file_->TextCodePage(), text, stored) && stored.size() == old.size();
+        else
+            ok = JetText::Restore(old, text, stored);
+        if (!ok)
+            file_->Fail(where() + ": the new text of column \"" + c.name +
+                        "\" would not take the same bytes as the old one");
+        patches.push_back({e.page, offset, std::vector<std::uint8_t>(stored.begin(), stored.end())});
+    }
+    if (!patches.empty())
+        file_->Write(patches);
+}
+
+} // namespace bank::jet

@@ -1,0 +1,142 @@
+#include "bank/jet/TableDef.h"
+
+#include "bank/jet/DataPage.h"
+#include "platform/os/CodePage.h"
+
+#include <algorithm>
+#include <set>
+
+namespace bank::jet {
+
+namespace {
+
+class DefReader {
+public:
+    DefReader(const JetFile& file, const std::string& table, std::vector<std::uint8_t> bytes)
+        : file_(file), table_(table), b_(std::move(bytes)) {}
+
+    void Need(std::uint64_t at, std::uint64_t n, const char* what) const {
+        if (at + n > b_.size())
+            file_.Fail("table \"" + table_ + "\": its definition is cut short (" + what + " at byte " +
+                       std::to_string(at) + ")");
+    }
+    std::uint8_t U8(std::uint64_t at, const char* what) const {
+        Need(at, 1, what);
+        return b_[at];
+    }
+    std::uint16_t U16(std::uint64_t at, const char* what) const {
+        Need(at, 2, what);
+        return DataPage::Le16(b_, at);
+    }
+    std::uint32_t U32(std::uint64_t at, const char* what) const {
+        Need(at, 4, what);
+        return DataPage::Le32(b_, at);
+    }
+    std::string_view Bytes(std::uint64_t at, std::uint64_t n, const char* what) const {
+        Need(at, n, what);
+        return {reinterpret_cast<const char*>(b_.data() + at), static_cast<size_t>(n)};
+    }
+
+private:
+    const JetFile& file_;
+    const std::string& table_;
+    std::vector<std::uint8_t> b_;
+};
+
+} // namespace
+
+bool NamesEqual(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+int TableDef::Find(std::string_view column) const {
+    for (size_t i = 0; i < columns_.size(); ++i)
+        if (NamesEqual(columns_[i].name, column))
+            return static_cast<int>(i);
+    return -1;
+}
+
+TableDef TableDef::Read(const JetFile& file, std::uint32_t page, const std::string& name) {
+    const JetFormat& f = file.Format();
+    std::string label = "table \"" + name + "\"";
+    std::vector<std::uint8_t> bytes;
+    std::set<std::uint32_t> seen;
+    for (std::uint32_t p = page; p != 0;) {
+        if (!seen.insert(p).second)
+            file.Fail(label + ": its definition pages form a cycle at page " + std::to_string(p));
+        if (p >= file.PageCount())
+            file.Fail(label + ": its definition is on page " + std::to_string(p) +
+                      ", past the end of the file");
+        auto pg = file.Page(p);
+        if (pg[0] != 0x02)
+            file.Fail(label + ": page " + std::to_string(p) + " is not a table definition page");
+        bytes.insert(bytes.end(), pg.begin() + (bytes.empty() ? 0 : 8), pg.end());
+        p = DataPage::Le32(pg, 4);
+    }
+    DefReader r(file, name, std::move(bytes));
+    TableDef t;
+    t.name_ = name;
+    t.page_ = page;
+    t.rowCount_ = r.U32(f.tdefRowCount, "row count");
+    t.varColumns_ = r.U16(f.tdefVarColumns, "variable column count");
+    std::uint32_t columnCount = r.U16(f.tdefColumns, "column count");
+    std::uint64_t physical = r.U32(f.tdefPhysicalIndexes, "index count");
+    t.usageMap_ = r.U32(f.tdefUsageMap, "usage map");
+
+    std::uint64_t at = f.tdefBlocks + physical * f.physicalIndexCounterSize;
+    std::uint64_t names = at + static_cast<std::uint64_t>(columnCount) * f.columnEntrySize;
+    for (std::uint32_t i = 0; i < columnCount; ++i, at += f.columnEntrySize) {
+        Column c;
+        std::uint8_t type = r.U8(at + f.colType, "column type");
+        if (!IsKnownType(type))
+            file.Fail(label + ": column " + std::to_string(i) + " has unknown type " + std::to_string(type));
+        c.type = static_cast<ColumnType>(type);
+        c.number = r.U16(at + f.colNumber, "column number");
+        c.varIndex = r.U16(at + f.colVarIndex, "column var index");
+        c.flags = r.U8(at + f.colFlags, "column flags");
+        c.fixedOffset = r.U16(at + f.colFixedOffset, "column offset");
+        c.length = r.U16(at + f.colLength, "column length");
+        c.fixed = (c.flags & 0x01) != 0;
+        if (c.type == ColumnType::Boolean)
+            c.fixed = true;
+        else if (c.fixed && FixedSize(c.type) == 0)
+            file.Fail(label + ": column " + std::to_string(i) + " of a variable-length type is marked fixed");
+        else if (!c.fixed && FixedSize(c.type) != 0 && c.type != ColumnType::Numeric &&
+                 c.type != ColumnType::Guid)
+            file.Fail(label + ": column " + std::to_string(i) + " of a fixed-width type is marked variable");
+        t.columns_.push_back(c);
+    }
+    at = names;
+    for (auto& c : t.columns_) {
+        std::uint32_t len = f.columnNameLengthSize == 1 ? r.U8(at, "column name") : r.U16(at, "column name");
+        at += f.columnNameLengthSize;
+        std::string_view raw = r.Bytes(at, len, "column name");
+        at += len;
+        if (f.version == JetVersion::Jet4) {
+            c.name = win::Utf16LeToUtf8(raw);
+        } else if (!win::CodePageToUtf8(file.TextCodePage(), raw, c.name)) {
+            file.Fail(label + ": a column name is not valid text in code page " +
+                      std::to_string(file.TextCodePage()));
+        }
+    }
+    for (std::uint64_t k = 0; k < physical; ++k, at += f.physicalIndexSize) {
+        r.Need(at, f.physicalIndexSize, "index definition");
+        for (int slot = 0; slot < 10; ++slot) {
+            std::uint16_t col = r.U16(at + f.physicalIndexSlots + 3 * slot, "index column");
+            for (auto& c : t.columns_)
+                if (col != 0xFFFF && c.number == col)
+                    c.indexed = true;
+        }
+    }
+    std::sort(t.columns_.begin(), t.columns_.end(),
+              [](const Column& a, const Column& b) { return a.number < b.number; });
+    for (size_t i = 1; i < t.columns_.size(); ++i)
+        if (t.columns_[i].number == t.columns_[i - 1].number)
+            file.Fail(label + ": two columns share the number " + std::to_string(t.columns_[i].number));
+    return t;
+}
+
+} // namespace bank::jet
