@@ -1,0 +1,173 @@
+#include "skin/package/TQuickIni.h"
+
+#include "skin/package/TSkinReader.h"
+
+#include <limits>
+
+namespace skin {
+
+namespace {
+
+bool SameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+bool IsSectionHeader(std::string_view line) {
+    return !line.empty() && line.front() == '[' && line.back() == ']';
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool ParseHex(std::string_view digits, std::uint32_t& value) {
+    if (digits.empty())
+        return false;
+    std::uint64_t v = 0;
+    for (char c : digits) {
+        const int d = HexDigit(c);
+        if (d < 0)
+            return false;
+        v = v * 16 + static_cast<unsigned>(d);
+        if (v > 0xFFFFFFFFu)
+            return false;
+    }
+    value = static_cast<std::uint32_t>(v);
+    return true;
+}
+
+} // namespace
+
+std::string_view TQuickIni::Trim(std::string_view text) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && static_cast<unsigned char>(text[b]) <= ' ')
+        ++b;
+    while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ')
+        --e;
+    return text.substr(b, e - b);
+}
+
+void TQuickIni::LoadFromStream(const std::vector<std::uint8_t>* stream, std::size_t position) {
+    if (stream == nullptr)
+        return;
+    if (position > stream->size())
+        position = stream->size();
+    LoadFromText(std::string_view(reinterpret_cast<const char*>(stream->data()) + position,
+                                  stream->size() - position));
+}
+
+void TQuickIni::LoadFromText(std::string_view text) {
+    lines_.clear();
+    sections_.clear();
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string_view::npos)
+        text = text.substr(0, nul);
+    for (const std::string& raw : TSkinReader::SplitLines(text)) {
+        const std::string_view line = Trim(raw);
+        if (line.empty() || line.front() == ';')
+            continue;
+        if (IsSectionHeader(line))
+            sections_.emplace_back(std::string(line), static_cast<int>(lines_.size()));
+        lines_.emplace_back(line);
+    }
+}
+
+void TQuickIni::ReadSections(std::vector<std::string>& list) const {
+    list.clear();
+    for (const auto& [header, position] : sections_)
+        list.emplace_back(Trim(std::string_view(header).substr(1, header.size() - 2)));
+}
+
+int TQuickIni::SectionIndex(std::string_view section) const {
+    const std::string wanted = "[" + std::string(section) + "]";
+    for (const auto& [header, position] : sections_) {
+        if (SameText(header, wanted))
+            return position;
+    }
+    return -1;
+}
+
+std::string TQuickIni::ReadString(std::string_view section, std::string_view key,
+                                  std::string_view defaultValue) const {
+    if (key.empty())
+        return std::string(defaultValue);
+    const int start = SectionIndex(section);
+    if (start < 0)
+        return std::string(defaultValue);
+    const std::string wanted = TSkinReader::LowerCase(key);
+    for (std::size_t i = static_cast<std::size_t>(start) + 1; i < lines_.size(); ++i) {
+        const std::string_view line = lines_[i];
+        if (IsSectionHeader(line))
+            break;
+        const std::size_t eq = line.find('=');
+        const std::string_view lineKey =
+            eq == std::string_view::npos ? std::string_view() : line.substr(0, eq);
+        if (TSkinReader::LowerCase(Trim(lineKey)) != wanted)
+            continue;
+        const std::string_view value = Trim(line.substr(eq + 1));
+        return value.empty() ? std::string(defaultValue) : std::string(value);
+    }
+    return std::string(defaultValue);
+}
+
+bool TQuickIni::ParseInteger(std::string_view text, std::int32_t& value) {
+    std::uint32_t hex = 0;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        if (!ParseHex(text.substr(2), hex))
+            return false;
+        value = static_cast<std::int32_t>(hex);
+        return true;
+    }
+    bool negative = false;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    if (!text.empty() && text[0] == '$') {
+        if (!ParseHex(text.substr(1), hex))
+            return false;
+        value = static_cast<std::int32_t>(negative ? 0u - hex : hex);
+        return true;
+    }
+    if (text.empty())
+        return false;
+    std::int64_t v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+        if (v > std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1)
+            return false;
+    }
+    if (negative)
+        v = -v;
+    if (v > std::numeric_limits<std::int32_t>::max())
+        return false;
+    value = static_cast<std::int32_t>(v);
+    return true;
+}
+
+std::int32_t TQuickIni::ReadInteger(std::string_view section, std::string_view key,
+                                    std::int32_t defaultValue) const {
+    std::int32_t value = 0;
+    return ParseInteger(ReadString(section, key, ""), value) ? value : defaultValue;
+}
+
+} // namespace skin

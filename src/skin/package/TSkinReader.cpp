@@ -1,0 +1,159 @@
+#include "skin/package/TSkinReader.h"
+
+#include "skin/package/SkinFormat.h"
+#include "skin/package/TLZH.h"
+
+namespace skin {
+
+namespace {
+
+constexpr std::size_t HeaderSize = 16;
+
+} // namespace
+
+std::string TSkinReader::LowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
+std::vector<std::string> TSkinReader::SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] != '\r' && text[i] != '\n')
+            ++i;
+        lines.emplace_back(text.substr(start, i - start));
+        if (i < text.size() && text[i] == '\r')
+            ++i;
+        if (i < text.size() && text[i] == '\n')
+            ++i;
+    }
+    return lines;
+}
+
+void TSkinReader::Clear() {
+    header_ = {};
+    names_.clear();
+    sizes_.clear();
+    offsets_.clear();
+    expanded_.clear();
+    failure_.clear();
+    olderSkin_ = false;
+}
+
+bool TSkinReader::Fail(std::string text) {
+    Clear();
+    failure_ = std::move(text);
+    return false;
+}
+
+bool TSkinReader::FailOlderSkin() {
+    Clear();
+    failure_ = OlderSkinMessage;
+    olderSkin_ = true;
+    return false;
+}
+
+bool TSkinReader::ReadPackage(std::span<const std::uint8_t> compressed) {
+    Clear();
+    std::vector<std::uint8_t> expanded;
+    std::string error;
+    if (!TLZH::ExpandContainer(compressed, maxExpandedSize_, expanded, error))
+        return Fail("Skin package: " + error);
+    return IndexPackage(std::move(expanded));
+}
+
+bool TSkinReader::IndexPackage(std::vector<std::uint8_t> expanded) {
+    Clear();
+    const std::size_t total = expanded.size();
+    // A package too short to hold a format number reads as format 0.
+    if (total >= 4)
+        header_.Format = TLZH::ReadInt32(expanded.data());
+    const TSkinFormat* format = FindSkinFormat(header_.Format);
+    if (format == nullptr)
+        return FailOlderSkin();
+    if (total < HeaderSize)
+        return Fail("Skin package: " + std::to_string(total) + " bytes end inside the 16-byte header");
+    header_.NameListLength = TLZH::ReadInt32(expanded.data() + 4);
+    header_.Reserved1 = TLZH::ReadInt32(expanded.data() + 8);
+    header_.Reserved2 = TLZH::ReadInt32(expanded.data() + 12);
+
+    std::size_t pos = HeaderSize;
+    if (static_cast<std::size_t>(format->SkippedBlock) > total - pos)
+        return Fail("Skin package: format " + std::to_string(format->Number) + " block of " +
+                    std::to_string(format->SkippedBlock) + " bytes runs past the end of the package");
+    pos += static_cast<std::size_t>(format->SkippedBlock);
+
+    const std::int32_t nameLength = header_.NameListLength;
+    if (nameLength < 0 || static_cast<std::size_t>(nameLength) > total - pos)
+        return Fail("Skin package: name list of " + std::to_string(nameLength) + " bytes at offset " +
+                    std::to_string(pos) + " does not fit the " + std::to_string(total - pos) + " bytes left");
+    const std::string_view nameList(reinterpret_cast<const char*>(expanded.data() + pos),
+                                    static_cast<std::size_t>(nameLength));
+    std::vector<std::string> names = SplitLines(LowerCase(nameList));
+    pos += static_cast<std::size_t>(nameLength);
+
+    if (names.size() > static_cast<std::size_t>(MaxEntries))
+        return Fail("Skin package: " + std::to_string(names.size()) + " entries listed, at most " +
+                    std::to_string(MaxEntries) + " are allowed");
+    const std::size_t tableBytes = 4 * names.size();
+    if (tableBytes > total - pos)
+        return Fail("Skin package: size table of " + std::to_string(names.size()) + " entries at offset " +
+                    std::to_string(pos) + " runs past the end of the package");
+
+    std::vector<std::int32_t> sizes(names.size());
+    std::vector<std::size_t> offsets(names.size());
+    const std::size_t dataStart = pos + tableBytes;
+    std::size_t offset = dataStart;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        sizes[i] = TLZH::ReadInt32(expanded.data() + pos + 4 * i);
+        if (sizes[i] < 0 || static_cast<std::size_t>(sizes[i]) > total - offset)
+            return Fail("Skin package: entry " + std::to_string(i) + " \"" + names[i] + "\" of " +
+                        std::to_string(sizes[i]) + " bytes at offset " + std::to_string(offset) +
+                        " runs past the end of the package (" + std::to_string(total) + " bytes)");
+        offsets[i] = offset;
+        offset += static_cast<std::size_t>(sizes[i]);
+    }
+
+    names_ = std::move(names);
+    sizes_ = std::move(sizes);
+    offsets_ = std::move(offsets);
+    expanded_ = std::move(expanded);
+    return true;
+}
+
+void TSkinReader::ExtractIndex(int index, std::vector<std::uint8_t>& destination) const {
+    const std::size_t start = offsets_.at(index);
+    destination.assign(expanded_.begin() + start, expanded_.begin() + start + sizes_.at(index));
+}
+
+void TSkinReader::ExtractEntry(std::string_view name, std::vector<std::uint8_t>& destination) const {
+    destination.clear();
+    const std::string wanted = LowerCase(name);
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i] == wanted) {
+            ExtractIndex(static_cast<int>(i), destination);
+            return;
+        }
+    }
+}
+
+void TSkinReader::ExtractFirstMatching(std::string_view fragment, std::vector<std::uint8_t>& destination,
+                                       std::string& name) const {
+    destination.clear();
+    name.clear();
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i].find(fragment) != std::string::npos) {
+            ExtractIndex(static_cast<int>(i), destination);
+            name = names_[i];
+            return;
+        }
+    }
+}
+
+} // namespace skin

@@ -1,0 +1,74 @@
+// Reads a skin package: expands the compressed container, checks and indexes the expanded bytes (header,
+// format block, name list, size table, entry data) and hands out entries by name.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace skin {
+
+struct TSkinHeader {
+    std::int32_t Format = 0;
+    std::int32_t NameListLength = 0;
+    std::int32_t Reserved1 = 0;
+    std::int32_t Reserved2 = 0;
+};
+
+class TSkinReader {
+public:
+    static constexpr int MaxEntries = 1001;
+    static constexpr std::int32_t DefaultMaxExpandedSize = 64 * 1024 * 1024;
+    static constexpr const char* OlderSkinMessage = "This is Older Skin File\rPlease update to new version !";
+
+    // Expands the container and indexes it. False when the package cannot be used; FailureText() then
+    // says why (OlderSkinMessage for an unknown format number, which is how an empty or truncated
+    // package reads). Throws ElzhException when the decoder tables cannot be allocated.
+    bool ReadPackage(std::span<const std::uint8_t> compressed);
+
+    // Indexes bytes that are already expanded.
+    bool IndexPackage(std::vector<std::uint8_t> expanded);
+
+    // Copies the first entry whose name equals `name` (letter case ignored) into `destination`, which is
+    // left empty when there is none.
+    void ExtractEntry(std::string_view name, std::vector<std::uint8_t>& destination) const;
+
+    // Copies the first entry whose lower-cased name contains `fragment` and gives its name; `fragment` is
+    // taken as it stands. Leaves both empty when nothing matches.
+    void ExtractFirstMatching(std::string_view fragment, std::vector<std::uint8_t>& destination,
+                              std::string& name) const;
+
+    const std::string& FailureText() const { return failure_; }
+    bool IsOlderSkin() const { return olderSkin_; }
+    const TSkinHeader& Header() const { return header_; }
+
+    int EntryCount() const { return static_cast<int>(names_.size()); }
+    const std::string& EntryName(int index) const { return names_.at(index); }
+    std::int32_t EntrySize(int index) const { return sizes_.at(index); }
+    void ExtractIndex(int index, std::vector<std::uint8_t>& destination) const;
+
+    // The largest expanded size ReadPackage accepts.
+    void SetMaxExpandedSize(std::int32_t bytes) { maxExpandedSize_ = bytes; }
+
+    static std::string LowerCase(std::string_view text);
+    // Splits at CR LF, lone CR or lone LF; a final line break adds no empty line.
+    static std::vector<std::string> SplitLines(std::string_view text);
+
+private:
+    bool Fail(std::string text);
+    bool FailOlderSkin();
+    void Clear();
+
+    TSkinHeader header_;
+    std::vector<std::string> names_;
+    std::vector<std::int32_t> sizes_;
+    std::vector<std::size_t> offsets_; // of each entry within expanded_
+    std::vector<std::uint8_t> expanded_;
+    std::string failure_;
+    bool olderSkin_ = false;
+    std::int32_t maxExpandedSize_ = DefaultMaxExpandedSize;
+};
+
+} // namespace skin

@@ -1,0 +1,160 @@
+#include "skin/package/LzhModel.h"
+#include "skin/package/TLZH.h"
+#include "skin/package/TLZHEncoder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace skin {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes DecodeBits(const Bytes& bits, std::int32_t size, int* reads = nullptr) {
+    Bytes out;
+    std::size_t next = 0;
+    TLZH().Decode(
+        size,
+        [&](std::uint8_t* buffer, int count) {
+            if (reads)
+                ++*reads;
+            EXPECT_EQ(count, 1);
+            if (next >= bits.size())
+                return 0;
+            buffer[0] = bits[next++];
+            return 1;
+        },
+        [&](std::uint8_t byte) { out.push_back(byte); });
+    return out;
+}
+
+Bytes RoundTrip(const Bytes& data) {
+    const Bytes container = TLZHEncoder::CompressContainer(data);
+    Bytes out;
+    std::string error;
+    EXPECT_TRUE(TLZH::ExpandContainer(container, std::numeric_limits<std::int32_t>::max(), out, error))
+        << error;
+    return out;
+}
+
+Bytes RandomBytes(std::size_t n, unsigned seed) {
+    std::mt19937 rng(seed);
+    Bytes out(n);
+    for (auto& b : out)
+        b = static_cast<std::uint8_t>(rng());
+    return out;
+}
+
+// Bit patterns worked out by hand from the initial tree (all 314 leaves of frequency 1, paired in order),
+// so they check the tree start, the bit order and the ring set-up independently of the encoder.
+TEST(LzhDecoder, HandCodedStreams) {
+    // Literal 'A' (leaf 65): 111001101.
+    EXPECT_EQ(DecodeBits({0xE6, 0x80}, 1), Bytes{'A'});
+    // Symbol 256, a match of three, coded 10001100, then distance 0 as byte 0x00 plus one bit: it copies
+    // from the ring's initial spaces.
+    EXPECT_EQ(DecodeBits({0x8C, 0x00, 0x00}, 3), Bytes(3, ' '));
+}
+
+TEST(LzhDecoder, ReadsOneByteAtATimeAndKeepsGoingOnZerosWhenInputEnds) {
+    int reads = 0;
+    const Bytes out = DecodeBits({}, 5000, &reads);
+    EXPECT_GE(out.size(), 5000u);
+    EXPECT_LT(out.size(), 5000u + lzh::MaxMatch);
+    EXPECT_GT(reads, 0);
+    // All-zero input is deterministic.
+    EXPECT_EQ(DecodeBits({}, 5000), out);
+}
+
+TEST(LzhDecoder, ZeroOrNegativeSizeProducesNothing) {
+    EXPECT_TRUE(DecodeBits({0xE6, 0x80}, 0).empty());
+    EXPECT_TRUE(DecodeBits({0xE6, 0x80}, -7).empty());
+}
+
+TEST(LzhDecoder, LastMatchIsWrittenWhole) {
+    // A three-byte match decoded against an expanded size of one still writes three bytes.
+    EXPECT_EQ(DecodeBits({0x8C, 0x00, 0x00}, 1).size(), 3u);
+}
+
+TEST(LzhCodec, RoundTripsSmallInputs) {
+    EXPECT_TRUE(RoundTrip({}).empty());
+    EXPECT_EQ(RoundTrip({0x00}), Bytes{0x00});
+    EXPECT_EQ(RoundTrip({' ', ' ', ' ', ' '}), Bytes(4, ' '));
+    const Bytes text = {'a', 'b', 'c', 'a', 'b', 'c', 'a', 'b', 'c', 'a', 'b', 'c', 'x'};
+    EXPECT_EQ(RoundTrip(text), text);
+    for (int n = 1; n < 70; ++n) {
+        const Bytes data = RandomBytes(static_cast<std::size_t>(n), static_cast<unsigned>(n));
+        ASSERT_EQ(RoundTrip(data), data) << "length " << n;
+    }
+}
+
+TEST(LzhCodec, RoundTripsRandomInputWithManyTreeRebuilds) {
+    // Random bytes are nearly all literals: 400,000 symbols rebuild the tree a dozen times.
+    const Bytes data = RandomBytes(400 * 1024, 7);
+    EXPECT_EQ(RoundTrip(data), data);
+}
+
+TEST(LzhCodec, RoundTripsHighlyRepetitiveInput) {
+    // Runs of one byte become maximal matches; 2.5 MB of them is over 40,000 symbols, enough for the
+    // root frequency to reach 0x8000 and force a rebuild dominated by one symbol.
+    Bytes data(2500 * 1000, 'a');
+    for (std::size_t i = 0; i < data.size(); i += 100000)
+        data[i] = 'b';
+    const Bytes container = TLZHEncoder::CompressContainer(data);
+    EXPECT_LT(container.size(), data.size() / 40);
+    Bytes out;
+    std::string error;
+    ASSERT_TRUE(TLZH::ExpandContainer(container, 64 << 20, out, error));
+    EXPECT_EQ(out, data);
+}
+
+TEST(LzhCodec, RoundTripsStructuredInputWithDistantMatches) {
+    // Repeats at every distance up to the ring size, and a tail of initial-ring spaces.
+    Bytes data;
+    const Bytes block = RandomBytes(4000, 3);
+    for (int rep = 0; rep < 50; ++rep) {
+        data.insert(data.end(), block.begin(), block.begin() + 500 + rep * 70);
+        data.insert(data.end(), static_cast<std::size_t>(rep), ' ');
+    }
+    EXPECT_EQ(RoundTrip(data), data);
+}
+
+TEST(LzhCodec, TruncatedStreamStillGivesTheDeclaredSize) {
+    const Bytes data = RandomBytes(20000, 11);
+    Bytes container = TLZHEncoder::CompressContainer(data);
+    container.resize(4 + (container.size() - 4) / 2);
+    Bytes out;
+    std::string error;
+    ASSERT_TRUE(TLZH::ExpandContainer(container, 1 << 20, out, error));
+    ASSERT_EQ(out.size(), data.size());
+    // Well before the cut the bytes are still right.
+    EXPECT_TRUE(std::equal(data.begin(), data.begin() + 5000, out.begin()));
+}
+
+TEST(LzhContainer, RefusesNegativeAndOversizedSizes) {
+    Bytes out{1, 2, 3};
+    std::string error;
+    EXPECT_FALSE(TLZH::ExpandContainer(Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0}, 1 << 20, out, error));
+    EXPECT_NE(error.find("-1"), std::string::npos);
+    EXPECT_TRUE(out.empty());
+    EXPECT_FALSE(TLZH::ExpandContainer(Bytes{0x01, 0x00, 0x10, 0x00}, 1 << 20, out, error));
+    EXPECT_NE(error.find("1048577"), std::string::npos);
+}
+
+TEST(LzhContainer, ShortContainerExpandsToNothing) {
+    Bytes out{1};
+    std::string error;
+    EXPECT_TRUE(TLZH::ExpandContainer(Bytes{0x10, 0x00}, 1 << 20, out, error));
+    EXPECT_TRUE(out.empty());
+}
+
+TEST(LzhContainer, SizeFieldIsLittleEndian) {
+    const Bytes container = TLZHEncoder::CompressContainer(Bytes(0x0102, 'z'));
+    EXPECT_EQ(container[0], 0x02);
+    EXPECT_EQ(container[1], 0x01);
+    EXPECT_EQ(container[2], 0x00);
+    EXPECT_EQ(container[3], 0x00);
+}
+
+} // namespace
+} // namespace skin
