@@ -1,0 +1,65 @@
+#include "BmpWriter.h"
+
+#include <fstream>
+#include <stdexcept>
+
+namespace bankpics {
+
+namespace {
+
+void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    out.push_back(v & 0xFF);
+    out.push_back((v >> 8) & 0xFF);
+}
+
+void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
+}
+
+} // namespace
+
+void writeBmp(const Canvas& canvas, const std::filesystem::path& file) {
+    const std::uint32_t w = canvas.width(), h = canvas.height();
+    const std::uint32_t stride = (w * 3 + 3) & ~3u;
+    const std::uint32_t headers = 14 + 40;
+    std::vector<std::uint8_t> out;
+    out.reserve(headers + stride * h);
+
+    out.push_back('B');
+    out.push_back('M');
+    put32(out, headers + stride * h);
+    put32(out, 0);
+    put32(out, headers);
+
+    put32(out, 40);
+    put32(out, w);
+    put32(out, h); // positive height: bottom-up rows
+    put16(out, 1);
+    put16(out, 24);
+    put32(out, 0); // BI_RGB
+    put32(out, stride * h);
+    put32(out, 2835); // 72 dpi
+    put32(out, 2835);
+    put32(out, 0);
+    put32(out, 0);
+
+    const std::vector<std::uint8_t> rgb = canvas.rgb();
+    for (std::uint32_t row = h; row-- > 0;) {
+        const std::uint8_t* src = &rgb[static_cast<std::size_t>(row) * w * 3];
+        for (std::uint32_t x = 0; x < w; ++x) {
+            out.push_back(src[x * 3 + 2]);
+            out.push_back(src[x * 3 + 1]);
+            out.push_back(src[x * 3]);
+        }
+        for (std::uint32_t pad = w * 3; pad < stride; ++pad)
+            out.push_back(0);
+    }
+
+    std::ofstream f(file, std::ios::binary);
+    f.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
+    if (!f.flush())
+        throw std::runtime_error("cannot write " + file.string());
+}
+
+} // namespace bankpics
