@@ -1,0 +1,82 @@
+// One input is tried three ways: as a compressed package (decoder and reader), as an expanded package
+// (indexing and extraction), and as a description text (the INI parser). Small inputs must also survive an
+// encode/decode round trip unchanged.
+#include "skin/package/TLZH.h"
+#include "skin/package/TLZHEncoder.h"
+#include "skin/package/TQuickIni.h"
+#include "skin/package/TSkinReader.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace skin;
+
+void Check(bool ok) {
+    if (!ok)
+        std::abort();
+}
+
+void Query(const TQuickIni& ini) {
+    std::vector<std::string> sections;
+    ini.ReadSections(sections);
+    const auto& lines = ini.Lines();
+    for (std::size_t s = 0; s < sections.size() && s < 16; ++s) {
+        const int start = ini.SectionIndex(sections[s]);
+        for (std::size_t i = start < 0 ? 0 : static_cast<std::size_t>(start); i < lines.size() && i < 64;
+             ++i) {
+            const std::string key = lines[i].substr(0, lines[i].find('='));
+            (void)ini.ReadString(sections[s], key, "default");
+            (void)ini.ReadInteger(sections[s], key, -1);
+        }
+        (void)ini.ReadInteger(sections[s], "RightWidth", 0);
+    }
+    (void)ini.ReadString("", "", "");
+    (void)ini.SectionIndex("Personality");
+}
+
+void Exercise(const TSkinReader& reader) {
+    std::vector<std::uint8_t> entry, again;
+    for (int i = 0; i < reader.EntryCount(); ++i) {
+        reader.ExtractIndex(i, entry);
+        Check(entry.size() == static_cast<std::size_t>(reader.EntrySize(i)));
+        reader.ExtractEntry(reader.EntryName(i), again);
+        Check(!again.empty() || entry.empty() || reader.EntryName(i) != reader.EntryName(i));
+    }
+    std::string name;
+    reader.ExtractFirstMatching(".ini", entry, name);
+    TQuickIni ini;
+    ini.LoadFromStream(&entry);
+    Query(ini);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const std::uint8_t> input(data, size);
+
+    TSkinReader packed;
+    packed.SetMaxExpandedSize(64 * 1024);
+    if (packed.ReadPackage(input))
+        Exercise(packed);
+
+    TSkinReader expanded;
+    if (expanded.IndexPackage(std::vector<std::uint8_t>(input.begin(), input.end())))
+        Exercise(expanded);
+
+    TQuickIni ini;
+    ini.LoadFromText(std::string_view(reinterpret_cast<const char*>(data), size));
+    Query(ini);
+
+    if (size <= 16 * 1024) {
+        std::vector<std::uint8_t> back;
+        std::string error;
+        Check(TLZH::ExpandContainer(TLZHEncoder::CompressContainer(input), 1 << 20, back, error));
+        Check(back.size() == size && std::equal(back.begin(), back.end(), data));
+    }
+    return 0;
+}

@@ -1,0 +1,135 @@
+#include "SamplePackage.h"
+#include "SkinPackTool.h"
+
+#include "skin/package/TLZHEncoder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+class SkinPackToolTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("skinpack-test-" + std::to_string(::getpid()) + "-" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    int Run(std::vector<std::string> args) {
+        out_.str("");
+        err_.str("");
+        return SkinPackTool().Run(args, out_, err_);
+    }
+    std::string P(const std::string& name) const { return (dir_ / name).string(); }
+    void Write(const std::string& name, const Bytes& bytes) const {
+        fs::create_directories((dir_ / name).parent_path());
+        std::ofstream(dir_ / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    Bytes Read(const std::string& name) const {
+        std::ifstream in(dir_ / name, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path dir_;
+    std::ostringstream out_, err_;
+};
+
+TEST_F(SkinPackToolTest, PackListUnpackAndIni) {
+    const Bytes bmp = skin::sample::MakeBmp(40, 13, 24, 5);
+    Write("in/Check.bmp", bmp);
+    Write("in/Blue Skin.ini", skin::sample::Bytes(skin::sample::MakeDescription()));
+    Write("in/Aaa.bmp", skin::sample::Bytes("tiny"));
+    ASSERT_EQ(Run({"pack", P("in"), P("skin.skn")}), 0) << err_.str();
+    ASSERT_EQ(Run({"list", P("skin.skn")}), 0) << err_.str();
+    // By name, with the description text last.
+    const std::string listing = out_.str();
+    EXPECT_NE(listing.find("format 70000, 3 entries"), std::string::npos) << listing;
+    EXPECT_LT(listing.find("aaa.bmp"), listing.find("check.bmp"));
+    EXPECT_LT(listing.find("check.bmp"), listing.find("blue skin.ini"));
+
+    ASSERT_EQ(Run({"ini", P("skin.skn"), "buttons", "RightWidth"}), 0) << err_.str();
+    EXPECT_EQ(out_.str(), "7\n");
+    EXPECT_EQ(Run({"ini", P("skin.skn"), "Buttons", "NoSuchKey"}), 1);
+    EXPECT_NE(err_.str().find("NoSuchKey"), std::string::npos);
+
+    ASSERT_EQ(Run({"unpack", P("skin.skn"), P("out")}), 0) << err_.str();
+    EXPECT_EQ(Read("out/check.bmp"), bmp);
+    EXPECT_EQ(Read("out/aaa.bmp"), skin::sample::Bytes("tiny"));
+}
+
+TEST_F(SkinPackToolTest, FormatOption) {
+    Write("in/a.ini", skin::sample::Bytes("[A]\nk=1\n"));
+    ASSERT_EQ(Run({"pack", "--format", "20000", P("in"), P("old.skn")}), 0) << err_.str();
+    ASSERT_EQ(Run({"list", P("old.skn")}), 0);
+    EXPECT_NE(out_.str().find("format 20000"), std::string::npos);
+    EXPECT_EQ(Run({"pack", "--format", "20001", P("in"), P("bad.skn")}), 1);
+    EXPECT_EQ(Run({"pack", "--format", "7e4", P("in"), P("bad.skn")}), 1);
+    EXPECT_FALSE(fs::exists(P("bad.skn")));
+    EXPECT_EQ(Run({"pack", P("in")}), 2);
+    EXPECT_EQ(Run({}), 2);
+    EXPECT_EQ(Run({"frobnicate", "a", "b"}), 2);
+}
+
+TEST_F(SkinPackToolTest, CompressAndExpand) {
+    Bytes data = skin::sample::MakeBmp(200, 50, 24, 9);
+    Write("data.bin", data);
+    ASSERT_EQ(Run({"compress", P("data.bin"), P("data.lzh")}), 0) << err_.str();
+    EXPECT_LT(Read("data.lzh").size(), data.size());
+    ASSERT_EQ(Run({"expand", P("data.lzh"), P("back.bin")}), 0) << err_.str();
+    EXPECT_EQ(Read("back.bin"), data);
+}
+
+TEST_F(SkinPackToolTest, BadInputFailsWithoutLeavingFiles) {
+    Write("negative.lzh", Bytes{0x00, 0x00, 0x00, 0xF0, 0x12});
+    EXPECT_EQ(Run({"expand", P("negative.lzh"), P("out.bin")}), 1);
+    EXPECT_NE(err_.str().find("negative.lzh"), std::string::npos);
+    EXPECT_FALSE(fs::exists(P("out.bin")));
+
+    Write("notaskin.skn", skin::TLZHEncoder::CompressContainer(skin::sample::Bytes("plain text here")));
+    EXPECT_EQ(Run({"unpack", P("notaskin.skn"), P("out")}), 1);
+    EXPECT_NE(err_.str().find("This is Older Skin File"), std::string::npos);
+    EXPECT_FALSE(fs::exists(P("out")));
+    EXPECT_EQ(Run({"list", P("missing.skn")}), 1);
+    EXPECT_NE(err_.str().find("missing.skn"), std::string::npos);
+}
+
+Bytes PackageNamed(const std::string& names, int count) {
+    Bytes raw;
+    auto put = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            raw.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    };
+    put(20000);
+    put(static_cast<std::uint32_t>(names.size()));
+    put(0);
+    put(0);
+    raw.insert(raw.end(), names.begin(), names.end());
+    for (int i = 0; i < count; ++i)
+        put(1);
+    raw.insert(raw.end(), static_cast<std::size_t>(count), 'x');
+    return skin::TLZHEncoder::CompressContainer(raw);
+}
+
+TEST_F(SkinPackToolTest, UnpackRefusesNamesThatAreNotPlainFileNames) {
+    const std::pair<const char*, int> cases[] = {
+        {"ok.bmp\r\n../evil.bmp", 2}, {"ok.bmp\r\nsub/x.bmp", 2}, {"ok.bmp\r\n..", 2},
+        {"ok.bmp\r\n\r\nz", 3},       {"ok.bmp\r\nOK.BMP", 2},    {"a\tb", 1},
+    };
+    for (const auto& [names, count] : cases) {
+        Write("bad.skn", PackageNamed(names, count));
+        EXPECT_EQ(Run({"unpack", P("bad.skn"), P("out")}), 1) << names;
+        EXPECT_FALSE(fs::exists(P("out"))) << names;
+        EXPECT_FALSE(fs::exists(dir_ / "evil.bmp"));
+    }
+}
+
+} // namespace

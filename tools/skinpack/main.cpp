@@ -1,0 +1,7 @@
+#include "SkinPackTool.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    return SkinPackTool().Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
