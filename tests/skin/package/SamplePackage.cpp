@@ -39,7 +39,7 @@ constexpr ImageSpec Images[] = {
     {"MaxButton.bmp", 126, 21, 24},      {"MinButton.bmp", 126, 21, 24},
     {"RestroreButton.bmp", 126, 21, 24}, {"FrameLeft.bmp", 8, 100, 24},
     {"FrameRight.bmp", 8, 100, 24},      {"FrameTop.bmp", 367, 58, 24},
-    {"FrameBottom.bmp", 367, 10, 24},    {"Background.bmp", 200, 150, 24},
+    {"FrameBottom.bmp", 367, 10, 24},    {"Background.bmp", 200, 123, 24},
 };
 
 } // namespace
