@@ -659,3 +659,23 @@ BOOL RectVisible(HDC dc, const RECT* rect) {
 }
 
 } // namespace win
+
+namespace win::gdi {
+
+std::shared_ptr<Surface> SurfaceOfBitmap(HBITMAP bitmap) {
+    Bitmap* b = LiveBitmap(bitmap);
+    if (!b)
+        return nullptr;
+    b->pullFromDib();
+    return b->surface;
+}
+
+std::shared_ptr<Surface> SurfaceOfDC(HDC dc) {
+    DeviceContext* d = LiveDC(dc);
+    if (!d)
+        return nullptr;
+    d->beginAccess();
+    return d->sharedSurface();
+}
+
+} // namespace win::gdi

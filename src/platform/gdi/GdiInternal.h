@@ -6,8 +6,8 @@
 #include "platform/gdi/Surface.h"
 
 #include <memory>
-#include <string>
 #include <pixman.h>
+#include <string>
 
 namespace win::gdi {
 
@@ -19,8 +19,10 @@ HRGN CreateRegionFrom(const pixman_region32_t& data);
 
 // A device context that draws on `surface` (kept alive by the DC). `origin` is where the DC's logical (0,0)
 // lies in surface coordinates; `visible` (surface coordinates) bounds every pixel the DC may ever touch,
-// whatever clip region is selected later. `owner` is the window the DC belongs to (WindowFromDC), may be null.
-HDC CreateSurfaceDC(HWND owner, std::shared_ptr<Surface> surface, POINT origin, const pixman_region32_t& visible);
+// whatever clip region is selected later. `owner` is the window the DC belongs to (WindowFromDC), may be
+// null.
+HDC CreateSurfaceDC(HWND owner, std::shared_ptr<Surface> surface, POINT origin,
+                    const pixman_region32_t& visible);
 
 // Frees a DC made by CreateSurfaceDC (the window manager calls it from ReleaseDC and EndPaint).
 void DeleteSurfaceDC(HDC dc);
@@ -30,6 +32,12 @@ HWND OwnerOfDC(HDC dc);
 
 // True when `dc` is a live DC of any kind.
 bool IsLiveDC(HDC dc);
+
+// The pixels behind a bitmap handle (DIB section bits are brought up to date first), or null.
+std::shared_ptr<Surface> SurfaceOfBitmap(HBITMAP bitmap);
+
+// The surface a DC draws on, or null.
+std::shared_ptr<Surface> SurfaceOfDC(HDC dc);
 
 // Writes the surface as a 24-bit PNG (screenshots, golden images). False with a reason in `error` on failure.
 bool WritePng(const Surface& surface, const char* path, std::string* error = nullptr);

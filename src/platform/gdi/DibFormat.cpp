@@ -1,0 +1,196 @@
+#include "platform/gdi/DibFormat.h"
+
+#include <bit>
+#include <cstring>
+
+namespace win::gdi {
+
+namespace {
+
+// Scales a masked channel to 8 bits.
+struct Channel {
+    int shift = 0;
+    int bits = 0;
+    explicit Channel(DWORD mask = 0) {
+        if (!mask)
+            return;
+        shift = std::countr_zero(mask);
+        bits = std::popcount(mask >> shift);
+    }
+    std::uint32_t get(std::uint32_t v) const {
+        if (bits == 0)
+            return 0;
+        std::uint32_t raw = (v >> shift) & ((bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1));
+        if (bits >= 8)
+            return raw >> (bits - 8);
+        return (raw * 255 + ((1u << bits) - 1) / 2) / ((1u << bits) - 1);
+    }
+};
+
+bool contiguous(DWORD mask) {
+    if (!mask)
+        return true;
+    DWORD shifted = mask >> std::countr_zero(mask);
+    return (shifted & (shifted + 1)) == 0;
+}
+
+} // namespace
+
+bool ParseDibHeader(const BITMAPINFOHEADER& h, const std::uint8_t* tail, std::size_t extra, DibLayout* out,
+                    std::string* error) {
+    auto fail = [&](const std::string& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (h.biSize < 40)
+        return fail("bitmap header is too short (" + std::to_string(h.biSize) + " bytes)");
+    if (h.biWidth <= 0 || h.biHeight == 0)
+        return fail("bitmap has a zero or negative width or a zero height");
+    if (h.biWidth > kMaxBitmapSide || h.biHeight > kMaxBitmapSide || h.biHeight < -kMaxBitmapSide)
+        return fail("bitmap is larger than " + std::to_string(kMaxBitmapSide) + " pixels on a side");
+    if (h.biPlanes != 1)
+        return fail("bitmap has " + std::to_string(h.biPlanes) + " planes");
+    switch (h.biBitCount) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32: break;
+    default: return fail("unsupported bit depth " + std::to_string(h.biBitCount));
+    }
+    DibLayout l;
+    l.width = h.biWidth;
+    l.height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
+    l.topDown = h.biHeight < 0;
+    l.bitCount = h.biBitCount;
+    l.compression = h.biCompression;
+    l.stride = DibStride(l.width, l.bitCount);
+    std::size_t used = 0;
+    if (h.biCompression == BI_BITFIELDS) {
+        if (l.bitCount != 16 && l.bitCount != 32)
+            return fail("BI_BITFIELDS needs 16 or 32 bits per pixel");
+        // The masks follow a 40-byte header; newer headers carry them inside (we get them through `tail`).
+        if (extra < 12)
+            return fail("bitmap masks are missing");
+        for (int i = 0; i < 3; ++i)
+            std::memcpy(&l.masks[i], tail + 4 * i, 4);
+        for (DWORD m : l.masks)
+            if (!contiguous(m))
+                return fail("bitmap colour mask is not contiguous");
+        used = 12;
+    } else if (h.biCompression == BI_RGB) {
+        if (l.bitCount == 16) {
+            l.masks[0] = 0x7C00;
+            l.masks[1] = 0x03E0;
+            l.masks[2] = 0x001F;
+        } else if (l.bitCount == 32) {
+            l.masks[0] = 0xFF0000;
+            l.masks[1] = 0xFF00;
+            l.masks[2] = 0xFF;
+        }
+    } else {
+        return fail("compressed bitmaps (compression " + std::to_string(h.biCompression) +
+                    ") are not supported");
+    }
+    if (l.bitCount <= 8) {
+        std::size_t n = h.biClrUsed ? h.biClrUsed : (std::size_t{1} << l.bitCount);
+        if (n > (std::size_t{1} << l.bitCount))
+            return fail("colour table has " + std::to_string(h.biClrUsed) + " entries for " +
+                        std::to_string(l.bitCount) + " bits per pixel");
+        if (extra < used || extra - used < n * 4)
+            return fail("colour table is truncated");
+        l.colors.resize(n);
+        std::memcpy(l.colors.data(), tail + used, n * 4);
+    }
+    *out = std::move(l);
+    return true;
+}
+
+bool DecodeDibRows(const DibLayout& l, const std::uint8_t* bits, std::size_t size, int first, int count,
+                   Surface& out, std::string* error) {
+    if (first < 0 || count < 0 || first + count > l.height || out.width() != l.width ||
+        out.height() != l.height) {
+        if (error)
+            *error = "bitmap rows out of range";
+        return false;
+    }
+    if (size / l.stride < static_cast<std::size_t>(count) && count > 0) {
+        if (error)
+            *error = "bitmap pixel data is truncated (" + std::to_string(size) + " bytes for " +
+                     std::to_string(count) + " rows of " + std::to_string(l.stride) + ")";
+        return false;
+    }
+    const Channel r(l.masks[0]), g(l.masks[1]), b(l.masks[2]);
+    const std::size_t ncolors = l.colors.size();
+    for (int k = 0; k < count; ++k) {
+        const int scan = first + k;
+        const int y = l.topDown ? scan : l.height - 1 - scan;
+        const std::uint8_t* src = bits + static_cast<std::size_t>(k) * l.stride;
+        std::uint32_t* dst = out.row(y);
+        switch (l.bitCount) {
+        case 32:
+            if (l.compression == BI_RGB) {
+                std::memcpy(dst, src, static_cast<std::size_t>(l.width) * 4);
+            } else {
+                for (int x = 0; x < l.width; ++x) {
+                    std::uint32_t v;
+                    std::memcpy(&v, src + 4 * x, 4);
+                    dst[x] = (r.get(v) << 16) | (g.get(v) << 8) | b.get(v);
+                }
+            }
+            break;
+        case 24:
+            for (int x = 0; x < l.width; ++x)
+                dst[x] = src[3 * x] | (src[3 * x + 1] << 8) | (src[3 * x + 2] << 16);
+            break;
+        case 16:
+            for (int x = 0; x < l.width; ++x) {
+                std::uint32_t v = src[2 * x] | (src[2 * x + 1] << 8);
+                dst[x] = (r.get(v) << 16) | (g.get(v) << 8) | b.get(v);
+            }
+            break;
+        default: {
+            const int bpp = l.bitCount;
+            const unsigned mask = (1u << bpp) - 1;
+            for (int x = 0; x < l.width; ++x) {
+                const int bit = x * bpp;
+                unsigned idx = (src[bit >> 3] >> (8 - bpp - (bit & 7))) & mask;
+                // An index past a short colour table is black, not a read past the table.
+                RGBQUAD q = idx < ncolors ? l.colors[idx] : RGBQUAD{};
+                dst[x] = (q.rgbRed << 16) | (q.rgbGreen << 8) | q.rgbBlue;
+            }
+        }
+        }
+    }
+    return true;
+}
+
+void EncodeDibRows(const DibLayout& l, const Surface& in, int first, int count, std::uint8_t* bits) {
+    for (int k = 0; k < count; ++k) {
+        const int scan = first + k;
+        const int y = l.topDown ? scan : l.height - 1 - scan;
+        const std::uint32_t* src = in.row(y);
+        std::uint8_t* dst = bits + static_cast<std::size_t>(k) * l.stride;
+        std::memset(dst, 0, l.stride);
+        switch (l.bitCount) {
+        case 32: std::memcpy(dst, src, static_cast<std::size_t>(l.width) * 4); break;
+        case 24:
+            for (int x = 0; x < l.width; ++x) {
+                dst[3 * x] = src[x] & 0xFF;
+                dst[3 * x + 1] = (src[x] >> 8) & 0xFF;
+                dst[3 * x + 2] = (src[x] >> 16) & 0xFF;
+            }
+            break;
+        case 1:
+            for (int x = 0; x < l.width; ++x)
+                if ((src[x] & 0xFFFFFF) == 0xFFFFFF)
+                    dst[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+            break;
+        default: break;
+        }
+    }
+}
+
+} // namespace win::gdi

@@ -1,0 +1,296 @@
+#include "platform/gdi/FontFace.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include <map>
+#include <mutex>
+#include FT_FREETYPE_H
+#include FT_SYNTHESIS_H
+
+namespace win::gdi {
+
+namespace {
+
+// The Windows interface faces the program names have no installed counterpart; the bitmap-hinted CJK face
+// covers Latin and Chinese alike and stays crisp at dialog sizes.
+constexpr const char* kUiFace = "WenQuanYi Zen Hei Sharp";
+constexpr const char* kCjkFallback = "WenQuanYi Zen Hei Sharp";
+
+const char* const kUiFamilies[] = {"",
+                                   "ms sans serif",
+                                   "ms shell dlg",
+                                   "ms shell dlg 2",
+                                   "microsoft sans serif",
+                                   "system",
+                                   "tahoma",
+                                   "segoe ui",
+                                   "宋体",
+                                   "新宋体",
+                                   "simsun",
+                                   "nsimsun",
+                                   "黑体",
+                                   "simhei",
+                                   "微软雅黑",
+                                   "microsoft yahei",
+                                   "arial"};
+
+std::string lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+struct FaceFile {
+    std::string path;
+    int index = 0;
+};
+
+FaceFile matchFamily(const std::string& family, int weight, bool italic) {
+    FaceFile result;
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, weight >= 600 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult res = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &res);
+    if (match) {
+        FcChar8* file = nullptr;
+        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file)
+            result.path = reinterpret_cast<const char*>(file);
+        FcPatternGetInteger(match, FC_INDEX, 0, &result.index);
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pattern);
+    return result;
+}
+
+struct Library {
+    FT_Library ft = nullptr;
+    std::mutex mutex;
+    Library() {
+        FcInit();
+        FT_Init_FreeType(&ft);
+    }
+};
+
+Library& library() {
+    static Library lib;
+    return lib;
+}
+
+// A face at one size; selects the nearest bitmap strike when one lies within a pixel above the request.
+struct SizedFace {
+    FT_Face face = nullptr;
+    bool strike = false;
+    bool synthBold = false;
+    bool synthItalic = false;
+
+    bool open(const FaceFile& file, int em, int weight, bool italic) {
+        if (file.path.empty() || FT_New_Face(library().ft, file.path.c_str(), file.index, &face) != 0) {
+            face = nullptr;
+            return false;
+        }
+        synthBold = weight >= 600 && !(face->style_flags & FT_STYLE_FLAG_BOLD);
+        synthItalic = italic && !(face->style_flags & FT_STYLE_FLAG_ITALIC);
+        if (!synthItalic && (face->face_flags & FT_FACE_FLAG_FIXED_SIZES)) {
+            for (int i = 0; i < face->num_fixed_sizes; ++i) {
+                int ppem = static_cast<int>((face->available_sizes[i].y_ppem + 32) >> 6);
+                if (ppem >= em && ppem <= em + 1 && FT_Select_Size(face, i) == 0) {
+                    strike = true;
+                    break;
+                }
+            }
+        }
+        if (!strike && FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(em)) != 0)
+            return false;
+        if (synthItalic) {
+            FT_Matrix shear{0x10000, 0x5800, 0, 0x10000};
+            FT_Set_Transform(face, &shear, nullptr);
+        }
+        return true;
+    }
+    ~SizedFace() {
+        if (face)
+            FT_Done_Face(face);
+    }
+    int ascent() const { return static_cast<int>((face->size->metrics.ascender + 63) >> 6); }
+    int descent() const { return static_cast<int>((-face->size->metrics.descender + 63) >> 6); }
+};
+
+bool isUiFamily(const std::string& name) {
+    std::string l = lower(name);
+    for (const char* f : kUiFamilies)
+        if (l == f)
+            return true;
+    return false;
+}
+
+} // namespace
+
+struct FontFace::Impl {
+    SizedFace primary;
+    SizedFace fallback;
+    bool mono = false;
+};
+
+FontFace::FontFace() : m_impl(std::make_unique<Impl>()) {
+}
+FontFace::~FontFace() = default;
+
+std::shared_ptr<FontFace> FontFace::Resolve(const LOGFONT& lf) {
+    char name[LF_FACESIZE + 1] = {};
+    std::memcpy(name, lf.lfFaceName, LF_FACESIZE);
+    const std::string family = name;
+    const int weight = lf.lfWeight == 0 ? FW_NORMAL : std::clamp<int>(lf.lfWeight, 1, 1000);
+    const bool italic = lf.lfItalic != 0;
+
+    std::lock_guard lock(library().mutex);
+    static std::map<std::string, std::shared_ptr<FontFace>> cache;
+    std::string key = lower(family) + '\x1f' + std::to_string(lf.lfHeight) + '\x1f' + std::to_string(weight) +
+                      '\x1f' + std::to_string(italic) + std::to_string(lf.lfUnderline != 0) +
+                      std::to_string(lf.lfStrikeOut != 0) + std::to_string(lf.lfQuality);
+    if (auto it = cache.find(key); it != cache.end())
+        return it->second;
+
+    std::shared_ptr<FontFace> f(new FontFace);
+    FaceFile primaryFile = matchFamily(isUiFamily(family) ? kUiFace : family, weight, italic);
+    FaceFile fallbackFile = matchFamily(kCjkFallback, weight, italic);
+    // Sizes are kept to what a screen can show; a hostile height must not allocate huge glyphs.
+    long long height = lf.lfHeight;
+    int em = 12;
+    if (height < 0) {
+        em = static_cast<int>(std::min<long long>(-height, 512));
+    } else if (height > 0) {
+        // A positive height is the cell height; scale the em so that ascender + descender fill it.
+        FT_Face probe = nullptr;
+        double ratio = 1.2;
+        if (!primaryFile.path.empty() &&
+            FT_New_Face(library().ft, primaryFile.path.c_str(), primaryFile.index, &probe) == 0) {
+            if (probe->units_per_EM > 0 && probe->ascender - probe->descender > 0)
+                ratio = static_cast<double>(probe->ascender - probe->descender) / probe->units_per_EM;
+            FT_Done_Face(probe);
+        }
+        em = static_cast<int>(std::lround(std::min<long long>(height, 600) / ratio));
+    }
+    em = std::clamp(em, 1, 512);
+    if (!f->m_impl->primary.open(primaryFile, em, weight, italic))
+        f->m_impl->primary.open(fallbackFile, em, weight, italic);
+    f->m_impl->fallback.open(fallbackFile, em, weight, italic);
+    f->m_impl->mono = lf.lfQuality == NONANTIALIASED_QUALITY;
+    f->m_weight = weight;
+    f->m_italic = italic;
+    f->m_underline = lf.lfUnderline != 0;
+    f->m_strikeOut = lf.lfStrikeOut != 0;
+    f->m_family = family;
+
+    int asc = 0, desc = 0;
+    for (SizedFace* sf : {&f->m_impl->primary, &f->m_impl->fallback}) {
+        if (!sf->face)
+            continue;
+        asc = std::max(asc, sf->ascent());
+        desc = std::max(desc, sf->descent());
+    }
+    if (asc + desc == 0) {
+        asc = em;
+        desc = em / 4;
+    }
+    f->m_ascent = asc;
+    f->m_descent = desc;
+    f->m_internalLeading = std::max(0, asc + desc - em);
+    cache[key] = f;
+    // Metrics that need glyphs come after the face is usable.
+    f->m_aveCharWidth = f->advance(U'x');
+    int maxw = 0;
+    for (char32_t c : {U'W', U'M', U'中', U'@'})
+        maxw = std::max(maxw, f->advance(c));
+    f->m_maxCharWidth = maxw;
+    return f;
+}
+
+const Glyph& FontFace::glyph(char32_t ch) {
+    if (auto it = m_cache.find(ch); it != m_cache.end())
+        return it->second;
+    Glyph g;
+    SizedFace* sf = nullptr;
+    FT_UInt index = 0;
+    for (SizedFace* candidate : {&m_impl->primary, &m_impl->fallback}) {
+        if (candidate->face && (index = FT_Get_Char_Index(candidate->face, ch)) != 0) {
+            sf = candidate;
+            break;
+        }
+    }
+    if (!sf)
+        sf = m_impl->primary.face ? &m_impl->primary : &m_impl->fallback;
+    if (ch == U'\t' || ch == U'\n' || ch == U'\r')
+        index = FT_Get_Char_Index(sf->face ? sf->face : nullptr, U' ');
+    if (sf->face) {
+        FT_Int32 flags = FT_LOAD_DEFAULT | (m_impl->mono ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
+        if (FT_Load_Glyph(sf->face, index, flags) != 0 && sf->strike)
+            FT_Load_Glyph(sf->face, index, flags | FT_LOAD_NO_BITMAP);
+        FT_GlyphSlot slot = sf->face->glyph;
+        if (sf->synthBold)
+            FT_GlyphSlot_Embolden(slot);
+        if (slot->format != FT_GLYPH_FORMAT_BITMAP)
+            FT_Render_Glyph(slot, m_impl->mono ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL);
+        const FT_Bitmap& bm = slot->bitmap;
+        g.left = slot->bitmap_left;
+        g.top = slot->bitmap_top;
+        g.width = static_cast<int>(bm.width);
+        g.height = static_cast<int>(bm.rows);
+        g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+        g.coverage.assign(static_cast<size_t>(g.width) * g.height, 0);
+        for (int y = 0; y < g.height; ++y) {
+            const unsigned char* src = bm.buffer + static_cast<long>(y) * bm.pitch;
+            for (int x = 0; x < g.width; ++x) {
+                std::uint8_t v = 0;
+                if (bm.pixel_mode == FT_PIXEL_MODE_MONO)
+                    v = (src[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
+                else if (bm.pixel_mode == FT_PIXEL_MODE_GRAY)
+                    v = src[x];
+                g.coverage[static_cast<size_t>(y) * g.width + x] = v;
+            }
+        }
+    }
+    if (ch == U'\t' || ch == U'\n' || ch == U'\r') {
+        g.coverage.clear();
+        g.width = g.height = 0;
+    }
+    return m_cache.emplace(ch, std::move(g)).first->second;
+}
+
+char32_t NextCodePoint(std::string_view text, size_t& i) {
+    const auto b0 = static_cast<unsigned char>(text[i]);
+    if (b0 < 0x80) {
+        ++i;
+        return b0;
+    }
+    int len = b0 >= 0xF0 && b0 < 0xF5 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC2 && b0 < 0xE0 ? 2 : 0;
+    if (len == 0 || i + len > text.size()) {
+        ++i;
+        return 0xFFFD;
+    }
+    char32_t cp = b0 & (0x7F >> len);
+    for (int k = 1; k < len; ++k) {
+        auto b = static_cast<unsigned char>(text[i + k]);
+        if ((b & 0xC0) != 0x80) {
+            ++i;
+            return 0xFFFD;
+        }
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+        (cp >= 0xD800 && cp < 0xE000)) {
+        ++i;
+        return 0xFFFD;
+    }
+    i += len;
+    return cp;
+}
+
+} // namespace win::gdi
