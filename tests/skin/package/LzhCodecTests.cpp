@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace skin {
@@ -44,6 +45,65 @@ Bytes RandomBytes(std::size_t n, unsigned seed) {
     for (auto& b : out)
         b = static_cast<std::uint8_t>(rng());
     return out;
+}
+
+std::vector<int> LeafFrequencies(const lzh::LzhModel& m) {
+    std::vector<int> freq(lzh::CharCount, -1);
+    for (int n = 0; n < lzh::TableSize; ++n) {
+        if (m.Son[n] >= lzh::TableSize)
+            freq[m.Son[n] - lzh::TableSize] = m.Freq[n];
+    }
+    return freq;
+}
+
+// The decoder walks the tree by child links and the encoder by parent links; both rely on these holding.
+void ExpectWellFormed(const lzh::LzhModel& m) {
+    using namespace lzh;
+    std::vector<int> seen(CharCount, 0);
+    for (int n = 0; n < TableSize; ++n) {
+        if (n < Root)
+            ASSERT_LE(m.Freq[n], m.Freq[n + 1]) << "node " << n;
+        const int son = m.Son[n];
+        if (son >= TableSize) {
+            ++seen[son - TableSize];
+            ASSERT_EQ(m.Parent[son], n);
+        } else {
+            ASSERT_LT(son + 1, n);
+            ASSERT_EQ(m.Freq[n], m.Freq[son] + m.Freq[son + 1]) << "node " << n;
+            ASSERT_EQ(m.Parent[son], n);
+            ASSERT_EQ(m.Parent[son + 1], n);
+        }
+    }
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), CharCount);
+    EXPECT_LE(m.Freq[Root], MaxFreq);
+}
+
+TEST(LzhModel, StaysWellFormedAndHalvesLeafCountsOnRebuild) {
+    lzh::LzhModel model;
+    model.Start();
+    ExpectWellFormed(model);
+    std::mt19937 rng(5);
+    // Skewed like real data: a few symbols dominate, so subtrees get swapped often.
+    std::geometric_distribution<int> pick(0.08);
+    int rebuilds = 0;
+    for (int step = 0; step < 120000; ++step) {
+        const int symbol = std::min(pick(rng), lzh::CharCount - 1);
+        if (model.Freq[lzh::Root] == lzh::MaxFreq) {
+            std::vector<int> expected = LeafFrequencies(model);
+            for (int& f : expected)
+                f = (f + 1) / 2;
+            ++expected[symbol];
+            model.Update(symbol);
+            ++rebuilds;
+            ASSERT_EQ(LeafFrequencies(model), expected);
+            ExpectWellFormed(model);
+        } else {
+            model.Update(symbol);
+        }
+        if (step % 4999 == 0)
+            ExpectWellFormed(model);
+    }
+    EXPECT_GE(rebuilds, 5);
 }
 
 // Bit patterns worked out by hand from the initial tree (all 314 leaves of frequency 1, paired in order),
