@@ -61,8 +61,9 @@ void ExpectWellFormed(const lzh::LzhModel& m) {
     using namespace lzh;
     std::vector<int> seen(CharCount, 0);
     for (int n = 0; n < TableSize; ++n) {
-        if (n < Root)
+        if (n < Root) {
             ASSERT_LE(m.Freq[n], m.Freq[n + 1]) << "node " << n;
+        }
         const int son = m.Son[n];
         if (son >= TableSize) {
             ++seen[son - TableSize];
