@@ -1,0 +1,59 @@
+#include "bank/PicturePath.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace bank {
+
+namespace fs = std::filesystem;
+
+std::string PicturePath::Rewrite(std::string_view stored) {
+    std::string out;
+    out.reserve(stored.size());
+    for (size_t i = 0; i < stored.size();) {
+        auto lower = [&](size_t k) {
+            return static_cast<char>(std::tolower(static_cast<unsigned char>(stored[k])));
+        };
+        if (i + 3 <= stored.size() && lower(i) == 'j' && lower(i + 1) == 'p' && lower(i + 2) == 'g') {
+            out += "bmp";
+            i += 3;
+        } else {
+            out += stored[i] == '\\' ? '/' : stored[i];
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string PicturePath::Resolve(const std::string& exeFolder, std::string_view stored) {
+    if (stored.empty())
+        return {};
+    std::string name = Rewrite(stored);
+    if (name.find('\0') != std::string::npos)
+        return {};
+    fs::path relative(name);
+    if (relative.is_absolute() || relative.has_root_name() || relative.has_root_directory())
+        return {};
+    for (const auto& part : relative)
+        if (part == "..")
+            return {};
+    std::error_code ec;
+    fs::path folder = fs::path(exeFolder) / "img";
+    fs::path file = folder / relative;
+    // A link inside img/ must not lead out of it either.
+    fs::path realFolder = fs::weakly_canonical(folder, ec);
+    if (ec)
+        return {};
+    fs::path realFile = fs::weakly_canonical(file, ec);
+    if (ec)
+        return {};
+    auto mismatch = std::mismatch(realFolder.begin(), realFolder.end(), realFile.begin(), realFile.end());
+    if (mismatch.first != realFolder.end())
+        return {};
+    if (!fs::is_regular_file(realFile, ec))
+        return {};
+    return file.string();
+}
+
+} // namespace bank

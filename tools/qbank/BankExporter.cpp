@@ -1,0 +1,99 @@
+#include "BankExporter.h"
+
+#include "QuestionSource.h"
+#include "bank/ConnectionString.h"
+#include "bank/OptionList.h"
+#include "bank/QuestionRecord.h"
+#include "bank/RightAnswer.h"
+#include "bank/TADOQuery.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace qbank {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void CheckLine(const std::string& where, const char* what, const std::string& text) {
+    if (text.find_first_of("\r\n") != std::string::npos)
+        throw SourceError(where + ": the " + what +
+                          " spans several lines, which the source format cannot hold");
+}
+
+} // namespace
+
+int BankExporter::Export(const std::string& path, const std::string& folder, bool overwrite) {
+    bank::TADOConnection connection;
+    connection.ConnectionString = bank::ConnectionString::ForJetFile(path) + ";Mode=Read";
+    connection.LoginPrompt = false;
+    connection.Open();
+    bank::TADOQuery q;
+    q.Connection = &connection;
+    q.SQL.Add("select * from titles");
+    q.Open();
+    std::vector<std::vector<SourceQuestion>> chapters(9);
+    int row = 0;
+    for (q.First(); !q.Eof(); q.Next()) {
+        ++row;
+        bank::QuestionRecord r = bank::QuestionRecord::Read(q);
+        std::string where = path + ": row " + std::to_string(row) + " (_id " + std::to_string(r.id) + ")";
+        if (r.chapter < 1 || r.chapter > 8)
+            throw SourceError(where + ": chapter " + std::to_string(r.chapter) + " is not 1 to 8");
+        if (r.type < 1 || r.type > 3)
+            throw SourceError(where + ": kind " + std::to_string(r.type) + " is not 1, 2 or 3");
+        if (!bank::RightAnswer::IsValidForm(r.type, r.rightAnswer))
+            throw SourceError(where + ": the right answer does not decode with this build's key "
+                                      "(\"qbank adopt\" re-encodes a bank made for another build)");
+        if (r.id <= 0)
+            throw SourceError(where + ": the id is not positive");
+        SourceQuestion s;
+        s.id = r.id;
+        s.chapter = r.chapter;
+        s.type = r.type;
+        s.stem = r.name;
+        s.answer = r.rightAnswer;
+        s.picture = r.picture;
+        s.score = r.score;
+        s.wrong = r.wrong;
+        if (r.wrong != 0 && r.wrong != 1)
+            throw SourceError(where + ": the wrong flag is not 0 or 1");
+        CheckLine(where, "stem", s.stem);
+        CheckLine(where, "picture name", s.picture);
+        if (s.stem.empty())
+            throw SourceError(where + ": the stem is empty");
+        if (r.type != 1) {
+            s.options = bank::OptionList::Split(r.answers);
+            if (s.options.size() != 4)
+                throw SourceError(where + ": the question has " + std::to_string(s.options.size()) +
+                                  " options; the source format holds four");
+            for (const auto& o : s.options) {
+                CheckLine(where, "option", o);
+                if (o.empty())
+                    throw SourceError(where + ": an option is empty");
+            }
+        }
+        chapters[r.chapter].push_back(std::move(s));
+    }
+    fs::create_directories(folder);
+    for (int c = 1; c <= 8; ++c) {
+        fs::path file = fs::path(folder) / ("ch" + std::to_string(c) + ".txt");
+        if (!overwrite && fs::exists(file))
+            throw SourceError(file.string() + ": exists already (use --force to replace it)");
+    }
+    for (int c = 1; c <= 8; ++c) {
+        fs::path file = fs::path(folder) / ("ch" + std::to_string(c) + ".txt");
+        fs::path temp = file.string() + ".part";
+        {
+            std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+            out << QuestionSource::Format(chapters[c], c);
+            if (!out.flush())
+                throw SourceError(temp.string() + ": cannot be written");
+        }
+        fs::rename(temp, file);
+    }
+    return row;
+}
+
+} // namespace qbank

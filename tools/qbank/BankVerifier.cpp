@@ -1,0 +1,136 @@
+#include "BankVerifier.h"
+
+#include "bank/ConnectionString.h"
+#include "bank/DatabaseError.h"
+#include "bank/OptionList.h"
+#include "bank/RightAnswer.h"
+#include "bank/TADOQuery.h"
+
+#include <algorithm>
+
+namespace qbank {
+
+namespace {
+
+constexpr const char* kColumns[] = {"_id",      "t_class",        "t_type",  "t_name", "t_answers",
+                                    "t_picurl", "t_right_answer", "t_score", "wrong",  "t_ran"};
+// The chapter sizes the main window's captions state.
+constexpr int kChapterCaptionCounts[9] = {0, 244, 330, 90, 67, 38, 103, 187, 149};
+// How many of each kind the examination draws, and the marks its caption states.
+constexpr int kExamCount[4] = {0, 30, 50, 10};
+constexpr int kMarks[4] = {0, 1, 1, 2};
+constexpr size_t kMaxListed = 10;
+
+} // namespace
+
+std::string VerifyReport::Summary() const {
+    std::string s = std::to_string(rows) +
+                    " questions: " + std::to_string(perType.count(1) ? perType.at(1) : 0) + " true/false, " +
+                    std::to_string(perType.count(2) ? perType.at(2) : 0) + " single choice, " +
+                    std::to_string(perType.count(3) ? perType.at(3) : 0) + " multiple choice\nchapters:";
+    for (const auto& [chapter, count] : perChapter)
+        s += " " + std::to_string(chapter) + ":" + std::to_string(count);
+    return s + "\n";
+}
+
+VerifyReport BankVerifier::Verify(const std::string& path) {
+    VerifyReport r;
+    bank::TADOConnection connection;
+    connection.ConnectionString = bank::ConnectionString::ForJetFile(path) + ";Mode=Read";
+    connection.LoginPrompt = false;
+    connection.Open();
+    bank::TADOQuery q;
+    q.Connection = &connection;
+    q.SQL.Add("select * from titles");
+    q.Open();
+    const auto& names = q.FieldNames();
+    for (const char* c : kColumns)
+        if (std::none_of(names.begin(), names.end(), [&](const std::string& n) { return n == c; }))
+            r.problems.push_back(std::string("column \"") + c + "\" is missing from table titles");
+    if (!r.problems.empty())
+        return r;
+
+    std::map<std::string, int> stems;
+    size_t listed = 0;
+    auto problem = [&](const std::string& what) {
+        if (listed++ < 4 * kMaxListed)
+            r.problems.push_back(what);
+    };
+    int decodable = 0;
+    for (q.First(); !q.Eof(); q.Next()) {
+        ++r.rows;
+        std::string where = "row " + std::to_string(r.rows);
+        try {
+            int id = q.FieldByName("_id").AsInteger();
+            where += " (_id " + std::to_string(id) + ")";
+            int chapter = q.FieldByName("t_class").AsInteger();
+            int type = q.FieldByName("t_type").AsInteger();
+            std::string stem = q.FieldByName("t_name").AsString();
+            std::string answer = bank::RightAnswer::Decode(q.FieldByName("t_right_answer").AsString());
+            int score = q.FieldByName("t_score").AsInteger();
+            int wrong = q.FieldByName("wrong").AsInteger();
+            q.FieldByName("t_ran").AsInteger();
+            ++r.perChapter[chapter];
+            ++r.perType[type];
+            if (chapter < 1 || chapter > 8)
+                problem(where + ": chapter (t_class) " + std::to_string(chapter) + " is not 1 to 8");
+            if (type < 1 || type > 3) {
+                problem(where + ": kind (t_type) " + std::to_string(type) + " is not 1, 2 or 3");
+                continue;
+            }
+            if (stem.empty())
+                problem(where + ": the stem is empty");
+            auto [s, fresh] = stems.emplace(stem, r.rows);
+            if (!fresh && !stem.empty())
+                problem(where + ": the stem repeats row " + std::to_string(s->second) +
+                        " (both would share one wrong-answer flag)");
+            if (bank::RightAnswer::IsValidForm(type, answer)) {
+                ++decodable;
+                if (type != 1) {
+                    auto options = bank::OptionList::Split(q.FieldByName("t_answers").AsString());
+                    if (options.size() < 2 || options.size() > 4)
+                        problem(where + ": a choice question has " + std::to_string(options.size()) +
+                                " options (2 to 4 are shown)");
+                    else if (answer.back() - 'A' >= static_cast<int>(options.size()))
+                        problem(where + ": the answer " + answer + " names an option the question lacks");
+                }
+            } else {
+                ++r.undecodable;
+            }
+            if (score != kMarks[type])
+                problem(where + ": a kind-" + std::to_string(type) + " question scores " +
+                        std::to_string(score) + "; the examination counts " + std::to_string(kMarks[type]));
+            if (wrong != 0 && wrong != 1)
+                problem(where + ": the wrong flag is " + std::to_string(wrong) + ", not 0 or 1");
+        } catch (const bank::EDatabaseError& e) {
+            problem(where + ": " + e.what());
+        }
+    }
+    if (r.undecodable > 0) {
+        if (decodable == 0) {
+            r.foreignKey = true;
+            r.problems.push_back("no right answer decodes with this build's answer key: the bank was made "
+                                 "for another build; \"qbank adopt\" can re-encode it");
+        } else {
+            r.problems.push_back(std::to_string(r.undecodable) +
+                                 " right answers do not decode to the form their kind needs");
+        }
+    }
+    for (int type = 1; type <= 3; ++type)
+        if (r.perType[type] < kExamCount[type])
+            r.problems.push_back("only " + std::to_string(r.perType[type]) + " questions of kind " +
+                                 std::to_string(type) + "; the examination draws " +
+                                 std::to_string(kExamCount[type]));
+    for (int chapter = 1; chapter <= 8; ++chapter) {
+        int n = r.perChapter.count(chapter) ? r.perChapter[chapter] : 0;
+        if (n != kChapterCaptionCounts[chapter])
+            r.warnings.push_back("chapter " + std::to_string(chapter) + " holds " + std::to_string(n) +
+                                 " questions; the main window's caption says " +
+                                 std::to_string(kChapterCaptionCounts[chapter]));
+    }
+    if (listed > 4 * kMaxListed)
+        r.problems.push_back("... and " + std::to_string(listed - 4 * kMaxListed) + " more");
+    return r;
+}
+
+} // namespace qbank

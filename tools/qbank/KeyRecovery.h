@@ -1,0 +1,33 @@
+// Recovers the answer key a bank was encoded with, from the forms its decoded answers must take.
+#pragma once
+
+#include "bank/RightAnswer.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qbank {
+
+struct EncodedAnswer {
+    int type = 0;      // t_type
+    std::string bytes; // stage-1 bytes of the stored answer
+};
+
+struct KeyRecoveryResult {
+    bool found = false;
+    bank::RightAnswer::Key key{};
+    std::vector<bool> used; // key positions some answer touches; the others do not matter
+    std::string reason;     // why no single key fits, when !found
+};
+
+class KeyRecovery {
+public:
+    static KeyRecoveryResult Recover(const std::vector<EncodedAnswer>& answers);
+    // `stored` with each hexadecimal digit pair replaced by the new byte, keeping every other character
+    // (and the case of each digit) where it is; nullopt when the new bytes do not fit (a lone digit
+    // whose new value exceeds 15, or a different number of bytes).
+    static std::optional<std::string> ReencodeInPlace(const std::string& stored, const std::string& newBytes);
+};
+
+} // namespace qbank
