@@ -24,12 +24,12 @@ void Check(bool ok) {
 void Query(const TQuickIni& ini) {
     std::vector<std::string> sections;
     ini.ReadSections(sections);
-    const auto& lines = ini.Lines();
     for (std::size_t s = 0; s < sections.size() && s < 16; ++s) {
         const int start = ini.SectionIndex(sections[s]);
-        for (std::size_t i = start < 0 ? 0 : static_cast<std::size_t>(start); i < lines.size() && i < 64;
-             ++i) {
-            const std::string key = lines[i].substr(0, lines[i].find('='));
+        const std::size_t first = start < 0 ? 0 : static_cast<std::size_t>(start);
+        for (std::size_t i = first; i < ini.LineCount() && i < first + 64; ++i) {
+            const std::string_view line = ini.Line(i);
+            const std::string key(line.substr(0, line.find('=')));
             (void)ini.ReadString(sections[s], key, "default");
             (void)ini.ReadInteger(sections[s], key, -1);
         }
@@ -40,12 +40,17 @@ void Query(const TQuickIni& ini) {
 }
 
 void Exercise(const TSkinReader& reader) {
-    std::vector<std::uint8_t> entry, again;
+    std::vector<std::uint8_t> entry, first;
     for (int i = 0; i < reader.EntryCount(); ++i) {
         reader.ExtractIndex(i, entry);
         Check(entry.size() == static_cast<std::size_t>(reader.EntrySize(i)));
-        reader.ExtractEntry(reader.EntryName(i), again);
-        Check(!again.empty() || entry.empty() || reader.EntryName(i) != reader.EntryName(i));
+        // Lookup by name gives the first entry of that name.
+        int j = 0;
+        while (reader.EntryName(j) != reader.EntryName(i))
+            ++j;
+        reader.ExtractEntry(reader.EntryName(i), entry);
+        reader.ExtractIndex(j, first);
+        Check(entry == first);
     }
     std::string name;
     reader.ExtractFirstMatching(".ini", entry, name);

@@ -1,5 +1,6 @@
 #include "skin/package/TQuickIni.h"
 
+#include "skin/package/LineSplitter.h"
 #include "skin/package/TSkinReader.h"
 
 #include <limits>
@@ -73,32 +74,43 @@ void TQuickIni::LoadFromStream(const std::vector<std::uint8_t>* stream, std::siz
                                   stream->size() - position));
 }
 
+std::string_view TQuickIni::Line(std::size_t index) const {
+    const LineSpan& span = lines_.at(index);
+    return std::string_view(text_).substr(span.Offset, span.Length);
+}
+
 void TQuickIni::LoadFromText(std::string_view text) {
     lines_.clear();
     sections_.clear();
     const std::size_t nul = text.find('\0');
     if (nul != std::string_view::npos)
         text = text.substr(0, nul);
-    for (const std::string& raw : TSkinReader::SplitLines(text)) {
+    // Offsets are 32-bit; a description text is a few kilobytes, and packages stop far below this.
+    text = text.substr(0, std::numeric_limits<std::uint32_t>::max());
+    text_.assign(text);
+    ForEachLine(text_, [&](std::size_t offset, std::string_view raw) {
         const std::string_view line = Trim(raw);
         if (line.empty() || line.front() == ';')
-            continue;
+            return;
         if (IsSectionHeader(line))
-            sections_.emplace_back(std::string(line), static_cast<int>(lines_.size()));
-        lines_.emplace_back(line);
-    }
+            sections_.push_back(static_cast<int>(lines_.size()));
+        const std::size_t start = offset + static_cast<std::size_t>(line.data() - raw.data());
+        lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(line.size())});
+    });
 }
 
 void TQuickIni::ReadSections(std::vector<std::string>& list) const {
     list.clear();
-    for (const auto& [header, position] : sections_)
-        list.emplace_back(Trim(std::string_view(header).substr(1, header.size() - 2)));
+    for (int position : sections_) {
+        const std::string_view header = Line(static_cast<std::size_t>(position));
+        list.emplace_back(Trim(header.substr(1, header.size() - 2)));
+    }
 }
 
 int TQuickIni::SectionIndex(std::string_view section) const {
     const std::string wanted = "[" + std::string(section) + "]";
-    for (const auto& [header, position] : sections_) {
-        if (SameText(header, wanted))
+    for (int position : sections_) {
+        if (SameText(Line(static_cast<std::size_t>(position)), wanted))
             return position;
     }
     return -1;
@@ -113,7 +125,7 @@ std::string TQuickIni::ReadString(std::string_view section, std::string_view key
         return std::string(defaultValue);
     const std::string wanted = TSkinReader::LowerCase(key);
     for (std::size_t i = static_cast<std::size_t>(start) + 1; i < lines_.size(); ++i) {
-        const std::string_view line = lines_[i];
+        const std::string_view line = Line(i);
         if (IsSectionHeader(line))
             break;
         const std::size_t eq = line.find('=');

@@ -5,7 +5,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace skin {
@@ -27,7 +26,9 @@ public:
     // Position in Lines() of the first header "[section]" (letter case ignored), or -1.
     int SectionIndex(std::string_view section) const;
 
-    const std::vector<std::string>& Lines() const { return lines_; }
+    // The kept lines, trimmed, in order.
+    std::size_t LineCount() const { return lines_.size(); }
+    std::string_view Line(std::size_t index) const;
 
     // Decimal with optional sign, "$" hexadecimal after the sign, or "0x"/"0X" hexadecimal (up to 32 bits,
     // taken as two's complement). False for anything else or a value out of range.
@@ -36,8 +37,14 @@ public:
     static std::string_view Trim(std::string_view text);
 
 private:
-    std::vector<std::string> lines_;
-    std::vector<std::pair<std::string, int>> sections_;
+    // Lines are kept as places in the loaded text, so a text of many short lines costs a few bytes a line.
+    struct LineSpan {
+        std::uint32_t Offset;
+        std::uint32_t Length;
+    };
+    std::string text_;
+    std::vector<LineSpan> lines_;
+    std::vector<int> sections_; // positions in lines_ of the section headers, in order
 };
 
 } // namespace skin

@@ -1,5 +1,6 @@
 #include "skin/package/TSkinReader.h"
 
+#include "skin/package/LineSplitter.h"
 #include "skin/package/SkinFormat.h"
 #include "skin/package/TLZH.h"
 
@@ -18,22 +19,6 @@ std::string TSkinReader::LowerCase(std::string_view text) {
             c = static_cast<char>(c - 'A' + 'a');
     }
     return lower;
-}
-
-std::vector<std::string> TSkinReader::SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t start = i;
-        while (i < text.size() && text[i] != '\r' && text[i] != '\n')
-            ++i;
-        lines.emplace_back(text.substr(start, i - start));
-        if (i < text.size() && text[i] == '\r')
-            ++i;
-        if (i < text.size() && text[i] == '\n')
-            ++i;
-    }
-    return lines;
 }
 
 void TSkinReader::Clear() {
@@ -93,14 +78,20 @@ bool TSkinReader::IndexPackage(std::vector<std::uint8_t> expanded) {
     if (nameLength < 0 || static_cast<std::size_t>(nameLength) > total - pos)
         return Fail("Skin package: name list of " + std::to_string(nameLength) + " bytes at offset " +
                     std::to_string(pos) + " does not fit the " + std::to_string(total - pos) + " bytes left");
-    const std::string_view nameList(reinterpret_cast<const char*>(expanded.data() + pos),
-                                    static_cast<std::size_t>(nameLength));
-    std::vector<std::string> names = SplitLines(LowerCase(nameList));
+    const std::string nameList = LowerCase(std::string_view(
+        reinterpret_cast<const char*>(expanded.data() + pos), static_cast<std::size_t>(nameLength)));
     pos += static_cast<std::size_t>(nameLength);
 
-    if (names.size() > static_cast<std::size_t>(MaxEntries))
-        return Fail("Skin package: " + std::to_string(names.size()) + " entries listed, at most " +
+    // Counted before anything is stored, so a name list of millions of empty lines costs nothing.
+    std::size_t count = 0;
+    ForEachLine(nameList, [&](std::size_t, std::string_view) { ++count; });
+    if (count > static_cast<std::size_t>(MaxEntries))
+        return Fail("Skin package: " + std::to_string(count) + " entries listed, at most " +
                     std::to_string(MaxEntries) + " are allowed");
+    std::vector<std::string> names;
+    names.reserve(count);
+    ForEachLine(nameList, [&](std::size_t, std::string_view line) { names.emplace_back(line); });
+
     const std::size_t tableBytes = 4 * names.size();
     if (tableBytes > total - pos)
         return Fail("Skin package: size table of " + std::to_string(names.size()) + " entries at offset " +

@@ -52,9 +52,8 @@ public:
     // The largest expanded size ReadPackage accepts.
     void SetMaxExpandedSize(std::int32_t bytes) { maxExpandedSize_ = bytes; }
 
+    // ASCII letters only, as names and keys are compared.
     static std::string LowerCase(std::string_view text);
-    // Splits at CR LF, lone CR or lone LF; a final line break adds no empty line.
-    static std::vector<std::string> SplitLines(std::string_view text);
 
 private:
     bool Fail(std::string text);

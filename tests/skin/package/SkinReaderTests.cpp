@@ -189,6 +189,9 @@ TEST(SkinReader, AtMost1001Entries) {
     EXPECT_FALSE(reader.IndexPackage(build(1002)));
     EXPECT_NE(reader.FailureText().find("1002 entries"), std::string::npos);
     EXPECT_EQ(reader.EntryCount(), 0);
+    // Counted, not stored: a million empty names is refused like any other excess.
+    EXPECT_FALSE(reader.IndexPackage(RawPackage(70000, std::string(1000000, '\n'), {}, "")));
+    EXPECT_NE(reader.FailureText().find("1000000 entries"), std::string::npos);
 }
 
 TEST(SkinReader, RefusesAbsurdOrNegativeExpandedSizes) {
