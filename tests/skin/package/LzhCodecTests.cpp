@@ -209,13 +209,5 @@ TEST(LzhContainer, ShortContainerExpandsToNothing) {
     EXPECT_TRUE(out.empty());
 }
 
-TEST(LzhContainer, SizeFieldIsLittleEndian) {
-    const Bytes container = TLZHEncoder::CompressContainer(Bytes(0x0102, 'z'));
-    EXPECT_EQ(container[0], 0x02);
-    EXPECT_EQ(container[1], 0x01);
-    EXPECT_EQ(container[2], 0x00);
-    EXPECT_EQ(container[3], 0x00);
-}
-
 } // namespace
 } // namespace skin

@@ -117,13 +117,5 @@ TEST(QuickIni, IntegerForms) {
     EXPECT_EQ(static_cast<std::uint32_t>(ini.ReadInteger("N", "sys", 0)), 0x8000000Fu);
 }
 
-TEST(QuickIni, SampleDescription) {
-    const TQuickIni ini = Load(sample::MakeDescription());
-    EXPECT_EQ(ini.ReadInteger("Buttons", "RightWidth", 0), 7);
-    EXPECT_EQ(ini.ReadString("Personality", "Top", ""), "FrameTop.bmp");
-    EXPECT_EQ(ini.ReadInteger("Colours", "Color", 0), 16);
-    EXPECT_EQ(ini.ReadString("Colours", "ButtonFace", ""), "213 230 250");
-}
-
 } // namespace
 } // namespace skin
