@@ -29,7 +29,10 @@ bool layoutOf(const BITMAPINFO* info, DibLayout* layout) {
     if (!info)
         return false;
     const BITMAPINFOHEADER& h = info->bmiHeader;
-    const auto* tail = reinterpret_cast<const std::uint8_t*>(info) + h.biSize;
+    // Masks sit right after the first 40 bytes (inside a larger header, or after a small one); a palette
+    // follows the whole header.
+    const auto* tail =
+        reinterpret_cast<const std::uint8_t*>(info) + (h.biCompression == BI_BITFIELDS ? 40 : h.biSize);
     std::string error;
     if (h.biSize < 40 || h.biSize > 124)
         return false;

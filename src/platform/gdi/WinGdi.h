@@ -729,3 +729,6 @@ BOOL ImageList_SetBkColor(HIMAGELIST list, COLORREF color);
 BOOL ImageList_Remove(HIMAGELIST list, int index); // -1 removes all
 
 } // namespace win
+
+// Picture files (BMP, JPEG, PNG) in namespace win::gdi.
+#include "platform/gdi/ImageFiles.h"
