@@ -1,0 +1,355 @@
+// Raw input from the display turned into window messages at retrieval time, as Windows does: hit-testing,
+// activation by click, double clicks, mouse-leave tracking, key state. Also cursors and the program icon.
+#include "platform/core/WindowManager.h"
+#include "platform/display/Display.h"
+
+#include <cstdlib>
+
+namespace win::core {
+
+namespace {
+
+bool PtIn(const RECT& r, POINT p) {
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
+LPARAM PointParam(POINT p) {
+    return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
+}
+
+WPARAM MouseKeys() {
+    const auto& k = S().keys;
+    WPARAM w = 0;
+    if (k[VK_LBUTTON] & 0x80)
+        w |= MK_LBUTTON;
+    if (k[VK_RBUTTON] & 0x80)
+        w |= MK_RBUTTON;
+    if (k[VK_MBUTTON] & 0x80)
+        w |= MK_MBUTTON;
+    if (k[VK_SHIFT] & 0x80)
+        w |= MK_SHIFT;
+    if (k[VK_CONTROL] & 0x80)
+        w |= MK_CONTROL;
+    return w;
+}
+
+void SetKey(int vk, bool down) {
+    auto& k = S().keys;
+    if (down && !(k[vk] & 0x80))
+        k[vk] ^= 0x01; // toggle state flips on each press
+    k[vk] = static_cast<BYTE>((k[vk] & 0x01) | (down ? 0x80 : 0));
+}
+
+// The window under a screen point and its hit-test code, skipping windows that answer HTTRANSPARENT.
+HWND HitTarget(POINT pt, LRESULT* hit) {
+    HWND w = WindowFromPoint(pt);
+    *hit = w ? Send(w, WM_NCHITTEST, 0, PointParam(pt)) : HTNOWHERE;
+    return w;
+}
+
+void CheckLeave(HWND under, LRESULT hit) {
+    auto& s = S();
+    if (!s.trackWindow || !(s.trackFlags & TME_LEAVE))
+        return;
+    const bool nc = (s.trackFlags & TME_NONCLIENT) != 0;
+    const bool inside = under == s.trackWindow && (nc ? hit != HTCLIENT : hit == HTCLIENT);
+    if (inside)
+        return;
+    HWND w = s.trackWindow;
+    s.trackWindow = nullptr;
+    s.trackFlags = 0;
+    Post(w, nc ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+}
+
+void MouseEvent(const InputEvent& ev, MSG* out, bool* produced) {
+    auto& s = S();
+    s.cursorPos = ev.pt;
+    static constexpr int kButtonVk[3] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
+    const int button = std::clamp(ev.button, 0, 2);
+    if (ev.kind == InputEvent::ButtonDown || ev.kind == InputEvent::ButtonUp)
+        SetKey(kButtonVk[button], ev.kind == InputEvent::ButtonDown);
+
+    LRESULT realHit = HTNOWHERE;
+    HWND under = HitTarget(ev.pt, &realHit);
+    CheckLeave(under, realHit);
+
+    if (ev.kind == InputEvent::Wheel) {
+        HWND target = s.focus ? s.focus : s.active;
+        if (!target)
+            return;
+        *out = MSG{target,
+                   WM_MOUSEWHEEL,
+                   MAKEWPARAM(static_cast<WORD>(MouseKeys()), static_cast<WORD>(ev.wheelDelta)),
+                   PointParam(ev.pt),
+                   Now(),
+                   ev.pt};
+        *produced = true;
+        return;
+    }
+
+    HWND target = s.capture ? s.capture : under;
+    LRESULT hit = s.capture ? HTCLIENT : realHit;
+    if (!target) {
+        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+        return;
+    }
+    static constexpr UINT kDown[3] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
+    static constexpr UINT kNcDown[3] = {WM_NCLBUTTONDOWN, WM_NCRBUTTONDOWN, WM_NCMBUTTONDOWN};
+    const bool client = hit == HTCLIENT;
+    UINT msg;
+    switch (ev.kind) {
+    case InputEvent::MouseMove: msg = client ? WM_MOUSEMOVE : WM_NCMOUSEMOVE; break;
+    case InputEvent::ButtonDown: msg = client ? kDown[button] : kNcDown[button]; break;
+    default: msg = (client ? kDown[button] : kNcDown[button]) + 1; break;
+    }
+
+    HWND top = TopLevelOf(target);
+    if (!s.capture && (top->style & WS_DISABLED)) {
+        // A disabled window (the owner of a modal window) only learns that it was clicked.
+        if (ev.kind != InputEvent::ButtonUp)
+            Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+                 MAKELPARAM(static_cast<WORD>(HTERROR), static_cast<WORD>(msg)));
+        return;
+    }
+    if (!s.capture && ev.kind != InputEvent::ButtonUp) {
+        Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+             MAKELPARAM(static_cast<WORD>(hit), static_cast<WORD>(msg)));
+        if (!IsWindow(target))
+            return;
+    }
+    if (ev.kind == InputEvent::ButtonDown) {
+        if (!s.capture && top != s.active && !(top->exStyle & WS_EX_NOACTIVATE)) {
+            LRESULT ma = Send(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
+                              MAKELPARAM(static_cast<WORD>(hit), static_cast<WORD>(msg)));
+            if (ma == MA_ACTIVATE || ma == MA_ACTIVATEANDEAT)
+                ActivateWindow(top, true);
+            if (ma == MA_ACTIVATEANDEAT || ma == MA_NOACTIVATEANDEAT || !IsWindow(target))
+                return;
+        }
+        const DWORD now = Now();
+        const bool dbl = !s.lastWasDblClk && s.lastDownMsg == msg && s.lastDownWindow == target &&
+                         now - s.lastDownTime <= s.doubleClickTime &&
+                         std::abs(ev.pt.x - s.lastDownPt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                         std::abs(ev.pt.y - s.lastDownPt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+        s.lastDownMsg = msg;
+        s.lastDownWindow = target;
+        s.lastDownTime = now;
+        s.lastDownPt = ev.pt;
+        s.lastWasDblClk = false;
+        if (dbl && (!client || (target->cls && (target->cls->style & CS_DBLCLKS)))) {
+            msg += 2;
+            s.lastWasDblClk = true;
+        }
+    }
+    *out = MSG{};
+    out->hwnd = target;
+    out->message = msg;
+    out->time = Now();
+    out->pt = ev.pt;
+    if (client) {
+        POINT c = ev.pt;
+        ScreenToClient(target, &c);
+        out->wParam = MouseKeys();
+        out->lParam = PointParam(c);
+    } else {
+        out->wParam = static_cast<WPARAM>(hit);
+        out->lParam = PointParam(ev.pt);
+    }
+    *produced = true;
+}
+
+void KeyEvent(const InputEvent& ev, MSG* out, bool* produced) {
+    auto& s = S();
+    const UINT vk = ev.vk & 0xFF;
+    const bool down = ev.kind == InputEvent::KeyDown;
+    const bool wasDown = (s.keys[vk] & 0x80) != 0;
+    SetKey(static_cast<int>(vk), down);
+    if (vk == VK_LSHIFT || vk == VK_RSHIFT)
+        SetKey(VK_SHIFT, down);
+    if (vk == VK_LCONTROL || vk == VK_RCONTROL)
+        SetKey(VK_CONTROL, down);
+    if (vk == VK_LMENU || vk == VK_RMENU)
+        SetKey(VK_MENU, down);
+    const bool alt = (s.keys[VK_MENU] & 0x80) != 0;
+    HWND target = s.focus ? s.focus : s.active;
+    if (!target)
+        return;
+    const bool sys = (alt && !(s.keys[VK_CONTROL] & 0x80)) || vk == VK_F10 || vk == VK_MENU || !s.focus;
+    UINT msg = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
+    LPARAM lp = 1 | (static_cast<LPARAM>(ev.scanCode & 0xFF) << 16);
+    if (alt)
+        lp |= 1 << 29;
+    if (down ? wasDown : true)
+        lp |= 1 << 30;
+    if (!down)
+        lp |= static_cast<LPARAM>(1u << 31);
+    *out = MSG{target, msg, vk, lp, Now(), s.cursorPos};
+    *produced = true;
+}
+
+struct CursorObject : HICON__ {
+    explicit CursorObject(int id) : id(id) {}
+    int id;
+};
+
+constexpr int kCursorIds[] = {32512, 32513, 32514, 32515, 32642, 32643, 32644, 32645, 32646, 32648, 32649};
+
+} // namespace
+
+void ProcessInput(const InputEvent& ev, MSG* out, bool* produced) {
+    *produced = false;
+    switch (ev.kind) {
+    case InputEvent::KeyDown:
+    case InputEvent::KeyUp: KeyEvent(ev, out, produced); break;
+    case InputEvent::Char: {
+        HWND target = S().focus ? S().focus : S().active;
+        if (target) {
+            *out = MSG{target, WM_CHAR, static_cast<WPARAM>(ev.ch), 1, Now(), S().cursorPos};
+            *produced = true;
+        }
+        break;
+    }
+    default: MouseEvent(ev, out, produced); break;
+    }
+}
+
+void QueueInput(const InputEvent& event) {
+    S().input.push_back(event);
+}
+
+int CursorIdOf(HCURSOR cursor) {
+    auto* c = dynamic_cast<CursorObject*>(cursor);
+    return c ? c->id : 0;
+}
+
+} // namespace win::core
+
+namespace win {
+
+using namespace core;
+
+BOOL TrackMouseEvent(LPTRACKMOUSEEVENT tme) {
+    auto& s = S();
+    if (!tme || tme->cbSize != sizeof(TRACKMOUSEEVENT)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    if (tme->dwFlags & TME_QUERY) {
+        tme->dwFlags = s.trackFlags;
+        tme->hwndTrack = s.trackWindow;
+        tme->dwHoverTime = HOVER_DEFAULT;
+        return TRUE;
+    }
+    if (!Valid(tme->hwndTrack))
+        return FALSE;
+    if (tme->dwFlags & TME_CANCEL) {
+        if (s.trackWindow == tme->hwndTrack) {
+            s.trackFlags &= ~(tme->dwFlags & (TME_LEAVE | TME_HOVER));
+            if (!(s.trackFlags & (TME_LEAVE | TME_HOVER)))
+                s.trackWindow = nullptr;
+        }
+        return TRUE;
+    }
+    if (!(tme->dwFlags & TME_LEAVE))
+        return TRUE; // FIXME: hover notifications are not generated
+    const bool nc = (tme->dwFlags & TME_NONCLIENT) != 0;
+    LRESULT hit = HTNOWHERE;
+    HWND under = WindowFromPoint(s.cursorPos);
+    if (under == tme->hwndTrack)
+        hit = Send(under, WM_NCHITTEST, 0,
+                   MAKELPARAM(static_cast<WORD>(s.cursorPos.x), static_cast<WORD>(s.cursorPos.y)));
+    const bool inside = under == tme->hwndTrack && (nc ? hit != HTCLIENT : hit == HTCLIENT);
+    if (!inside) {
+        Post(tme->hwndTrack, nc ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+        return TRUE;
+    }
+    s.trackWindow = tme->hwndTrack;
+    s.trackFlags = tme->dwFlags & (TME_LEAVE | TME_NONCLIENT);
+    return TRUE;
+}
+
+SHORT GetKeyState(int vk) {
+    if (vk < 0 || vk > 255)
+        return 0;
+    BYTE k = S().keys[static_cast<size_t>(vk)];
+    return static_cast<SHORT>(((k & 0x80) ? 0x8000 : 0) | (k & 0x01));
+}
+SHORT GetAsyncKeyState(int vk) {
+    return static_cast<SHORT>(GetKeyState(vk) & 0x8000);
+}
+
+BOOL GetKeyboardState(BYTE* state) {
+    if (!state) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    std::copy(S().keys.begin(), S().keys.end(), state);
+    return TRUE;
+}
+
+BOOL GetCursorPos(LPPOINT pt) {
+    if (!pt) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    *pt = S().cursorPos;
+    return TRUE;
+}
+
+BOOL SetCursorPos(int x, int y) {
+    SIZE scr = display::Current().screenSize();
+    POINT p{std::clamp<LONG>(x, 0, scr.cx - 1), std::clamp<LONG>(y, 0, scr.cy - 1)};
+    display::Current().setCursorPos(p);
+    InputEvent ev;
+    ev.kind = InputEvent::MouseMove;
+    ev.pt = p;
+    S().cursorPos = p;
+    QueueInput(ev);
+    return TRUE;
+}
+
+HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name) {
+    static std::vector<std::unique_ptr<CursorObject>> cursors;
+    if (!instance && IS_INTRESOURCE(name)) {
+        int id = static_cast<int>(reinterpret_cast<ULONG_PTR>(name));
+        for (int known : kCursorIds)
+            if (known == id) {
+                for (auto& c : cursors)
+                    if (c->id == id)
+                        return c.get();
+                cursors.push_back(std::make_unique<CursorObject>(id));
+                return cursors.back().get();
+            }
+    }
+    SetLastError(1814); // ERROR_RESOURCE_NAME_NOT_FOUND
+    return nullptr;
+}
+HCURSOR LoadCursorW(HINSTANCE instance, LPCWSTR name) {
+    return LoadCursorA(instance, name);
+}
+
+HCURSOR SetCursor(HCURSOR cursor) {
+    HCURSOR old = S().cursor;
+    if (old != cursor) {
+        S().cursor = cursor;
+        display::Current().setCursor(cursor);
+    }
+    return old;
+}
+HCURSOR GetCursor() {
+    return S().cursor;
+}
+
+UINT GetDoubleClickTime() {
+    return S().doubleClickTime;
+}
+BOOL SetDoubleClickTime(UINT ms) {
+    S().doubleClickTime = ms ? ms : 500;
+    return TRUE;
+}
+
+BOOL MessageBeep(UINT) {
+    return TRUE;
+}
+
+} // namespace win

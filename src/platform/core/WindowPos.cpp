@@ -1,0 +1,436 @@
+#include "platform/core/WindowManager.h"
+#include "platform/display/Display.h"
+
+namespace win::core {
+
+namespace {
+
+int W(const RECT& r) {
+    return r.right - r.left;
+}
+int H(const RECT& r) {
+    return r.bottom - r.top;
+}
+
+bool IsTopmost(HWND w) {
+    return (w->exStyle & WS_EX_TOPMOST) != 0;
+}
+
+void Reorder(HWND hwnd, HWND after, bool ownerOrder) {
+    auto& list = hwnd->parent->children;
+    list.erase(std::remove(list.begin(), list.end(), hwnd), list.end());
+    const bool top = IsTopLevel(hwnd);
+    auto afterTopmost = [&] {
+        auto it = list.begin();
+        while (top && it != list.end() && IsTopmost(*it))
+            ++it;
+        return it;
+    };
+    if (after == HWND_TOPMOST) {
+        if (top)
+            hwnd->exStyle |= WS_EX_TOPMOST;
+        list.insert(list.begin(), hwnd);
+    } else if (after == HWND_NOTOPMOST) {
+        hwnd->exStyle &= ~WS_EX_TOPMOST;
+        list.insert(afterTopmost(), hwnd);
+    } else if (after == HWND_TOP) {
+        list.insert(IsTopmost(hwnd) ? list.begin() : afterTopmost(), hwnd);
+    } else if (after == HWND_BOTTOM) {
+        list.push_back(hwnd);
+    } else {
+        auto it = std::find(list.begin(), list.end(), after);
+        list.insert(it == list.end() ? list.begin() : it + 1, hwnd);
+    }
+    if (top && ownerOrder) {
+        // Owned windows stay above their owner.
+        std::vector<HWND> owned;
+        for (HWND w : list)
+            if (w->owner == hwnd)
+                owned.push_back(w);
+        for (HWND w : owned) {
+            list.erase(std::remove(list.begin(), list.end(), w), list.end());
+            list.insert(std::find(list.begin(), list.end(), hwnd), w);
+        }
+    }
+}
+
+} // namespace
+
+MINMAXINFO GetMinMaxInfo(HWND hwnd) {
+    SIZE scr = display::Current().screenSize();
+    RECT insets = NcCalcDefault(hwnd, RECT{0, 0, 1000, 1000});
+    int bx = (hwnd->style & WS_THICKFRAME) ? GetSystemMetrics(SM_CXFRAME) : insets.left;
+    int by = (hwnd->style & WS_THICKFRAME) ? GetSystemMetrics(SM_CYFRAME) : insets.left;
+    MINMAXINFO mmi;
+    mmi.ptMaxSize = POINT{scr.cx + 2 * bx, scr.cy + 2 * by};
+    mmi.ptMaxPosition = POINT{-bx, -by};
+    mmi.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    mmi.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    Send(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    return mmi;
+}
+
+void RecalcClient(HWND hwnd) {
+    RECT r = hwnd->rcWindow;
+    Send(hwnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&r));
+    if (hwnd->alive) {
+        r.right = std::max(r.left, r.right);
+        r.bottom = std::max(r.top, r.bottom);
+        hwnd->rcClient = r;
+    }
+}
+
+BOOL SetWindowPosInternal(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT flags) {
+    const RECT oldWin = hwnd->rcWindow;
+    const RECT oldClient = hwnd->rcClient;
+    const bool wasVisible = (hwnd->style & WS_VISIBLE) != 0;
+    WINDOWPOS wp{hwnd, after, x, y, std::max(0, cx), std::max(0, cy), flags};
+    if (flags & SWP_NOMOVE) {
+        wp.x = oldWin.left;
+        wp.y = oldWin.top;
+    }
+    if (flags & SWP_NOSIZE) {
+        wp.cx = W(oldWin);
+        wp.cy = H(oldWin);
+    }
+    if (wp.x == oldWin.left && wp.y == oldWin.top)
+        wp.flags |= SWP_NOMOVE;
+    if (wp.cx == W(oldWin) && wp.cy == H(oldWin))
+        wp.flags |= SWP_NOSIZE;
+    if (wasVisible)
+        wp.flags &= ~SWP_SHOWWINDOW;
+    else
+        wp.flags &= ~SWP_HIDEWINDOW;
+    if (!(wp.flags & SWP_NOSENDCHANGING)) {
+        Send(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
+        if (!hwnd->alive)
+            return FALSE;
+    }
+    RECT newWin{wp.x, wp.y, wp.x + std::max(0, wp.cx), wp.y + std::max(0, wp.cy)};
+    if (wp.flags & SWP_NOMOVE)
+        newWin = RECT{oldWin.left, oldWin.top, oldWin.left + W(newWin), oldWin.top + H(newWin)};
+    if (wp.flags & SWP_NOSIZE)
+        newWin.right = newWin.left + W(oldWin), newWin.bottom = newWin.top + H(oldWin);
+    const bool sized = W(newWin) != W(oldWin) || H(newWin) != H(oldWin);
+    const bool moved = newWin.left != oldWin.left || newWin.top != oldWin.top;
+    const bool frame = (wp.flags & SWP_FRAMECHANGED) != 0;
+
+    RECT newClient{oldClient.left + newWin.left - oldWin.left, oldClient.top + newWin.top - oldWin.top,
+                   oldClient.right + newWin.left - oldWin.left, oldClient.bottom + newWin.top - oldWin.top};
+    if (sized || frame) {
+        NCCALCSIZE_PARAMS p;
+        p.rgrc[0] = newWin;
+        p.rgrc[1] = oldWin;
+        p.rgrc[2] = oldClient;
+        p.lppos = &wp;
+        Send(hwnd, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&p));
+        if (!hwnd->alive)
+            return FALSE;
+        newClient = p.rgrc[0];
+        newClient.right = std::max(newClient.left, newClient.right);
+        newClient.bottom = std::max(newClient.top, newClient.bottom);
+    }
+
+    bool reordered = false;
+    if (!(wp.flags & SWP_NOZORDER) && hwnd->parent) {
+        auto before = hwnd->parent->children;
+        Reorder(hwnd, wp.hwndInsertAfter, !(wp.flags & SWP_NOOWNERZORDER));
+        reordered = before != hwnd->parent->children;
+    }
+    const bool show = (wp.flags & SWP_SHOWWINDOW) != 0;
+    const bool hide = (wp.flags & SWP_HIDEWINDOW) != 0;
+    const bool top = IsTopLevel(hwnd);
+    if (!(wp.flags & SWP_NOREDRAW) && !top && wasVisible && (hide || moved || sized || reordered))
+        InvalidateScreenArea(hwnd->parent, oldWin);
+
+    hwnd->rcWindow = newWin;
+    hwnd->rcClient = newClient;
+    if (show)
+        hwnd->style |= WS_VISIBLE;
+    if (hide)
+        hwnd->style &= ~WS_VISIBLE;
+    if (top)
+        EnsureSurface(hwnd);
+
+    const bool visible = (hwnd->style & WS_VISIBLE) != 0;
+    if (frame)
+        hwnd->ncDirty = true;
+    if (visible && !(wp.flags & SWP_NOREDRAW)) {
+        bool repaint = show || sized || frame || (!top && (moved || reordered));
+        if (repaint)
+            InvalidateInternal(hwnd, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    } else if (visible && sized) {
+        hwnd->ncDirty = true;
+    }
+
+    if (W(newClient) == W(oldClient) && H(newClient) == H(oldClient))
+        wp.flags |= SWP_NOCLIENTSIZE;
+    if (newClient.left == oldClient.left && newClient.top == oldClient.top)
+        wp.flags |= SWP_NOCLIENTMOVE;
+    wp.x = newWin.left;
+    wp.y = newWin.top;
+    wp.cx = W(newWin);
+    wp.cy = H(newWin);
+    Send(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+    if (!hwnd->alive)
+        return TRUE;
+
+    if (hide && wasVisible)
+        WindowHiddenOrDestroyed(hwnd);
+    else if (top && visible && !(flags & SWP_NOACTIVATE) && (show || !(flags & SWP_NOZORDER)))
+        ActivateWindow(hwnd, false);
+    return TRUE;
+}
+
+} // namespace win::core
+
+namespace win {
+
+using namespace core;
+
+BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
+    if (!Valid(hwnd))
+        return FALSE;
+    if (IsDesktop(hwnd)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    if (!(flags & SWP_NOZORDER) && insertAfter && insertAfter != HWND_BOTTOM && insertAfter != HWND_TOPMOST &&
+        insertAfter != HWND_NOTOPMOST && !Valid(insertAfter))
+        return FALSE;
+    return SetWindowPosInternal(hwnd, insertAfter, x, y, cx, cy, flags);
+}
+
+BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
+    return SetWindowPos(hwnd, nullptr, x, y, width, height,
+                        SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));
+}
+
+BOOL BringWindowToTop(HWND hwnd) {
+    return SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+BOOL ShowWindow(HWND hwnd, int cmd) {
+    if (!Valid(hwnd) || IsDesktop(hwnd))
+        return FALSE;
+    const bool wasVisible = (hwnd->style & WS_VISIBLE) != 0;
+    const bool child = (hwnd->style & WS_CHILD) != 0;
+    UINT swp = 0;
+    enum { None, Minimize, Maximize, Restore } state = None;
+    bool show = true;
+    bool deactivate = false;
+    switch (cmd) {
+    case SW_HIDE:
+        if (!wasVisible)
+            return FALSE;
+        show = false;
+        swp = SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER;
+        break;
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+    case SW_FORCEMINIMIZE:
+        swp = SWP_SHOWWINDOW | SWP_NOACTIVATE;
+        state = Minimize;
+        deactivate = true;
+        break;
+    case SW_SHOWMINIMIZED:
+        swp = SWP_SHOWWINDOW;
+        state = Minimize;
+        break;
+    case SW_SHOWMAXIMIZED:
+        swp = SWP_SHOWWINDOW;
+        state = Maximize;
+        break;
+    case SW_SHOWNA: swp = SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE | SWP_NOMOVE; break;
+    case SW_SHOW: swp = SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE; break;
+    case SW_SHOWNOACTIVATE:
+        swp = SWP_SHOWWINDOW | SWP_NOACTIVATE;
+        state = (hwnd->style & (WS_MINIMIZE | WS_MAXIMIZE)) ? Restore : None;
+        break;
+    case SW_SHOWNORMAL:
+    case SW_RESTORE:
+    case SW_SHOWDEFAULT:
+        swp = SWP_SHOWWINDOW;
+        state = (hwnd->style & (WS_MINIMIZE | WS_MAXIMIZE)) ? Restore : None;
+        break;
+    default: SetLastError(ERROR_INVALID_PARAMETER); return FALSE;
+    }
+    if (child)
+        swp |= SWP_NOACTIVATE | SWP_NOZORDER;
+    if (state == None && !(swp & SWP_NOSIZE))
+        swp |= SWP_NOSIZE | SWP_NOMOVE;
+    if (show != wasVisible) {
+        Send(hwnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
+        if (!hwnd->alive)
+            return wasVisible;
+    }
+    RECT target = hwnd->rcWindow;
+    if (state != None && !CallHooks(WH_CBT, HCBT_MINMAX, reinterpret_cast<WPARAM>(hwnd), cmd) &&
+        hwnd->alive) {
+        const DWORD st = hwnd->style;
+        if (state == Minimize && !(st & WS_MINIMIZE)) {
+            if (!(st & WS_MAXIMIZE))
+                hwnd->rcNormal = hwnd->rcWindow;
+            hwnd->maximizeOnRestore = (st & WS_MAXIMIZE) != 0;
+            hwnd->style = (st & ~WS_MAXIMIZE) | WS_MINIMIZE;
+            int x = child ? 0 : -32000,
+                y = child ? H(hwnd->parent->rcClient) - GetSystemMetrics(SM_CYMINIMIZED) : -32000;
+            target = RECT{x, y, x + GetSystemMetrics(SM_CXMINIMIZED), y + GetSystemMetrics(SM_CYMINIMIZED)};
+            swp |= SWP_FRAMECHANGED | SWP_STATECHANGED;
+        } else if (state == Maximize && !(st & WS_MAXIMIZE)) {
+            if (!(st & WS_MINIMIZE))
+                hwnd->rcNormal = hwnd->rcWindow;
+            hwnd->style = (st & ~WS_MINIMIZE) | WS_MAXIMIZE;
+            MINMAXINFO mmi = GetMinMaxInfo(hwnd);
+            target = RECT{mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, mmi.ptMaxPosition.x + mmi.ptMaxSize.x,
+                          mmi.ptMaxPosition.y + mmi.ptMaxSize.y};
+            swp |= SWP_FRAMECHANGED | SWP_STATECHANGED;
+        } else if (state == Restore) {
+            if ((st & WS_MINIMIZE) && hwnd->maximizeOnRestore) {
+                hwnd->style = (st & ~WS_MINIMIZE) | WS_MAXIMIZE;
+                MINMAXINFO mmi = GetMinMaxInfo(hwnd);
+                target = RECT{mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, mmi.ptMaxPosition.x + mmi.ptMaxSize.x,
+                              mmi.ptMaxPosition.y + mmi.ptMaxSize.y};
+            } else {
+                hwnd->style = st & ~(WS_MINIMIZE | WS_MAXIMIZE);
+                target = hwnd->rcNormal;
+            }
+            hwnd->maximizeOnRestore = false;
+            swp |= SWP_FRAMECHANGED | SWP_STATECHANGED;
+        }
+    }
+    if (!hwnd->alive)
+        return wasVisible;
+    if (swp & SWP_STATECHANGED)
+        swp &= ~(SWP_NOSIZE | SWP_NOMOVE);
+    SetWindowPosInternal(hwnd, HWND_TOP, target.left, target.top, W(target), H(target), swp);
+    if (hwnd->alive && deactivate && S().active == hwnd)
+        WindowHiddenOrDestroyed(hwnd);
+    return wasVisible ? TRUE : FALSE;
+}
+
+BOOL GetWindowRect(HWND hwnd, LPRECT rect) {
+    if (!Valid(hwnd))
+        return FALSE;
+    if (!rect) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    *rect = WindowRectScreen(hwnd);
+    return TRUE;
+}
+
+BOOL GetClientRect(HWND hwnd, LPRECT rect) {
+    if (!Valid(hwnd))
+        return FALSE;
+    if (!rect) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    *rect = RECT{0, 0, W(hwnd->rcClient), H(hwnd->rcClient)};
+    return TRUE;
+}
+
+BOOL ClientToScreen(HWND hwnd, LPPOINT pt) {
+    if (!Valid(hwnd) || !pt)
+        return FALSE;
+    POINT o = IsDesktop(hwnd) ? POINT{0, 0} : ClientOrigin(hwnd);
+    pt->x += o.x;
+    pt->y += o.y;
+    return TRUE;
+}
+
+BOOL ScreenToClient(HWND hwnd, LPPOINT pt) {
+    if (!Valid(hwnd) || !pt)
+        return FALSE;
+    POINT o = IsDesktop(hwnd) ? POINT{0, 0} : ClientOrigin(hwnd);
+    pt->x -= o.x;
+    pt->y -= o.y;
+    return TRUE;
+}
+
+int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
+    if ((from && !Valid(from)) || (to && !Valid(to)))
+        return 0;
+    POINT a = from && !IsDesktop(from) ? ClientOrigin(from) : POINT{0, 0};
+    POINT b = to && !IsDesktop(to) ? ClientOrigin(to) : POINT{0, 0};
+    int dx = a.x - b.x, dy = a.y - b.y;
+    for (UINT i = 0; points && i < count; ++i) {
+        points[i].x += dx;
+        points[i].y += dy;
+    }
+    SetLastError(ERROR_SUCCESS);
+    return static_cast<int>(MAKELONG(static_cast<WORD>(dx), static_cast<WORD>(dy)));
+}
+
+BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* wp) {
+    if (!Valid(hwnd))
+        return FALSE;
+    if (!wp) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    wp->length = sizeof(WINDOWPLACEMENT);
+    wp->flags = hwnd->maximizeOnRestore ? 2 : 0; // WPF_RESTORETOMAXIMIZED
+    if (hwnd->style & WS_MINIMIZE)
+        wp->showCmd = SW_SHOWMINIMIZED;
+    else if (hwnd->style & WS_MAXIMIZE)
+        wp->showCmd = SW_SHOWMAXIMIZED;
+    else
+        wp->showCmd = SW_SHOWNORMAL;
+    wp->ptMinPosition = POINT{-1, -1};
+    wp->ptMaxPosition = POINT{-1, -1};
+    wp->rcNormalPosition = (hwnd->style & (WS_MINIMIZE | WS_MAXIMIZE)) ? hwnd->rcNormal : hwnd->rcWindow;
+    return TRUE;
+}
+
+BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* wp) {
+    if (!Valid(hwnd))
+        return FALSE;
+    if (!wp) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    const RECT& r = wp->rcNormalPosition;
+    hwnd->rcNormal = r;
+    if (!(hwnd->style & (WS_MINIMIZE | WS_MAXIMIZE)))
+        SetWindowPos(hwnd, nullptr, r.left, r.top, W(r), H(r), SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(hwnd, static_cast<int>(wp->showCmd));
+    return TRUE;
+}
+
+int SetWindowRgn(HWND hwnd, HRGN region, BOOL redraw) {
+    if (!Valid(hwnd))
+        return 0;
+    std::unique_ptr<Region> copy;
+    if (region) {
+        pixman_region32_t* data = gdi::RegionData(region);
+        if (!data) {
+            SetLastError(ERROR_INVALID_HANDLE);
+            return 0;
+        }
+        copy = std::make_unique<Region>();
+        pixman_region32_copy(copy->get(), data);
+        DeleteObject(region); // the system owns the region from now on
+    }
+    hwnd->windowRgn = std::move(copy);
+    if (redraw && ReallyVisible(hwnd)) {
+        if (!IsTopLevel(hwnd))
+            InvalidateScreenArea(hwnd->parent, hwnd->rcWindow);
+        InvalidateInternal(hwnd, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+    return 1;
+}
+
+int GetWindowRgn(HWND hwnd, HRGN region) {
+    if (!Valid(hwnd))
+        return ERROR;
+    pixman_region32_t* data = region ? gdi::RegionData(region) : nullptr;
+    if (!data || !hwnd->windowRgn)
+        return ERROR;
+    pixman_region32_copy(data, hwnd->windowRgn->get());
+    int n = pixman_region32_n_rects(data);
+    return n == 0 ? NULLREGION : n == 1 ? SIMPLEREGION : COMPLEXREGION;
+}
+
+} // namespace win

@@ -1,0 +1,47 @@
+// Where windows meet a screen. The core asks the current display for the time, hands it the top-level
+// windows to present, and waits on it for input; a display feeds raw input back through QueueInput.
+// Without any set-up call the current display is a headless one with the real clock.
+#pragma once
+
+#include "platform/WinTypes.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace win::display {
+
+class Display {
+public:
+    virtual ~Display() = default;
+    virtual const char* name() const = 0;
+    virtual SIZE screenSize() const = 0;
+    // Milliseconds since some fixed start.
+    virtual std::uint64_t now() const = 0;
+    // Present whatever changed on screen (called before the queue waits and by UpdateWindow).
+    virtual void flush() {}
+    // Waits until input is queued or `timeoutMs` passes (~0u: no limit). False when nothing could ever
+    // arrive, so that a waiting message loop fails instead of hanging.
+    virtual bool wait(std::uint32_t timeoutMs) = 0;
+    virtual void setCursor(HCURSOR cursor) {}
+    virtual void setCapture(HWND hwnd) {}
+    virtual void setCursorPos(POINT pt) {}
+    // A top-level window is being destroyed: forget anything kept for it.
+    virtual void windowDestroyed(HWND hwnd) {}
+};
+
+// The current display; created headless (real clock) on first use.
+Display& Current();
+// Replaces the current display (windows keep existing; the new display shows them from its next flush).
+void Install(std::unique_ptr<Display> display);
+
+// Raw input from a display, at screen coordinates. Buttons: 0 left, 1 right, 2 middle.
+void QueueMouseMove(int x, int y);
+void QueueMouseButton(int x, int y, int button, bool down);
+void QueueMouseWheel(int x, int y, int delta);
+void QueueKey(UINT vk, bool down);
+void QueueChar(char32_t ch);
+
+// The IDC_ number (32512 arrow, 32649 hand, ...) of a system cursor, 0 for anything else.
+int CursorId(HCURSOR cursor);
+
+} // namespace win::display

@@ -1,0 +1,78 @@
+#include "platform/os/WinBase.h"
+
+#include <chrono>
+#include <climits>
+#include <cstring>
+#include <sys/syscall.h>
+#include <thread>
+#include <time.h>
+#include <unistd.h>
+
+namespace win {
+
+BOOL QueryPerformanceCounter(LARGE_INTEGER* count) {
+    if (!count) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    count->QuadPart = static_cast<LONGLONG>(ts.tv_sec) * 10000000 + ts.tv_nsec / 100;
+    return TRUE;
+}
+
+BOOL QueryPerformanceFrequency(LARGE_INTEGER* frequency) {
+    if (!frequency) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    frequency->QuadPart = 10000000;
+    return TRUE;
+}
+
+DWORD GetCurrentThreadId() {
+    return static_cast<DWORD>(::syscall(SYS_gettid));
+}
+DWORD GetCurrentProcessId() {
+    return static_cast<DWORD>(::getpid());
+}
+
+void Sleep(DWORD ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size) {
+    if (!buffer || size == 0) {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return 0;
+    }
+    buffer[0] = '\0';
+    char path[PATH_MAX];
+    ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return 0;
+    }
+    path[n] = '\0';
+    if (static_cast<DWORD>(n) >= size) {
+        std::memcpy(buffer, path, size - 1);
+        buffer[size - 1] = '\0';
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return size;
+    }
+    std::memcpy(buffer, path, static_cast<size_t>(n) + 1);
+    SetLastError(ERROR_SUCCESS);
+    return static_cast<DWORD>(n);
+}
+
+std::string ExecutableFolder() {
+    char path[PATH_MAX];
+    ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0)
+        return {};
+    std::string p(path, static_cast<size_t>(n));
+    auto slash = p.rfind('/');
+    return slash == std::string::npos ? std::string() : p.substr(0, slash + 1);
+}
+
+} // namespace win
