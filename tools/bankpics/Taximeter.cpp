@@ -55,10 +55,16 @@ void drawTaximeter(Canvas& c) {
     c.roundRect(187, 66, 197, 74, 1, kBody);
     c.roundFrame(186, 97, 198, 107, 1, 2, kBody);
 
-    // The lead seal on its wire, which shows the case has not been opened since verification.
-    c.polyline({{218, 128}, {222, 114}, {226, 128}}, 1.3f, kLead);
-    c.circle({222, 131}, 6, kLead);
-    c.ring({222, 131}, 3, 1.2f, Color{110, 112, 118});
+    // The lead seal on its wire through the case screw: it shows the case has not been opened since
+    // verification.
+    c.circle({219, 104}, 4.5f, Color{20, 20, 24});
+    c.circle({219, 104}, 3.5f, kButton);
+    c.line({217, 104}, {221, 104}, 1.2f, kBody);
+    c.polyline({{218, 104}, {215, 114}, {216, 121}}, 1.2f, kLead);
+    c.polyline({{220, 104}, {223, 114}, {222, 121}}, 1.2f, kLead);
+    c.circle({219, 127}, 8, kLead);
+    c.ring({219, 127}, 5, 1.4f, Color{105, 107, 112});
+    c.circle({219, 127}, 1.6f, Color{105, 107, 112});
 }
 
 } // namespace bankpics
