@@ -1,6 +1,7 @@
 // Helpers shared by the bank tests: temporary folders, file bytes, and running the mdbtools oracle.
 #pragma once
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>

@@ -45,10 +45,12 @@ void ExpectSame(const TableSpec& spec, const std::vector<std::vector<Value>>& ro
             const Value& want = spec.rows[r][c];
             const Value& got = rows[r][c];
             ASSERT_EQ(got.IsNull(), want.IsNull()) << "row " << r << " column " << c;
-            if (want.kind == Value::Kind::Integer)
+            if (want.kind == Value::Kind::Integer) {
                 ASSERT_EQ(got.integer, want.integer) << "row " << r;
-            if (want.kind == Value::Kind::Text)
+            }
+            if (want.kind == Value::Kind::Text) {
                 ASSERT_EQ(got.text, want.text) << "row " << r << " column " << c;
+            }
         }
 }
 
@@ -182,8 +184,9 @@ TEST(JetUpdate, LongColumnOfAnAccessFileChangesOnlyItsBytes) {
 
     JetDatabase db(file, JetFile::Mode::ReadOnly);
     EXPECT_EQ(db.ReadAll(db.Table("DateTest"))[2][0].integer, 0x12345678);
-    if (banktest::HaveMdbTools())
+    if (banktest::HaveMdbTools()) {
         EXPECT_EQ(banktest::MdbExport(file, "DateTest")[3][0], std::to_string(0x12345678));
+    }
 }
 
 TEST(JetUpdate, Jet3IntegerColumnAndRefusals) {
