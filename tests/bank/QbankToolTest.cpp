@@ -1,0 +1,254 @@
+// The qbank program end to end: build, verify, query, export and adopt, with mdbtools as the reader.
+#include "BankSamples.h"
+#include "BankTestUtil.h"
+
+#include "bank/RightAnswer.h"
+#include "bank/jet/JetDatabase.h"
+#include "bank/jet/JetWriter.h"
+
+using banktest::Run;
+using banktest::ShellQuote;
+using banktest::TempDir;
+using testing::HasSubstr;
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out; // standard output and error together
+};
+
+Result Qbank(const std::string& args) {
+    int status = 0;
+    std::string out = Run(std::string(QBANK_EXE) + " " + args + " 2>&1", &status);
+    return {status, out};
+}
+
+// Eight small chapter files: 8 x (4 judge, 7 single, 2 multi) = 32/56/16 questions.
+std::string MakeSource(const TempDir& dir) {
+    std::string folder = dir.File("questions");
+    std::filesystem::create_directories(folder);
+    for (int c = 1; c <= 8; ++c)
+        banktest::WriteBytes(folder + "/ch" + std::to_string(c) + ".txt",
+                             banktest::SourceText(4, 7, 2, std::to_string(c)));
+    return folder;
+}
+
+std::vector<std::vector<bank::jet::Value>> Rows(const std::string& path) {
+    bank::jet::JetDatabase db(path, bank::jet::JetFile::Mode::ReadOnly);
+    return db.ReadAll(db.Table("titles"));
+}
+
+// The same bank encoded with another build's key.
+void MakeForeignBank(const std::string& path, const bank::RightAnswer::Key& key, int judge = 30,
+                     int single = 50, int multi = 10) {
+    auto spec = qbank::BankBuilder::Table(banktest::Questions(judge, single, multi));
+    for (auto& row : spec.rows)
+        row[6].text = bank::RightAnswer::Encode(bank::RightAnswer::Decode(row[6].text), key);
+    bank::jet::JetWriter::Options overwrite;
+    overwrite.overwrite = true;
+    bank::jet::JetWriter::Create(path, spec, overwrite);
+}
+
+constexpr bank::RightAnswer::Key kOtherKey = {0x11, 0x9C, 0x35, 0xE0, 0x07, 0x6B, 0xD2, 0x48, 0xAA, 0x3F};
+
+} // namespace
+
+TEST(QbankTool, UsageAndExitStatus) {
+    EXPECT_EQ(Qbank("--help").status, 0);
+    EXPECT_THAT(Qbank("--help").out, HasSubstr("adopt DB"));
+    EXPECT_EQ(Qbank("").status, 2);
+    EXPECT_EQ(Qbank("frobnicate").status, 2);
+    EXPECT_EQ(Qbank("build onlyone").status, 2);
+    EXPECT_EQ(Qbank("verify").status, 2);
+    Result r = Qbank("verify /nonexistent/db1.mdb");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.out, HasSubstr("/nonexistent/db1.mdb: the database file does not exist"));
+}
+
+TEST(QbankTool, BuildVerifyAndMdbToolsReadTheSource) {
+    TempDir dir;
+    std::string source = MakeSource(dir), db = dir.File("db1.mdb");
+    Result r = Qbank("build " + source + " " + db);
+    ASSERT_EQ(r.status, 0) << r.out;
+    r = Qbank("verify " + db);
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_THAT(r.out, HasSubstr("104 questions: 32 true/false, 56 single choice, 16 multiple choice"));
+    EXPECT_THAT(r.out, HasSubstr("chapters: 1:13 2:13 3:13 4:13 5:13 6:13 7:13 8:13"));
+
+    SKIP_WITHOUT_MDBTOOLS();
+    auto questions = qbank::QuestionSource::ReadFolder(source);
+    auto exported = banktest::MdbExport(db, "titles");
+    ASSERT_EQ(exported.size(), questions.size() + 1);
+    EXPECT_EQ(exported[0],
+              (std::vector<std::string>{"_id", "t_class", "t_type", "t_name", "t_answers", "t_picurl",
+                                        "t_right_answer", "t_score", "wrong", "t_ran"}));
+    for (size_t i = 0; i < questions.size(); ++i) {
+        const auto& q = questions[i];
+        const auto& row = exported[i + 1];
+        std::string options;
+        for (size_t k = 0; k < q.options.size(); ++k)
+            options += (k ? "|" : "") + q.options[k];
+        EXPECT_EQ(row[0], std::to_string(i + 1));
+        EXPECT_EQ(row[1], std::to_string(q.chapter));
+        EXPECT_EQ(row[2], std::to_string(q.type));
+        EXPECT_EQ(row[3], q.stem);
+        EXPECT_EQ(row[4], options);
+        EXPECT_EQ(row[5], q.picture);
+        EXPECT_EQ(bank::RightAnswer::Decode(row[6]), q.answer);
+        EXPECT_EQ(row[7], std::to_string(q.score));
+        EXPECT_EQ(row[8], "0");
+        EXPECT_EQ(row[9], "0");
+    }
+    std::string sql =
+        banktest::Run("echo " + ShellQuote("select [_id], t_name from titles where t_class = 5") +
+                      " | mdb-sql -HFP -d '|' " + db + " 2>&1");
+    sql.erase(0, sql.find_first_not_of('\n')); // mdb-sql starts with a blank line
+    std::string want;
+    for (size_t i = 0; i < questions.size(); ++i)
+        if (questions[i].chapter == 5)
+            want += std::to_string(i + 1) + "|" + questions[i].stem + "\n";
+    EXPECT_EQ(sql, want);
+}
+
+TEST(QbankTool, BuildFailuresLeaveNoFile) {
+    TempDir dir;
+    std::string source = MakeSource(dir), db = dir.File("db1.mdb");
+    std::filesystem::remove(source + "/ch5.txt");
+    Result r = Qbank("build " + source + " " + db);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.out, HasSubstr(source + "/ch5.txt: no such question file"));
+    EXPECT_FALSE(std::filesystem::exists(db));
+
+    banktest::WriteBytes(source + "/ch5.txt", "type: judge\nstem: s\nanswer: maybe\n");
+    r = Qbank("build " + source + " " + db);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.out, HasSubstr("ch5.txt:3: the answer of a judge question must be Y or N"));
+    EXPECT_FALSE(std::filesystem::exists(db));
+
+    // An existing bank (it holds the user's flags) is replaced only on request.
+    ASSERT_EQ(Qbank("build " + source + "/ch1.txt " + db + " --class 1").status, 0);
+    std::string before = banktest::ReadBytes(db);
+    r = Qbank("build " + source + "/ch2.txt " + db + " --class 2");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.out, HasSubstr("exists already"));
+    EXPECT_EQ(banktest::ReadBytes(db), before);
+    EXPECT_EQ(Qbank("build " + source + "/ch2.txt " + db + " --class 2 --force").status, 0);
+    EXPECT_EQ(Qbank("build " + source + "/ch2.txt " + db).status, 2); // a single file needs --class
+}
+
+TEST(QbankTool, QueryRunsTheProgramsStatements) {
+    TempDir dir;
+    std::string db = dir.File("db1.mdb");
+    banktest::MakeBank(db, 3, 2, 1);
+    Result r = Qbank(db + " x");
+    r = Qbank("query " + db + " " + ShellQuote("select * from titles where t_class = 1"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+              "_id\tt_class\tt_type\tt_name\tt_answers\tt_picurl\tt_right_answer\tt_score\twrong\tt_ran");
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 7);
+    std::string stem = qbank::BankBuilder::Table(banktest::Questions(3, 2, 1)).rows[4][3].text;
+    r = Qbank("query " + db + " " + ShellQuote("update titles set wrong=:A where t_name=:B") + " A=1 " +
+              ShellQuote("B=" + stem));
+    EXPECT_EQ(r.out, "1 row updated\n");
+    r = Qbank("query " + db + " " + ShellQuote("select * from titles where wrong = 1 "));
+    EXPECT_THAT(r.out, HasSubstr("\n5\t1\t2\t" + stem + "\t"));
+    r = Qbank("query " + db + " " + ShellQuote("delete from titles"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.out, HasSubstr("not supported"));
+}
+
+TEST(QbankTool, ExportThenBuildGivesTheSameTable) {
+    TempDir dir;
+    std::string source = MakeSource(dir), db = dir.File("db1.mdb"), again = dir.File("again.mdb");
+    ASSERT_EQ(Qbank("build " + source + " " + db).status, 0);
+    std::string stem = qbank::QuestionSource::ReadFolder(source)[20].stem;
+    ASSERT_EQ(Qbank("query " + db + " " + ShellQuote("update titles set wrong=:A where t_name=:B") + " A=1 " +
+                    ShellQuote("B=" + stem))
+                  .status,
+              0);
+    Result r = Qbank("export " + db + " --out " + dir.File("out"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(Qbank("export " + db + " --out " + dir.File("out")).status, 1); // no silent overwrite
+    ASSERT_EQ(Qbank("build " + dir.File("out") + " " + again).status, 0);
+    auto a = Rows(db), b = Rows(again);
+    ASSERT_EQ(a.size(), b.size());
+    for (size_t i = 0; i < a.size(); ++i)
+        for (size_t c = 0; c < a[i].size(); ++c) {
+            EXPECT_EQ(a[i][c].integer, b[i][c].integer) << i << "," << c;
+            EXPECT_EQ(a[i][c].text, b[i][c].text) << i << "," << c;
+        }
+    EXPECT_EQ(a[20][8].integer, 1);
+}
+
+TEST(QbankTool, VerifyFindsProblems) {
+    TempDir dir;
+    std::string db = dir.File("db1.mdb");
+    auto spec = qbank::BankBuilder::Table(banktest::Questions(29, 50, 10));
+    spec.rows[3][3] = spec.rows[2][3];                                        // a repeated stem
+    spec.rows[40][7] = bank::jet::Value::Int(2);                              // a single choice worth 2
+    spec.rows[50][6] = bank::jet::Value::Str(bank::RightAnswer::Encode("E")); // no such option
+    bank::jet::JetWriter::Create(db, spec);
+    Result r = Qbank("verify " + db);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.out, HasSubstr("row 4 (_id 4): the stem repeats row 3"));
+    EXPECT_THAT(r.out, HasSubstr("row 41 (_id 41): a kind-2 question scores 2"));
+    EXPECT_THAT(r.out, HasSubstr("1 right answers do not decode"));
+    EXPECT_THAT(r.out, HasSubstr("only 29 questions of kind 1"));
+}
+
+TEST(QbankTool, AdoptReencodesAForeignKeyInPlace) {
+    TempDir dir;
+    std::string db = dir.File("db1.mdb");
+    MakeForeignBank(db, kOtherKey);
+    Result r = Qbank("verify " + db);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.out, HasSubstr("no right answer decodes with this build's answer key"));
+    std::string before = banktest::ReadBytes(db);
+    r = Qbank("adopt " + db);
+    ASSERT_EQ(r.status, 0) << r.out;
+    std::string after = banktest::ReadBytes(db);
+    ASSERT_EQ(after.size(), before.size());
+    // Only the answer texts changed: each answer is at most 4 bytes (two hex digits per letter) and
+    // short ASCII text is stored compressed, one byte per digit.
+    EXPECT_LE(banktest::DiffOffsets(before, after).size(), 90u * 8);
+    EXPECT_EQ(Qbank("verify " + db).status, 0);
+    auto rows = Rows(db);
+    auto want = qbank::BankBuilder::Table(banktest::Questions(30, 50, 10)).rows;
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i][6].text, want[i][6].text);
+    r = Qbank("adopt " + db);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_THAT(r.out, HasSubstr("already decodes with this build's key"));
+}
+
+TEST(QbankTool, AdoptRefusesAnAmbiguousBank) {
+    TempDir dir;
+    std::string db = dir.File("db1.mdb");
+    // Only true/false questions whose answers are all "Y" or all "N" leave K[1] with two choices.
+    auto spec = qbank::BankBuilder::Table(banktest::Questions(3, 0, 0));
+    for (auto& row : spec.rows)
+        row[6].text = bank::RightAnswer::Encode("Y", kOtherKey);
+    bank::jet::JetWriter::Create(db, spec);
+    std::string before = banktest::ReadBytes(db);
+    Result r = Qbank("adopt " + db);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.out, HasSubstr("cannot be recovered: 2 different keys fit every answer"));
+    EXPECT_EQ(banktest::ReadBytes(db), before);
+}
+
+TEST(SampleBank, BuildsAndVerifies) {
+    std::string source = std::string(TAXI_SOURCE_DIR) + "/data/questions";
+    for (int c = 1; c <= 8; ++c)
+        if (!std::filesystem::exists(source + "/ch" + std::to_string(c) + ".txt"))
+            GTEST_SKIP() << "the sample question source is incomplete: ch" << c << ".txt is missing";
+    TempDir dir;
+    std::string db = dir.File("db1.mdb");
+    Result r = Qbank("build " + source + " " + db);
+    ASSERT_EQ(r.status, 0) << r.out;
+    r = Qbank("verify " + db);
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_THAT(r.out, HasSubstr("1208 questions"));
+    EXPECT_THAT(r.out, HasSubstr("chapters: 1:244 2:330 3:90 4:67 5:38 6:103 7:187 8:149"));
+    EXPECT_THAT(r.out, testing::Not(HasSubstr("warning")));
+}
