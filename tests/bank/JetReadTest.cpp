@@ -4,6 +4,7 @@
 #include "bank/jet/JetDatabase.h"
 #include "bank/jet/JetError.h"
 #include "bank/jet/RowReader.h"
+#include "platform/os/CodePage.h"
 
 #include <cmath>
 #include <ctime>
@@ -164,4 +165,21 @@ TEST(JetRead, Jet3UsesHeaderCodePage) {
     EXPECT_EQ(db.File().TextCodePage(), 1252u);
     auto names = db.TableNames();
     EXPECT_NE(std::find(names.begin(), names.end(), "Umsätze"), names.end());
+}
+
+TEST(JetRead, Jet3TextFollowsTheHeaderCodePage) {
+    banktest::TempDir dir;
+    std::string file = banktest::CopyShared(dir, "access-jet3-northwind.mdb");
+    // The code page sits in the masked part of the header: flip the plain value through the mask.
+    std::string bytes = banktest::ReadBytes(file);
+    std::uint16_t from = 1252, to = 936;
+    bytes[0x3C] = static_cast<char>(bytes[0x3C] ^ (from & 0xFF) ^ (to & 0xFF));
+    bytes[0x3D] = static_cast<char>(bytes[0x3D] ^ (from >> 8) ^ (to >> 8));
+    banktest::WriteBytes(file, bytes);
+    JetDatabase db(file, JetFile::Mode::ReadOnly);
+    EXPECT_EQ(db.File().TextCodePage(), 936u);
+    std::string expected;
+    ASSERT_TRUE(win::CodePageToUtf8(936, "Ums\xE4tze", expected));
+    auto names = db.TableNames();
+    EXPECT_NE(std::find(names.begin(), names.end(), expected), names.end());
 }

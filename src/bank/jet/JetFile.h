@@ -26,7 +26,8 @@ public:
     bool Writable() const { return fd_ >= 0 && mode_ == Mode::ReadWrite; }
     std::uint32_t PageCount() const { return pageCount_; }
     std::uint32_t CodePage() const { return codePage_; }
-    // The code page Jet 3 text is read in: the header's when it is one we can convert, else 1252.
+    // The code page Jet 3 text is read in: the header's when it is one we can convert, else 936 (the
+    // bank's own code page).
     std::uint32_t TextCodePage() const { return textCodePage_; }
     void SetTextCodePage(std::uint32_t codePage) { textCodePage_ = codePage; }
     bool Encrypted() const { return databaseKey_ != 0; }
@@ -56,7 +57,7 @@ private:
     std::uint32_t pageCount_ = 0;
     std::uint32_t codePage_ = 0;
     std::uint32_t databaseKey_ = 0;
-    std::uint32_t textCodePage_ = 1252;
+    std::uint32_t textCodePage_ = 936;
 };
 
 } // namespace bank::jet
