@@ -1,0 +1,290 @@
+#include "toolkit/TCustomForm.h"
+
+#include "toolkit/LayoutReader.h"
+#include "toolkit/PropertyBuilders.h"
+#include "toolkit/TApplication.h"
+
+namespace tk {
+
+namespace {
+const EnumInfo kBorderStyleInfo{
+    "TFormBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
+const EnumInfo kBorderIconsInfo{"TBorderIcons", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
+const EnumInfo kPositionInfo{"TPosition",
+                             {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
+                              "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
+
+void defineFormProperties(std::vector<PropertyInfo>& p) {
+    p.push_back(TControl::CaptionProperty());
+    p.push_back(TControl::FontProperty());
+    p.push_back(TControl::ColorProperty());
+    p.push_back(TControl::ParentFontProperty());
+    p.push_back(IntegerProperty<TControl>("ClientWidth", &TControl::ClientWidth, &TControl::SetClientWidth));
+    p.push_back(
+        IntegerProperty<TControl>("ClientHeight", &TControl::ClientHeight, &TControl::SetClientHeight));
+    p.push_back(EnumProperty<TCustomForm>("BorderStyle", kBorderStyleInfo, &TCustomForm::BorderStyle,
+                                          &TCustomForm::SetBorderStyle));
+    p.push_back(SetProperty<TCustomForm>("BorderIcons", kBorderIconsInfo, &TCustomForm::BorderIcons,
+                                         &TCustomForm::SetBorderIcons));
+    p.push_back(EnumProperty<TCustomForm>("Position", kPositionInfo, &TCustomForm::Position,
+                                          &TCustomForm::SetPosition));
+    p.push_back(EventProperty<TCustomForm>("OnCreate", &TCustomForm::OnCreate));
+    p.push_back(EventProperty<TCustomForm>("OnShow", &TCustomForm::OnShow));
+    p.push_back(EventProperty<TCustomForm>("OnHide", &TCustomForm::OnHide));
+    p.push_back(EventProperty<TCustomForm>("OnActivate", &TCustomForm::OnActivate));
+    p.push_back(EventProperty<TCustomForm>("OnDeactivate", &TCustomForm::OnDeactivate));
+    p.push_back(EventProperty<TCustomForm>("OnDestroy", &TCustomForm::OnDestroy));
+    p.push_back(EventProperty<TCustomForm>("OnClose", &TCustomForm::OnClose));
+    p.push_back(TControl::OnClickProperty());
+}
+
+template <class F> void guarded(F&& f) {
+    try {
+        f();
+    } catch (...) {
+        HandleToolkitException(std::current_exception());
+    }
+}
+} // namespace
+
+TK_IMPLEMENT_CLASS(TCustomForm, TWinControl, defineFormProperties)
+TK_IMPLEMENT_CLASS(TForm, TCustomForm, nullptr)
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+    InitVisible(false);
+    SetBounds(0, 0, 320, 240);
+    if (Screen)
+        Screen->AddForm(this);
+}
+
+TCustomForm::~TCustomForm() {
+    if (OnDestroy)
+        guarded([&] { OnDestroy(this); });
+    if (Screen)
+        Screen->RemoveForm(this);
+    DestroyComponents();
+}
+
+void TCustomForm::LoadLayout(std::string_view text, std::string_view fileName) {
+    LayoutReader::ReadText(*this, text, fileName);
+}
+
+void TCustomForm::DoCreate() {
+    if (OnCreate)
+        guarded([&] { OnCreate(this); });
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
+    if (style != m_borderStyle) {
+        m_borderStyle = style;
+        RecreateWnd();
+    }
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons icons) {
+    if (icons != m_borderIcons) {
+        m_borderIcons = icons;
+        RecreateWnd();
+    }
+}
+
+win::DWORD TCustomForm::FrameStyle() const {
+    win::DWORD style = 0;
+    switch (m_borderStyle) {
+    case TFormBorderStyle::bsNone: return win::WS_POPUP;
+    case TFormBorderStyle::bsSingle:
+    case TFormBorderStyle::bsToolWindow: style = win::WS_CAPTION | win::WS_BORDER; break;
+    case TFormBorderStyle::bsSizeable:
+    case TFormBorderStyle::bsSizeToolWin: style = win::WS_CAPTION | win::WS_THICKFRAME; break;
+    case TFormBorderStyle::bsDialog: style = win::WS_POPUP | win::WS_CAPTION | win::WS_DLGFRAME; break;
+    }
+    if (m_borderIcons & biSystemMenu) {
+        style |= win::WS_SYSMENU;
+        if (m_borderStyle != TFormBorderStyle::bsDialog && m_borderStyle != TFormBorderStyle::bsToolWindow &&
+            m_borderStyle != TFormBorderStyle::bsSizeToolWin) {
+            if (m_borderIcons & biMinimize)
+                style |= win::WS_MINIMIZEBOX;
+            if (m_borderIcons & biMaximize)
+                style |= win::WS_MAXIMIZEBOX;
+        }
+    }
+    return style;
+}
+
+win::DWORD TCustomForm::FrameExStyle() const {
+    switch (m_borderStyle) {
+    case TFormBorderStyle::bsDialog: return win::WS_EX_DLGMODALFRAME;
+    case TFormBorderStyle::bsToolWindow:
+    case TFormBorderStyle::bsSizeToolWin: return win::WS_EX_TOOLWINDOW;
+    default: return 0;
+    }
+}
+
+void TCustomForm::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.Style = win::WS_CLIPCHILDREN | win::WS_CLIPSIBLINGS | FrameStyle();
+    if (!Enabled())
+        params.Style |= win::WS_DISABLED;
+    params.ExStyle = FrameExStyle();
+    params.WndParent = nullptr;
+    if (Application && Application->MainForm() && Application->MainForm() != this)
+        params.WndParent = Application->MainForm()->Handle();
+}
+
+win::RECT TCustomForm::ClientRect() const {
+    if (m_pendingClientWidth >= 0)
+        return {0, 0, m_pendingClientWidth, m_pendingClientHeight};
+    if (const_cast<TCustomForm*>(this)->HandleAllocated())
+        return TWinControl::ClientRect();
+    win::RECT frame{0, 0, 0, 0};
+    win::AdjustWindowRectEx(&frame, FrameStyle(), win::FALSE, FrameExStyle());
+    return {0, 0, Width() - (frame.right - frame.left), Height() - (frame.bottom - frame.top)};
+}
+
+void TCustomForm::SetClientSize(int width, int height) {
+    if (IsLoading()) {
+        m_pendingClientWidth = width;
+        m_pendingClientHeight = height;
+        return;
+    }
+    TWinControl::SetClientSize(width, height);
+}
+
+void TCustomForm::Loaded() {
+    TWinControl::Loaded();
+    if (m_pendingClientWidth >= 0) {
+        int width = m_pendingClientWidth;
+        int height = m_pendingClientHeight;
+        m_pendingClientWidth = m_pendingClientHeight = -1;
+        TWinControl::SetClientSize(width, height);
+    }
+}
+
+void TCustomForm::ApplyPosition() {
+    const TCustomForm* over = nullptr;
+    switch (m_position) {
+    case TPosition::poMainFormCenter:
+        if (Application && Application->MainForm() != this)
+            over = Application->MainForm();
+        break;
+    case TPosition::poOwnerFormCenter: over = dynamic_cast<const TCustomForm*>(Owner()); break;
+    case TPosition::poScreenCenter:
+    case TPosition::poDesktopCenter: break;
+    default: return;
+    }
+    win::RECT area{0, 0, win::GetSystemMetrics(win::SM_CXSCREEN), win::GetSystemMetrics(win::SM_CYSCREEN)};
+    if (over && over->Visible())
+        area = over->BoundsRect();
+    int x = area.left + (area.right - area.left - Width()) / 2;
+    int y = area.top + (area.bottom - area.top - Height()) / 2;
+    SetBounds(x, y, Width(), Height());
+}
+
+void TCustomForm::ShowingChanged() {
+    if (Visible()) {
+        HandleNeeded();
+        ApplyPosition();
+        DoShow();
+        win::ShowWindow(Handle(), win::SW_SHOWNORMAL);
+    } else {
+        DoHide();
+        if (HandleAllocated())
+            win::ShowWindow(Handle(), win::SW_HIDE);
+    }
+}
+
+void TCustomForm::DoShow() {
+    if (OnShow)
+        guarded([&] { OnShow(this); });
+}
+
+void TCustomForm::DoHide() {
+    if (OnHide)
+        guarded([&] { OnHide(this); });
+}
+
+void TCustomForm::DoClose(TCloseAction& action) {
+    if (OnClose)
+        OnClose(this, action);
+}
+
+void TCustomForm::Close() {
+    if (m_modal) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    TCloseAction action = TCloseAction::caHide;
+    DoClose(action);
+    if (action == TCloseAction::caNone)
+        return;
+    if (Application && Application->MainForm() == this)
+        Application->Terminate();
+    else if (action == TCloseAction::caMinimize)
+        win::ShowWindow(Handle(), win::SW_MINIMIZE);
+    else
+        Hide();
+}
+
+void TCustomForm::SetModalResult(TModalResult result) {
+    m_modalResult = result;
+    if (!m_modal || result == mrNone)
+        return;
+    TCloseAction action = TCloseAction::caHide;
+    DoClose(action);
+    if (action == TCloseAction::caNone) {
+        m_modalResult = mrNone;
+        return;
+    }
+    win::EndModalLoop(Handle(), result);
+}
+
+int TCustomForm::ShowModal() {
+    if (Visible() || !Enabled())
+        throw ComponentError("Cannot make a visible window modal");
+    m_modalResult = mrNone;
+    m_modal = true;
+    // Every other enabled form of the program waits while this one is up, not only its owner.
+    std::vector<TCustomForm*> disabled;
+    if (Screen)
+        for (TCustomForm* form : Screen->Forms())
+            if (form != this && form->HandleAllocated() && win::IsWindowVisible(form->Handle()) &&
+                win::IsWindowEnabled(form->Handle())) {
+                win::EnableWindow(form->Handle(), win::FALSE);
+                disabled.push_back(form);
+            }
+    try {
+        Show();
+        win::RunModalLoop(Handle());
+    } catch (...) {
+        m_modal = false;
+        for (TCustomForm* form : disabled)
+            win::EnableWindow(form->Handle(), win::TRUE);
+        throw;
+    }
+    m_modal = false;
+    for (TCustomForm* form : disabled)
+        if (form->HandleAllocated())
+            win::EnableWindow(form->Handle(), win::TRUE);
+    if (m_modalResult == mrNone)
+        m_modalResult = mrCancel;
+    Hide();
+    return m_modalResult;
+}
+
+void TCustomForm::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case win::WM_CLOSE: Close(); return;
+    case CM_VISIBLECHANGED: ShowingChanged(); return;
+    case win::WM_ACTIVATE:
+        if (win::LOWORD(m.WParam) != win::WA_INACTIVE) {
+            if (OnActivate)
+                OnActivate(this);
+        } else if (OnDeactivate) {
+            OnDeactivate(this);
+        }
+        break;
+    }
+    TWinControl::WndProc(m);
+}
+
+} // namespace tk

@@ -1,0 +1,279 @@
+// TWinControl's message handling: painting (its own window, then the window-less children), reflection of
+// child notifications, mouse routing to window-less children with enter/leave tracking, keys and cursors.
+#include "toolkit/TWinControl.h"
+
+namespace tk {
+
+namespace {
+TControl*& mouseControl() {
+    static TControl* control = nullptr;
+    return control;
+}
+TControl*& captureControl() {
+    static TControl* control = nullptr;
+    return control;
+}
+
+bool isMouseMessage(win::UINT msg) {
+    return msg >= win::WM_MOUSEFIRST && msg <= win::WM_MOUSELAST;
+}
+
+const char* cursorResource(TCursor cursor) {
+    switch (cursor) {
+    case crHandPoint: return win::IDC_HAND;
+    case crIBeam: return win::IDC_IBEAM;
+    default: return win::IDC_ARROW;
+    }
+}
+} // namespace
+
+void ForgetMouseTarget(TControl* control) {
+    if (mouseControl() == control)
+        mouseControl() = nullptr;
+    if (captureControl() == control)
+        captureControl() = nullptr;
+}
+
+void TWinControl::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case win::WM_PAINT: WMPaint(m); return;
+    case win::WM_ERASEBKGND: WMEraseBkgnd(m); return;
+    case win::WM_COMMAND:
+    case win::WM_CTLCOLORBTN:
+    case win::WM_CTLCOLOREDIT:
+    case win::WM_CTLCOLORSTATIC:
+    case win::WM_CTLCOLORLISTBOX:
+    case win::WM_CTLCOLORSCROLLBAR: ReflectToChild(m); return;
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORSTATIC: CtlColor(m); return;
+    case win::WM_SETCURSOR: WMSetCursor(m); return;
+    case win::WM_MOUSELEAVE: TrackMouseOver(nullptr); break;
+    case win::WM_WINDOWPOSCHANGED: UpdateBoundsFromWindow(); break;
+    case win::WM_KEYDOWN:
+    case win::WM_SYSKEYDOWN: {
+        auto key = static_cast<win::WORD>(m.WParam);
+        if (DoKeyDown(key, KeyboardShiftState()))
+            return;
+        m.WParam = key;
+        break;
+    }
+    case win::WM_KEYUP:
+        if (OnKeyUp) {
+            auto key = static_cast<win::WORD>(m.WParam);
+            OnKeyUp(this, key, KeyboardShiftState());
+            if (key == 0)
+                return;
+            m.WParam = key;
+        }
+        break;
+    case win::WM_CHAR: {
+        auto key = static_cast<char32_t>(m.WParam);
+        if (DoKeyPress(key))
+            return;
+        m.WParam = key;
+        break;
+    }
+    case win::WM_SETFOCUS:
+        if (OnEnter)
+            OnEnter(this);
+        break;
+    case win::WM_KILLFOCUS:
+        if (OnExit)
+            OnExit(this);
+        break;
+    case CM_VISIBLECHANGED:
+        if (m_handle)
+            win::SetWindowPos(m_handle, nullptr, 0, 0, 0, 0,
+                              win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER | win::SWP_NOACTIVATE |
+                                  (Visible() ? win::SWP_SHOWWINDOW : win::SWP_HIDEWINDOW));
+        return;
+    case CM_ENABLEDCHANGED:
+        if (m_handle)
+            win::EnableWindow(m_handle, Enabled() ? win::TRUE : win::FALSE);
+        Invalidate();
+        return;
+    case CM_COLORCHANGED:
+        if (m_brush) {
+            win::DeleteObject(m_brush);
+            m_brush = nullptr;
+        }
+        Invalidate();
+        for (TControl* child : m_controls)
+            child->Perform(CM_PARENTCOLORCHANGED);
+        return;
+    case CM_FONTCHANGED:
+        if (m_handle)
+            win::SendMessageA(m_handle, win::WM_SETFONT, reinterpret_cast<win::WPARAM>(Font()->Handle()), 1);
+        FontChanged();
+        for (TControl* child : m_controls)
+            child->Perform(CM_PARENTFONTCHANGED);
+        return;
+    default:
+        if (isMouseMessage(m.Msg)) {
+            if (m.Msg == win::WM_MOUSEMOVE)
+                TrackMouseOver(
+                    ControlAtPos({win::GET_X_LPARAM(m.LParam), win::GET_Y_LPARAM(m.LParam)}, false));
+            if (RouteMouseToChild(m))
+                return;
+            if (m.Msg == win::WM_MOUSEMOVE && mouseControl() == nullptr)
+                TrackMouseOver(this);
+        }
+        break;
+    }
+    TControl::WndProc(m);
+}
+
+void TWinControl::WMPaint(TMessage& m) {
+    bool native = m_defWndProc != &win::DefWindowProcA;
+    if (native && !std::any_of(m_controls.begin(), m_controls.end(),
+                               [](TControl* c) { return !dynamic_cast<TWinControl*>(c); })) {
+        DefaultHandler(m);
+        return;
+    }
+    if (m.WParam) {
+        auto dc = reinterpret_cast<win::HDC>(m.WParam);
+        PaintWindow(dc);
+        PaintControls(dc);
+        return;
+    }
+    win::PAINTSTRUCT ps{};
+    win::HDC dc = win::BeginPaint(m_handle, &ps);
+    if (!dc)
+        return;
+    PaintWindow(dc);
+    PaintControls(dc);
+    win::EndPaint(m_handle, &ps);
+}
+
+void TWinControl::PaintControls(win::HDC dc, TControl* first) {
+    bool started = first == nullptr;
+    win::RECT clip{};
+    win::GetClipBox(dc, &clip);
+    for (TControl* c : m_controls) {
+        if (!started) {
+            started = c == first;
+            if (!started)
+                continue;
+        }
+        if (dynamic_cast<TWinControl*>(c) || !c->Visible())
+            continue;
+        win::RECT r = c->BoundsRect();
+        if (r.right <= clip.left || r.left >= clip.right || r.bottom <= clip.top || r.top >= clip.bottom)
+            continue;
+        int saved = win::SaveDC(dc);
+        win::OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
+        win::IntersectClipRect(dc, 0, 0, r.right - r.left, r.bottom - r.top);
+        c->Perform(win::WM_PAINT, reinterpret_cast<win::WPARAM>(dc), 0);
+        win::RestoreDC(dc, saved);
+    }
+}
+
+win::HBRUSH TWinControl::Brush() {
+    if (!m_brush)
+        m_brush = win::CreateSolidBrush(ColorToRGB(Color()));
+    return m_brush;
+}
+
+void TWinControl::WMEraseBkgnd(TMessage& m) {
+    if (m_defWndProc != &win::DefWindowProcA) {
+        DefaultHandler(m);
+        return;
+    }
+    auto dc = reinterpret_cast<win::HDC>(m.WParam);
+    win::RECT r = ClientRect();
+    win::FillRect(dc, &r, Brush());
+    m.Result = 1;
+}
+
+void TWinControl::CtlColor(TMessage& m) {
+    auto dc = reinterpret_cast<win::HDC>(m.WParam);
+    win::SetTextColor(dc, ColorToRGB(Font()->Color()));
+    win::SetBkColor(dc, ColorToRGB(Color()));
+    m.Result = reinterpret_cast<win::LRESULT>(Brush());
+}
+
+void TWinControl::ReflectToChild(TMessage& m) {
+    auto child = reinterpret_cast<win::HWND>(m.LParam);
+    if (TWinControl* control = FindControl(child); control && control != this) {
+        m.Result = control->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+        return;
+    }
+    DefaultHandler(m);
+}
+
+bool TWinControl::RouteMouseToChild(TMessage& m) {
+    win::POINT p{win::GET_X_LPARAM(m.LParam), win::GET_Y_LPARAM(m.LParam)};
+    TControl* target = captureControl();
+    if (target && target->Parent() != this)
+        target = nullptr;
+    if (!target)
+        target = ControlAtPos(p, false);
+    if (!target)
+        return false;
+    bool down =
+        m.Msg == win::WM_LBUTTONDOWN || m.Msg == win::WM_RBUTTONDOWN || m.Msg == win::WM_LBUTTONDBLCLK;
+    bool up = m.Msg == win::WM_LBUTTONUP || m.Msg == win::WM_RBUTTONUP;
+    if (down) {
+        captureControl() = target;
+        win::SetCapture(m_handle);
+    }
+    win::POINT local{p.x - target->Left(), p.y - target->Top()};
+    m.Result = target->Perform(
+        m.Msg, m.WParam, win::MAKELPARAM(static_cast<win::WORD>(local.x), static_cast<win::WORD>(local.y)));
+    if (up && captureControl() == target) {
+        captureControl() = nullptr;
+        if (win::GetCapture() == m_handle)
+            win::ReleaseCapture();
+    }
+    return true;
+}
+
+void TWinControl::TrackMouseOver(TControl* over) {
+    TControl*& current = mouseControl();
+    if (over == current)
+        return;
+    TControl* previous = current;
+    current = over;
+    if (previous)
+        previous->Perform(CM_MOUSELEAVE);
+    if (over) {
+        over->Perform(CM_MOUSEENTER);
+        win::TRACKMOUSEEVENT tme{};
+        tme.cbSize = sizeof tme;
+        tme.dwFlags = win::TME_LEAVE;
+        tme.hwndTrack = m_handle;
+        win::TrackMouseEvent(&tme);
+    }
+}
+
+void TWinControl::WMSetCursor(TMessage& m) {
+    if (win::LOWORD(static_cast<win::DWORD_PTR>(m.LParam)) == win::HTCLIENT &&
+        reinterpret_cast<win::HWND>(m.WParam) == m_handle) {
+        win::POINT p{};
+        win::GetCursorPos(&p);
+        p = ScreenToClient(p);
+        TControl* over = ControlAtPos(p, true);
+        TCursor cursor = over ? over->Cursor() : Cursor();
+        if (cursor != crDefault) {
+            win::SetCursor(win::LoadCursorA(nullptr, cursorResource(cursor)));
+            m.Result = 1;
+            return;
+        }
+    }
+    DefaultHandler(m);
+}
+
+bool TWinControl::DoKeyDown(win::WORD& key, TShiftState shift) {
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
+    return key == 0;
+}
+
+bool TWinControl::DoKeyPress(char32_t& key) {
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+    return key == 0;
+}
+
+} // namespace tk
