@@ -6,6 +6,8 @@
 #include "skin/package/TQuickIni.h"
 #include "skin/package/TSkinWriter.h"
 
+#include "ReferenceSkin.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -28,7 +30,8 @@ constexpr const char* UsageText =
     "                                       pack the files of DIR into a skin package (format 70000)\n"
     "       skinpack unpack IN DIR          write every entry of a package into DIR\n"
     "       skinpack list IN                show a package's format, entry names and sizes\n"
-    "       skinpack ini IN SECTION KEY     read one value of the package's description text\n";
+    "       skinpack ini IN SECTION KEY     read one value of the package's description text\n"
+    "       skinpack draw-reference DIR     draw the reference skin's images and description text into DIR\n";
 
 bool IsDescriptionName(const std::string& name) {
     return TSkinReader::LowerCase(name).find(".ini") != std::string::npos;
@@ -287,5 +290,9 @@ int SkinPackTool::Run(const std::vector<std::string>& args, std::ostream& out, s
         return List(rest[1]);
     if (command == "ini" && n == 3)
         return Ini(rest[1], rest[2], rest[3]);
+    if (command == "draw-reference" && n == 1) {
+        std::string error;
+        return refskin::DrawReferenceSkin(rest[1], error) ? 0 : Fail(error);
+    }
     return Usage();
 }

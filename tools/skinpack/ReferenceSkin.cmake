@@ -1,0 +1,14 @@
+# The reference skin: `skinpack draw-reference` draws its images and description text into a folder of the
+# build, `skinpack pack` packs them (format 70000) into reference.skin.
+add_library(skinpack_reference STATIC ReferenceSkin.cpp ReferenceSkinCanvas.cpp ReferenceSkinImages.cpp)
+target_include_directories(skinpack_reference PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(skinpack_cli PUBLIC skinpack_reference)
+
+set(reference_dir ${CMAKE_BINARY_DIR}/reference-skin)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/reference.skin
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${reference_dir}
+  COMMAND skinpack draw-reference ${reference_dir}
+  COMMAND skinpack pack ${reference_dir} ${CMAKE_BINARY_DIR}/reference.skin
+  DEPENDS skinpack
+  COMMENT "Drawing and packing the reference skin")
+add_custom_target(reference_skin ALL DEPENDS ${CMAKE_BINARY_DIR}/reference.skin)
