@@ -121,12 +121,15 @@ LRESULT OnSetCursor(HWND hwnd, HWND over, WORD hit, WORD msg) {
         if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN)
             MessageBeep(0);
         break;
-    case HTCLIENT:
-        if (hwnd->cls && hwnd->cls->cursor) {
-            SetCursor(hwnd->cls->cursor);
+    case HTCLIENT: {
+        // The cursor of the window under the pointer, whichever ancestor answers.
+        HWND target = IsWindow(over) ? over : hwnd;
+        if (target->cls && target->cls->cursor) {
+            SetCursor(target->cls->cursor);
             return TRUE;
         }
-        break;
+        return FALSE;
+    }
     case HTLEFT:
     case HTRIGHT: id = IDC_SIZEWE; break;
     case HTTOP:

@@ -23,6 +23,13 @@ namespace win {
 #define WINAPI
 #endif
 
+using LPINT = int*;
+using PINT = int*;
+using LPBYTE = BYTE*;
+using LPWORD = WORD*;
+using LPDWORD = DWORD*;
+using LPLONG = LONG*;
+
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 using HOOKPROC = LRESULT (*)(int, WPARAM, LPARAM);
 using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);

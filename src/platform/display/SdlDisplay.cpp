@@ -1,0 +1,303 @@
+#include "platform/display/SdlDisplay.h"
+#include "platform/core/WindowManager.h"
+
+#include <SDL.h>
+#include <cstring>
+
+namespace win::display {
+
+namespace {
+
+struct KeyMap {
+    SDL_Keycode sdl;
+    UINT vk;
+};
+
+// Keys that have no letter or digit of their own.
+constexpr KeyMap kKeys[] = {
+    {SDLK_RETURN, VK_RETURN},  {SDLK_KP_ENTER, VK_RETURN},  {SDLK_ESCAPE, VK_ESCAPE},
+    {SDLK_BACKSPACE, VK_BACK}, {SDLK_TAB, VK_TAB},          {SDLK_SPACE, VK_SPACE},
+    {SDLK_LEFT, VK_LEFT},      {SDLK_RIGHT, VK_RIGHT},      {SDLK_UP, VK_UP},
+    {SDLK_DOWN, VK_DOWN},      {SDLK_HOME, VK_HOME},        {SDLK_END, VK_END},
+    {SDLK_PAGEUP, VK_PRIOR},   {SDLK_PAGEDOWN, VK_NEXT},    {SDLK_INSERT, VK_INSERT},
+    {SDLK_DELETE, VK_DELETE},  {SDLK_LSHIFT, VK_LSHIFT},    {SDLK_RSHIFT, VK_RSHIFT},
+    {SDLK_LCTRL, VK_LCONTROL}, {SDLK_RCTRL, VK_RCONTROL},   {SDLK_LALT, VK_LMENU},
+    {SDLK_RALT, VK_RMENU},     {SDLK_CAPSLOCK, VK_CAPITAL}, {SDLK_SEMICOLON, 0xBA},
+    {SDLK_EQUALS, 0xBB},       {SDLK_COMMA, 0xBC},          {SDLK_MINUS, 0xBD},
+    {SDLK_PERIOD, 0xBE},       {SDLK_SLASH, 0xBF},          {SDLK_BACKQUOTE, 0xC0},
+    {SDLK_LEFTBRACKET, 0xDB},  {SDLK_BACKSLASH, 0xDC},      {SDLK_RIGHTBRACKET, 0xDD},
+    {SDLK_QUOTE, 0xDE},
+};
+
+UINT VirtualKey(SDL_Keycode k) {
+    if (k >= SDLK_a && k <= SDLK_z)
+        return 'A' + static_cast<UINT>(k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9)
+        return '0' + static_cast<UINT>(k - SDLK_0);
+    if (k >= SDLK_F1 && k <= SDLK_F12)
+        return VK_F1 + static_cast<UINT>(k - SDLK_F1);
+    for (const KeyMap& m : kKeys)
+        if (m.sdl == k)
+            return m.vk;
+    return 0;
+}
+
+struct CursorMap {
+    int id;
+    SDL_SystemCursor sdl;
+};
+constexpr CursorMap kCursors[] = {
+    {32512, SDL_SYSTEM_CURSOR_ARROW},    {32513, SDL_SYSTEM_CURSOR_IBEAM},
+    {32514, SDL_SYSTEM_CURSOR_WAIT},     {32515, SDL_SYSTEM_CURSOR_CROSSHAIR},
+    {32642, SDL_SYSTEM_CURSOR_SIZENWSE}, {32643, SDL_SYSTEM_CURSOR_SIZENESW},
+    {32644, SDL_SYSTEM_CURSOR_SIZEWE},   {32645, SDL_SYSTEM_CURSOR_SIZENS},
+    {32646, SDL_SYSTEM_CURSOR_SIZEALL},  {32648, SDL_SYSTEM_CURSOR_NO},
+    {32649, SDL_SYSTEM_CURSOR_HAND},
+};
+
+// Decodes the UTF-8 text of one SDL text event.
+std::u32string Utf32(const char* s) {
+    std::u32string out;
+    const auto* p = reinterpret_cast<const unsigned char*>(s);
+    while (*p) {
+        int len = *p < 0x80 ? 1 : (*p >> 5) == 6 ? 2 : (*p >> 4) == 14 ? 3 : (*p >> 3) == 30 ? 4 : 0;
+        if (!len) {
+            ++p;
+            continue;
+        }
+        char32_t v = len == 1 ? *p : *p & (0xFF >> (len + 1));
+        int k = 1;
+        for (; k < len && (p[k] & 0xC0) == 0x80; ++k)
+            v = (v << 6) | (p[k] & 0x3F);
+        if (k == len)
+            out.push_back(v);
+        p += k;
+    }
+    return out;
+}
+
+} // namespace
+
+std::unique_ptr<SdlDisplay> SdlDisplay::Open(std::string* error) {
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        if (error)
+            *error = SDL_GetError();
+        return nullptr;
+    }
+    std::unique_ptr<SdlDisplay> d(new SdlDisplay);
+    d->m_start = std::chrono::steady_clock::now();
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(0, &bounds) == 0 && bounds.w > 0 && bounds.h > 0)
+        d->m_screen = SIZE{bounds.w, bounds.h};
+    SDL_StartTextInput();
+    return d;
+}
+
+SdlDisplay::~SdlDisplay() {
+    for (auto& [hwnd, s] : m_windows)
+        if (s.window)
+            SDL_DestroyWindow(s.window);
+    for (auto& [id, c] : m_cursors)
+        SDL_FreeCursor(c);
+    SDL_Quit();
+}
+
+std::uint64_t SdlDisplay::now() const {
+    return 100000 + static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                   std::chrono::steady_clock::now() - m_start)
+                                                   .count());
+}
+
+void SdlDisplay::present(HWND hwnd, Shown& s) {
+    const RECT r = hwnd->rcWindow;
+    const int w = std::max(1, static_cast<int>(r.right - r.left)),
+              h = std::max(1, static_cast<int>(r.bottom - r.top));
+    const bool wantShape = hwnd->windowRgn != nullptr;
+    if (s.window && s.shaped != wantShape) {
+        SDL_DestroyWindow(s.window);
+        s.window = nullptr;
+    }
+    if (!s.window) {
+        Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+        if (hwnd->owner || (hwnd->exStyle & WS_EX_TOOLWINDOW))
+            flags |= SDL_WINDOW_SKIP_TASKBAR;
+        s.window = wantShape ? SDL_CreateShapedWindow(hwnd->text.c_str(), r.left, r.top, w, h, flags)
+                             : SDL_CreateWindow(hwnd->text.c_str(), r.left, r.top, w, h, flags);
+        if (!s.window && wantShape)
+            s.window = SDL_CreateWindow(hwnd->text.c_str(), r.left, r.top, w, h, flags);
+        if (!s.window)
+            return;
+        s.shaped = wantShape && SDL_IsShapedWindow(s.window);
+        s.rect = r;
+        s.visible = false;
+    }
+    if (std::memcmp(&s.rect, &r, sizeof r) != 0) {
+        SDL_SetWindowPosition(s.window, r.left, r.top);
+        SDL_SetWindowSize(s.window, w, h);
+        s.rect = r;
+    }
+    if (s.shaped) {
+        // The region becomes the window's shape: opaque where the window exists.
+        SDL_Surface* mask = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+        if (mask) {
+            auto* px = static_cast<std::uint32_t*>(mask->pixels);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    px[y * (mask->pitch / 4) + x] = hwnd->windowRgn->contains(x, y) ? 0xFFFFFFFFu : 0;
+            SDL_WindowShapeMode mode;
+            mode.mode = ShapeModeDefault;
+            SDL_SetWindowShape(s.window, mask, &mode);
+            SDL_FreeSurface(mask);
+        }
+    }
+    if (!s.visible) {
+        SDL_ShowWindow(s.window);
+        s.visible = true;
+    }
+    SDL_Surface* target = SDL_GetWindowSurface(s.window);
+    if (!target || !hwnd->surface)
+        return;
+    if (SDL_LockSurface(target) == 0) {
+        const int cw = std::min(target->w, hwnd->surface->width());
+        const int ch = std::min(target->h, hwnd->surface->height());
+        if (target->format->BytesPerPixel == 4)
+            for (int y = 0; y < ch; ++y)
+                std::memcpy(static_cast<char*>(target->pixels) + static_cast<size_t>(y) * target->pitch,
+                            hwnd->surface->row(y), static_cast<size_t>(cw) * 4);
+        SDL_UnlockSurface(target);
+    }
+    SDL_UpdateWindowSurface(s.window);
+}
+
+void SdlDisplay::flush() {
+    auto& desk = core::S().desktop->children;
+    for (auto it = desk.rbegin(); it != desk.rend(); ++it) {
+        HWND w = *it;
+        Shown& s = m_windows[w];
+        const bool show = (w->style & WS_VISIBLE) && !(w->style & WS_MINIMIZE) && w->surface;
+        if (show)
+            present(w, s);
+        else if (s.window && s.visible) {
+            SDL_HideWindow(s.window);
+            s.visible = false;
+        }
+    }
+    HWND active = core::S().active;
+    if (active != m_lastActive) {
+        m_lastActive = active;
+        auto it = m_windows.find(active);
+        if (it != m_windows.end() && it->second.window && it->second.visible)
+            SDL_RaiseWindow(it->second.window);
+    }
+}
+
+HWND SdlDisplay::hwndOf(std::uint32_t windowId) const {
+    SDL_Window* w = SDL_GetWindowFromID(windowId);
+    for (auto& [hwnd, s] : m_windows)
+        if (s.window == w)
+            return hwnd;
+    return nullptr;
+}
+
+void SdlDisplay::handle(const SDL_Event& ev) {
+    auto origin = [&](std::uint32_t id, POINT* p) {
+        HWND h = hwndOf(id);
+        if (!h || !IsWindow(h))
+            return false;
+        p->x += h->rcWindow.left;
+        p->y += h->rcWindow.top;
+        return true;
+    };
+    switch (ev.type) {
+    case SDL_MOUSEMOTION: {
+        POINT p{ev.motion.x, ev.motion.y};
+        if (origin(ev.motion.windowID, &p))
+            QueueMouseMove(p.x, p.y);
+        break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        POINT p{ev.button.x, ev.button.y};
+        int b = ev.button.button == SDL_BUTTON_LEFT ? 0 : ev.button.button == SDL_BUTTON_RIGHT ? 1 : 2;
+        if (origin(ev.button.windowID, &p))
+            QueueMouseButton(p.x, p.y, b, ev.type == SDL_MOUSEBUTTONDOWN);
+        break;
+    }
+    case SDL_MOUSEWHEEL: {
+        POINT p = core::S().cursorPos;
+        QueueMouseWheel(p.x, p.y, ev.wheel.y * WHEEL_DELTA);
+        break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        if (UINT vk = VirtualKey(ev.key.keysym.sym))
+            QueueKey(vk, ev.type == SDL_KEYDOWN);
+        break;
+    case SDL_TEXTINPUT:
+        // ASCII arrives as WM_CHAR through TranslateMessage; only other text (an input method) comes here.
+        for (char32_t c : Utf32(ev.text.text))
+            if (c >= 0x80)
+                QueueChar(c);
+        break;
+    case SDL_WINDOWEVENT:
+        if (ev.window.event == SDL_WINDOWEVENT_CLOSE) {
+            if (HWND h = hwndOf(ev.window.windowID))
+                PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else if (ev.window.event == SDL_WINDOWEVENT_EXPOSED) {
+            if (HWND h = hwndOf(ev.window.windowID); h && IsWindow(h))
+                present(h, m_windows[h]);
+        }
+        break;
+    default: break;
+    }
+}
+
+bool SdlDisplay::wait(std::uint32_t timeoutMs) {
+    if (!core::S().input.empty())
+        return true;
+    SDL_Event ev;
+    int got =
+        timeoutMs == ~0u
+            ? SDL_WaitEvent(&ev)
+            : SDL_WaitEventTimeout(&ev, static_cast<int>(std::min<std::uint32_t>(timeoutMs, 0x7FFFFFFF)));
+    if (got)
+        handle(ev);
+    while (SDL_PollEvent(&ev))
+        handle(ev);
+    return true;
+}
+
+void SdlDisplay::setCursor(HCURSOR cursor) {
+    int id = CursorId(cursor);
+    if (!id)
+        id = 32512;
+    SDL_Cursor*& c = m_cursors[id];
+    if (!c)
+        for (const CursorMap& m : kCursors)
+            if (m.id == id)
+                c = SDL_CreateSystemCursor(m.sdl);
+    if (c)
+        SDL_SetCursor(c);
+}
+
+void SdlDisplay::setCapture(HWND hwnd) {
+    SDL_CaptureMouse(hwnd ? SDL_TRUE : SDL_FALSE);
+}
+
+void SdlDisplay::setCursorPos(POINT pt) {
+    SDL_WarpMouseGlobal(pt.x, pt.y);
+}
+
+void SdlDisplay::windowDestroyed(HWND hwnd) {
+    auto it = m_windows.find(hwnd);
+    if (it == m_windows.end())
+        return;
+    if (it->second.window)
+        SDL_DestroyWindow(it->second.window);
+    m_windows.erase(it);
+    if (m_lastActive == hwnd)
+        m_lastActive = nullptr;
+}
+
+} // namespace win::display

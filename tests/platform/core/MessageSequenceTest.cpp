@@ -1,0 +1,160 @@
+#include "CoreTestSupport.h"
+
+using namespace win;
+using namespace coretest;
+
+namespace {
+
+std::vector<std::pair<int, HWND>> g_cbt;
+std::vector<std::string> g_cbtCreateClass;
+LRESULT g_cbtAnswer = 0;
+int g_cbtAnswerCode = -100;
+
+LRESULT CALLBACK CbtHook(int code, WPARAM w, LPARAM l) {
+    g_cbt.push_back({code, reinterpret_cast<HWND>(w)});
+    if (code == HCBT_CREATEWND) {
+        auto* cbt = reinterpret_cast<CBT_CREATEWNDA*>(l);
+        g_cbtCreateClass.push_back(cbt->lpcs->lpszClass);
+        // The hook runs before the window has seen any message.
+        Log().push_back(Rec{reinterpret_cast<HWND>(w), 0xFFFF, 0, 0});
+    }
+    if (code == g_cbtAnswerCode)
+        return g_cbtAnswer;
+    return CallNextHookEx(nullptr, code, w, l);
+}
+
+class MessageSequence : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        g_cbt.clear();
+        g_cbtCreateClass.clear();
+        g_cbtAnswer = 0;
+        g_cbtAnswerCode = -100;
+    }
+};
+
+} // namespace
+
+TEST_F(MessageSequence, CreateSendsTheWindowsOrderAndShowsActivates) {
+    HHOOK hook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    HWND h = Top();
+    ASSERT_NE(h, nullptr);
+    std::vector<UINT> want = {
+        0xFFFF,        WM_NCCREATE,          WM_NCCALCSIZE,       WM_CREATE,     WM_SIZE,     WM_MOVE,
+        WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS};
+    EXPECT_EQ(Messages(h, want), want);
+    // The creation hook comes first, with the creation parameters, then activation is announced.
+    ASSERT_GE(g_cbt.size(), 2u);
+    EXPECT_EQ(g_cbt[0].first, HCBT_CREATEWND);
+    EXPECT_EQ(g_cbtCreateClass[0], "Rec");
+    EXPECT_EQ(g_cbt[1].first, HCBT_ACTIVATE);
+    EXPECT_EQ(GetActiveWindow(), h);
+    EXPECT_EQ(GetFocus(), h);
+    UnhookWindowsHookEx(hook);
+}
+
+TEST_F(MessageSequence, HooksRefusingCreationOrDestructionAreObeyed) {
+    HHOOK hook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, 0);
+    g_cbtAnswerCode = HCBT_CREATEWND;
+    g_cbtAnswer = 1;
+    EXPECT_EQ(Top(), nullptr);
+    EXPECT_EQ(Messages(nullptr, {WM_NCCREATE}).size(), 0u);
+
+    g_cbtAnswerCode = HCBT_DESTROYWND;
+    HWND h = Top();
+    ASSERT_NE(h, nullptr);
+    EXPECT_FALSE(DestroyWindow(h));
+    EXPECT_TRUE(IsWindow(h));
+    g_cbtAnswer = 0;
+    EXPECT_TRUE(DestroyWindow(h));
+    EXPECT_FALSE(IsWindow(h));
+    UnhookWindowsHookEx(hook);
+}
+
+TEST_F(MessageSequence, DestroyParentFirstThenNcDestroyChildFirst) {
+    HWND top = Top();
+    HWND a = Child(top, 0, 0, 10, 10, 1);
+    HWND b = Child(a, 0, 0, 5, 5, 2);
+    Log().clear();
+    ASSERT_TRUE(DestroyWindow(top));
+    std::vector<std::pair<HWND, UINT>> seq;
+    for (auto& r : Log())
+        if (r.msg == WM_DESTROY || r.msg == WM_NCDESTROY)
+            seq.push_back({r.hwnd, r.msg});
+    std::vector<std::pair<HWND, UINT>> want = {{top, WM_DESTROY}, {a, WM_DESTROY},   {b, WM_DESTROY},
+                                               {b, WM_NCDESTROY}, {a, WM_NCDESTROY}, {top, WM_NCDESTROY}};
+    EXPECT_EQ(seq, want);
+    EXPECT_FALSE(IsWindow(a));
+    EXPECT_FALSE(IsWindow(b));
+}
+
+TEST_F(MessageSequence, DestroyingAnOwnerDestroysOwnedWindowsFirst) {
+    HWND owner = Top("owner");
+    HWND owned = Top("owned", WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 50, 50, owner);
+    ASSERT_EQ(GetWindow(owned, GW_OWNER), owner);
+    Log().clear();
+    DestroyWindow(owner);
+    std::vector<HWND> destroyed;
+    for (auto& r : Log())
+        if (r.msg == WM_DESTROY)
+            destroyed.push_back(r.hwnd);
+    EXPECT_EQ(destroyed, (std::vector<HWND>{owned, owner}));
+    EXPECT_FALSE(IsWindow(owned));
+}
+
+namespace {
+LRESULT CALLBACK RefuseCreate(HWND h, UINT m, WPARAM w, LPARAM l) {
+    if (m == WM_CREATE)
+        return -1;
+    return RecordingProc(h, m, w, l);
+}
+} // namespace
+
+TEST_F(MessageSequence, CreateReturningMinusOneFailsAndCleansUp) {
+    Register("Refuse", 0, RefuseCreate);
+    HWND h = CreateWindowExA(0, "Refuse", "", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                             nullptr);
+    EXPECT_EQ(h, nullptr);
+    auto msgs = Messages(nullptr, {WM_DESTROY, WM_NCDESTROY});
+    EXPECT_EQ(msgs, (std::vector<UINT>{WM_DESTROY, WM_NCDESTROY}));
+}
+
+TEST_F(MessageSequence, PostedMessagesComeInOrderBeforePaintAndTimers) {
+    HWND h = Top();
+    display->pump();
+    SetTimer(h, 7, 10, nullptr);
+    display->wait(10); // time passes, nothing is dispatched
+    InvalidateRect(h, nullptr, TRUE);
+    PostMessageA(h, WM_USER + 1, 0, 0);
+    PostMessageA(h, WM_USER + 2, 0, 0);
+    Log().clear();
+    MSG m;
+    std::vector<UINT> order;
+    for (int i = 0; i < 4 && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE); ++i) {
+        order.push_back(m.message);
+        DispatchMessageA(&m);
+    }
+    EXPECT_EQ(order, (std::vector<UINT>{WM_USER + 1, WM_USER + 2, WM_PAINT, WM_TIMER}));
+}
+
+TEST_F(MessageSequence, QuitArrivesAfterPostedMessagesAndEndsGetMessage) {
+    HWND h = Top();
+    display->pump();
+    PostQuitMessage(3);
+    PostMessageA(h, WM_USER, 0, 0);
+    MSG m;
+    ASSERT_EQ(GetMessageA(&m, nullptr, 0, 0), TRUE);
+    EXPECT_EQ(m.message, static_cast<UINT>(WM_USER));
+    EXPECT_EQ(GetMessageA(&m, nullptr, 0, 0), FALSE);
+    EXPECT_EQ(m.wParam, 3u);
+}
+
+TEST_F(MessageSequence, GetMessageWithNothingThatCouldArriveFailsInsteadOfHanging) {
+    Top();
+    display->pump();
+    MSG m;
+    EXPECT_EQ(GetMessageA(&m, nullptr, 0, 0), -1);
+    EXPECT_EQ(GetLastError(), ERROR_TIMEOUT);
+}

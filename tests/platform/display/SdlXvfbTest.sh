@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# End-to-end check of the SDL2 display: start Xvfb on a free display, run the demo program on it, click its
+# first child window with xdotool and see the click arrive, then close the window with its close button and
+# see the program end normally. Exit 77 (skipped) when Xvfb or xdotool is missing.
+set -u
+program="$1"
+for tool in Xvfb xdotool; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIPPED: $tool is not installed"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+display=""
+for n in $(seq 91 160); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+        display=":$n"
+        break
+    fi
+done
+[ -n "$display" ] || { echo "FAILED: no free X display number"; exit 1; }
+
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+export DISPLAY="$display"
+unset WAYLAND_DISPLAY
+for _ in $(seq 1 100); do
+    xdotool getmouselocation >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xdotool getmouselocation >/dev/null 2>&1 || { echo "FAILED: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+
+"$program" >"$work/out.log" 2>"$work/err.log" &
+app_pid=$!
+for _ in $(seq 1 100); do
+    grep -q "demo: ready" "$work/out.log" && xdotool search --onlyvisible --name "岚途学堂" >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name "岚途学堂" >/dev/null 2>&1 ||
+    { echo "FAILED: the demo window did not appear"; cat "$work/out.log" "$work/err.log"; exit 1; }
+sleep 0.3
+
+# The demo window sits at (200, 150), 480 x 320, with a 3-pixel frame and a 19-pixel caption; its first
+# child is at (40, 90) in the client area, 180 x 60.
+xdotool mousemove 333 286 click 1
+for _ in $(seq 1 50); do
+    grep -q "demo: child 1 clicked" "$work/out.log" && break
+    sleep 0.1
+done
+grep -q "demo: child 1 clicked" "$work/out.log" || { echo "FAILED: the click did not arrive"; cat "$work/out.log"; exit 1; }
+
+# The close button: 16 x 14 at 2 pixels from the caption's right end.
+xdotool mousemove $((200 + 480 - 3 - 2 - 8)) $((150 + 3 + 2 + 7)) click 1
+for _ in $(seq 1 50); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then
+    echo "FAILED: the close button did not end the program"
+    exit 1
+fi
+wait "$app_pid"
+status=$?
+app_pid=""
+[ "$status" -eq 0 ] || { echo "FAILED: the program ended with status $status"; cat "$work/err.log"; exit 1; }
+
+# Without any display the program says so in one line and fails.
+DISPLAY= "$program" >"$work/none.out" 2>"$work/none.err"
+status=$?
+[ "$status" -ne 0 ] || { echo "FAILED: no display but status 0"; exit 1; }
+[ "$(wc -l <"$work/none.err")" -eq 1 ] || { echo "FAILED: expected one line"; cat "$work/none.err"; exit 1; }
+echo "PASSED"
