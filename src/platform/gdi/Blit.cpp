@@ -85,9 +85,27 @@ void blitSurface(DeviceContext* dst, int dx, int dy, int w, int h, const Source&
         for (int y = b.y1; y < b.y2; ++y) {
             const std::uint32_t* s = from->row(fy + y - dy) + fx + (b.x1 - dx);
             std::uint32_t* d = out.row(y) + b.x1;
-            if (index == 0xCC && !convert) {
-                std::memcpy(d, s, static_cast<std::size_t>(bw) * 4);
-                continue;
+            if (!convert && !dstMono) {
+                // The common operations in tight loops the compiler can vectorise.
+                bool done = true;
+                switch (index) {
+                case 0xCC: std::memcpy(d, s, static_cast<std::size_t>(bw) * 4); break;
+                case 0x88:
+                    for (int x = 0; x < bw; ++x)
+                        d[x] = s[x] & d[x] & 0xFFFFFF;
+                    break;
+                case 0xEE:
+                    for (int x = 0; x < bw; ++x)
+                        d[x] = (s[x] | d[x]) & 0xFFFFFF;
+                    break;
+                case 0x66:
+                    for (int x = 0; x < bw; ++x)
+                        d[x] = (s[x] ^ d[x]) & 0xFFFFFF;
+                    break;
+                default: done = false;
+                }
+                if (done)
+                    continue;
             }
             for (int x = 0; x < bw; ++x) {
                 const std::uint32_t sp = fetch(s[x]) & 0xFFFFFF;
