@@ -1,0 +1,23 @@
+# Builds the sample bank into NEW and moves it to DB unless DB exists: an existing bank holds the user's
+# wrong-answer flags. While the source is incomplete (chapter files still being written) nothing is built.
+foreach(chapter RANGE 1 8)
+  if(NOT EXISTS "${SOURCE}/ch${chapter}.txt")
+    message(STATUS "db1.mdb not built: ${SOURCE}/ch${chapter}.txt does not exist yet")
+    return()
+  endif()
+endforeach()
+if(EXISTS "${DB}")
+  message(STATUS "${DB} exists already; keeping it (it holds the wrong-answer flags; delete it to rebuild)")
+  file(TOUCH "${STAMP}")
+  return()
+endif()
+file(REMOVE "${NEW}")
+execute_process(COMMAND "${QBANK}" build "${SOURCE}" "${NEW}" RESULT_VARIABLE result OUTPUT_VARIABLE out
+                ERROR_VARIABLE err)
+if(NOT result EQUAL 0)
+  file(REMOVE "${NEW}")
+  message(FATAL_ERROR "building the sample bank failed:\n${err}")
+endif()
+file(RENAME "${NEW}" "${DB}")
+message(STATUS "${out}")
+file(TOUCH "${STAMP}")
