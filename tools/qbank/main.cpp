@@ -127,7 +127,7 @@ int Query(const std::vector<std::string>& args) {
         std::string name = args[i].substr(0, eq), value = args[i].substr(eq + 1), type;
         if (size_t colon = name.find(':'); colon != std::string::npos)
             type = name.substr(colon + 1), name = name.substr(0, colon);
-        std::int64_t n;
+        std::int64_t n = 0;
         auto r = std::from_chars(value.data(), value.data() + value.size(), n);
         bool integer = !value.empty() && r.ec == std::errc() && r.ptr == value.data() + value.size();
         auto& param = q.Parameters.ParamByName(name).Value;
