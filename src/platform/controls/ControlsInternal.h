@@ -1,0 +1,57 @@
+// Helpers shared by the native controls: per-window state, notifications, colours, fonts and text.
+// Only platform/controls includes this header.
+#pragma once
+
+#include "platform/controls/WinControls.h"
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+namespace win::controls {
+
+// State kept beside a window of one control class; dropped at WM_NCDESTROY.
+template <class T> class WindowData {
+public:
+    T* find(HWND hwnd) {
+        auto it = m_map.find(hwnd);
+        return it == m_map.end() ? nullptr : it->second.get();
+    }
+    T& create(HWND hwnd) {
+        auto& slot = m_map[hwnd];
+        slot = std::make_unique<T>();
+        return *slot;
+    }
+    void drop(HWND hwnd) { m_map.erase(hwnd); }
+
+private:
+    std::unordered_map<HWND, std::unique_ptr<T>> m_map;
+};
+
+// WM_COMMAND (id, code) sent to the parent of a child control.
+void NotifyParent(HWND hwnd, WORD code);
+// The brush the parent chooses for a control (WM_CTLCOLOR*), with the DC prepared; never null.
+HBRUSH ControlBrush(HWND hwnd, HDC dc, UINT ctlColorMsg);
+// The font of dialogs and controls that were given none.
+HFONT DefaultGuiFont();
+// Window text as UTF-8 (through WM_GETTEXT, so subclasses are honoured).
+std::string WindowText(HWND hwnd);
+
+// UTF-8 <-> code points; malformed bytes become U+FFFD.
+std::u32string Utf8ToU32(const std::string& s);
+std::string U32ToUtf8(const std::u32string& s);
+
+// The window under the point within `root`'s visible tree (screen coordinates).
+bool PointInWindow(HWND hwnd, POINT screen);
+RECT ClientRectOf(HWND hwnd);
+
+// Class procedures, registered by RegisterSystemClasses.
+LRESULT ButtonProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT StaticProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT EditProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT ScrollBarProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT ListBoxProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT ComboBoxProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT PopupMenuProc(HWND, UINT, WPARAM, LPARAM);
+
+} // namespace win::controls

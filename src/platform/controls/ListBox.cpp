@@ -1,0 +1,387 @@
+#include "platform/controls/ListBox.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+namespace win::controls {
+
+namespace {
+
+WindowData<ListBoxState>& States() {
+    static WindowData<ListBoxState> d;
+    return d;
+}
+
+POINT PointOf(LPARAM lp) {
+    return POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+int VisibleCount(HWND hwnd) {
+    return std::max(1, static_cast<int>(ClientRectOf(hwnd).bottom / ListBox::ItemHeight(hwnd)));
+}
+
+} // namespace
+
+ListBoxState* ListBox::StateOf(HWND hwnd) {
+    return States().find(hwnd);
+}
+
+void ListBox::AttachCombo(HWND list, HWND combo) {
+    if (ListBoxState* st = StateOf(list))
+        st->combo = combo;
+}
+
+int ListBox::ItemHeight(HWND hwnd) {
+    ListBoxState* st = StateOf(hwnd);
+    HDC dc = GetDC(hwnd);
+    if (!dc)
+        return 16;
+    HGDIOBJ old = SelectObject(dc, st && st->font ? st->font : DefaultGuiFont());
+    TEXTMETRICA tm;
+    int h = GetTextMetricsA(dc, &tm) ? tm.tmHeight + 2 : 16;
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    return std::max(1, h);
+}
+
+int ListBox::ItemAt(HWND hwnd, POINT pt) {
+    ListBoxState* st = StateOf(hwnd);
+    RECT rc = ClientRectOf(hwnd);
+    if (!st || !PtInRect(&rc, pt))
+        return -1;
+    const int index = st->top + pt.y / ItemHeight(hwnd);
+    return index < static_cast<int>(st->items.size()) ? index : -1;
+}
+
+void ListBox::EnsureVisible(HWND hwnd, int index) {
+    ListBoxState* st = StateOf(hwnd);
+    if (!st || index < 0)
+        return;
+    const int visible = VisibleCount(hwnd);
+    if (index < st->top)
+        st->top = index;
+    else if (index >= st->top + visible)
+        st->top = index - visible + 1;
+    UpdateScrollBar(hwnd);
+}
+
+void ListBox::UpdateScrollBar(HWND hwnd) {
+    ListBoxState* st = StateOf(hwnd);
+    const int count = static_cast<int>(st->items.size());
+    const int visible = VisibleCount(hwnd);
+    st->top = std::clamp(st->top, 0, std::max(0, count - visible));
+    if (!(GetWindowLongA(hwnd, GWL_STYLE) & WS_VSCROLL) && count <= visible)
+        return;
+    SCROLLINFO si;
+    si.fMask = SIF_ALL;
+    si.nMin = 0;
+    si.nMax = std::max(0, count - 1);
+    si.nPage = static_cast<UINT>(visible);
+    si.nPos = st->top;
+    SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
+}
+
+LRESULT ListBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        States().create(hwnd).font = DefaultGuiFont();
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+    ListBoxState* st = StateOf(hwnd);
+    if (!st)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    const int count = static_cast<int>(st->items.size());
+    switch (msg) {
+    case WM_NCDESTROY: States().drop(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_PAINT:
+    case WM_PRINTCLIENT: return OnPaint(hwnd, reinterpret_cast<HDC>(wParam));
+    case WM_ERASEBKGND: return 1;
+    case WM_SIZE: UpdateScrollBar(hwnd); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: return OnMouseDown(hwnd, PointOf(lParam));
+    case WM_MOUSEMOVE: return OnMouseMove(hwnd, PointOf(lParam));
+    case WM_LBUTTONUP: return OnMouseUp(hwnd, PointOf(lParam));
+    case WM_KEYDOWN: return OnKeyDown(hwnd, wParam);
+    case WM_VSCROLL: return OnScroll(hwnd, LOWORD(wParam), static_cast<SHORT>(HIWORD(wParam)));
+    case WM_MOUSEWHEEL:
+        return OnScroll(hwnd, static_cast<SHORT>(HIWORD(wParam)) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        st->focused = msg == WM_SETFOCUS;
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
+    case WM_SETFONT:
+        st->font = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam))
+            InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(st->font);
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case LB_ADDSTRING: return OnAdd(hwnd, -1, reinterpret_cast<LPCSTR>(lParam));
+    case LB_INSERTSTRING: return OnAdd(hwnd, static_cast<int>(wParam), reinterpret_cast<LPCSTR>(lParam));
+    case LB_DELETESTRING: return OnDelete(hwnd, wParam);
+    case LB_RESETCONTENT:
+        st->items.clear();
+        st->cursel = -1;
+        st->top = 0;
+        UpdateScrollBar(hwnd);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
+    case LB_SETCURSEL: return OnSetCurSel(hwnd, wParam);
+    case LB_GETCURSEL: return st->cursel;
+    case LB_GETCOUNT: return count;
+    case LB_GETTEXT: return OnGetText(hwnd, wParam, reinterpret_cast<LPSTR>(lParam));
+    case LB_GETTEXTLEN:
+        return wParam < static_cast<WPARAM>(count) ? static_cast<LRESULT>(st->items[wParam].text.size())
+                                                   : LB_ERR;
+    case LB_GETTOPINDEX: return st->top;
+    case LB_SETTOPINDEX:
+        if (wParam >= static_cast<WPARAM>(std::max(count, 1)))
+            return LB_ERR;
+        st->top = static_cast<int>(wParam);
+        UpdateScrollBar(hwnd);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return LB_OKAY;
+    case LB_GETITEMDATA:
+        return wParam < static_cast<WPARAM>(count) ? static_cast<LRESULT>(st->items[wParam].data) : LB_ERR;
+    case LB_SETITEMDATA:
+        if (wParam >= static_cast<WPARAM>(count))
+            return LB_ERR;
+        st->items[wParam].data = static_cast<ULONG_PTR>(lParam);
+        return LB_OKAY;
+    case LB_GETITEMHEIGHT: return ItemHeight(hwnd);
+    case LB_FINDSTRING: return OnFind(hwnd, wParam, reinterpret_cast<LPCSTR>(lParam), false);
+    case LB_FINDSTRINGEXACT: return OnFind(hwnd, wParam, reinterpret_cast<LPCSTR>(lParam), true);
+    default: return DefWindowProcWithControls(hwnd, msg, wParam, lParam);
+    }
+}
+
+LRESULT ListBox::OnAdd(HWND hwnd, int at, LPCSTR text) {
+    ListBoxState& st = *StateOf(hwnd);
+    ListItem item;
+    item.text = text ? text : "";
+    int index;
+    const int count = static_cast<int>(st.items.size());
+    if (at == -1 && (GetWindowLongA(hwnd, GWL_STYLE) & LBS_SORT)) {
+        auto it = std::upper_bound(
+            st.items.begin(), st.items.end(), item,
+            [](const ListItem& a, const ListItem& b) { return Lower(a.text) < Lower(b.text); });
+        index = static_cast<int>(it - st.items.begin());
+    } else if (at < 0) {
+        index = count;
+    } else if (at > count) {
+        return LB_ERR;
+    } else {
+        index = at;
+    }
+    st.items.insert(st.items.begin() + index, std::move(item));
+    if (st.cursel >= index)
+        ++st.cursel;
+    UpdateScrollBar(hwnd);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return index;
+}
+
+LRESULT ListBox::OnDelete(HWND hwnd, WPARAM index) {
+    ListBoxState& st = *StateOf(hwnd);
+    if (index >= st.items.size())
+        return LB_ERR;
+    st.items.erase(st.items.begin() + static_cast<std::ptrdiff_t>(index));
+    if (st.cursel == static_cast<int>(index))
+        st.cursel = -1;
+    else if (st.cursel > static_cast<int>(index))
+        --st.cursel;
+    UpdateScrollBar(hwnd);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return static_cast<LRESULT>(st.items.size());
+}
+
+LRESULT ListBox::OnSetCurSel(HWND hwnd, WPARAM index) {
+    ListBoxState& st = *StateOf(hwnd);
+    const auto i = static_cast<int>(static_cast<INT_PTR>(index));
+    if (i < -1 || i >= static_cast<int>(st.items.size())) {
+        st.cursel = -1;
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return LB_ERR;
+    }
+    st.cursel = i;
+    EnsureVisible(hwnd, i);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return i == -1 ? LB_ERR : i;
+}
+
+LRESULT ListBox::OnGetText(HWND hwnd, WPARAM index, LPSTR buffer) {
+    ListBoxState& st = *StateOf(hwnd);
+    if (index >= st.items.size() || !buffer)
+        return LB_ERR;
+    const std::string& s = st.items[index].text;
+    std::memcpy(buffer, s.c_str(), s.size() + 1);
+    return static_cast<LRESULT>(s.size());
+}
+
+LRESULT ListBox::OnFind(HWND hwnd, WPARAM start, LPCSTR text, bool exact) {
+    ListBoxState& st = *StateOf(hwnd);
+    const int count = static_cast<int>(st.items.size());
+    if (!text || count == 0)
+        return LB_ERR;
+    const std::string key = Lower(text);
+    int from = static_cast<int>(static_cast<INT_PTR>(start));
+    from = from < -1 || from >= count ? -1 : from;
+    for (int k = 1; k <= count; ++k) {
+        const int i = (from + k) % count;
+        const std::string item = Lower(st.items[static_cast<size_t>(i)].text);
+        if (exact ? item == key : item.compare(0, key.size(), key) == 0)
+            return i;
+    }
+    return LB_ERR;
+}
+
+void ListBox::Select(HWND hwnd, int index, bool notify) {
+    ListBoxState& st = *StateOf(hwnd);
+    if (index < 0 || index >= static_cast<int>(st.items.size()) || index == st.cursel)
+        return;
+    st.cursel = index;
+    EnsureVisible(hwnd, index);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
+    if (notify && !st.combo && (GetWindowLongA(hwnd, GWL_STYLE) & LBS_NOTIFY))
+        NotifyParent(hwnd, LBN_SELCHANGE);
+}
+
+LRESULT ListBox::OnMouseDown(HWND hwnd, POINT pt) {
+    ListBoxState& st = *StateOf(hwnd);
+    if (st.combo) {
+        // The drop-down list holds the capture: a press outside it closes it without a choice.
+        if (ItemAt(hwnd, pt) < 0) {
+            RECT rc = ClientRectOf(hwnd);
+            if (!PtInRect(&rc, pt))
+                ComboListDone(st.combo, false);
+        }
+        return 0;
+    }
+    if (GetFocus() != hwnd)
+        SetFocus(hwnd);
+    if (!IsWindow(hwnd))
+        return 0;
+    st.tracking = true;
+    SetCapture(hwnd);
+    Select(hwnd, ItemAt(hwnd, pt), true);
+    return 0;
+}
+
+LRESULT ListBox::OnMouseMove(HWND hwnd, POINT pt) {
+    ListBoxState& st = *StateOf(hwnd);
+    if (st.combo || st.tracking)
+        Select(hwnd, ItemAt(hwnd, pt), !st.combo);
+    return 0;
+}
+
+LRESULT ListBox::OnMouseUp(HWND hwnd, POINT pt) {
+    ListBoxState& st = *StateOf(hwnd);
+    if (st.combo) {
+        const int index = ItemAt(hwnd, pt);
+        if (index >= 0) {
+            Select(hwnd, index, false);
+            ComboListDone(st.combo, true);
+        }
+        return 0;
+    }
+    if (st.tracking) {
+        st.tracking = false;
+        if (GetCapture() == hwnd)
+            ReleaseCapture();
+    }
+    return 0;
+}
+
+LRESULT ListBox::OnKeyDown(HWND hwnd, WPARAM vk) {
+    ListBoxState& st = *StateOf(hwnd);
+    const int count = static_cast<int>(st.items.size());
+    if (count == 0)
+        return 0;
+    const int page = VisibleCount(hwnd);
+    int to = st.cursel;
+    switch (vk) {
+    case VK_UP: to = std::max(0, st.cursel - 1); break;
+    case VK_DOWN: to = std::min(count - 1, st.cursel + 1); break;
+    case VK_PRIOR: to = std::max(0, st.cursel - page); break;
+    case VK_NEXT: to = std::min(count - 1, std::max(0, st.cursel) + page); break;
+    case VK_HOME: to = 0; break;
+    case VK_END: to = count - 1; break;
+    default: return 0;
+    }
+    Select(hwnd, to, true);
+    return 0;
+}
+
+LRESULT ListBox::OnScroll(HWND hwnd, WORD code, int thumb) {
+    ListBoxState& st = *StateOf(hwnd);
+    const int page = VisibleCount(hwnd);
+    switch (code) {
+    case SB_LINEUP: --st.top; break;
+    case SB_LINEDOWN: ++st.top; break;
+    case SB_PAGEUP: st.top -= page; break;
+    case SB_PAGEDOWN: st.top += page; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: st.top = thumb; break;
+    case SB_TOP: st.top = 0; break;
+    case SB_BOTTOM: st.top = static_cast<int>(st.items.size()); break;
+    default: return 0;
+    }
+    UpdateScrollBar(hwnd);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return 0;
+}
+
+LRESULT ListBox::OnPaint(HWND hwnd, HDC given) {
+    if (given) {
+        Draw(hwnd, given);
+        return 0;
+    }
+    PAINTSTRUCT ps;
+    if (HDC dc = BeginPaint(hwnd, &ps))
+        Draw(hwnd, dc);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+void ListBox::Draw(HWND hwnd, HDC dc) {
+    ListBoxState& st = *StateOf(hwnd);
+    const int saved = SaveDC(dc);
+    SelectObject(dc, st.font ? st.font : DefaultGuiFont());
+    HBRUSH bg = st.combo ? ControlBrush(st.combo, dc, WM_CTLCOLORLISTBOX)
+                         : ControlBrush(hwnd, dc, WM_CTLCOLORLISTBOX);
+    const COLORREF text = GetTextColor(dc);
+    RECT rc = ClientRectOf(hwnd);
+    FillRect(dc, &rc, bg);
+    const int h = ItemHeight(hwnd);
+    SetBkMode(dc, TRANSPARENT);
+    for (int i = st.top; i < static_cast<int>(st.items.size()); ++i) {
+        RECT r{0, (i - st.top) * h, rc.right, (i - st.top + 1) * h};
+        if (r.top >= rc.bottom)
+            break;
+        const bool selected = i == st.cursel;
+        if (selected)
+            FillRect(dc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
+        SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : text);
+        RECT t = r;
+        t.left += 2;
+        const std::string& s = st.items[static_cast<size_t>(i)].text;
+        DrawTextA(dc, s.c_str(), static_cast<int>(s.size()), &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        if (selected && st.focused && !st.combo)
+            DrawFocusRect(dc, &r);
+    }
+    RestoreDC(dc, saved);
+}
+
+LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return ListBox::Proc(hwnd, msg, wParam, lParam);
+}
+
+} // namespace win::controls
