@@ -96,8 +96,7 @@ HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits
     b->dibHeader = info->bmiHeader;
     b->dibHeader.biSize = sizeof(BITMAPINFOHEADER);
     b->dibHeader.biSizeImage = static_cast<DWORD>(layout.imageSize());
-    std::memcpy(b->dibMasks, layout.masks, sizeof(b->dibMasks));
-    b->dibColors = layout.colors;
+    b->dibLayout = layout;
     if (layout.bitCount == 32 && layout.topDown && layout.compression == BI_RGB) {
         b->dibShared = true;
         b->dibBits = reinterpret_cast<std::uint8_t*>(b->surface->pixels());

@@ -167,6 +167,36 @@ bool DecodeDibRows(const DibLayout& l, const std::uint8_t* bits, std::size_t siz
     return true;
 }
 
+namespace {
+
+// Packs an 8-bit channel into a mask.
+std::uint32_t pack(std::uint32_t v8, DWORD mask) {
+    if (!mask)
+        return 0;
+    const int shift = std::countr_zero(mask);
+    const int bits = std::popcount(mask >> shift);
+    const std::uint32_t v = bits >= 8 ? v8 << (bits - 8) : v8 >> (8 - bits);
+    return (v << shift) & mask;
+}
+
+unsigned nearestIndex(const std::vector<RGBQUAD>& colors, std::uint32_t p) {
+    unsigned best = 0;
+    int bestDist = 1 << 30;
+    for (unsigned i = 0; i < colors.size(); ++i) {
+        const int dr = colors[i].rgbRed - int((p >> 16) & 0xFF);
+        const int dg = colors[i].rgbGreen - int((p >> 8) & 0xFF);
+        const int db = colors[i].rgbBlue - int(p & 0xFF);
+        const int d = dr * dr + dg * dg + db * db;
+        if (d < bestDist) {
+            bestDist = d;
+            best = i;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
 void EncodeDibRows(const DibLayout& l, const Surface& in, int first, int count, std::uint8_t* bits) {
     for (int k = 0; k < count; ++k) {
         const int scan = first + k;
@@ -175,7 +205,18 @@ void EncodeDibRows(const DibLayout& l, const Surface& in, int first, int count, 
         std::uint8_t* dst = bits + static_cast<std::size_t>(k) * l.stride;
         std::memset(dst, 0, l.stride);
         switch (l.bitCount) {
-        case 32: std::memcpy(dst, src, static_cast<std::size_t>(l.width) * 4); break;
+        case 32:
+            if (l.compression == BI_BITFIELDS) {
+                for (int x = 0; x < l.width; ++x) {
+                    const std::uint32_t p = src[x];
+                    const std::uint32_t v = pack((p >> 16) & 0xFF, l.masks[0]) |
+                                            pack((p >> 8) & 0xFF, l.masks[1]) | pack(p & 0xFF, l.masks[2]);
+                    std::memcpy(dst + 4 * x, &v, 4);
+                }
+            } else {
+                std::memcpy(dst, src, static_cast<std::size_t>(l.width) * 4);
+            }
+            break;
         case 24:
             for (int x = 0; x < l.width; ++x) {
                 dst[3 * x] = src[x] & 0xFF;
@@ -183,12 +224,29 @@ void EncodeDibRows(const DibLayout& l, const Surface& in, int first, int count, 
                 dst[3 * x + 2] = (src[x] >> 16) & 0xFF;
             }
             break;
-        case 1:
-            for (int x = 0; x < l.width; ++x)
-                if ((src[x] & 0xFFFFFF) == 0xFFFFFF)
-                    dst[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+        case 16: {
+            const DWORD r = l.masks[0] ? l.masks[0] : 0x7C00, g = l.masks[1] ? l.masks[1] : 0x03E0,
+                        b = l.masks[2] ? l.masks[2] : 0x001F;
+            for (int x = 0; x < l.width; ++x) {
+                const std::uint32_t p = src[x];
+                const std::uint32_t v =
+                    pack((p >> 16) & 0xFF, r) | pack((p >> 8) & 0xFF, g) | pack(p & 0xFF, b);
+                dst[2 * x] = v & 0xFF;
+                dst[2 * x + 1] = (v >> 8) & 0xFF;
+            }
             break;
-        default: break;
+        }
+        default: {
+            const int bpp = l.bitCount;
+            for (int x = 0; x < l.width; ++x) {
+                // Without a palette a 1-bit row is a mask: white is 1.
+                const unsigned idx = l.colors.empty() ? ((src[x] & 0xFFFFFF) == 0xFFFFFF ? 1u : 0u)
+                                                      : nearestIndex(l.colors, src[x]);
+                const int bit = x * bpp;
+                dst[bit >> 3] |=
+                    static_cast<std::uint8_t>((idx & ((1u << bpp) - 1)) << (8 - bpp - (bit & 7)));
+            }
+        }
         }
     }
 }

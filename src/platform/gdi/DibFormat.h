@@ -38,7 +38,8 @@ bool ParseDibHeader(const BITMAPINFOHEADER& header, const std::uint8_t* tail, st
 bool DecodeDibRows(const DibLayout& layout, const std::uint8_t* bits, std::size_t size, int first, int count,
                    Surface& out, std::string* error);
 
-// Converts the surface into DIB rows (1, 24 or 32 bits; 1-bit uses colors[0] = black, colors[1] = white).
+// Converts the surface into DIB rows of the layout's depth (paletted depths take the nearest colour; a 1-bit
+// layout without colours is a mask where white is 1).
 void EncodeDibRows(const DibLayout& layout, const Surface& in, int first, int count, std::uint8_t* bits);
 
 inline std::size_t DibStride(int width, int bitCount) {

@@ -230,93 +230,16 @@ Bitmap* NewBitmap(int width, int height, int bitsPixel) {
     return b;
 }
 
-int Bitmap::dibStride() const {
-    return ((dibHeader.biWidth * dibHeader.biBitCount + 31) / 32) * 4;
-}
-
 void Bitmap::pullFromDib() {
     if (!isDib || dibShared || !dibBits)
         return;
-    const int w = width(), h = height(), stride = dibStride();
-    const bool bottomUp = dibHeader.biHeight > 0;
-    for (int y = 0; y < h; ++y) {
-        const std::uint8_t* src = dibBits + static_cast<size_t>(bottomUp ? h - 1 - y : y) * stride;
-        std::uint32_t* dst = surface->row(y);
-        switch (dibHeader.biBitCount) {
-        case 32: std::memcpy(dst, src, static_cast<size_t>(w) * 4); break;
-        case 24:
-            for (int x = 0; x < w; ++x, src += 3)
-                dst[x] = src[0] | (src[1] << 8) | (src[2] << 16);
-            break;
-        case 16:
-            for (int x = 0; x < w; ++x, src += 2) {
-                unsigned v = src[0] | (src[1] << 8);
-                dst[x] = (((v >> 10) & 31) * 255 / 31) << 16 | (((v >> 5) & 31) * 255 / 31) << 8 |
-                         ((v & 31) * 255 / 31);
-            }
-            break;
-        default: {
-            const int bpp = dibHeader.biBitCount;
-            for (int x = 0; x < w; ++x) {
-                int bit = x * bpp;
-                unsigned idx = (src[bit / 8] >> (8 - bpp - bit % 8)) & ((1u << bpp) - 1);
-                RGBQUAD q = idx < dibColors.size() ? dibColors[idx] : RGBQUAD{};
-                dst[x] = (q.rgbRed << 16) | (q.rgbGreen << 8) | q.rgbBlue;
-            }
-        }
-        }
-    }
+    DecodeDibRows(dibLayout, dibBits, dibLayout.imageSize(), 0, dibLayout.height, *surface, nullptr);
 }
 
 void Bitmap::pushToDib() {
     if (!isDib || dibShared || !dibBits)
         return;
-    const int w = width(), h = height(), stride = dibStride();
-    const bool bottomUp = dibHeader.biHeight > 0;
-    for (int y = 0; y < h; ++y) {
-        std::uint8_t* dst = dibBits + static_cast<size_t>(bottomUp ? h - 1 - y : y) * stride;
-        const std::uint32_t* src = surface->row(y);
-        switch (dibHeader.biBitCount) {
-        case 32: std::memcpy(dst, src, static_cast<size_t>(w) * 4); break;
-        case 24:
-            for (int x = 0; x < w; ++x, dst += 3) {
-                dst[0] = src[x] & 0xFF;
-                dst[1] = (src[x] >> 8) & 0xFF;
-                dst[2] = (src[x] >> 16) & 0xFF;
-            }
-            break;
-        case 16:
-            for (int x = 0; x < w; ++x, dst += 2) {
-                unsigned p = src[x];
-                unsigned v = (((p >> 19) & 31) << 10) | (((p >> 11) & 31) << 5) | ((p >> 3) & 31);
-                dst[0] = v & 0xFF;
-                dst[1] = v >> 8;
-            }
-            break;
-        default: {
-            const int bpp = dibHeader.biBitCount;
-            for (int x = 0; x < w; ++x) {
-                // Nearest palette entry.
-                unsigned best = 0;
-                int bestDist = 1 << 30;
-                for (unsigned i = 0; i < dibColors.size(); ++i) {
-                    int dr = dibColors[i].rgbRed - int((src[x] >> 16) & 0xFF);
-                    int dg = dibColors[i].rgbGreen - int((src[x] >> 8) & 0xFF);
-                    int db = dibColors[i].rgbBlue - int(src[x] & 0xFF);
-                    int d = dr * dr + dg * dg + db * db;
-                    if (d < bestDist) {
-                        bestDist = d;
-                        best = i;
-                    }
-                }
-                int bit = x * bpp;
-                int shift = 8 - bpp - bit % 8;
-                std::uint8_t mask = static_cast<std::uint8_t>(((1u << bpp) - 1) << shift);
-                dst[bit / 8] = static_cast<std::uint8_t>((dst[bit / 8] & ~mask) | ((best << shift) & mask));
-            }
-        }
-        }
-    }
+    EncodeDibRows(dibLayout, *surface, 0, dibLayout.height, dibBits);
 }
 
 } // namespace win::gdi
@@ -470,7 +393,7 @@ int GetObject(HGDIOBJ object, int size, LPVOID buffer) {
         ds.dsBm.bmBits = b->isDib ? b->dibBits : nullptr;
         if (b->isDib && size >= static_cast<int>(sizeof(DIBSECTION))) {
             ds.dsBmih = b->dibHeader;
-            std::memcpy(ds.dsBitfields, b->dibMasks, sizeof(ds.dsBitfields));
+            std::memcpy(ds.dsBitfields, b->dibLayout.masks, sizeof(ds.dsBitfields));
             return give(&ds, sizeof(DIBSECTION));
         }
         return give(&ds.dsBm, sizeof(BITMAP));

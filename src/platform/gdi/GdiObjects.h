@@ -3,6 +3,7 @@
 // selected only marks it, and it goes when the last DC lets it go.
 #pragma once
 
+#include "platform/gdi/DibFormat.h"
 #include "platform/gdi/GdiInternal.h"
 #include "platform/gdi/WinGdi.h"
 
@@ -36,15 +37,14 @@ struct Bitmap : HBITMAP__ {
     // keeps them apart; they are converted into the surface before GDI reads it and back after GDI writes.
     bool isDib = false;
     BITMAPINFOHEADER dibHeader;
-    DWORD dibMasks[3] = {0, 0, 0};
-    std::vector<RGBQUAD> dibColors;
+    DibLayout dibLayout;
     std::unique_ptr<std::uint8_t[]> dibStorage;
     std::uint8_t* dibBits = nullptr;
     bool dibShared = false; // dibBits point into the surface itself
 
     int width() const { return surface->width(); }
     int height() const { return surface->height(); }
-    int dibStride() const;
+    int dibStride() const { return static_cast<int>(dibLayout.stride); }
     void pullFromDib();
     void pushToDib();
 };

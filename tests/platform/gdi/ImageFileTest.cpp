@@ -391,6 +391,34 @@ TEST(DibSection, BitsAndGdiDrawingStayInStep) {
     DeleteDC(dc);
     DeleteObject(dib);
 
+    // 16-bit 5-6-5 bit fields: the masks given are the masks used, both ways.
+    struct {
+        BITMAPINFOHEADER h;
+        DWORD masks[3];
+    } info565{};
+    info565.h.biWidth = 2;
+    info565.h.biHeight = -1;
+    info565.h.biBitCount = 16;
+    info565.h.biCompression = BI_BITFIELDS;
+    info565.masks[0] = 0xF800;
+    info565.masks[1] = 0x07E0;
+    info565.masks[2] = 0x001F;
+    void* raw565 = nullptr;
+    HBITMAP dib565 = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info565), DIB_RGB_COLORS,
+                                      &raw565, nullptr, 0);
+    ASSERT_NE(dib565, nullptr);
+    HDC dc2 = CreateCompatibleDC(nullptr);
+    HGDIOBJ old2 = SelectObject(dc2, dib565);
+    SetPixel(dc2, 0, 0, RGB(255, 0, 255)); // magenta survives 16 bits exactly
+    SetPixel(dc2, 1, 0, RGB(0, 255, 0));
+    const auto* w16 = static_cast<std::uint16_t*>(raw565);
+    EXPECT_EQ(w16[0], 0xF81F);
+    EXPECT_EQ(w16[1], 0x07E0);
+    EXPECT_EQ(GetPixel(dc2, 0, 0), RGB(255, 0, 255));
+    SelectObject(dc2, old2);
+    DeleteDC(dc2);
+    DeleteObject(dib565);
+
     BITMAPINFO bad{};
     bad.bmiHeader.biWidth = 70000;
     bad.bmiHeader.biHeight = 1;
