@@ -24,27 +24,75 @@ std::string Lower(std::string s) {
 } // namespace
 
 std::string ConnectionString::ForJetFile(const std::string& path) {
-    return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path + ";Persist Security Info=false";
+    // A path with ";" (or leading quotes or blanks) would be cut apart unquoted; quote only then, so
+    // ordinary paths give the plain concatenation.
+    std::string source = path;
+    if (path.find(';') != std::string::npos ||
+        (!path.empty() &&
+         (path.front() == '"' || path.front() == '\'' || path.front() == ' ' || path.back() == ' '))) {
+        source = "\"";
+        for (char c : path)
+            source += c == '"' ? std::string("\"\"") : std::string(1, c);
+        source += "\"";
+    }
+    return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + source + ";Persist Security Info=false";
 }
 
 ConnectionString ConnectionString::Parse(std::string_view text) {
     ConnectionString cs;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find(';', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view pair = text.substr(start, end - start);
-        start = end + 1;
-        if (Trim(pair).empty())
+    size_t i = 0;
+    while (i < text.size()) {
+        size_t eq = text.find('=', i), semi = text.find(';', i);
+        if (semi < eq) {
+            if (!Trim(text.substr(i, semi - i)).empty())
+                throw EDatabaseError("connection string: \"" + Trim(text.substr(i, semi - i)) +
+                                     "\" is not of the form Key=Value");
+            i = semi + 1;
             continue;
-        size_t eq = pair.find('=');
-        if (eq == std::string_view::npos)
-            throw EDatabaseError("connection string: \"" + Trim(pair) + "\" is not of the form Key=Value");
-        std::string key = Lower(Trim(pair.substr(0, eq)));
-        std::string value = Trim(pair.substr(eq + 1));
+        }
+        if (eq == std::string_view::npos) {
+            if (!Trim(text.substr(i)).empty())
+                throw EDatabaseError("connection string: \"" + Trim(text.substr(i)) +
+                                     "\" is not of the form Key=Value");
+            break;
+        }
+        std::string key = Lower(Trim(text.substr(i, eq - i)));
         if (key.empty())
             throw EDatabaseError("connection string: a value without a key");
+        i = eq + 1;
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
+        std::string value;
+        if (i < text.size() && (text[i] == '"' || text[i] == '\'')) {
+            // A quoted value may hold ";"; a doubled quote stands for one.
+            char quote = text[i++];
+            while (true) {
+                if (i >= text.size())
+                    throw EDatabaseError("connection string: the value of \"" + key +
+                                         "\" has no closing quote");
+                if (text[i] == quote) {
+                    if (i + 1 < text.size() && text[i + 1] == quote) {
+                        value += quote;
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                value += text[i++];
+            }
+            size_t end = text.find(';', i);
+            if (!Trim(text.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i))
+                     .empty())
+                throw EDatabaseError("connection string: text after the quoted value of \"" + key + "\"");
+            i = end == std::string_view::npos ? text.size() : end + 1;
+        } else {
+            size_t end = text.find(';', i);
+            if (end == std::string_view::npos)
+                end = text.size();
+            value = Trim(text.substr(i, end - i));
+            i = end + 1;
+        }
         if (!cs.options_.emplace(key, value).second)
             throw EDatabaseError("connection string: \"" + key + "\" is given twice");
     }

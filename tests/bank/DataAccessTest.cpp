@@ -69,6 +69,13 @@ TEST(Connection, StringParsedIntoProviderSourceAndOptions) {
     EXPECT_EQ(cs.Option("persist security info"), "false");
     EXPECT_THAT(ErrorOf([] { ConnectionString::Parse("Provider=x;junk"); }), HasSubstr("Key=Value"));
     EXPECT_THAT(ErrorOf([] { ConnectionString::Parse("a=1;A=2"); }), HasSubstr("twice"));
+    EXPECT_THAT(ErrorOf([] { ConnectionString::Parse("a=\"1;b=2"); }), HasSubstr("no closing quote"));
+    // A folder name with ";" or quotes survives the round trip.
+    for (std::string path : {"/opt/a;b/db1.mdb", "/opt/\"q\"/db1.mdb", "\"/lead", "/x/y z "}) {
+        EXPECT_EQ(ConnectionString::Parse(ConnectionString::ForJetFile(path)).DataSource(), path);
+        EXPECT_EQ(ConnectionString::Parse(ConnectionString::ForJetFile(path)).Option("persist security info"),
+                  "false");
+    }
 }
 
 TEST(Connection, OpenFailuresNameTheFile) {
@@ -230,4 +237,15 @@ TEST(Query, ReadOnlyConnectionRefusesTheUpdateClearly) {
     std::string before = banktest::ReadBytes(b.path);
     EXPECT_THAT(ErrorOf([&] { b.Update(1, stem); }), HasSubstr("read-only"));
     EXPECT_EQ(banktest::ReadBytes(b.path), before);
+}
+
+TEST(Connection, OpensABankInAFolderWhoseNameHoldsASemicolon) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.Path() / "exam;v2");
+    std::string path = dir.File("exam;v2/db1.mdb");
+    banktest::MakeBank(path, 1, 1, 1);
+    TADOConnection connection;
+    connection.ConnectionString = ConnectionString::ForJetFile(path);
+    connection.Open();
+    EXPECT_EQ(connection.DataSource(), path);
 }

@@ -5,6 +5,7 @@
 #include "bank/OptionList.h"
 #include "bank/RightAnswer.h"
 #include "bank/TADOQuery.h"
+#include "bank/jet/TableDef.h"
 
 #include <algorithm>
 
@@ -45,7 +46,8 @@ VerifyReport BankVerifier::Verify(const std::string& path) {
     q.Open();
     const auto& names = q.FieldNames();
     for (const char* c : kColumns)
-        if (std::none_of(names.begin(), names.end(), [&](const std::string& n) { return n == c; }))
+        if (std::none_of(names.begin(), names.end(),
+                         [&](const std::string& n) { return bank::jet::NamesEqual(n, c); }))
             r.problems.push_back(std::string("column \"") + c + "\" is missing from table titles");
     if (!r.problems.empty())
         return r;
