@@ -259,3 +259,24 @@ TEST(JetUpdate, RewriteTextKeepsTheStoredLayout) {
     EXPECT_EQ(values[0][0].text, "b2c4");
     EXPECT_EQ(values[1][0].text, "二三");
 }
+
+TEST(JetUpdate, RewriteMemoInlineAndInOneLongValueRow) {
+    TempDir dir;
+    TableSpec spec;
+    spec.name = "t";
+    spec.columns = {{"code", ColumnType::Memo}};
+    std::string longCode(300, 'a');
+    spec.rows = {{Value::Str("3A1F")}, {Value::Str(longCode)}, {Value::Str(std::string(9000, 'c'))}};
+    JetWriter::Create(dir.File("a.mdb"), spec);
+    JetDatabase db(dir.File("a.mdb"), JetFile::Mode::ReadWrite);
+    const TableDef& t = db.Table("t");
+    auto rows = Rows(db, t);
+    EXPECT_THROW(db.RewriteText(t, "code", {{rows[2], std::string(9000, 'd')}}), JetError); // a chain
+    std::string longNew(300, 'b');
+    db.RewriteText(t, "code", {{rows[0], "0f0f"}, {rows[1], longNew}});
+    JetDatabase back(dir.File("a.mdb"), JetFile::Mode::ReadOnly);
+    auto values = back.ReadAll(back.Table("t"));
+    EXPECT_EQ(values[0][0].text, "0f0f");
+    EXPECT_EQ(values[1][0].text, longNew);
+    EXPECT_EQ(values[2][0].text, std::string(9000, 'c'));
+}

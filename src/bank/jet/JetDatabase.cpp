@@ -141,16 +141,38 @@ void JetDatabase::RewriteText(const TableDef& table, std::string_view column,
                               const std::vector<std::pair<RowExtent, std::string>>& rows) {
     size_t index;
     const Column& c = WritableColumn(table, column, index);
-    if (c.type != ColumnType::Text)
-        file_->Fail("column \"" + c.name + "\" is not a Text column");
+    if (c.type != ColumnType::Text && c.type != ColumnType::Memo)
+        file_->Fail("column \"" + c.name + "\" is not a Text or Memo column");
     std::vector<JetFile::Patch> patches;
     for (const auto& [e, text] : rows) {
         auto where = [&] { return "page " + std::to_string(e.page) + " row " + std::to_string(e.row); };
-        std::uint32_t offset, length;
+        std::uint32_t page = e.page, offset, length;
         if (!RowReader(*file_, table).VarBytes(e, index, offset, length))
             file_->Fail(where() + ": column \"" + c.name + "\" is null; a text cannot be written in place");
-        auto page = file_->Page(e.page);
-        std::string_view old(reinterpret_cast<const char*>(page.data() + offset), length);
+        if (c.type == ColumnType::Memo) {
+            // The text is after the 12-byte header (inline) or in the one long-value row it names.
+            auto bytes = file_->Page(page);
+            if (length < 12)
+                file_->Fail(where() + ": column \"" + c.name + "\" holds a malformed long-value header");
+            std::uint32_t word = DataPage::Le32(bytes, offset);
+            std::uint32_t stored = word & 0x3FFFFFFF;
+            if (word & 0x80000000u) {
+                if (stored > length - 12)
+                    file_->Fail(where() + ": column \"" + c.name + "\" holds a malformed inline value");
+                offset += 12;
+                length = stored;
+            } else if (word & 0x40000000u) {
+                RowExtent lval = DataPage::Resolve(*file_, DataPage::Le32(bytes, offset + 4), "long value");
+                page = lval.page;
+                offset = lval.start;
+                length = std::min(stored, lval.Length());
+            } else {
+                file_->Fail(where() + ": column \"" + c.name +
+                            "\" spans several pages and cannot be rewritten in place");
+            }
+        }
+        auto bytes = file_->Page(page);
+        std::string_view old(reinterpret_cast<const char*>(bytes.data() + offset), length);
         std::string stored;
         bool ok;
         if (file_->Format().version == JetVersion::Jet3)
@@ -160,7 +182,7 @@ void JetDatabase::RewriteText(const TableDef& table, std::string_view column,
         if (!ok)
             file_->Fail(where() + ": the new text of column \"" + c.name +
                         "\" would not take the same bytes as the old one");
-        patches.push_back({e.page, offset, std::vector<std::uint8_t>(stored.begin(), stored.end())});
+        patches.push_back({page, offset, std::vector<std::uint8_t>(stored.begin(), stored.end())});
     }
     if (!patches.empty())
         file_->Write(patches);

@@ -44,7 +44,8 @@ public:
     void UpdateFixed(const TableDef& table, std::string_view column, const std::vector<RowExtent>& rows,
                      std::int64_t value);
 
-    // Rewrites Text values in place; each new text must take exactly the bytes the old one took.
+    // Rewrites Text values (and Memo values stored in one row) in place; each new text must take exactly
+    // the bytes the old one took.
     void RewriteText(const TableDef& table, std::string_view column,
                      const std::vector<std::pair<RowExtent, std::string>>& rows);
 
