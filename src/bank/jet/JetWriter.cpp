@@ -1,138 +1,22 @@
 #include "bank/jet/JetWriter.h"
 
 #include "bank/jet/JetError.h"
-#include "bank/jet/JetFormat.h"
-#include "bank/jet/JetText.h"
+#include "bank/jet/PageFiller.h"
 #include "bank/jet/Rc4.h"
+#include "bank/jet/RowEncoder.h"
 #include "platform/os/CodePage.h"
 
+#include <cerrno>
 #include <chrono>
-#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace bank::jet {
 
+using namespace writer;
+
 namespace {
-
-constexpr std::uint32_t kPage = kJet4Format.pageSize;
-constexpr std::uint32_t kRowTable = kJet4Format.dataRowTableOffset;
-constexpr std::uint32_t kMaxRowsPerPage = 255;
-constexpr std::uint32_t kMaxRow = kPage - kRowTable - 2;
-constexpr std::uint32_t kMapRowSize = 69;
-constexpr std::uint32_t kInlineLongValue = 64;
-constexpr std::uint32_t kMaxCompressedMemoChars = 1024;
-constexpr std::uint32_t kTdefMarker = 1625; // a constant Access writes in the definition and column entries
-constexpr std::uint16_t kSortGeneral = 0x0409;
-constexpr std::uint32_t kLvalOwner = 0x4C41564C; // "LVAL"
-
-using Page = std::vector<std::uint8_t>;
-
-void Put16(std::uint8_t* p, std::uint32_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-void Put32(std::uint8_t* p, std::uint32_t v) {
-    for (int k = 0; k < 4; ++k)
-        p[k] = static_cast<std::uint8_t>(v >> (8 * k));
-}
-void Append16(std::vector<std::uint8_t>& b, std::uint32_t v) {
-    b.push_back(static_cast<std::uint8_t>(v));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Append32(std::vector<std::uint8_t>& b, std::uint32_t v) {
-    for (int k = 0; k < 4; ++k)
-        b.push_back(static_cast<std::uint8_t>(v >> (8 * k)));
-}
-
-struct Image {
-    std::vector<Page> pages;
-    std::uint32_t New() {
-        pages.emplace_back(kPage, 0);
-        return static_cast<std::uint32_t>(pages.size() - 1);
-    }
-};
-
-// Fills data pages of one owner from the end towards the row table, as Access does.
-class PageFiller {
-public:
-    PageFiller(Image& image, std::uint32_t owner, std::uint32_t fixedPage = 0)
-        : image_(image), owner_(owner), fixedPage_(fixedPage) {}
-
-    void NewPage() {
-        if (fixedPage_ != 0 && current_ >= 0)
-            throw JetError("internal error: the catalog does not fit its page");
-        current_ = static_cast<std::int64_t>(fixedPage_ ? fixedPage_ : image_.New());
-        Page& p = image_.pages[current_];
-        p[0] = 0x01;
-        p[1] = 0x01;
-        Put16(&p[2], kPage - kRowTable);
-        Put32(&p[4], owner_);
-        rows_ = 0;
-        low_ = kPage;
-        pages_.push_back(static_cast<std::uint32_t>(current_));
-    }
-
-    std::uint32_t Add(const std::vector<std::uint8_t>& row) {
-        if (current_ < 0 || rows_ == kMaxRowsPerPage || kRowTable + 2 * (rows_ + 1) + row.size() > low_)
-            NewPage();
-        Page& p = image_.pages[current_];
-        low_ -= static_cast<std::uint32_t>(row.size());
-        std::memcpy(&p[low_], row.data(), row.size());
-        Put16(&p[kRowTable + 2 * rows_], low_);
-        ++rows_;
-        Put16(&p[kJet4Format.dataRowCountOffset], rows_);
-        Put16(&p[2], low_ - (kRowTable + 2 * rows_));
-        return static_cast<std::uint32_t>(current_ << 8) | (rows_ - 1);
-    }
-    const std::vector<std::uint32_t>& Pages() const { return pages_; }
-
-private:
-    Image& image_;
-    std::uint32_t owner_;
-    std::uint32_t fixedPage_;
-    std::int64_t current_ = -1;
-    std::uint32_t rows_ = 0;
-    std::uint32_t low_ = kPage;
-    std::vector<std::uint32_t> pages_;
-};
-
-struct ColumnLayout {
-    ColumnSpec spec;
-    std::uint16_t number = 0;
-    std::uint16_t varIndex = 0;
-    std::uint16_t fixedOffset = 0;
-    std::uint32_t size = 0; // fixed size, 0 for variable columns
-};
-
-struct TableLayout {
-    std::string name;
-    bool system = false;
-    std::vector<ColumnLayout> columns;
-    std::uint16_t varColumns = 0;
-    std::uint32_t fixedArea = 0;
-};
-
-TableLayout Lay(const std::string& name, const std::vector<ColumnSpec>& specs, bool system) {
-    TableLayout t;
-    t.name = name;
-    t.system = system;
-    for (const auto& s : specs) {
-        ColumnLayout c;
-        c.spec = s;
-        c.number = static_cast<std::uint16_t>(t.columns.size());
-        c.size = FixedSize(s.type);
-        if (c.size) {
-            c.fixedOffset = static_cast<std::uint16_t>(t.fixedArea);
-            t.fixedArea += c.size;
-        } else {
-            c.varIndex = t.varColumns++;
-        }
-        t.columns.push_back(c);
-    }
-    return t;
-}
 
 bool Supported(ColumnType t) {
     switch (t) {
@@ -200,152 +84,6 @@ std::vector<std::uint8_t> Definition(const TableLayout& t, std::uint32_t rows, s
     Put16(&b[2], kPage - 8 - static_cast<std::uint32_t>(b.size()));
     return b;
 }
-
-class RowEncoder {
-public:
-    RowEncoder(const TableLayout& table, PageFiller& lval) : t_(table), lval_(lval) {}
-
-    std::vector<std::uint8_t> Encode(const std::vector<Value>& values, size_t rowNumber) {
-        row_ = rowNumber;
-        if (values.size() != t_.columns.size())
-            Fail(nullptr, "has " + std::to_string(values.size()) + " values for " +
-                              std::to_string(t_.columns.size()) + " columns");
-        const std::uint32_t n = static_cast<std::uint32_t>(t_.columns.size());
-        std::vector<std::uint8_t> row;
-        Append16(row, n);
-        row.resize(2 + t_.fixedArea, 0);
-        std::vector<std::uint8_t> mask((n + 7) / 8, 0);
-        std::vector<std::uint32_t> offsets;
-        for (const auto& c : t_.columns) {
-            const Value& v = values[c.number];
-            if (!c.size)
-                offsets.push_back(static_cast<std::uint32_t>(row.size()));
-            if (v.IsNull())
-                continue;
-            mask[c.number / 8] |= static_cast<std::uint8_t>(1u << (c.number % 8));
-            if (c.size)
-                Fixed(c, v, &row[2 + c.fixedOffset]);
-            else
-                Variable(c, v, row);
-        }
-        if (t_.varColumns) {
-            std::uint32_t eod = static_cast<std::uint32_t>(row.size());
-            Append16(row, eod);
-            for (size_t i = offsets.size(); i-- > 0;)
-                Append16(row, offsets[i]);
-            Append16(row, t_.varColumns);
-        }
-        row.insert(row.end(), mask.begin(), mask.end());
-        if (row.size() > kMaxRow)
-            Fail(nullptr, "takes " + std::to_string(row.size()) + " bytes; a row holds at most " +
-                              std::to_string(kMaxRow));
-        return row;
-    }
-
-private:
-    [[noreturn]] void Fail(const ColumnLayout* c, const std::string& what) const {
-        throw JetError("table \"" + t_.name + "\", row " + std::to_string(row_ + 1) +
-                       (c ? ", column \"" + c->spec.name + "\"" : std::string()) + ": " + what);
-    }
-
-    std::int64_t Integer(const ColumnLayout& c, const Value& v, std::int64_t lo, std::int64_t hi) const {
-        if (v.kind != Value::Kind::Integer)
-            Fail(&c, "needs an integer");
-        if (v.integer < lo || v.integer > hi)
-            Fail(&c, "the value " + std::to_string(v.integer) + " is out of range");
-        return v.integer;
-    }
-
-    void Fixed(const ColumnLayout& c, const Value& v, std::uint8_t* at) const {
-        switch (c.spec.type) {
-        case ColumnType::Byte: *at = static_cast<std::uint8_t>(Integer(c, v, 0, 255)); break;
-        case ColumnType::Integer:
-            Put16(at, static_cast<std::uint32_t>(Integer(c, v, INT16_MIN, INT16_MAX)));
-            break;
-        case ColumnType::Long:
-            Put32(at, static_cast<std::uint32_t>(Integer(c, v, INT32_MIN, INT32_MAX)));
-            break;
-        case ColumnType::Currency: {
-            std::int64_t x = Integer(c, v, INT64_MIN, INT64_MAX);
-            std::memcpy(at, &x, 8);
-            break;
-        }
-        default: {
-            double d = v.kind == Value::Kind::Real      ? v.real
-                       : v.kind == Value::Kind::Integer ? static_cast<double>(v.integer)
-                                                        : (Fail(&c, "needs a number"), 0.0);
-            if (c.spec.type == ColumnType::Single) {
-                float x = static_cast<float>(d);
-                std::memcpy(at, &x, 4);
-            } else {
-                std::memcpy(at, &d, 8);
-            }
-        }
-        }
-    }
-
-    void Variable(const ColumnLayout& c, const Value& v, std::vector<std::uint8_t>& row) {
-        if (v.kind != Value::Kind::Text && v.kind != Value::Kind::Bytes)
-            Fail(&c, "needs text");
-        std::string stored;
-        switch (c.spec.type) {
-        case ColumnType::Text:
-            if (JetText::Utf16Length(v.text) > c.spec.textChars)
-                Fail(&c, "the text has more than " + std::to_string(c.spec.textChars) + " characters");
-            [[fallthrough]];
-        case ColumnType::Memo: {
-            bool compress =
-                c.spec.type == ColumnType::Text || JetText::Utf16Length(v.text) <= kMaxCompressedMemoChars;
-            if (!JetText::Encode(v.text, compress, stored))
-                Fail(&c,
-                     "the text is not valid UTF-8 (or starts with U+FEFF in a form that cannot be stored)");
-            break;
-        }
-        default: stored = v.text;
-        }
-        if (c.spec.type == ColumnType::Memo || c.spec.type == ColumnType::Ole)
-            LongValue(stored, row);
-        else
-            row.insert(row.end(), stored.begin(), stored.end());
-    }
-
-    void LongValue(const std::string& data, std::vector<std::uint8_t>& row) {
-        const auto size = static_cast<std::uint32_t>(data.size());
-        if (size > 0x3FFFFFFF)
-            Fail(nullptr, "a long value is too large");
-        std::uint8_t h[12] = {};
-        if (size <= kInlineLongValue) {
-            Put32(h, size | 0x80000000u);
-            row.insert(row.end(), h, h + 12);
-            row.insert(row.end(), data.begin(), data.end());
-            return;
-        }
-        if (size <= kMaxRow) {
-            Put32(h, size | 0x40000000u);
-            Put32(h + 4, lval_.Add(std::vector<std::uint8_t>(data.begin(), data.end())));
-        } else {
-            // A chain: each row is the pointer to the next piece, then its piece. Written back to front
-            // so every row knows its successor.
-            const std::uint32_t piece = kMaxRow - 4;
-            std::uint32_t next = 0;
-            std::uint32_t pieces = (size + piece - 1) / piece;
-            for (std::uint32_t k = pieces; k-- > 0;) {
-                std::uint32_t from = k * piece, n = std::min(piece, size - from);
-                std::vector<std::uint8_t> r;
-                Append32(r, next);
-                r.insert(r.end(), data.begin() + from, data.begin() + from + n);
-                next = lval_.Add(r);
-            }
-            Put32(h, size);
-            Put32(h + 4, next);
-        }
-        row.insert(row.end(), h, h + 12);
-    }
-
-    const TableLayout& t_;
-    PageFiller& lval_;
-    size_t row_ = 0;
-};
 
 std::vector<std::uint8_t> InlineMap(std::uint32_t start, const std::vector<std::uint32_t>& pages) {
     std::vector<std::uint8_t> m(kMapRowSize, 0);
