@@ -1,0 +1,158 @@
+#include "skin/data/TSkinData.h"
+
+#include "skin/data/DefaultSkin3rd.h"
+#include "skin/package/TLZH.h"
+
+#include "toolkit/PropertyBuilders.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace skin {
+
+const tk::EnumInfo kSkinControlTypeInfo{
+    "TSkinControlType",
+    {"xcMainMenu", "xcPopupMenu",   "xcMenuItem",   "xcToolbar",   "xcControlbar", "xcCombo",
+     "xcCheckBox", "xcRadioButton", "xcProgress",   "xcScrollbar", "xcEdit",       "xcButton",
+     "xcBitBtn",   "xcSpeedButton", "xcSpin",       "xcPanel",     "xcGroupBox",   "xcStatusBar",
+     "xcTab",      "xcTrackBar",    "xcSystemMenu", "xcFastReport"}};
+const tk::EnumInfo kSkinOptionInfo{"TSkinOption",
+                                   {"xoMDIScrollbar", "xoMenuMerge", "xoTransparent", "xoPreview",
+                                    "xoParentBackGround", "xoNoFocusRect", "xoToolbarBK", "xoToolbarButton",
+                                    "xoMDIChildBorder", "xoMenuBG", "xoCaptionButtonHint",
+                                    "xoFormScrollbar"}};
+const tk::EnumInfo kSkinFormTypeInfo{"TSkinFormType", {"sfMainform", "sfOnlyThisForm", "sfDialog", "sfDLL"}};
+
+namespace {
+
+void DefineSkinDataProperties(std::vector<tk::PropertyInfo>& p) {
+    using T = TSkinData;
+    p.push_back(tk::BooleanProperty<T>("Active", &T::Active, &T::SetActive));
+    p.push_back(tk::IntegerProperty<T>("DisableTag", &T::DisableTag, &T::SetDisableTag));
+    p.push_back(
+        tk::SetProperty<T>("SkinControls", kSkinControlTypeInfo, &T::SkinControls, &T::SetSkinControls));
+    p.push_back(tk::SetProperty<T>("Options", kSkinOptionInfo, &T::Options, &T::SetOptions));
+    p.push_back(tk::StringProperty<T>("Skin3rd", &T::Skin3rdText, &T::SetSkin3rdText));
+    p.push_back(tk::StringProperty<T>("SkinFile", &T::SkinFile, &T::SetSkinFile));
+    p.push_back(tk::StringProperty<T>("SkinStore", &T::SkinStore, &T::SetSkinStore));
+    p.push_back(
+        tk::EnumProperty<T>("SkinFormtype", kSkinFormTypeInfo, &T::SkinFormtype, &T::SetSkinFormtype));
+    p.push_back(tk::StringProperty<T>("Version", &T::Version, &T::SetVersion));
+    p.push_back(tk::BooleanProperty<T>("MenuUpdate", &T::MenuUpdate, &T::SetMenuUpdate));
+    p.push_back(tk::BooleanProperty<T>("MenuMerge", &T::MenuMerge, &T::SetMenuMerge));
+    p.push_back(tk::EventProperty<T>("OnFormSkin", &T::OnFormSkin));
+    p.push_back(tk::EventProperty<T>("OnSkinChanged", &T::OnSkinChanged));
+    p.push_back(tk::EventProperty<T>("OnSkinControl", &T::OnSkinControl));
+    p.push_back(tk::EventProperty<T>("OnBeforeSkinForm", &T::OnBeforeSkinForm));
+    p.push_back(tk::EventProperty<T>("OnAfterSkinForm", &T::OnAfterSkinForm));
+    p.push_back(tk::BinaryProperty<T>("SkinStream", &T::SkinStream, &T::SetSkinStream));
+}
+
+} // namespace
+
+TK_IMPLEMENT_CLASS(TSkinData, tk::TComponent, DefineSkinDataProperties)
+
+TSkinData::TSkinData(tk::TComponent* owner) : tk::TComponent(owner), m_skin3rd(DefaultSkin3rd()) {
+    MaxSize = {win::GetSystemMetrics(win::SM_CXMAXIMIZED), win::GetSystemMetrics(win::SM_CYMAXIMIZED)};
+    SkinLoading = true;
+}
+
+TSkinData::~TSkinData() = default;
+
+void TSkinData::SetActive(bool value) {
+    // Switching skinning on and off goes through the skin manager, which builds on this component.
+    m_active = value;
+}
+
+std::string TSkinData::Skin3rdText() const {
+    std::string text;
+    for (const std::string& line : m_skin3rd) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+void TSkinData::SetSkin3rdText(const std::string& text) {
+    m_skin3rd.clear();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        const std::size_t stop = end == std::string::npos ? text.size() : end;
+        if (stop > start)
+            m_skin3rd.push_back(text.substr(start, stop - start));
+        start = stop + (text.compare(stop, 2, "\r\n") == 0 ? 2 : 1);
+    }
+}
+
+tk::Bytes TSkinData::SkinStream() const {
+    tk::Bytes out(4 + m_storedSkin.size());
+    const auto count = static_cast<std::uint32_t>(m_storedSkin.size());
+    for (int i = 0; i < 4; ++i)
+        out[i] = static_cast<std::uint8_t>(count >> (8 * i));
+    std::copy(m_storedSkin.begin(), m_storedSkin.end(), out.begin() + 4);
+    return out;
+}
+
+void TSkinData::SetSkinStream(const tk::Bytes& bytes) {
+    const std::int32_t count = bytes.size() >= 4 ? TLZH::ReadInt32(bytes.data()) : 0;
+    if (count <= 0)
+        return;
+    // A count beyond the bytes stored would read past them: the stream is damaged, and no skin is taken.
+    if (static_cast<std::size_t>(count) > bytes.size() - 4) {
+        if (ReportFailure)
+            ReportFailure("SkinStream: the stored count of " + std::to_string(count) + " bytes exceeds the " +
+                          std::to_string(bytes.size() - 4) + " bytes stored");
+        return;
+    }
+    m_storedSkin.assign(bytes.begin() + 4, bytes.begin() + 4 + count);
+    LoadSkin();
+}
+
+bool TSkinData::LoadSkin() {
+    return LoadPackage(m_storedSkin);
+}
+
+void TSkinData::SetSkinFile(const std::string& name) {
+    SkinLoading = true;
+    m_skinFile = name;
+    std::error_code ec;
+    if (name.empty() || !std::filesystem::is_regular_file(name, ec))
+        return;
+    const std::uintmax_t size = std::filesystem::file_size(name, ec);
+    if (ec || size > kMaxSkinFileSize) {
+        if (ReportFailure)
+            ReportFailure(name + ": not a skin file that can be read");
+        return;
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    std::ifstream in(name, std::ios::binary);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
+        if (ReportFailure)
+            ReportFailure(name + ": cannot be read");
+        return;
+    }
+    m_storedSkin = std::move(bytes);
+    LoadSkin();
+}
+
+void TSkinData::Loaded() {
+    tk::TComponent::Loaded();
+    win::NONCLIENTMETRICSA metrics;
+    if (win::SystemParametersInfoA(win::SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+        CaptionFont.SetName(metrics.lfCaptionFont.lfFaceName);
+        if (metrics.lfCaptionFont.lfHeight != 0)
+            CaptionFont.SetHeight(metrics.lfCaptionFont.lfHeight);
+        CaptionFont.SetStyle(metrics.lfCaptionFont.lfWeight >= win::FW_BOLD ? tk::fsBold : 0);
+    }
+    if (m_formType == sfMainform) {
+        if (m_active && SkinLoading)
+            m_active = false;
+        if (m_skinControls & Bit(xcMainMenu))
+            m_skinControls &= ~Bit(xcMenuItem);
+        else
+            m_skinControls &= ~Bit(xcSystemMenu);
+    }
+}
+
+} // namespace skin
