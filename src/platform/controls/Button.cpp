@@ -69,7 +69,7 @@ LRESULT Button::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case BM_CLICK: return OnClickMessage(hwnd);
     case BM_GETIMAGE: return reinterpret_cast<LRESULT>(StateOf(hwnd)->image);
     case BM_SETIMAGE: return OnSetImage(hwnd, reinterpret_cast<HANDLE>(lParam));
-    default: return DefWindowProcWithControls(hwnd, msg, wParam, lParam);
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 

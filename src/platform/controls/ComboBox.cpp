@@ -59,7 +59,7 @@ LRESULT ComboBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSKEYDOWN:
         if (wParam == static_cast<WPARAM>(VK_DOWN) || wParam == static_cast<WPARAM>(VK_UP))
             return OnKeyDown(hwnd, wParam, true);
-        return DefWindowProcWithControls(hwnd, msg, wParam, lParam);
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_CHAR: return OnChar(hwnd, static_cast<char32_t>(wParam));
     case WM_SETFOCUS: return OnFocus(hwnd, true);
     case WM_KILLFOCUS: return OnFocus(hwnd, false);
@@ -107,7 +107,7 @@ LRESULT ComboBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                                         static_cast<SHORT>(HIWORD(lParam))),
                            TRUE)
                         : CB_ERR;
-    default: return DefWindowProcWithControls(hwnd, msg, wParam, lParam);
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 

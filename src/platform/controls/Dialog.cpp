@@ -58,7 +58,7 @@ void Dialog::FocusFirst(HWND hwnd) {
 LRESULT Dialog::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_NCCREATE: States().create(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
-    case WM_NCDESTROY: States().drop(hwnd); return DefWindowProcWithControls(hwnd, msg, wParam, lParam);
+    case WM_NCDESTROY: States().drop(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_ERASEBKGND: return OnEraseBkgnd(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_COMMAND: return OnCommand(hwnd, LOWORD(wParam), HIWORD(wParam));
     case WM_CLOSE: return OnClose(hwnd);
@@ -70,7 +70,7 @@ LRESULT Dialog::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case DM_SETDEFID: return OnSetDefId(hwnd, static_cast<int>(wParam));
     case WM_NEXTDLGCTL: return OnNextDlgCtl(hwnd, wParam, LOWORD(lParam) != 0);
-    default: return DefWindowProcWithControls(hwnd, msg, wParam, lParam);
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 

@@ -126,7 +126,7 @@ LRESULT EditControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (lParam)
             *reinterpret_cast<RECT*>(lParam) = EditView::TextRect(hwnd);
         return 0;
-    default: return DefWindowProcWithControls(hwnd, msg, wParam, lParam);
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 
@@ -291,7 +291,7 @@ LRESULT EditControl::OnKeyDown(HWND hwnd, WPARAM vk, LPARAM flags) {
         if (shift)
             return OnPaste(hwnd);
         return 0;
-    default: return DefWindowProcWithControls(hwnd, WM_KEYDOWN, vk, flags);
+    default: return DefWindowProcA(hwnd, WM_KEYDOWN, vk, flags);
     }
     EditView::ScrollToCaret(hwnd, st);
     Refresh(hwnd);
@@ -566,7 +566,7 @@ LRESULT EditControl::OnScroll(HWND hwnd, bool vertical, WORD code, int thumb) {
 
 LRESULT EditControl::OnMouseWheel(HWND hwnd, int delta) {
     if (!Multi(hwnd))
-        return DefWindowProcWithControls(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+        return DefWindowProcA(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
     const int lines = -delta * 3 / WHEEL_DELTA;
     return OnScroll(hwnd, true, 0xFFFF, lines);
 }

@@ -158,7 +158,7 @@ LRESULT ListBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case LB_GETITEMHEIGHT: return ItemHeight(hwnd);
     case LB_FINDSTRING: return OnFind(hwnd, wParam, reinterpret_cast<LPCSTR>(lParam), false);
     case LB_FINDSTRINGEXACT: return OnFind(hwnd, wParam, reinterpret_cast<LPCSTR>(lParam), true);
-    default: return DefWindowProcWithControls(hwnd, msg, wParam, lParam);
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 

@@ -225,9 +225,9 @@ UINT GetMenuState(HMENU menu, UINT item, UINT flags) {
     if (!m)
         return static_cast<UINT>(-1);
     const MenuItem& it = m->items[index];
-    UINT f = StateFlags(it) & 0xFF;
+    UINT f = StateFlags(it);
     if (it.sub && it.sub->alive)
-        f |= static_cast<UINT>(std::min<size_t>(it.sub->items.size(), 0xFF)) << 8;
+        f = (f & 0xFF) | static_cast<UINT>(std::min<size_t>(it.sub->items.size(), 0xFF)) << 8;
     return f;
 }
 

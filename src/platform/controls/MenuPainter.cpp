@@ -159,9 +159,8 @@ RECT MenuPainter::BarRect(HWND hwnd) {
         return RECT{};
     RECT wr;
     GetWindowRect(hwnd, &wr);
-    RECT c{0, 0, wr.right - wr.left, wr.bottom - wr.top};
-    const LONG width = c.right;
-    DefWindowProcA(hwnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&c));
+    const LONG width = wr.right - wr.left;
+    const RECT c = PlainClientRect(hwnd, RECT{0, 0, width, wr.bottom - wr.top});
     return RECT{c.left, c.top, width - c.left, c.top + GetSystemMetrics(SM_CYMENU)};
 }
 

@@ -9,6 +9,8 @@ namespace win::controls {
 
 namespace {
 
+int g_plainCalc = 0; // measuring the frame without the menu bar
+
 bool HasBar(HWND hwnd) {
     const RECT r = MenuPainter::BarRect(hwnd);
     return !IsRectEmpty(&r);
@@ -36,8 +38,7 @@ int BarItemAt(HWND hwnd, POINT screen) {
 POINT SystemMenuPoint(HWND hwnd) {
     RECT wr;
     GetWindowRect(hwnd, &wr);
-    RECT c{0, 0, wr.right - wr.left, wr.bottom - wr.top};
-    DefWindowProcA(hwnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&c));
+    const RECT c = PlainClientRect(hwnd, RECT{0, 0, wr.right - wr.left, wr.bottom - wr.top});
     const int frame = GetSystemMetrics(SM_CXDLGFRAME);
     return POINT{wr.left + frame, wr.top + c.top};
 }
@@ -87,7 +88,7 @@ void OnSysKeyMenu(HWND hwnd, LPARAM lParam) {
 } // namespace
 
 bool DefNonClient(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    if (!IsWindow(hwnd) || !result)
+    if (!IsWindow(hwnd) || !result || (msg == WM_NCCALCSIZE && g_plainCalc > 0))
         return false;
     switch (msg) {
     case WM_NCCALCSIZE: *result = OnNcCalcSize(hwnd, wParam, lParam); return true;
@@ -163,11 +164,12 @@ bool DefNonClient(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
     }
 }
 
-LRESULT DefWindowProcWithControls(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT r = 0;
-    if (DefNonClient(hwnd, msg, wParam, lParam, &r))
-        return r;
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+RECT PlainClientRect(HWND hwnd, const RECT& window) {
+    RECT c = window;
+    ++g_plainCalc;
+    DefWindowProcA(hwnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&c));
+    --g_plainCalc;
+    return c;
 }
 
 } // namespace win::controls

@@ -73,7 +73,12 @@ int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
 }
 
 BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info) {
-    if (!ValidBar(hwnd, bar) || !info ||
+    // A window's own bars exist once it has had WS_HSCROLL/WS_VSCROLL or a SetScrollInfo; a control has none.
+    const bool known =
+        bar == SB_CTL ||
+        (!ScrollBarModel::IsControl(hwnd) &&
+         (ScrollBarModel::Find(hwnd, bar) || (GetWindowLongA(hwnd, GWL_STYLE) & StyleBit(bar))));
+    if (!ValidBar(hwnd, bar) || !known || !info ||
         (info->cbSize != sizeof(SCROLLINFO) && info->cbSize != sizeof(SCROLLINFO) - 4)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;

@@ -47,7 +47,7 @@ LRESULT StaticControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE: return DLGC_STATIC;
     case STM_SETICON: return OnSetIcon(hwnd, reinterpret_cast<HICON>(wParam));
     case STM_GETICON: return reinterpret_cast<LRESULT>(StateOf(hwnd).icon);
-    default: return DefWindowProcWithControls(hwnd, msg, wParam, lParam);
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 

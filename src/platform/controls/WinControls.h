@@ -632,11 +632,10 @@ namespace controls {
 // (painting over the frame, the scroll loop on WM_NCLBUTTONDOWN), the classic menu bar of a window with a
 // menu (room in WM_NCCALCSIZE, HTMENU, painting, mouse and keyboard), and the system menu (Alt+Space, the
 // caption icon, a right click on the caption). Returns true when the message was handled, with its result in
-// *result; otherwise the default procedure goes on as usual.
+// *result; otherwise the default procedure goes on as usual. DefWindowProc asks it first.
 bool DefNonClient(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
-// A window procedure that asks DefNonClient first and then DefWindowProc: for windows of classes whose
-// procedure ends in it until the core's default procedure calls DefNonClient itself.
-LRESULT DefWindowProcWithControls(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// The client rectangle the plain frame leaves inside `window` (same coordinates), without the menu bar.
+RECT PlainClientRect(HWND hwnd, const RECT& window);
 } // namespace controls
 
 } // namespace win
