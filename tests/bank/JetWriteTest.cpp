@@ -4,6 +4,7 @@
 #include "bank/jet/JetDatabase.h"
 #include "bank/jet/JetError.h"
 #include "bank/jet/JetWriter.h"
+#include "bank/jet/Rc4.h"
 
 using namespace bank::jet;
 using banktest::TempDir;
@@ -279,4 +280,38 @@ TEST(JetUpdate, RewriteMemoInlineAndInOneLongValueRow) {
     EXPECT_EQ(values[0][0].text, "0f0f");
     EXPECT_EQ(values[1][0].text, longNew);
     EXPECT_EQ(values[2][0].text, std::string(9000, 'c'));
+}
+
+TEST(JetUpdate, EncryptedPagesAreReadAndReEncrypted) {
+    TempDir dir;
+    TableSpec spec = SampleTable(50);
+    JetWriter::Create(dir.File("a.mdb"), spec);
+    // Give the file a database key: the key sits in the masked header, and every page n >= 1 is then
+    // RC4-encrypted with the key XOR n.
+    std::string bytes = banktest::ReadBytes(dir.File("a.mdb"));
+    const std::uint32_t key = 0x5EED1234;
+    for (int k = 0; k < 4; ++k)
+        bytes[0x3E + k] = static_cast<char>(bytes[0x3E + k] ^ static_cast<char>(key >> (8 * k)));
+    for (size_t page = 1; page < bytes.size() / 4096; ++page) {
+        std::uint32_t pageKey = key ^ static_cast<std::uint32_t>(page);
+        std::uint8_t k[4] = {static_cast<std::uint8_t>(pageKey), static_cast<std::uint8_t>(pageKey >> 8),
+                             static_cast<std::uint8_t>(pageKey >> 16),
+                             static_cast<std::uint8_t>(pageKey >> 24)};
+        bank::jet::Rc4 rc4(k);
+        rc4.Apply(std::span(reinterpret_cast<std::uint8_t*>(bytes.data()) + page * 4096, 4096));
+    }
+    banktest::WriteBytes(dir.File("a.mdb"), bytes);
+    {
+        JetDatabase db(dir.File("a.mdb"), JetFile::Mode::ReadWrite);
+        EXPECT_TRUE(db.File().Encrypted());
+        const TableDef& t = db.Table("sample");
+        ExpectSame(spec, db.ReadAll(t));
+        db.UpdateFixed(t, "id", {Rows(db, t)[7]}, 4242);
+    }
+    auto diff = banktest::DiffOffsets(bytes, banktest::ReadBytes(dir.File("a.mdb")));
+    ASSERT_FALSE(diff.empty());
+    EXPECT_LT(diff.back() - diff.front(), 4u);
+    JetDatabase db(dir.File("a.mdb"), JetFile::Mode::ReadOnly);
+    spec.rows[7][0] = Value::Int(4242);
+    ExpectSame(spec, db.ReadAll(db.Table("sample")));
 }
