@@ -88,6 +88,9 @@ display::HeadlessDisplay* g_shotDisplay = nullptr;
 LRESULT ShotHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == MSGF_DIALOGBOX && !g_shotTaken) {
         g_shotTaken = true;
+        // The loop's first message comes before the box has had its first paint.
+        RedrawWindow(GetActiveWindow(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         g_shotDisplay->screenshot(OutPath("controls_messagebox.png"));
         g_shotDisplay->keyDown(VK_ESCAPE);
         g_shotDisplay->keyUp(VK_ESCAPE);
