@@ -170,6 +170,8 @@ HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
             stops.push_back(c);
     if (stops.empty())
         return nullptr;
+    if (!control)
+        return previous ? stops.back() : stops.front();
     size_t at = stops.size();
     for (size_t i = 0; i < stops.size(); ++i)
         if (stops[i] == control)
