@@ -6,7 +6,6 @@
 #include "bank/jet/JetDatabase.h"
 #include "bank/jet/JetWriter.h"
 
-using banktest::Run;
 using banktest::ShellQuote;
 using banktest::TempDir;
 using testing::HasSubstr;
@@ -20,7 +19,7 @@ struct Result {
 
 Result Qbank(const std::string& args) {
     int status = 0;
-    std::string out = Run(std::string(QBANK_EXE) + " " + args + " 2>&1", &status);
+    std::string out = banktest::Run(std::string(QBANK_EXE) + " " + args + " 2>&1", &status);
     return {status, out};
 }
 
@@ -141,7 +140,7 @@ TEST(QbankTool, QueryRunsTheProgramsStatements) {
     TempDir dir;
     std::string db = dir.File("db1.mdb");
     banktest::MakeBank(db, 3, 2, 1);
-    Result r = Qbank(db + " x");
+    Result r;
     r = Qbank("query " + db + " " + ShellQuote("select * from titles where t_class = 1"));
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
@@ -251,4 +250,31 @@ TEST(SampleBank, BuildsAndVerifies) {
     EXPECT_THAT(r.out, HasSubstr("1208 questions"));
     EXPECT_THAT(r.out, HasSubstr("chapters: 1:244 2:330 3:90 4:67 5:38 6:103 7:187 8:149"));
     EXPECT_THAT(r.out, testing::Not(HasSubstr("warning")));
+}
+
+TEST(SampleBank, BuildStepNeverReplacesAnExistingBank) {
+    TempDir dir;
+    std::string source = MakeSource(dir), db = dir.File("db1.mdb");
+    auto step = [&] {
+        return banktest::Run(std::string(CMAKE_EXE) + " -DQBANK=" + QBANK_EXE + " -DSOURCE=" + source +
+                             " -DNEW=" + db + ".new -DDB=" + db + " -DSTAMP=" + dir.File("stamp") + " -P " +
+                             BUILD_BANK_SCRIPT + " 2>&1");
+    };
+    step();
+    ASSERT_TRUE(std::filesystem::exists(db));
+    EXPECT_FALSE(std::filesystem::exists(db + ".new"));
+    // The user's flags live in the existing file: a later build keeps it as it is.
+    ASSERT_EQ(
+        Qbank("query " + db + " " + ShellQuote("update titles set wrong=:A where t_class=:B") + " A=1 B=3")
+            .status,
+        0);
+    std::string flagged = banktest::ReadBytes(db);
+    banktest::WriteBytes(source + "/ch3.txt", banktest::SourceText(1, 1, 1, "changed"));
+    EXPECT_THAT(step(), HasSubstr("exists already"));
+    EXPECT_EQ(banktest::ReadBytes(db), flagged);
+    // An incomplete source builds nothing and fails nothing.
+    std::filesystem::remove(db);
+    std::filesystem::remove(source + "/ch8.txt");
+    EXPECT_THAT(step(), HasSubstr("ch8.txt does not exist yet"));
+    EXPECT_FALSE(std::filesystem::exists(db));
 }
