@@ -143,7 +143,7 @@ void TSkinData::Loaded() {
         CaptionFont.SetName(metrics.lfCaptionFont.lfFaceName);
         if (metrics.lfCaptionFont.lfHeight != 0)
             CaptionFont.SetHeight(metrics.lfCaptionFont.lfHeight);
-        CaptionFont.SetStyle(metrics.lfCaptionFont.lfWeight >= win::FW_BOLD ? tk::fsBold : 0);
+        CaptionFont.SetStyle(metrics.lfCaptionFont.lfWeight >= win::FW_BOLD ? tk::TFontStyles{tk::fsBold} : 0u);
     }
     if (m_formType == sfMainform) {
         if (m_active && SkinLoading)

@@ -21,11 +21,11 @@ void RunLoaded(TSkinData& data) {
 }
 
 skintest::Bytes Streamed(const skintest::Bytes& container) {
-    skintest::Bytes out(4);
     const auto n = static_cast<std::uint32_t>(container.size());
+    skintest::Bytes out(4 + container.size());
     for (int i = 0; i < 4; ++i)
         out[i] = static_cast<std::uint8_t>(n >> (8 * i));
-    out.insert(out.end(), container.begin(), container.end());
+    std::copy(container.begin(), container.end(), out.begin() + 4);
     return out;
 }
 
