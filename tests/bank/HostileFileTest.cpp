@@ -186,3 +186,35 @@ TEST(HostileFile, RandomDamageGivesOnlyJetErrorsAndNeverWritesOnFailure) {
     }
     EXPECT_GT(errors, 0);
 }
+
+TEST(HostileFile, RandomDamageToAccessFiles) {
+    // The Access-written files take other paths: Jet 3 rows and offsets, indexes, relocated rows.
+    struct Case {
+        const char* name;
+        size_t pageSize;
+        int rounds;
+    };
+    for (Case c :
+         {Case{"access-jet4-datetest.mdb", 4096, 150}, Case{"access-jet3-northwind.mdb", 2048, 15}}) {
+        TempDir dir;
+        std::string good = banktest::ReadBytes(banktest::SharedFile(c.name));
+        std::string path = dir.File("damaged.mdb");
+        std::mt19937 rng(99);
+        for (int round = 0; round < c.rounds; ++round) {
+            std::string bytes = good;
+            size_t span = std::min(bytes.size(), c.pageSize * 80); // where the catalog and tables live
+            for (int k = 0, flips = 1 + static_cast<int>(rng() % 32); k < flips; ++k)
+                bytes[c.pageSize + rng() % (span - c.pageSize)] = static_cast<char>(rng());
+            banktest::WriteBytes(path, bytes);
+            try {
+                JetDatabase db(path, JetFile::Mode::ReadOnly);
+                for (const auto& name : db.TableNames())
+                    db.ReadAll(db.Table(name));
+            } catch (const JetError& e) {
+                EXPECT_THAT(e.what(), HasSubstr(path));
+            } catch (const std::exception& e) {
+                FAIL() << c.name << " round " << round << ": " << e.what();
+            }
+        }
+    }
+}
