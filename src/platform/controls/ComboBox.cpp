@@ -448,3 +448,24 @@ LRESULT ComboBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 } // namespace win::controls
+
+namespace win {
+
+BOOL GetComboBoxInfo(HWND combo, COMBOBOXINFO* info) {
+    controls::ComboState* st = IsWindow(combo) ? controls::ComboBox::StateOf(combo) : nullptr;
+    if (!st || !info || info->cbSize != sizeof(COMBOBOXINFO)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    RECT rc;
+    GetClientRect(combo, &rc);
+    info->rcButton = controls::ComboBox::ButtonRect(combo);
+    info->rcItem = RECT{3, 3, info->rcButton.left - 1, rc.bottom - 3};
+    info->stateButton = st->dropped ? STATE_SYSTEM_PRESSED : 0;
+    info->hwndCombo = combo;
+    info->hwndItem = st->edit ? st->edit : combo;
+    info->hwndList = st->list;
+    return TRUE;
+}
+
+} // namespace win

@@ -22,6 +22,7 @@ public:
     static ComboState* StateOf(HWND hwnd);
     static void DropDown(HWND hwnd);
     static void CloseUp(HWND hwnd, bool accept);
+    static RECT ButtonRect(HWND hwnd);
 
 private:
     static LRESULT OnCreate(HWND hwnd, const CREATESTRUCTA* cs);
@@ -41,7 +42,6 @@ private:
     // Moves the selection by the user (closed list), with CBN_SELCHANGE.
     static void UserSelect(HWND hwnd, int index);
     static void SyncEdit(HWND hwnd);
-    static RECT ButtonRect(HWND hwnd);
     static std::string SelectedText(HWND hwnd);
     static void Draw(HWND hwnd, HDC dc);
 };

@@ -263,6 +263,10 @@ bool MenuTracker::HandleMouse(const MSG& m) {
                 SwitchBar(barItem, false);
         } else {
             Cancel();
+            // A non-client press can only have been posted (the loop holds the capture, so real clicks
+            // arrive as client messages): it is left for after the menu, as the click that closed it.
+            if (m.message == WM_NCLBUTTONDOWN && m.hwnd && IsWindow(m.hwnd))
+                PostMessageA(m.hwnd, m.message, m.wParam, m.lParam);
         }
         return true;
     case WM_LBUTTONUP:

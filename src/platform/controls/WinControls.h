@@ -356,6 +356,17 @@ constexpr WORD CBN_CLOSEUP = 8;
 constexpr WORD CBN_SELENDOK = 9;
 constexpr WORD CBN_SELENDCANCEL = 10;
 
+struct COMBOBOXINFO {
+    DWORD cbSize = sizeof(COMBOBOXINFO);
+    RECT rcItem;           // client coordinates of the combo box
+    RECT rcButton;         // likewise
+    DWORD stateButton = 0; // STATE_SYSTEM_PRESSED while dropped
+    HWND hwndCombo = nullptr;
+    HWND hwndItem = nullptr; // the edit field (CBS_DROPDOWN), else the combo box
+    HWND hwndList = nullptr; // the "ComboLBox" window
+};
+BOOL GetComboBoxInfo(HWND combo, COMBOBOXINFO* info);
+
 // ---- Owner drawing --------------------------------------------------------------------------------------
 constexpr UINT ODT_MENU = 1;
 constexpr UINT ODT_LISTBOX = 2;

@@ -50,6 +50,11 @@ TEST_F(ComboBoxTest, ClickingAnItemOfTheDroppedListSelectsIt) {
     EXPECT_EQ(Commands(50, CBN_DROPDOWN), 1);
     HWND list = DroppedList();
     ASSERT_NE(list, nullptr);
+    COMBOBOXINFO info;
+    ASSERT_TRUE(GetComboBoxInfo(c, &info));
+    EXPECT_EQ(info.hwndList, list);
+    EXPECT_EQ(info.hwndItem, c);
+    EXPECT_EQ(info.stateButton, STATE_SYSTEM_PRESSED);
     POINT p = ItemPoint(list, 2);
     display->click(p.x, p.y);
     EXPECT_FALSE(SendMessageA(c, CB_GETDROPPEDSTATE, 0, 0));

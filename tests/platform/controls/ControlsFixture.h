@@ -105,6 +105,10 @@ protected:
             if (t && t->onNotice)
                 t->onNotice(msg, wParam, lParam);
             return 0;
+        case WM_NCLBUTTONDOWN:
+            if (t)
+                t->notices.push_back(Notice{msg, wParam, lParam});
+            break;
         case WM_SYSCOMMAND:
             if (t)
                 t->notices.push_back(Notice{msg, wParam, lParam});

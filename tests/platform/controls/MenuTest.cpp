@@ -251,6 +251,49 @@ TEST_F(MenuTest, RightClickOnTheCaptionOpensTheSystemMenu) {
     EXPECT_TRUE(Of(WM_SYSCOMMAND).empty());
 }
 
+TEST_F(MenuTest, ClickingTheCaptionIconOpensTheSystemMenu) {
+    RECT r;
+    GetWindowRect(host, &r);
+    const int frame = GetSystemMetrics(SM_CXFRAME);
+    HMENU shown = nullptr;
+    log.onMenuMessage = [&](HWND popup) {
+        shown = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+    };
+    QueueKey(VK_ESCAPE);
+    display->click(r.left + frame + 8, r.top + frame + GetSystemMetrics(SM_CYCAPTION) / 2);
+    ASSERT_EQ(log.created.size(), 1u);
+    EXPECT_EQ(shown, GetSystemMenu(host, FALSE));
+}
+
+TEST_F(MenuTest, APostedNonClientPressClosesTheMenuAndIsHandledAfterIt) {
+    // What a skinned menu bar does to switch to its next item.
+    log.onMenuMessage = [this](HWND) {
+        log.onMenuMessage = nullptr;
+        PostMessageA(host, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(10, 10));
+    };
+    display->mouseMove(2, 2);
+    EXPECT_EQ(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, 200, 200, 0, host, nullptr), 0);
+    EXPECT_TRUE(Of(WM_NCLBUTTONDOWN).empty());
+    display->pump();
+    EXPECT_EQ(Of(WM_NCLBUTTONDOWN).size(), 1u);
+}
+
+TEST_F(MenuTest, EndMenuFromATimerAndNoSecondLoopInside) {
+    BOOL nested = TRUE;
+    onNotice = [&](UINT msg, WPARAM, LPARAM) {
+        if (msg == WM_INITMENUPOPUP)
+            nested = TrackPopupMenu(sub, TPM_RETURNCMD, 0, 0, 0, host, nullptr);
+        if (msg == WM_TIMER)
+            EndMenu();
+    };
+    SetTimer(host, 5, 300, nullptr);
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 200, 200, 0, host, nullptr), 0);
+    KillTimer(host, 5);
+    EXPECT_FALSE(nested) << "a menu loop is not started inside another";
+    EXPECT_FALSE(EndMenu()) << "no menu left to end";
+}
+
 TEST_F(MenuTest, MenuBarTakesRoomAndOpensByMouseAndKeyboard) {
     RECT before;
     GetClientRect(host, &before);
