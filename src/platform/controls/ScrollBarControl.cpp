@@ -85,7 +85,7 @@ LRESULT OnSetCursor(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 
 LRESULT ScrollBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_CREATE: ScrollBarModel::Get(hwnd, SB_CTL); return 0;
+    case WM_NCCREATE: ScrollBarModel::MarkControl(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_NCDESTROY: ScrollBarModel::Drop(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_PAINT:
     case WM_PRINTCLIENT: return OnPaint(hwnd, reinterpret_cast<HDC>(wParam));

@@ -9,6 +9,7 @@ namespace {
 
 struct Bars {
     std::array<ScrollData, 3> bars;
+    bool control = false; // made by the "scrollbar" class procedure (or a class built on it)
 };
 
 WindowData<Bars>& AllBars() {
@@ -46,8 +47,13 @@ void ScrollBarModel::Drop(HWND hwnd) {
 }
 
 bool ScrollBarModel::IsControl(HWND hwnd) {
-    char name[32];
-    return GetClassNameA(hwnd, name, sizeof name) > 0 && std::string(name) == "scrollbar";
+    Bars* b = AllBars().find(hwnd);
+    return b && b->control;
+}
+
+void ScrollBarModel::MarkControl(HWND hwnd) {
+    Get(hwnd, SB_CTL);
+    AllBars().find(hwnd)->control = true;
 }
 
 ScrollLayout ScrollBarModel::Layout(HWND hwnd, int bar) {

@@ -58,6 +58,7 @@ public:
         return d.page > 0 ? range > static_cast<long long>(d.page) : d.max > d.min;
     }
     static bool IsControl(HWND hwnd);
+    static void MarkControl(HWND hwnd);
 };
 
 class ScrollBarPainter {

@@ -139,6 +139,30 @@ TEST_F(ScrollBarTest, PositionsAreClampedToTheRange) {
     EXPECT_FALSE(GetScrollInfo(bar, SB_CTL, &got));
 }
 
+WNDPROC g_barProc = nullptr;
+LRESULT ToolkitBarProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+    return CallWindowProcA(g_barProc, h, m, w, l);
+}
+
+TEST_F(ScrollBarTest, AClassBuiltOnTheScrollBarProcedureIsAScrollBarControl) {
+    WNDCLASSEXA wc;
+    ASSERT_TRUE(GetClassInfoExA(nullptr, "scrollbar", &wc));
+    g_barProc = wc.lpfnWndProc;
+    if (!GetClassInfoExA(nullptr, "TScrollBarTest", &wc)) {
+        wc.lpfnWndProc = ToolkitBarProc;
+        wc.lpszClassName = "TScrollBarTest";
+        wc.style &= ~CS_GLOBALCLASS;
+        ASSERT_NE(RegisterClassExA(&wc), 0);
+    }
+    HWND bar = Child("TScrollBarTest", "", SBS_VERT, 10, 10, 17, 150, 45);
+    SetScrollRange(bar, SB_CTL, 0, 20, TRUE);
+    SCROLLBARINFO sbi;
+    ASSERT_TRUE(GetScrollBarInfo(bar, OBJID_CLIENT, &sbi));
+    display->click(sbi.rcScrollBar.left + 8, sbi.rcScrollBar.bottom - 5);
+    ASSERT_FALSE(Of(WM_VSCROLL).empty());
+    EXPECT_EQ(LOWORD(Of(WM_VSCROLL)[0].wParam), SB_LINEDOWN);
+}
+
 } // namespace
 
 } // namespace win::testing
