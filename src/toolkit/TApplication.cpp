@@ -1,5 +1,7 @@
 #include "toolkit/TApplication.h"
 
+#include "toolkit/WidgetClasses.h"
+
 #include <algorithm>
 
 namespace tk {
@@ -15,6 +17,8 @@ TK_IMPLEMENT_CLASS(TApplication, TComponent, nullptr)
 TK_IMPLEMENT_CLASS(TScreen, TComponent, nullptr)
 
 void InitializeToolkit() {
+    win::RegisterSystemClasses();
+    RegisterWidgetClasses();
     if (!Screen)
         Screen = new TScreen(nullptr);
     if (!Application)

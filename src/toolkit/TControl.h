@@ -160,6 +160,8 @@ protected:
 
     // Sets the flag alone, for constructors of controls that start hidden (forms).
     void InitVisible(bool visible) { m_visible = visible; }
+    // Records text the window changed by itself (typing into an edit), without sending it back.
+    void StoreCaption(std::string text) { m_caption = std::move(text); }
 
     bool m_mouseInControl = false;
     bool m_pressed = false;

@@ -4,6 +4,8 @@
 #include "toolkit/PropertyBuilders.h"
 #include "toolkit/TApplication.h"
 
+#include <algorithm>
+
 namespace tk {
 
 namespace {
@@ -271,10 +273,43 @@ int TCustomForm::ShowModal() {
     return m_modalResult;
 }
 
+namespace {
+void collectTabStops(TWinControl* parent, std::vector<TWinControl*>& out) {
+    for (int i = 0; i < parent->ControlCount(); ++i)
+        if (auto* c = dynamic_cast<TWinControl*>(parent->Controls(i)); c && c->Visible()) {
+            if (c->TabStop() && c->Enabled())
+                out.push_back(c);
+            collectTabStops(c, out);
+        }
+}
+} // namespace
+
+void TCustomForm::SelectNext(bool backwards) {
+    std::vector<TWinControl*> stops;
+    collectTabStops(this, stops);
+    if (stops.empty())
+        return;
+    win::HWND focus = win::GetFocus();
+    auto current = std::find_if(stops.begin(), stops.end(),
+                                [&](TWinControl* c) { return c->HandleAllocated() && c->Handle() == focus; });
+    std::size_t n = stops.size();
+    std::size_t index = current == stops.end() ? (backwards ? n - 1 : 0)
+                        : backwards            ? (current - stops.begin() + n - 1) % n
+                                               : (current - stops.begin() + 1) % n;
+    stops[index]->SetFocus();
+}
+
 void TCustomForm::WndProc(TMessage& m) {
     switch (m.Msg) {
     case win::WM_CLOSE: Close(); return;
     case CM_VISIBLECHANGED: ShowingChanged(); return;
+    case CM_DIALOGKEY:
+        if (m.WParam == win::VK_TAB) {
+            SelectNext(KeyboardShiftState() & ssShift);
+            m.Result = 1;
+            return;
+        }
+        break;
     case win::WM_ACTIVATE:
         if (win::LOWORD(m.WParam) != win::WA_INACTIVE) {
             if (OnActivate)

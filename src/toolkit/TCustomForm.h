@@ -57,6 +57,8 @@ public:
     bool IsModal() const { return m_modal; }
     TModalResult ModalResult() const { return m_modalResult; }
     void SetModalResult(TModalResult result);
+    // Moves the focus to the next (or previous) control that is a tab stop, in tab order.
+    void SelectNext(bool backwards);
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnShow;

@@ -164,6 +164,9 @@ void TWinControl::CreateWnd() {
     }
     if (m_handle != hwnd)
         AttachWindow(hwnd); // a class whose procedure never ran ours during creation
+    if (params.Style & win::WS_CHILD)
+        win::SetWindowPos(hwnd, PrecedingWindow(), 0, 0, 0, 0,
+                          win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOACTIVATE);
     UpdateBoundsFromWindow();
     win::SendMessageA(m_handle, win::WM_SETFONT, reinterpret_cast<win::WPARAM>(Font()->Handle()), 0);
     for (TControl* child : m_controls)
@@ -201,6 +204,36 @@ win::LRESULT TWinControl::MainWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM
             m_handle = nullptr;
     }
     return message.Result;
+}
+
+win::HWND TWinControl::PrecedingWindow() const {
+    // Later controls lie above earlier ones: the window goes just below the nearest later sibling that has
+    // one.
+    if (!Parent())
+        return win::HWND_TOP;
+    const auto& siblings = Parent()->m_controls;
+    auto it = std::find(siblings.begin(), siblings.end(), this);
+    if (it == siblings.end())
+        return win::HWND_TOP;
+    for (++it; it != siblings.end(); ++it)
+        if (auto* windowed = dynamic_cast<TWinControl*>(*it); windowed && windowed->m_handle)
+            return windowed->m_handle;
+    return win::HWND_TOP;
+}
+
+void TWinControl::Broadcast(TMessage& message) {
+    for (TControl* child : std::vector<TControl*>(m_controls)) {
+        child->WindowProc(message);
+        if (message.Result != 0)
+            return;
+    }
+}
+
+TWinControl* TWinControl::RootControl() {
+    TWinControl* root = this;
+    while (root->Parent())
+        root = root->Parent();
+    return root;
 }
 
 void TWinControl::DestroyWnd() {

@@ -67,6 +67,11 @@ public:
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
 
+    // Sends the message to every child control (not deeper) until one sets a result.
+    void Broadcast(TMessage& message);
+    // The outermost parent: the form the control sits on, or the control itself.
+    TWinControl* RootControl();
+
     // The control a window belongs to, through the window property; null for windows the toolkit did not
     // make.
     static TWinControl* FindControl(win::HWND hwnd);
@@ -117,6 +122,10 @@ private:
                                              win::LPARAM lParam);
     win::LRESULT MainWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
     void AttachWindow(win::HWND hwnd);
+    win::HWND PrecedingWindow() const;
+    void WMSetFocus(TMessage& m);
+    void WMKillFocus(TMessage& m);
+    bool DialogKey(win::WORD key);
 
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
@@ -125,6 +134,7 @@ private:
     void WMPaint(TMessage& m);
     void WMEraseBkgnd(TMessage& m);
     void ReflectToChild(TMessage& m);
+    void ReflectDrawItem(TMessage& m);
     bool RouteMouseToChild(TMessage& m);
     void TrackMouseOver(TControl* over);
     void UpdateBoundsFromWindow();

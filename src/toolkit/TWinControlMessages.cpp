@@ -44,6 +44,7 @@ void TWinControl::WndProc(TMessage& m) {
     case win::WM_CTLCOLORSTATIC:
     case win::WM_CTLCOLORLISTBOX:
     case win::WM_CTLCOLORSCROLLBAR: ReflectToChild(m); return;
+    case win::WM_DRAWITEM: ReflectDrawItem(m); return;
     case CN_CTLCOLORBTN:
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC: CtlColor(m); return;
@@ -53,6 +54,8 @@ void TWinControl::WndProc(TMessage& m) {
     case win::WM_KEYDOWN:
     case win::WM_SYSKEYDOWN: {
         auto key = static_cast<win::WORD>(m.WParam);
+        if (m.Msg == win::WM_KEYDOWN && DialogKey(key))
+            return;
         if (DoKeyDown(key, KeyboardShiftState()))
             return;
         m.WParam = key;
@@ -74,14 +77,10 @@ void TWinControl::WndProc(TMessage& m) {
         m.WParam = key;
         break;
     }
-    case win::WM_SETFOCUS:
-        if (OnEnter)
-            OnEnter(this);
-        break;
-    case win::WM_KILLFOCUS:
-        if (OnExit)
-            OnExit(this);
-        break;
+    case win::WM_SETFOCUS: WMSetFocus(m); break;
+    case win::WM_KILLFOCUS: WMKillFocus(m); break;
+    case CM_DIALOGKEY:
+    case CM_FOCUSCHANGED: Broadcast(m); return;
     case CM_VISIBLECHANGED:
         if (m_handle)
             win::SetWindowPos(m_handle, nullptr, 0, 0, 0, 0,
@@ -202,6 +201,16 @@ void TWinControl::ReflectToChild(TMessage& m) {
     DefaultHandler(m);
 }
 
+void TWinControl::ReflectDrawItem(TMessage& m) {
+    const auto* item = reinterpret_cast<const win::DRAWITEMSTRUCT*>(m.LParam);
+    if (item && item->CtlType != win::ODT_MENU)
+        if (TWinControl* control = FindControl(item->hwndItem); control && control != this) {
+            m.Result = control->Perform(CN_BASE + win::WM_DRAWITEM, m.WParam, m.LParam);
+            return;
+        }
+    DefaultHandler(m);
+}
+
 bool TWinControl::RouteMouseToChild(TMessage& m) {
     win::POINT p{win::GET_X_LPARAM(m.LParam), win::GET_Y_LPARAM(m.LParam)};
     TControl* target = captureControl();
@@ -262,6 +271,34 @@ void TWinControl::WMSetCursor(TMessage& m) {
         }
     }
     DefaultHandler(m);
+}
+
+void TWinControl::WMSetFocus(TMessage&) {
+    Perform(CM_ENTER);
+    if (OnEnter)
+        OnEnter(this);
+    TMessage changed{CM_FOCUSCHANGED, 0, reinterpret_cast<win::LPARAM>(static_cast<TWinControl*>(this)), 0};
+    RootControl()->WindowProc(changed);
+}
+
+void TWinControl::WMKillFocus(TMessage&) {
+    Perform(CM_EXIT);
+    if (OnExit)
+        OnExit(this);
+}
+
+// Return, Escape and Tab belong to the form (default and cancel buttons, moving the focus) unless the focused
+// window asks for every key itself.
+bool TWinControl::DialogKey(win::WORD key) {
+    if (key != win::VK_RETURN && key != win::VK_ESCAPE && key != win::VK_TAB)
+        return false;
+    if (m_handle && (win::SendMessageA(m_handle, win::WM_GETDLGCODE, key, 0) & win::DLGC_WANTALLKEYS))
+        return false;
+    if (key == win::VK_TAB && m_handle &&
+        (win::SendMessageA(m_handle, win::WM_GETDLGCODE, key, 0) & win::DLGC_WANTTAB))
+        return false;
+    TWinControl* root = RootControl();
+    return root->Perform(CM_DIALOGKEY, key, 0) != 0;
 }
 
 bool TWinControl::DoKeyDown(win::WORD& key, TShiftState shift) {

@@ -1,0 +1,154 @@
+#include "toolkit/TBitBtn.h"
+
+#include "toolkit/DrawingUtils.h"
+#include "toolkit/PropertyBuilders.h"
+#include "toolkit/TCustomForm.h"
+
+#include <algorithm>
+
+namespace tk {
+
+namespace {
+const EnumInfo kBitBtnKindInfo{"TBitBtnKind",
+                               {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose",
+                                "bkAbort", "bkRetry", "bkIgnore", "bkAll"}};
+
+// Modal result, default and cancel role of each kind, in kind order.
+struct KindRole {
+    int modalResult;
+    bool isDefault;
+    bool isCancel;
+};
+constexpr KindRole kKindRoles[] = {
+    {mrNone, false, false},  {mrOk, true, false},      {mrCancel, false, true}, {mrNone, false, false},
+    {mrYes, true, false},    {mrNo, false, true},      {mrNone, false, false},  {mrAbort, false, true},
+    {mrRetry, false, false}, {mrIgnore, false, false}, {8, true, false},
+};
+
+void defineBitBtnProperties(std::vector<PropertyInfo>& p) {
+    p.push_back(EnumProperty<TBitBtn>("Kind", kBitBtnKindInfo, &TBitBtn::Kind, &TBitBtn::SetKind));
+    p.push_back(ObjectProperty<TBitBtn>("Glyph", &TBitBtn::Glyph));
+    p.push_back(IntegerProperty<TBitBtn>("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs));
+    p.push_back(EnumProperty<TBitBtn>("Layout", kButtonLayoutInfo, &TBitBtn::Layout, &TBitBtn::SetLayout));
+    p.push_back(IntegerProperty<TBitBtn>("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin));
+    p.push_back(IntegerProperty<TBitBtn>("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing));
+}
+} // namespace
+
+TK_IMPLEMENT_CLASS(TBitBtn, TButton, defineBitBtnProperties)
+
+TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {
+    m_glyph.OnChange = [this](TBitmap&) {
+        if (m_numGlyphs == 1 && !m_glyph.Empty() && m_glyph.Height() > 0 &&
+            m_glyph.Width() % m_glyph.Height() == 0)
+            m_numGlyphs = std::clamp(m_glyph.Width() / m_glyph.Height(), 1, 4);
+        Invalidate();
+    };
+}
+
+void TBitBtn::SetKind(TBitBtnKind kind) {
+    m_kind = kind;
+    const KindRole& role = kKindRoles[static_cast<int>(kind)];
+    if (kind != TBitBtnKind::bkCustom) {
+        SetModalResult(role.modalResult);
+        SetDefault(role.isDefault);
+        SetCancel(role.isCancel);
+    }
+}
+
+void TBitBtn::Click() {
+    if (m_kind == TBitBtnKind::bkClose && ModalResult() == mrNone) {
+        for (TControl* c = this; c; c = c->Parent())
+            if (auto* form = dynamic_cast<TCustomForm*>(c)) {
+                form->Close();
+                break;
+            }
+    }
+    TButton::Click();
+}
+
+void TBitBtn::CreateParams(TCreateParams& params) {
+    TButton::CreateParams(params);
+    // Drawn here (caption and glyph); the button class keeps the behaviour.
+    params.Style = (params.Style & ~win::BS_TYPEMASK) | win::BS_OWNERDRAW;
+}
+
+void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
+    win::HDC dc = item.hDC;
+    win::RECT r = item.rcItem;
+    bool pressed = item.itemState & win::ODS_SELECTED;
+    bool enabled = !(item.itemState & win::ODS_DISABLED);
+    bool focused = item.itemState & win::ODS_FOCUS;
+    FillColour(dc, r, clBtnFace);
+    if (Active() || focused) {
+        Frame3D(dc, r, cl3DDkShadow, cl3DDkShadow, 1);
+    }
+    if (pressed) {
+        Frame3D(dc, r, clBtnShadow, clBtnShadow, 1);
+    } else {
+        win::DrawEdge(dc, &r, win::EDGE_RAISED, win::BF_RECT | win::BF_ADJUST);
+    }
+    if (pressed)
+        win::OffsetRect(&r, 1, 1);
+
+    // Glyph piece: 1 normal, 2 disabled, 3 pressed (when the strip has them).
+    int pieces = m_glyph.Empty() ? 0 : m_numGlyphs;
+    int gw = pieces ? m_glyph.Width() / pieces : 0;
+    int gh = pieces ? m_glyph.Height() : 0;
+    win::SIZE text = TextExtent(*Font(), Caption(), win::DT_SINGLELINE);
+    int spacing = pieces && !Caption().empty() ? std::max(m_spacing, 0) : 0;
+    bool vertical = m_layout == TButtonLayout::blGlyphTop || m_layout == TButtonLayout::blGlyphBottom;
+    int totalW = vertical ? std::max(gw, static_cast<int>(text.cx)) : gw + spacing + text.cx;
+    int totalH = vertical ? gh + spacing + text.cy : std::max(gh, static_cast<int>(text.cy));
+    int x = r.left + (r.right - r.left - totalW) / 2;
+    int y = r.top + (r.bottom - r.top - totalH) / 2;
+    if (m_margin >= 0 && !vertical)
+        x = m_layout == TButtonLayout::blGlyphLeft ? r.left + m_margin : r.right - m_margin - totalW;
+    win::RECT glyphRect{}, textRect{};
+    switch (m_layout) {
+    case TButtonLayout::blGlyphLeft:
+        glyphRect = {x, y + (totalH - gh) / 2, x + gw, y + (totalH - gh) / 2 + gh};
+        textRect = {x + gw + spacing, y, x + totalW, y + totalH};
+        break;
+    case TButtonLayout::blGlyphRight:
+        textRect = {x, y, x + text.cx, y + totalH};
+        glyphRect = {x + text.cx + spacing, y + (totalH - gh) / 2, x + totalW, y + (totalH - gh) / 2 + gh};
+        break;
+    case TButtonLayout::blGlyphTop:
+        glyphRect = {x + (totalW - gw) / 2, y, x + (totalW - gw) / 2 + gw, y + gh};
+        textRect = {x, y + gh + spacing, x + totalW, y + totalH};
+        break;
+    case TButtonLayout::blGlyphBottom:
+        textRect = {x, y, x + totalW, y + text.cy};
+        glyphRect = {x + (totalW - gw) / 2, y + text.cy + spacing, x + (totalW - gw) / 2 + gw, y + totalH};
+        break;
+    }
+    if (pieces) {
+        int piece = !enabled && pieces >= 2 ? 1 : pressed && pieces >= 3 ? 2 : 0;
+        m_glyph.DrawTransparent(dc, glyphRect, {piece * gw, 0, piece * gw + gw, gh}, m_glyph.CornerColour());
+    }
+    DrawTextIn(dc, Caption(), textRect, win::DT_SINGLELINE | win::DT_CENTER | win::DT_VCENTER, *Font(),
+               enabled);
+    if (focused) {
+        win::RECT focus = item.rcItem;
+        win::InflateRect(&focus, -4, -4);
+        win::DrawFocusRect(dc, &focus);
+    }
+}
+
+void TBitBtn::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case CN_BASE + win::WM_DRAWITEM:
+        DrawItem(*reinterpret_cast<const win::DRAWITEMSTRUCT*>(m.LParam));
+        m.Result = 1;
+        return;
+    case CM_FOCUSCHANGED:
+    case CM_ENABLEDCHANGED:
+        TButton::WndProc(m);
+        Invalidate();
+        return;
+    }
+    TButton::WndProc(m);
+}
+
+} // namespace tk

@@ -1,0 +1,104 @@
+#include "toolkit/TStaticText.h"
+
+#include "toolkit/DrawingUtils.h"
+#include "toolkit/PropertyBuilders.h"
+
+namespace tk {
+
+namespace {
+const EnumInfo kStaticBorderInfo{"TStaticBorderStyle", {"sbsNone", "sbsSingle", "sbsSunken"}};
+
+void defineStaticTextProperties(std::vector<PropertyInfo>& p) {
+    p.push_back(TControl::CaptionProperty());
+    p.push_back(TControl::FontProperty());
+    p.push_back(TControl::ColorProperty());
+    p.push_back(TControl::ParentFontProperty());
+    p.push_back(TControl::ParentColorProperty());
+    p.push_back(TControl::AutoSizeProperty());
+    p.push_back(EnumProperty<TCustomStaticText>("Alignment", kAlignmentInfo, &TCustomStaticText::Alignment,
+                                                &TCustomStaticText::SetAlignment));
+    p.push_back(EnumProperty<TCustomStaticText>("BorderStyle", kStaticBorderInfo,
+                                                &TCustomStaticText::BorderStyle,
+                                                &TCustomStaticText::SetBorderStyle));
+    p.push_back(BooleanProperty<TCustomStaticText>("ShowAccelChar", &TCustomStaticText::ShowAccelChar,
+                                                   &TCustomStaticText::SetShowAccelChar));
+    p.push_back(TWinControl::TabStopProperty());
+    p.push_back(TWinControl::TabOrderProperty());
+    p.push_back(TControl::OnClickProperty());
+    p.push_back(TControl::OnDblClickProperty());
+    p.push_back(TControl::OnMouseDownProperty());
+    p.push_back(TControl::OnMouseUpProperty());
+    p.push_back(TControl::OnMouseMoveProperty());
+}
+} // namespace
+
+TK_IMPLEMENT_CLASS(TCustomStaticText, TWinControl, defineStaticTextProperties)
+TK_IMPLEMENT_CLASS(TStaticText, TCustomStaticText, nullptr)
+
+TCustomStaticText::TCustomStaticText(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 65, 17);
+    SetParentColor(true);
+    SetAutoSize(true);
+}
+
+void TCustomStaticText::SetAlignment(TAlignment alignment) {
+    if (alignment != m_alignment) {
+        m_alignment = alignment;
+        RecreateWnd();
+    }
+}
+
+void TCustomStaticText::SetBorderStyle(TStaticBorderStyle style) {
+    if (style != m_borderStyle) {
+        m_borderStyle = style;
+        RecreateWnd();
+        AdjustSize();
+    }
+}
+
+void TCustomStaticText::SetShowAccelChar(bool show) {
+    if (show != m_showAccelChar) {
+        m_showAccelChar = show;
+        RecreateWnd();
+        AdjustSize();
+    }
+}
+
+void TCustomStaticText::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    CreateSubClass(params, "static");
+    params.Style |= win::SS_NOTIFY;
+    switch (m_alignment) {
+    case TAlignment::taLeftJustify: params.Style |= win::SS_LEFT; break;
+    case TAlignment::taRightJustify: params.Style |= win::SS_RIGHT; break;
+    case TAlignment::taCenter: params.Style |= win::SS_CENTER; break;
+    }
+    if (!m_showAccelChar)
+        params.Style |= win::SS_NOPREFIX;
+    if (m_borderStyle == TStaticBorderStyle::sbsSingle)
+        params.Style |= win::WS_BORDER;
+    else if (m_borderStyle == TStaticBorderStyle::sbsSunken)
+        params.Style |= win::SS_SUNKEN;
+}
+
+bool TCustomStaticText::CanAutoSize(int& width, int& height) {
+    win::UINT flags = win::DT_SINGLELINE | win::DT_EXPANDTABS | (m_showAccelChar ? 0 : win::DT_NOPREFIX);
+    win::SIZE size = TextExtent(*Font(), Caption(), flags);
+    int border = m_borderStyle == TStaticBorderStyle::sbsNone ? 0 : 2;
+    width = size.cx + 2 * border;
+    height = size.cy + 2 * border;
+    return true;
+}
+
+void TCustomStaticText::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case CN_COMMAND:
+        // The double click arrives as the mouse message itself (OnDblClick).
+        if (win::HIWORD(m.WParam) == win::STN_CLICKED)
+            Click();
+        return;
+    }
+    TWinControl::WndProc(m);
+}
+
+} // namespace tk

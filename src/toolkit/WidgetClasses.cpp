@@ -1,0 +1,36 @@
+#include "toolkit/WidgetClasses.h"
+
+#include "toolkit/TBitBtn.h"
+#include "toolkit/TCustomCheckBox.h"
+#include "toolkit/TCustomForm.h"
+#include "toolkit/TCustomMemo.h"
+#include "toolkit/TCustomPanel.h"
+#include "toolkit/TCustomRadioGroup.h"
+#include "toolkit/THintWindow.h"
+#include "toolkit/TImage.h"
+#include "toolkit/TImageList.h"
+#include "toolkit/TPopupMenu.h"
+#include "toolkit/TRadioButton.h"
+#include "toolkit/TRzButton.h"
+#include "toolkit/TSpeedButton.h"
+#include "toolkit/TStaticText.h"
+#include "toolkit/TTimer.h"
+
+namespace tk {
+
+void RegisterWidgetClasses() {
+    // Naming each class here also keeps its object file, and so its registration, in a static link.
+    const TClassInfo* classes[] = {
+        &TStaticText::StaticClassInfo(),  &TButton::StaticClassInfo(),     &TBitBtn::StaticClassInfo(),
+        &TSpeedButton::StaticClassInfo(), &TGroupBox::StaticClassInfo(),   &TRadioGroup::StaticClassInfo(),
+        &TPanel::StaticClassInfo(),       &TCheckBox::StaticClassInfo(),   &TRadioButton::StaticClassInfo(),
+        &TEdit::StaticClassInfo(),        &TMemo::StaticClassInfo(),       &TImage::StaticClassInfo(),
+        &TRzButton::StaticClassInfo(),    &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),
+        &TImageList::StaticClassInfo(),   &THintWindow::StaticClassInfo(), &TTimer::StaticClassInfo(),
+        &TForm::StaticClassInfo(),
+    };
+    for (const TClassInfo* info : classes)
+        RegisterClass(*info);
+}
+
+} // namespace tk

@@ -1,0 +1,206 @@
+// Integer conversion, pictures from files (hostile ones included), image lists, hints and popup menus.
+#include "WidgetTestForm.h"
+
+#include "toolkit/SysUtils.h"
+#include "toolkit/THintWindow.h"
+#include "toolkit/TImageList.h"
+#include "toolkit/TPopupMenu.h"
+
+#include <filesystem>
+#include <fstream>
+
+using namespace widget_tests;
+
+namespace {
+
+std::string writeFile(const std::string& name, const Bytes& bytes) {
+    std::filesystem::path dir = std::filesystem::path(TAXI_BINARY_DIR) / "widget-test-files";
+    std::filesystem::create_directories(dir);
+    std::string path = (dir / name).string();
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return path;
+}
+
+std::string conversionError(const std::string& text) {
+    try {
+        StrToInt(text);
+    } catch (const EConvertError& e) {
+        return e.what();
+    }
+    return "converted";
+}
+
+} // namespace
+
+TEST(StrToInt, ConvertsDecimalIntegersOfThirtyTwoBits) {
+    EXPECT_EQ(StrToInt("120"), 120);
+    EXPECT_EQ(StrToInt("-7"), -7);
+    EXPECT_EQ(StrToInt("+7"), 7);
+    EXPECT_EQ(StrToInt("007"), 7);
+    EXPECT_EQ(StrToInt("  42"), 42);
+    EXPECT_EQ(StrToInt("2147483647"), 2147483647);
+    EXPECT_EQ(StrToInt("-2147483648"), INT32_MIN);
+    EXPECT_EQ(StrToIntDef("x", -1), -1);
+}
+
+TEST(StrToInt, RefusesEverythingElseWithTheRuntimeText) {
+    EXPECT_EQ(conversionError(""), "'' is not a valid integer value");
+    EXPECT_EQ(conversionError("12a"), "'12a' is not a valid integer value");
+    EXPECT_EQ(conversionError("2147483648"), "'2147483648' is not a valid integer value");
+    EXPECT_EQ(conversionError("-2147483649"), "'-2147483649' is not a valid integer value");
+    EXPECT_EQ(conversionError("99999999999999999999999"),
+              "'99999999999999999999999' is not a valid integer value");
+    EXPECT_EQ(conversionError("-"), "'-' is not a valid integer value");
+    EXPECT_EQ(conversionError("1 2"), "'1 2' is not a valid integer value");
+    EXPECT_EQ(conversionError("５"), "'５' is not a valid integer value")
+        << "full-width digits are not decimal";
+}
+
+TEST_F(Widgets, PictureLoadsBitmapsAndRefusesWhatItCannotRead) {
+    TWidgetForm* form = MakeForm();
+    auto* image = form->Get<TImage>("Image1");
+    TPicture* picture = image->Picture();
+    std::string good = writeFile("q1.BMP", MakeBmp(20, 10, 0x0000FF, 0xFF0000));
+    picture->LoadFromFile(good);
+    EXPECT_EQ(picture->Width(), 20) << "the extension is matched without case";
+    EXPECT_EQ(picture->Height(), 10);
+    image->Update();
+
+    Bytes truncated = MakeBmp(20, 10, 0, 0);
+    truncated.resize(40);
+    Bytes lying = MakeBmp(20, 10, 0, 0);
+    lying[18] = 0xFF; // width 255 with the pixel data of 20
+    lying[19] = 0xFF;
+    lying[20] = 0xFF;
+    lying[21] = 0x7F;
+    const std::string failing[] = {
+        writeFile("short.bmp", truncated),
+        writeFile("lying.bmp", lying),
+        writeFile("text.jpg", Bytes{'n', 'o', 't', ' ', 'j', 'p', 'e', 'g'}),
+        writeFile("empty.jpeg", Bytes{}),
+        writeFile("picture.gif", MakeBmp(4, 4, 0, 0)),
+        writeFile("noextension", MakeBmp(4, 4, 0, 0)),
+        std::string(TAXI_BINARY_DIR) + "/widget-test-files/missing.bmp",
+    };
+    for (const std::string& path : failing) {
+        EXPECT_THROW(picture->LoadFromFile(path), EInvalidGraphic) << path;
+        EXPECT_EQ(picture->Width(), 20) << "a failed load keeps the picture: " << path;
+    }
+    try {
+        picture->LoadFromFile(failing[4]);
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_NE(std::string(e.what()).find(".gif"), std::string::npos) << e.what();
+    }
+
+    picture->Clear();
+    EXPECT_TRUE(picture->Empty());
+    image->Update();
+}
+
+TEST_F(Widgets, ImageShowsItsPictureStretched) {
+    TWidgetForm* form = MakeForm();
+    auto* image = form->Get<TImage>("Image1");
+    image->Picture()->LoadFromFile(writeFile("two.bmp", MakeBmp(2, 2, 0x0000FF, 0x00FF00)));
+    form->Get<TPanel>("Inner")->Update();
+    win::HDC dc = win::GetDC(form->Get<TPanel>("Inner")->Handle());
+    EXPECT_EQ(win::GetPixel(dc, image->Left() + 5, image->Top() + 20), 0x0000FFu) << "left half";
+    EXPECT_EQ(win::GetPixel(dc, image->Left() + 55, image->Top() + 20), 0x00FF00u) << "right half";
+    win::ReleaseDC(form->Get<TPanel>("Inner")->Handle(), dc);
+}
+
+TEST_F(Widgets, ImageListCutsStripsIntoImages) {
+    TImageList list(nullptr);
+    TBitmap strip;
+    strip.LoadFromBytes(MakeBmp(48, 16, 0x0000FF, 0x00FF00));
+    EXPECT_EQ(list.Add(strip), 0);
+    EXPECT_EQ(list.Count(), 3);
+    TBitmap empty;
+    EXPECT_EQ(list.Add(empty), -1);
+    win::HDC dc = win::CreateCompatibleDC(nullptr);
+    win::HBITMAP target = win::CreateBitmap(16, 16, 1, 32, nullptr);
+    win::HGDIOBJ old = win::SelectObject(dc, target);
+    list.Draw(dc, 0, 0, 2);
+    EXPECT_EQ(win::GetPixel(dc, 8, 8), 0x00FF00u);
+    list.Draw(dc, 0, 0, 99); // nothing, no fault
+    list.Draw(dc, 0, 0, -1);
+    win::SelectObject(dc, old);
+    win::DeleteObject(target);
+    win::DeleteDC(dc);
+    list.SetWidth(8);
+    EXPECT_EQ(list.Count(), 0) << "a new size empties the list";
+}
+
+TEST_F(Widgets, HintWindowSizesToItsTextAndNeverTakesTheActivation) {
+    TWidgetForm* form = MakeForm();
+    win::HWND active = win::GetActiveWindow();
+    ASSERT_EQ(active, form->Handle());
+    THintWindow hint(nullptr);
+    win::RECT small = hint.CalcHintRect(500, "关闭");
+    win::RECT wide = hint.CalcHintRect(500, "最小化窗口并返回到任务栏");
+    EXPECT_GT(wide.right, small.right);
+    win::RECT wrapped = hint.CalcHintRect(60, "最小化窗口并返回到任务栏");
+    EXPECT_LE(wrapped.right, 66);
+    EXPECT_GT(wrapped.bottom, wide.bottom) << "wrapped onto more lines";
+
+    win::OffsetRect(&small, 100, 100);
+    hint.ActivateHint(small, "关闭");
+    EXPECT_TRUE(win::IsWindowVisible(hint.Handle()));
+    EXPECT_EQ(win::GetActiveWindow(), active);
+    win::RECT r{};
+    win::GetWindowRect(hint.Handle(), &r);
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(hint.Caption(), "关闭");
+    hint.ReleaseHandle();
+    EXPECT_FALSE(win::IsWindowVisible(hint.Handle()));
+    EXPECT_FALSE(hint.HintShowing());
+}
+
+TEST_F(Widgets, PopupMenuBuildsItsItemsAndStreamsFromALayout) {
+    TWidgetForm* form = MakeForm();
+    auto* menu = new TPopupMenu(form);
+    auto* images = new TImageList(form);
+    menu->SetImages(images);
+    menu->SetOwnerDraw(true);
+    const char* captions[] = {"还原", "-", "关闭"};
+    for (const char* caption : captions) {
+        auto* item = new TMenuItem(form);
+        item->SetCaption(caption);
+        menu->Items()->Add(item);
+    }
+    menu->Items()->Items(0)->SetEnabled(false);
+    menu->Items()->Items(2)->SetTag(0xF060);
+    auto* hidden = new TMenuItem(form);
+    hidden->SetVisible(false);
+    menu->Items()->Add(hidden);
+
+    win::HMENU native = menu->BuildMenu(menu->Items());
+    ASSERT_EQ(win::GetMenuItemCount(native), 3) << "hidden items are left out";
+    win::MENUITEMINFOA info;
+    info.fMask = win::MIIM_FTYPE | win::MIIM_STATE | win::MIIM_ID | win::MIIM_DATA;
+    ASSERT_TRUE(win::GetMenuItemInfoA(native, 0, win::TRUE, &info));
+    EXPECT_TRUE(info.fType & win::MFT_OWNERDRAW);
+    EXPECT_TRUE(info.fState & win::MFS_GRAYED);
+    EXPECT_EQ(reinterpret_cast<TMenuItem*>(info.dwItemData), menu->Items()->Items(0));
+    ASSERT_TRUE(win::GetMenuItemInfoA(native, 1, win::TRUE, &info));
+    EXPECT_TRUE(info.fType & win::MFT_SEPARATOR);
+    ASSERT_TRUE(win::GetMenuItemInfoA(native, 2, win::TRUE, &info));
+    EXPECT_EQ(menu->Items()->FindByCommand(info.wID), menu->Items()->Items(2));
+    win::DestroyMenu(native);
+
+    // The item measures itself unless its event does.
+    int width = 0, height = 0;
+    TMenuItem* close = menu->Items()->Items(2);
+    close->MeasureItem(nullptr, width, height);
+    EXPECT_GT(width, 0);
+    close->OnMeasureItem = [](TObject*, win::HDC, int& w, int& h) {
+        w = 123;
+        h = 45;
+    };
+    close->MeasureItem(nullptr, width, height);
+    EXPECT_EQ(width, 123);
+    EXPECT_EQ(close->Tag(), 0xF060);
+
+    delete menu->Items()->Items(1);
+    EXPECT_EQ(menu->Items()->Count(), 3) << "a freed item leaves its menu";
+}
