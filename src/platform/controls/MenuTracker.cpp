@@ -128,6 +128,8 @@ bool MenuTracker::OpenSubmenu(size_t level, bool selectFirst) {
         return false;
     if (m_levels.size() > level + 1)
         return true;
+    if (static_cast<size_t>(st->selected) >= st->layout.items.size())
+        return false;
     RECT item = st->layout.items[static_cast<size_t>(st->selected)];
     POINT tl{item.left, item.top}, br{item.right, item.bottom};
     ClientToScreen(m_levels[level].window, &tl);
@@ -187,7 +189,7 @@ void MenuTracker::SwitchBar(int index, bool keyboard) {
     CloseLevelsFrom(0);
     m_barIndex = index;
     MenuPainter::DrawBar(m_barWindow, index);
-    const MenuItem& it = m_bar->items[static_cast<size_t>(index)];
+    const MenuItem it = m_bar->items[static_cast<size_t>(index)]; // the owner may change the bar meanwhile
     if (IsWindow(m_owner))
         SendMessageA(m_owner, WM_MENUSELECT,
                      MAKEWPARAM(static_cast<WORD>(it.sub ? static_cast<UINT>(index) : it.id),
@@ -196,6 +198,8 @@ void MenuTracker::SwitchBar(int index, bool keyboard) {
     if (!it.sub || it.grayed())
         return;
     const std::vector<RECT> rects = MenuPainter::LayoutBar(m_barWindow, m_bar);
+    if (static_cast<size_t>(index) >= rects.size())
+        return;
     RECT wr;
     GetWindowRect(m_barWindow, &wr);
     RECT r = rects[static_cast<size_t>(index)];
@@ -275,9 +279,8 @@ bool MenuTracker::HandleMouse(const MSG& m) {
     case WM_NCRBUTTONUP:
         if ((m.message == WM_RBUTTONUP || m.message == WM_NCRBUTTONUP) && !right)
             return true;
-        if (inMenu && item >= 0) {
-            const MenuItem& it = m_levels[level].menu->items[static_cast<size_t>(item)];
-            if (!it.sub)
+        if (inMenu && item >= 0 && static_cast<size_t>(item) < m_levels[level].menu->items.size()) {
+            if (!m_levels[level].menu->items[static_cast<size_t>(item)].sub)
                 Activate(level, item);
         } else if (barItem >= 0 && m_bar && !m_bar->items[static_cast<size_t>(barItem)].sub &&
                    !m_bar->items[static_cast<size_t>(barItem)].grayed()) {
@@ -321,7 +324,8 @@ bool MenuTracker::HandleKey(UINT vk) {
             return true;
         }
         PopupWindowState* st = PopupMenuWindow::StateOf(m_levels[deepest].window);
-        if (!st || st->selected < 0) {
+        if (!st || st->selected < 0 ||
+            static_cast<size_t>(st->selected) >= m_levels[deepest].menu->items.size()) {
             Cancel();
             return true;
         }

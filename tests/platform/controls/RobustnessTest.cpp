@@ -109,6 +109,29 @@ TEST_F(RobustnessTest, MenuFunctionsRefuseStaleHandlesAndKeepBuffersInBounds) {
     DestroyMenu(live);
 }
 
+TEST_F(RobustnessTest, AMenuEmptiedOrDestroyedWhileOpenIsNotFollowed) {
+    HMENU m = CreatePopupMenu();
+    for (UINT id = 1; id <= 4; ++id)
+        AppendMenuA(m, MF_STRING, id, "项");
+    onNotice = [&](UINT msg, WPARAM, LPARAM) {
+        if (msg == WM_MENUSELECT && IsMenu(m) && GetMenuItemCount(m) > 0)
+            RemoveMenu(m, static_cast<UINT>(GetMenuItemCount(m) - 1), MF_BYPOSITION);
+    };
+    for (UINT vk : {VK_UP, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN})
+        QueueKey(vk);
+    const BOOL chosen = TrackPopupMenu(m, TPM_RETURNCMD, 100, 100, 0, host, nullptr);
+    EXPECT_GE(chosen, 0);
+    EXPECT_LE(chosen, 4);
+
+    onNotice = [&](UINT msg, WPARAM, LPARAM) {
+        if (msg == WM_INITMENUPOPUP)
+            DestroyMenu(m);
+    };
+    QueueKey(VK_DOWN);
+    EXPECT_EQ(TrackPopupMenu(m, TPM_RETURNCMD, 100, 100, 0, host, nullptr), 0);
+    onNotice = nullptr;
+}
+
 RECT g_shown{};
 
 LRESULT RecordBox(int code, WPARAM w, LPARAM l) {
