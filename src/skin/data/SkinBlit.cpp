@@ -13,18 +13,14 @@ int Height(const win::RECT& r) {
     return r.bottom - r.top;
 }
 
-// Splits a length into start, middle and end parts of at most the two margins, shrinking them in proportion
-// when they do not fit.
+// The fixed edges of one axis: both are dropped when they do not fit together.
 void Split(int length, int first, int last, int& outFirst, int& outLast) {
     first = std::max(first, 0);
     last = std::max(last, 0);
-    if (first + last > length && first + last > 0) {
-        outFirst = static_cast<int>(static_cast<long long>(length) * first / (first + last));
-        outLast = length - outFirst;
-    } else {
-        outFirst = first;
-        outLast = last;
-    }
+    if (static_cast<long long>(first) + last > length)
+        first = last = 0;
+    outFirst = first;
+    outLast = last;
 }
 
 } // namespace
@@ -78,6 +74,10 @@ void DrawElementFrame(TSkinBitmap& dest, const win::RECT& to, const TDataSkinObj
     Split(Height(src), element.Margins.top, element.Margins.bottom, st, sb);
     Split(Width(to), sl, sr, dl, dr);
     Split(Height(to), st, sb, dt, db);
+    if (dl != sl || dr != sr)
+        sl = sr = 0;
+    if (dt != st || db != sb)
+        st = sb = 0;
     const int sxs[4] = {src.left, src.left + sl, src.right - sr, src.right};
     const int sys[4] = {src.top, src.top + st, src.bottom - sb, src.bottom};
     const int dxs[4] = {to.left, to.left + dl, to.right - dr, to.right};

@@ -166,10 +166,9 @@ bool TSkinBitmap::LoadFromBmp(std::span<const std::uint8_t> bytes, std::string* 
     }
     if (paletteEntries)
         std::memcpy(info.data() + at, p + paletteOffset, 4 * paletteEntries);
-    if (paletteEntries && colorsUsed == 0) {
-        const std::uint32_t count = static_cast<std::uint32_t>(paletteEntries);
-        std::memcpy(info.data() + 32, &count, 4);
-    }
+    // The platform reads as many palette entries as the header claims: claim exactly those copied.
+    const std::uint32_t claimed = static_cast<std::uint32_t>(paletteEntries);
+    std::memcpy(info.data() + 32, &claimed, 4);
 
     const std::size_t stride = ((static_cast<std::size_t>(width) * bitCount + 31) / 32) * 4;
     const std::size_t imageBytes = stride * static_cast<std::size_t>(height);

@@ -143,7 +143,8 @@ void TSkinData::Loaded() {
         CaptionFont.SetName(metrics.lfCaptionFont.lfFaceName);
         if (metrics.lfCaptionFont.lfHeight != 0)
             CaptionFont.SetHeight(metrics.lfCaptionFont.lfHeight);
-        CaptionFont.SetStyle(metrics.lfCaptionFont.lfWeight >= win::FW_BOLD ? tk::TFontStyles{tk::fsBold} : 0u);
+        CaptionFont.SetStyle(metrics.lfCaptionFont.lfWeight >= win::FW_BOLD ? tk::TFontStyles{tk::fsBold}
+                                                                            : 0u);
     }
     if (m_formType == sfMainform) {
         if (m_active && SkinLoading)

@@ -67,6 +67,27 @@ TEST(HostileImages, BrokenBmpFilesAreRefusedWithoutReadingPastThem) {
     EXPECT_TRUE(b.LoadFromBmp(good));
 }
 
+TEST(HostileImages, APaletteCountAboveTheDepthReadsOnlyThePaletteThereIs) {
+    // 4 x 2 at 4 bits: header, 16 palette entries (though it claims 100), then two 4-byte rows.
+    Bytes bmp(14 + 40 + 16 * 4 + 8, 0);
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    Put32(bmp, 10, 14 + 40 + 64);
+    Put32(bmp, 14, 40);
+    Put32(bmp, 18, 4);
+    Put32(bmp, 22, 2);
+    bmp[26] = 1;
+    bmp[28] = 4;
+    Put32(bmp, 46, 100);
+    Put32(bmp, 54 + 4 * 3, 0x00ABCDEF); // palette entry 3
+    bmp[54 + 64] = 0x33;                // bottom row, first two pixels: entry 3
+    TSkinBitmap b;
+    std::string error;
+    ASSERT_TRUE(b.LoadFromBmp(bmp, &error)) << error;
+    EXPECT_EQ(b.Pixel(0, 1), 0xABCDEFu);
+    EXPECT_EQ(b.PixelFormat(), 8);
+}
+
 TEST(HostileImages, ImageValuesNeedALowerCaseBmpExtensionAndAnEntry) {
     skintest::FailureCapture failures;
     TSkinElements skin;

@@ -3,6 +3,7 @@
 
 #include "skin/data/TSkinData.h"
 
+#include "toolkit/LayoutReader.h"
 #include "toolkit/Property.h"
 
 #include <gtest/gtest.h>
@@ -157,4 +158,26 @@ TEST(SkinDataComponent, LoadedAdjustsTheControlSetAndClearsActiveWithoutASkin) {
     dialog.SetSkinControls(Bit(xcSystemMenu));
     RunLoaded(dialog);
     EXPECT_EQ(dialog.SkinControls(), Bit(xcSystemMenu));
+}
+
+TEST(SkinDataComponent, AStoredLayoutLoadsTheSkinAndRunsLoaded) {
+    std::string hex;
+    static const char* digits = "0123456789ABCDEF";
+    for (std::uint8_t byte : Streamed(skintest::Package("[TitlebarSkin]\r\nSkinName=From layout\r\n"))) {
+        hex += digits[byte >> 4];
+        hex += digits[byte & 15];
+    }
+    const std::string text = "object Form1: TComponent\n  object SkinData1: TSkinData\n    Active = true\n"
+                             "    SkinControls = [xcMainMenu, xcMenuItem, xcButton, xcFastReport]\n"
+                             "    Version = \"1.0\"\n    SkinStream = { " +
+                             hex + " }\n  end\nend\n";
+    tk::TComponent form(nullptr);
+    tk::LayoutReader::ReadText(form, text, "form.layout");
+    auto* data = dynamic_cast<TSkinData*>(form.FindComponent("SkinData1"));
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->SkinName, "From layout");
+    EXPECT_FALSE(data->SkinLoading);
+    EXPECT_TRUE(data->Active());
+    EXPECT_EQ(data->SkinControls(), Bit(xcMainMenu) | Bit(xcButton) | Bit(xcFastReport));
+    EXPECT_EQ(data->Version(), "5.40.07.15");
 }
