@@ -1,8 +1,30 @@
 #include "platform/core/WindowManager.h"
 
+namespace win::controls {
+// The controls' part of the default procedure (window scroll bars, menu bar, system menu), present when the
+// controls are linked in. It calls DefWindowProc itself for the plain default of the same message.
+__attribute__((weak)) bool DefNonClient(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+} // namespace win::controls
+
 namespace win::core {
 
 namespace {
+
+// The (window, message) pairs being handled by the controls' extension right now: a nested default call for
+// the same pair is the plain default.
+std::vector<std::pair<HWND, UINT>> g_extending;
+
+bool AskControls(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (!&controls::DefNonClient)
+        return false;
+    for (auto& e : g_extending)
+        if (e.first == hwnd && e.second == msg)
+            return false;
+    g_extending.push_back({hwnd, msg});
+    bool handled = controls::DefNonClient(hwnd, msg, wParam, lParam, result);
+    g_extending.pop_back();
+    return handled;
+}
 
 constexpr UINT PRF_CHECKVISIBLE = 0x01, PRF_NONCLIENT = 0x02, PRF_CLIENT = 0x04, PRF_ERASEBKGND = 0x08,
                PRF_CHILDREN = 0x10;
@@ -30,10 +52,16 @@ LRESULT OnNcCalcSize(HWND hwnd, bool valid, LPARAM lParam) {
     return 0;
 }
 
+// The frame is repainted through WM_NCPAINT, so that a procedure that paints its own frame keeps it.
+void RepaintFrame(HWND hwnd) {
+    if (HasCaption(hwnd) && ReallyVisible(hwnd))
+        Send(hwnd, WM_NCPAINT, 1, 0);
+}
+
 LRESULT OnNcActivate(HWND hwnd, bool active, LPARAM lParam) {
     hwnd->ncActive = active;
-    if (lParam != -1 && HasCaption(hwnd) && ReallyVisible(hwnd))
-        NcPaintDefault(hwnd, reinterpret_cast<HRGN>(1));
+    if (lParam != -1)
+        RepaintFrame(hwnd);
     return TRUE;
 }
 
@@ -56,8 +84,7 @@ LRESULT OnEraseBkgnd(HWND hwnd, HDC dc) {
 
 LRESULT OnSetText(HWND hwnd, LPCSTR text) {
     hwnd->text = text ? text : "";
-    if (HasCaption(hwnd) && ReallyVisible(hwnd))
-        NcPaintDefault(hwnd, reinterpret_cast<HRGN>(1));
+    RepaintFrame(hwnd);
     return TRUE;
 }
 
@@ -178,8 +205,7 @@ LRESULT OnSetIcon(HWND hwnd, WPARAM which, HICON icon) {
     HICON& slot = which == ICON_BIG ? hwnd->iconBig : hwnd->iconSmall;
     HICON old = slot;
     slot = icon;
-    if (HasCaption(hwnd) && ReallyVisible(hwnd))
-        NcPaintDefault(hwnd, reinterpret_cast<HRGN>(1));
+    RepaintFrame(hwnd);
     return reinterpret_cast<LRESULT>(old);
 }
 
@@ -251,6 +277,9 @@ using namespace core;
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!Valid(hwnd))
         return 0;
+    LRESULT extended = 0;
+    if (AskControls(hwnd, msg, wParam, lParam, &extended))
+        return extended;
     switch (msg) {
     case WM_NCCREATE: return OnNcCreate(hwnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_NCCALCSIZE: return OnNcCalcSize(hwnd, wParam != 0, lParam);

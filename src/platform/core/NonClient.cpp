@@ -211,18 +211,7 @@ void NcDraw(HWND hwnd, HDC dc) {
         HICON icon = HasSysIcon(hwnd) ? WindowIcon(hwnd) : nullptr;
         if (icon)
             flags |= DC_ICON;
-        RECT textArea = cap;
-        for (LRESULT b : {HTMINBUTTON, HTHELP, HTMAXBUTTON, HTCLOSE}) {
-            RECT br = CaptionButtonRect(hwnd, b);
-            if (br.right > br.left) {
-                textArea.right = std::min<LONG>(textArea.right, br.left);
-                break;
-            }
-        }
-        RECT rest{textArea.right, cap.top, cap.right, cap.bottom};
-        DrawCaptionBar(dc, &cap, "", icon, nullptr, flags & ~DC_TEXT);
-        DrawCaptionBar(dc, &textArea, hwnd->text.c_str(), icon, nullptr, flags);
-        (void)rest;
+        DrawCaptionBar(dc, &cap, hwnd->text.c_str(), icon, nullptr, flags);
         RECT line{cap.left, cap.bottom, cap.right, cap.bottom + 1};
         FillRect(dc, &line, GetSysColorBrush(COLOR_BTNFACE));
         const bool noClose = hwnd->cls && (hwnd->cls->style & CS_NOCLOSE);

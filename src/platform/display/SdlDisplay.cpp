@@ -2,6 +2,7 @@
 #include "platform/core/WindowManager.h"
 
 #include <SDL.h>
+#include <cstdlib>
 #include <cstring>
 
 namespace win::display {
@@ -79,10 +80,28 @@ std::u32string Utf32(const char* s) {
 } // namespace
 
 std::unique_ptr<SdlDisplay> SdlDisplay::Open(std::string* error) {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((!x11 || !*x11) && (!wayland || !*wayland)) {
+        if (error)
+            *error = "neither DISPLAY nor WAYLAND_DISPLAY names a display";
+        return nullptr;
+    }
+    if (!wayland || !*wayland)
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); // termination signals end the program as usual
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         if (error)
             *error = SDL_GetError();
+        return nullptr;
+    }
+    // SDL falls back to drivers that draw nowhere; they are no display for a person to use.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || !std::strcmp(driver, "offscreen") || !std::strcmp(driver, "dummy")) {
+        SDL_Quit();
+        if (error)
+            *error = "no X11 or Wayland display is available";
         return nullptr;
     }
     std::unique_ptr<SdlDisplay> d(new SdlDisplay);

@@ -158,3 +158,84 @@ TEST_F(MessageSequence, GetMessageWithNothingThatCouldArriveFailsInsteadOfHangin
     EXPECT_EQ(GetMessageA(&m, nullptr, 0, 0), -1);
     EXPECT_EQ(GetLastError(), ERROR_TIMEOUT);
 }
+
+namespace {
+std::vector<int> g_hookOrder;
+HHOOK g_old = nullptr, g_new = nullptr;
+LRESULT CALLBACK OlderHook(int code, WPARAM w, LPARAM l) {
+    g_hookOrder.push_back(1);
+    return CallNextHookEx(g_old, code, w, l);
+}
+LRESULT CALLBACK NewerHook(int code, WPARAM w, LPARAM l) {
+    g_hookOrder.push_back(2);
+    if (code == HCBT_DESTROYWND)
+        UnhookWindowsHookEx(g_new); // removing itself while running must not break the chain
+    return CallNextHookEx(g_new, code, w, l);
+}
+LRESULT CALLBACK Swallow(int code, WPARAM w, LPARAM l) {
+    auto* m = reinterpret_cast<MSG*>(l);
+    g_hookOrder.push_back(code);
+    if (code >= 0 && m->message == WM_USER + 1)
+        return 1;
+    return CallNextHookEx(nullptr, code, w, l);
+}
+} // namespace
+
+TEST_F(MessageSequence, NewestHookRunsFirstAndPassesOnThroughCallNextHookEx) {
+    g_hookOrder.clear();
+    g_old = SetWindowsHookExA(WH_CBT, OlderHook, nullptr, GetCurrentThreadId());
+    g_new = SetWindowsHookExA(WH_CBT, NewerHook, nullptr, GetCurrentThreadId());
+    HWND h = Top("t", WS_POPUP);
+    EXPECT_EQ(g_hookOrder, (std::vector<int>{2, 1}));
+    g_hookOrder.clear();
+    DestroyWindow(h);
+    EXPECT_EQ(g_hookOrder, (std::vector<int>{2, 1}));
+    g_hookOrder.clear();
+    Top("u", WS_POPUP);
+    EXPECT_EQ(g_hookOrder, (std::vector<int>{1}));
+    EXPECT_TRUE(UnhookWindowsHookEx(g_old));
+    EXPECT_FALSE(UnhookWindowsHookEx(g_old));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HOOK_HANDLE);
+    EXPECT_EQ(SetWindowsHookExA(WH_CBT, nullptr, nullptr, 0), nullptr);
+    EXPECT_EQ(SetWindowsHookExA(99, OlderHook, nullptr, 0), nullptr);
+}
+
+TEST_F(MessageSequence, MessageFilterHooksSeeModalLoopMessagesAndMaySwallowThem) {
+    g_hookOrder.clear();
+    HHOOK hook = SetWindowsHookExA(WH_MSGFILTER, Swallow, nullptr, GetCurrentThreadId());
+    HWND owner = Top("owner");
+    HWND dlg = Top("dlg", WS_POPUP | WS_CAPTION, 0, 0, 100, 100, owner);
+    PostMessageA(dlg, WM_USER + 1, 0, 0);
+    PostMessageA(dlg, WM_USER + 2, 0, 0);
+    SetTimer(dlg, 1, 100, [](HWND h, UINT, UINT_PTR, DWORD) { EndModalLoop(h, 0); });
+    Log().clear();
+    RunModalLoop(dlg, MSGF_DIALOGBOX);
+    EXPECT_TRUE(Messages(dlg, {WM_USER + 1}).empty());
+    EXPECT_EQ(Messages(dlg, {WM_USER + 2}).size(), 1u);
+    ASSERT_FALSE(g_hookOrder.empty());
+    EXPECT_EQ(g_hookOrder.front(), MSGF_DIALOGBOX);
+    MSG m{dlg, WM_USER + 1, 0, 0, 0, {}};
+    EXPECT_TRUE(CallMsgFilterA(&m, MSGF_MENU));
+    EXPECT_EQ(g_hookOrder.back(), MSGF_MENU);
+    UnhookWindowsHookEx(hook);
+}
+
+TEST_F(MessageSequence, SetWindowPosSendsOnlyWhatItsFlagsAllow) {
+    HWND h = Top("t", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200);
+    Log().clear();
+    SetWindowPos(h, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOSENDCHANGING | SWP_NOACTIVATE);
+    EXPECT_EQ(Messages(h, {WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE, WM_NCCALCSIZE}),
+              (std::vector<UINT>{WM_WINDOWPOSCHANGED, WM_MOVE}));
+    Log().clear();
+    SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    EXPECT_EQ(Messages(h, {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}),
+              (std::vector<UINT>{WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED}));
+    display->pump();
+    EXPECT_EQ(Messages(h, {WM_NCPAINT}).size(), 1u); // the changed frame is repainted
+    Log().clear();
+    MoveWindow(h, 0, 0, 300, 250, TRUE);
+    EXPECT_EQ(
+        Messages(h, {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}),
+        (std::vector<UINT>{WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}));
+}

@@ -182,6 +182,14 @@ TEST_F(NonClient, ForeignFrameKeepsItsSizeThroughFrameChangesAndIsPaintedAsItsOw
     // Caption and border pixels are exactly what the frame's owner painted.
     EXPECT_EQ(screen->row(10 + 15)[10 + 50] & 0xFFFFFF, 0xFF00FFu);
     EXPECT_EQ(screen->row(10 + 100)[10 + 2] & 0xFFFFFF, 0xFF00FFu);
+    // Changing the text or the activation repaints the frame through its owner, never over it.
+    SetWindowTextA(h, "another caption");
+    HWND other = Top("other", WS_POPUP | WS_VISIBLE, 600, 600, 50, 50);
+    SetActiveWindow(h);
+    DestroyWindow(other);
+    display->pump();
+    screen = display->composite();
+    EXPECT_EQ(screen->row(10 + 15)[10 + 50] & 0xFFFFFF, 0xFF00FFu);
 }
 
 TEST_F(NonClient, CloseRequestsDestroyOnlyThroughTheDefaultProcedure) {

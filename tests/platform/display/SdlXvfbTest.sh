@@ -44,10 +44,10 @@ xdotool getmouselocation >/dev/null 2>&1 || { echo "FAILED: Xvfb did not start";
 "$program" >"$work/out.log" 2>"$work/err.log" &
 app_pid=$!
 for _ in $(seq 1 100); do
-    grep -q "demo: ready" "$work/out.log" && xdotool search --onlyvisible --name "岚途学堂" >/dev/null 2>&1 && break
+    grep -q "demo: ready" "$work/out.log" && xdotool search --onlyvisible --name "1\\.0" >/dev/null 2>&1 && break
     sleep 0.1
 done
-xdotool search --onlyvisible --name "岚途学堂" >/dev/null 2>&1 ||
+xdotool search --onlyvisible --name "1\\.0" >/dev/null 2>&1 ||
     { echo "FAILED: the demo window did not appear"; cat "$work/out.log" "$work/err.log"; exit 1; }
 sleep 0.3
 
