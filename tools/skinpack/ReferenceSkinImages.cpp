@@ -402,22 +402,22 @@ Canvas MenuBackground() {
     return c;
 }
 
-// Frames: 1 plain (transparent), 2 selected, 3 selected but disabled, 4 hot menu-bar item, 5 open menu-bar
-// item.
+// Frames: 1 plain (transparent), 2 separator (a line in the bottom rows, which short separator items show),
+// 3 selected but disabled, 4 selected, 5 an open menu-bar item.
 Canvas MenuItems() {
     return Strip(5, 20, 18, [&](Canvas& c, float x, int i) {
         switch (i) {
         case 1:
-            c.RoundRect(x, 0, x + 20, 18, 2.5f, RGB(70, 120, 200), RGB(70, 120, 200));
-            c.RoundRect(x + 1, 1, x + 19, 17, 1.5f, RGB(196, 220, 250), kHilight);
+            c.Rect(int(x) + 2, 13, int(x) + 18, 14, RGB(160, 184, 222));
+            c.Rect(int(x) + 2, 14, int(x) + 18, 15, kWhite);
             break;
         case 2:
             c.RoundRect(x, 0, x + 20, 18, 2.5f, RGB(170, 180, 196), RGB(170, 180, 196));
             c.RoundRect(x + 1, 1, x + 19, 17, 1.5f, RGB(240, 242, 246), RGB(224, 228, 236));
             break;
         case 3:
-            c.RoundRect(x, 0, x + 20, 18, 2.5f, RGB(255, 255, 255), RGB(200, 220, 250));
-            c.RoundRect(x + 1, 1, x + 19, 17, 1.5f, RGB(140, 186, 246), RGB(96, 150, 226));
+            c.RoundRect(x, 0, x + 20, 18, 2.5f, RGB(70, 120, 200), RGB(70, 120, 200));
+            c.RoundRect(x + 1, 1, x + 19, 17, 1.5f, RGB(196, 220, 250), kHilight);
             break;
         case 4:
             c.RoundRect(x, 0, x + 20, 18, 2.5f, RGB(24, 60, 140), RGB(24, 60, 140));
