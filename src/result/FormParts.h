@@ -1,0 +1,15 @@
+// Finding a window's controls after its layout has streamed in: a missing or mistyped control is a fault of
+// the layout, reported by name.
+#pragma once
+
+#include "toolkit/TComponent.h"
+
+#include <string>
+
+template <class T> T* FindPart(tk::TComponent& form, const std::string& name) {
+    T* part = dynamic_cast<T*>(form.FindComponent(name));
+    if (!part)
+        throw tk::ComponentError(form.Name() + ": the layout has no " + T::StaticClassInfo().name +
+                                 " named " + name);
+    return part;
+}
