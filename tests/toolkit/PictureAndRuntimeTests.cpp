@@ -204,3 +204,37 @@ TEST_F(Widgets, PopupMenuBuildsItsItemsAndStreamsFromALayout) {
     delete menu->Items()->Items(1);
     EXPECT_EQ(menu->Items()->Count(), 3) << "a freed item leaves its menu";
 }
+
+TEST_F(Widgets, PopupMenuRunsOwnerDrawnAndClicksTheChosenItem) {
+    TWidgetForm* form = MakeForm();
+    auto* menu = new TPopupMenu(form);
+    menu->SetOwnerDraw(true);
+    std::vector<std::string> events;
+    for (const char* caption : {"还原", "最小化", "关闭"}) {
+        auto* item = new TMenuItem(form);
+        item->SetCaption(caption);
+        item->OnClick = [&events](TObject* s) {
+            events.push_back("click " + static_cast<TMenuItem*>(s)->Caption());
+        };
+        item->OnDrawItem = [&events](TObject* s, win::HDC dc, win::RECT r, bool) {
+            events.push_back("draw " + static_cast<TMenuItem*>(s)->Caption());
+            static_cast<TMenuItem*>(s)->DefaultDrawItem(dc, r, false);
+        };
+        menu->Items()->Add(item);
+    }
+    menu->Items()->Items(1)->SetEnabled(false);
+    // The keys wait in the queue until the menu's own loop reads them: down to the third item (the greyed
+    // second one can be highlighted, not chosen) and Return.
+    for (win::UINT vk : {win::VK_DOWN, win::VK_DOWN, win::VK_DOWN, win::VK_RETURN}) {
+        display->keyDown(vk);
+        display->keyUp(vk);
+    }
+    menu->Popup(300, 300);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back(), "click 关闭");
+    EXPECT_EQ(std::count_if(events.begin(), events.end(),
+                            [](const std::string& e) { return e.rfind("click", 0) == 0; }),
+              1);
+    EXPECT_NE(std::find(events.begin(), events.end(), "draw 还原"), events.end())
+        << "owner-drawn through its event";
+}

@@ -3,6 +3,7 @@
 #include "WidgetTestForm.h"
 
 #include "toolkit/DrawingUtils.h"
+#include "toolkit/SysUtils.h"
 
 using namespace widget_tests;
 
@@ -383,4 +384,56 @@ TEST_F(Widgets, TheDefaultRingFollowsTheFocusedPushButton) {
     EXPECT_TRUE(isDefaultStyle(submit)) << "back to the default button";
     display->key(win::VK_TAB);
     EXPECT_NE(win::GetFocus(), form->Get<TEdit>("Edit1")->Handle()) << "Tab moves the focus on";
+}
+
+TEST_F(Widgets, AReplacedWindowProcSeesAWidgetsMessagesAndMayAnswerThemAlone) {
+    TWidgetForm* form = MakeForm();
+    auto* prev = form->Get<TSpeedButton>("Prev");
+    std::vector<win::UINT> seen;
+    auto saved = prev->WindowProc;
+    bool paintAlone = true;
+    prev->WindowProc = [&](TMessage& m) {
+        seen.push_back(m.Msg);
+        if (m.Msg == win::WM_PAINT && paintAlone) {
+            m.Result = 1; // drawn by the hook; the button's own painting does not run
+            return;
+        }
+        saved(m);
+    };
+    prev->Repaint();
+    ClickCentre(prev);
+    auto has = [&](win::UINT msg) { return std::find(seen.begin(), seen.end(), msg) != seen.end(); };
+    EXPECT_TRUE(has(win::WM_PAINT)) << "the parent's painting passes through the hook";
+    EXPECT_TRUE(has(CM_MOUSEENTER));
+    EXPECT_TRUE(has(win::WM_LBUTTONDOWN));
+    EXPECT_TRUE(has(win::WM_LBUTTONUP));
+    EXPECT_EQ(form->clicks, (std::vector<std::string>{"Prev"})) << "passed on, the click still happens";
+
+    prev->WindowProc = saved;
+    seen.clear();
+    ClickCentre(prev);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(form->clicks.size(), 2u);
+}
+
+TEST_F(Widgets, AFailingConversionInAKeyHandlerGoesToTheErrorBoxAndStopsThatHandler) {
+    TWidgetForm* form = MakeForm();
+    auto* edit = form->Get<TEdit>("Edit1");
+    form->Get<TButton>("Submit")->SetDefault(false);
+    int reached = 0;
+    edit->OnKeyDown = [&](TObject*, win::WORD& key, TShiftState) {
+        if (key != win::VK_RETURN)
+            return;
+        StrToInt(edit->Text());
+        ++reached;
+    };
+    edit->SetText("");
+    edit->SetFocus();
+    display->key(win::VK_RETURN);
+    EXPECT_EQ(errors, (std::vector<std::string>{"'' is not a valid integer value"}));
+    EXPECT_EQ(reached, 0);
+    edit->SetText("12");
+    display->key(win::VK_RETURN);
+    EXPECT_EQ(reached, 1) << "the field goes on working";
+    EXPECT_EQ(errors.size(), 1u);
 }
