@@ -174,7 +174,16 @@ void KeyEvent(const InputEvent& ev, MSG* out, bool* produced) {
     HWND target = s.focus ? s.focus : s.active;
     if (!target)
         return;
-    const bool sys = (alt && !(s.keys[VK_CONTROL] & 0x80)) || vk == VK_F10 || vk == VK_MENU || !s.focus;
+    // Alt released after another key is a plain key-up; released alone it is the system key that opens menus.
+    static bool altCombined = false;
+    const bool isAlt = vk == VK_MENU || vk == VK_LMENU || vk == VK_RMENU;
+    if (isAlt && down && !wasDown)
+        altCombined = false;
+    else if (!isAlt && down && alt)
+        altCombined = true;
+    bool sys = (alt && !(s.keys[VK_CONTROL] & 0x80)) || vk == VK_F10 || !s.focus;
+    if (isAlt)
+        sys = down || !altCombined || !s.focus;
     UINT msg = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
     LPARAM lp = 1 | (static_cast<LPARAM>(ev.scanCode & 0xFF) << 16);
     if (alt)
