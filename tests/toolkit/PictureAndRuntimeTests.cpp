@@ -98,6 +98,31 @@ TEST_F(Widgets, PictureLoadsBitmapsAndRefusesWhatItCannotRead) {
     image->Update();
 }
 
+TEST_F(Widgets, PictureReadsJpegFilesByTheirExtension) {
+    TPicture picture;
+    int changes = 0;
+    picture.OnChange = [&](TPicture&) { ++changes; };
+    Bytes jpeg = EncodeJpeg(32, 16);
+    for (const char* name : {"p.jpeg", "p.JPG"}) {
+        picture.Clear();
+        picture.LoadFromFile(writeFile(name, jpeg));
+        EXPECT_EQ(picture.Width(), 32) << name;
+        EXPECT_EQ(picture.Height(), 16) << name;
+    }
+    EXPECT_EQ(changes, 3) << "two loads and one clear of a picture that was there";
+    // A JPEG named as a bitmap goes to the BMP reader, which refuses it.
+    EXPECT_THROW(picture.LoadFromFile(writeFile("p.bmp", jpeg)), EInvalidGraphic);
+    EXPECT_EQ(picture.Width(), 32);
+
+    win::HDC dc = win::CreateCompatibleDC(nullptr);
+    win::HGDIOBJ old = win::SelectObject(dc, picture.Bitmap()->Handle());
+    win::COLORREF left = win::GetPixel(dc, 4, 8), right = win::GetPixel(dc, 28, 8);
+    win::SelectObject(dc, old);
+    win::DeleteDC(dc);
+    EXPECT_GT(win::GetRValue(left), 200);
+    EXPECT_GT(win::GetBValue(right), 200);
+}
+
 TEST_F(Widgets, ImageShowsItsPictureStretched) {
     TWidgetForm* form = MakeForm();
     auto* image = form->Get<TImage>("Image1");

@@ -29,6 +29,8 @@ using namespace tk;
 
 // BMP file bytes of a small two-colour picture, `width` x `height`.
 Bytes MakeBmp(int width, int height, win::COLORREF left, win::COLORREF right);
+// A JPEG picture, red on its left half and blue on its right.
+Bytes EncodeJpeg(int width, int height);
 // A glyph strip of two pieces on a magenta ground.
 Bytes MakeGlyph();
 std::string Hex(const Bytes& bytes);
