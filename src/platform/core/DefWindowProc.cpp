@@ -1,10 +1,14 @@
 #include "platform/core/WindowManager.h"
 
+// The controls' part of the default procedure (window scroll bars, menu bar, system menu). It calls
+// DefWindowProc itself for the plain default of the same message.
+#if __has_include("platform/controls/WinControls.h")
+#include "platform/controls/WinControls.h"
+#else
 namespace win::controls {
-// The controls' part of the default procedure (window scroll bars, menu bar, system menu), present when the
-// controls are linked in. It calls DefWindowProc itself for the plain default of the same message.
 __attribute__((weak)) bool DefNonClient(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
 } // namespace win::controls
+#endif
 
 namespace win::core {
 
@@ -15,7 +19,7 @@ namespace {
 std::vector<std::pair<HWND, UINT>> g_extending;
 
 bool AskControls(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    if (!&controls::DefNonClient)
+    if (!reinterpret_cast<void*>(&controls::DefNonClient))
         return false;
     for (auto& e : g_extending)
         if (e.first == hwnd && e.second == msg)

@@ -22,8 +22,8 @@ LRESULT CALLBACK BigMinimum(HWND h, UINT m, WPARAM w, LPARAM l) {
 
 TEST_F(WindowPos, MinMaxInfoBoundsSizingAndPlacesTheMaximisedWindow) {
     Register("MinMax", 0, BigMinimum);
-    HWND h = CreateWindowExA(0, "MinMax", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
-                             nullptr, nullptr);
+    HWND h = CreateWindowExA(0, "MinMax", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                             nullptr, nullptr, nullptr);
     SetWindowPos(h, nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
     RECT r;
     GetWindowRect(h, &r);
