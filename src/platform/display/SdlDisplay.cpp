@@ -195,9 +195,18 @@ void SdlDisplay::flush() {
         HWND w = *it;
         Shown& s = m_windows[w];
         const bool show = (w->style & WS_VISIBLE) && !(w->style & WS_MINIMIZE) && w->surface;
-        if (show)
+        if ((w->style & WS_VISIBLE) && (w->style & WS_MINIMIZE)) {
+            if (s.window && s.visible && !s.minimized) {
+                SDL_MinimizeWindow(s.window);
+                s.minimized = true;
+            }
+        } else if (show) {
+            if (s.minimized && s.window) {
+                SDL_RestoreWindow(s.window);
+                s.minimized = false;
+            }
             present(w, s);
-        else if (s.window && s.visible) {
+        } else if (s.window && s.visible) {
             SDL_HideWindow(s.window);
             s.visible = false;
         }
@@ -263,6 +272,12 @@ void SdlDisplay::handle(const SDL_Event& ev) {
         if (ev.window.event == SDL_WINDOWEVENT_CLOSE) {
             if (HWND h = hwndOf(ev.window.windowID))
                 PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else if (ev.window.event == SDL_WINDOWEVENT_RESTORED) {
+            // Brought back from the desktop's task list: the window restores itself as on Windows.
+            if (HWND h = hwndOf(ev.window.windowID); h && IsWindow(h) && IsIconic(h)) {
+                m_windows[h].minimized = false;
+                PostMessageA(h, WM_SYSCOMMAND, SC_RESTORE, 0);
+            }
         } else if (ev.window.event == SDL_WINDOWEVENT_EXPOSED) {
             if (HWND h = hwndOf(ev.window.windowID); h && IsWindow(h))
                 present(h, m_windows[h]);

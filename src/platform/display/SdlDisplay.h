@@ -38,6 +38,7 @@ private:
         RECT rect{};
         bool shaped = false;
         bool visible = false;
+        bool minimized = false; // iconified on the desktop, so that the user can bring it back
     };
     void handle(const SDL_Event& ev);
     HWND hwndOf(std::uint32_t windowId) const;
