@@ -30,6 +30,22 @@ BOOL QueryPerformanceFrequency(LARGE_INTEGER* frequency) {
     return TRUE;
 }
 
+int MulDiv(int number, int numerator, int denominator) {
+    if (denominator == 0)
+        return -1;
+    long long p = static_cast<long long>(number) * numerator;
+    long long d = denominator;
+    const bool negative = (p < 0) != (d < 0);
+    unsigned long long ap =
+        p < 0 ? 0ull - static_cast<unsigned long long>(p) : static_cast<unsigned long long>(p);
+    unsigned long long ad =
+        d < 0 ? 0ull - static_cast<unsigned long long>(d) : static_cast<unsigned long long>(d);
+    unsigned long long q = (ap + ad / 2) / ad;
+    if (q > static_cast<unsigned long long>(INT_MAX) + (negative ? 1 : 0))
+        return -1;
+    return negative ? static_cast<int>(-static_cast<long long>(q)) : static_cast<int>(q);
+}
+
 DWORD GetCurrentThreadId() {
     return static_cast<DWORD>(::syscall(SYS_gettid));
 }

@@ -74,6 +74,10 @@ BOOL CloseHandle(HANDLE handle);
 BOOL QueryPerformanceCounter(LARGE_INTEGER* count);
 BOOL QueryPerformanceFrequency(LARGE_INTEGER* frequency);
 
+// number * numerator / denominator, rounded half away from zero; -1 when the denominator is 0 or the result
+// does not fit in an int.
+int MulDiv(int number, int numerator, int denominator);
+
 DWORD GetCurrentThreadId();
 DWORD GetCurrentProcessId();
 void Sleep(DWORD ms);

@@ -31,3 +31,12 @@ TEST(Process, ExecutableFolderIsTheFolderOfTheRunningProgram) {
     EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
     EXPECT_EQ(std::strlen(small), 3u);
 }
+
+TEST(Process, MulDivRoundsAndReportsOverflow) {
+    EXPECT_EQ(MulDiv(10, 3, 4), 8); // 7.5 rounds away from zero
+    EXPECT_EQ(MulDiv(-10, 3, 4), -8);
+    EXPECT_EQ(MulDiv(200, 9999, 9999), 200);
+    EXPECT_EQ(MulDiv(1 << 30, 1 << 30, 1 << 30), 1 << 30); // the product does not overflow
+    EXPECT_EQ(MulDiv(5, 3, 0), -1);
+    EXPECT_EQ(MulDiv(1 << 30, 8, 1), -1);
+}
