@@ -246,6 +246,12 @@ void TWinControl::DestroyWnd() {
 }
 
 void TWinControl::RecreateWnd() {
+    // Through the notification, so that whoever hooks the control learns its window is a new one.
+    if (m_handle)
+        Perform(CM_RECREATEWND);
+}
+
+void TWinControl::CMRecreateWnd() {
     if (!m_handle)
         return;
     DestroyWnd();

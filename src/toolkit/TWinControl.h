@@ -123,6 +123,7 @@ private:
     win::LRESULT MainWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
     void AttachWindow(win::HWND hwnd);
     win::HWND PrecedingWindow() const;
+    void CMRecreateWnd();
     void WMSetFocus(TMessage& m);
     void WMKillFocus(TMessage& m);
     bool DialogKey(win::WORD key);

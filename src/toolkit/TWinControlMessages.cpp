@@ -81,6 +81,7 @@ void TWinControl::WndProc(TMessage& m) {
     case win::WM_KILLFOCUS: WMKillFocus(m); break;
     case CM_DIALOGKEY:
     case CM_FOCUSCHANGED: Broadcast(m); return;
+    case CM_RECREATEWND: CMRecreateWnd(); return;
     case CM_VISIBLECHANGED:
         if (m_handle)
             win::SetWindowPos(m_handle, nullptr, 0, 0, 0, 0,

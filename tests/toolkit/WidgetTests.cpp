@@ -437,3 +437,28 @@ TEST_F(Widgets, AFailingConversionInAKeyHandlerGoesToTheErrorBoxAndStopsThatHand
     EXPECT_EQ(reached, 1) << "the field goes on working";
     EXPECT_EQ(errors.size(), 1u);
 }
+
+TEST_F(Widgets, ANewWindowAfterAStyleChangeKeepsTextStateAndPlace) {
+    TWidgetForm* form = MakeForm();
+    auto* notes = form->Get<TMemo>("Notes");
+    auto* box = form->Get<TCheckBox>("CheckBox2");
+    std::vector<win::UINT> seen;
+    auto saved = notes->WindowProc;
+    notes->WindowProc = [&](TMessage& m) {
+        seen.push_back(m.Msg);
+        saved(m);
+    };
+    win::HWND before = notes->Handle();
+    notes->SetScrollBars(TScrollStyle::ssBoth);
+    EXPECT_NE(std::find(seen.begin(), seen.end(), CM_RECREATEWND), seen.end()) << "the hook learns of it";
+    EXPECT_FALSE(win::IsWindow(before));
+    EXPECT_TRUE(win::GetWindowLongA(notes->Handle(), win::GWL_STYLE) & win::WS_HSCROLL);
+    EXPECT_EQ(notes->Text(), "备注");
+    EXPECT_EQ(notes->Left(), 8);
+    notes->WindowProc = saved;
+
+    box->SetAlignment(TLeftRight::taLeftJustify);
+    EXPECT_EQ(win::SendMessageA(box->Handle(), win::BM_GETCHECK, 0, 0),
+              static_cast<win::LRESULT>(win::BST_CHECKED));
+    EXPECT_EQ(TWinControl::FindControl(box->Handle()), box);
+}
