@@ -41,7 +41,7 @@ std::string WindowText(HWND hwnd);
 std::u32string Utf8ToU32(const std::string& s);
 std::string U32ToUtf8(const std::u32string& s);
 
-// The window under the point within `root`'s visible tree (screen coordinates).
+// Whether a screen point lies inside the window's rectangle; the client rectangle of a window.
 bool PointInWindow(HWND hwnd, POINT screen);
 RECT ClientRectOf(HWND hwnd);
 
