@@ -76,6 +76,7 @@ private:
     std::vector<DcState> m_saved;
     pixman_region32_t m_effective;
     bool m_clipDirty = true;
+    int m_clipWidth = 0, m_clipHeight = 0; // surface size the cached clip was made for
 };
 
 DeviceContext* LiveDC(HDC dc);

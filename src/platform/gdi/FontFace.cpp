@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -74,8 +75,9 @@ struct Library {
     FT_Library ft = nullptr;
     std::mutex mutex;
     Library() {
-        FcInit();
         FT_Init_FreeType(&ft);
+        // fontconfig keeps its configuration until told to let it go.
+        std::atexit(FcFini);
     }
 };
 

@@ -10,7 +10,9 @@ namespace {
 // Keeps every surface far below sizes whose byte count could overflow an int stride or a size_t product.
 constexpr int kMaxSide = 16384;
 
-int clampSide(int v) { return std::clamp(v, 1, kMaxSide); }
+int clampSide(int v) {
+    return std::clamp(v, 1, kMaxSide);
+}
 } // namespace
 
 Surface::Surface(int width, int height) : m_width(clampSide(width)), m_height(clampSide(height)) {

@@ -257,3 +257,16 @@ TEST(Shapes, GradientFillRunsFromFirstToLastColour) {
     GRADIENT_RECT bad{0, 7};
     EXPECT_FALSE(GradientFill(c.dc, v, 2, &bad, 1, GRADIENT_FILL_RECT_V));
 }
+
+TEST(SurfaceDc, ShrunkSurfaceIsNeverWrittenPastItsEnd) {
+    WindowDc w;
+    RECT all{0, 0, 100, 100};
+    HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    FillRect(w.dc, &all, white);
+    w.surface->resize(15, 25); // smaller than the DC's visible region
+    FillRect(w.dc, &all, white);
+    RECT box{};
+    GetClipBox(w.dc, &box);
+    EXPECT_EQ(box.right, 5);
+    EXPECT_EQ(box.bottom, 5);
+}

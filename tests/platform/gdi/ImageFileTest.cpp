@@ -237,7 +237,9 @@ TEST(BmpRead, HostileFilesFailWithAReason) {
     auto rgb = [](int, int) { return 0x123456u; };
     const Bytes good = makeBmp(4, 4, 24, false, {}, nullptr, rgb);
     std::string err;
-    ASSERT_NE(gdi::LoadBmpFromMemory(good.data(), good.size(), &err), nullptr);
+    HBITMAP ok = gdi::LoadBmpFromMemory(good.data(), good.size(), &err);
+    ASSERT_NE(ok, nullptr);
+    DeleteObject(ok);
 
     auto expectFail = [&](Bytes b, const char* what) {
         std::string why;

@@ -1,0 +1,87 @@
+// Single pixels and gradients.
+#include "platform/gdi/Raster.h"
+#include "platform/os/WinBase.h"
+
+namespace win {
+
+using namespace gdi;
+
+namespace {
+
+DeviceContext* dcOrFail(HDC dc) {
+    DeviceContext* d = LiveDC(dc);
+    if (!d)
+        SetLastError(ERROR_INVALID_HANDLE);
+    return d;
+}
+
+} // namespace
+
+COLORREF GetPixel(HDC dc, int x, int y) {
+    DeviceContext* d = dcOrFail(dc);
+    if (!d)
+        return CLR_INVALID;
+    DrawAccess access(d);
+    int px = d->sx(x), py = d->sy(y);
+    if (!pixman_region32_contains_point(const_cast<pixman_region32_t*>(d->clip()), px, py, nullptr))
+        return CLR_INVALID;
+    return ToColorRef(d->surface().row(py)[px]);
+}
+
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) {
+    DeviceContext* d = dcOrFail(dc);
+    if (!d)
+        return CLR_INVALID;
+    DrawAccess access(d);
+    int px = d->sx(x), py = d->sy(y);
+    if (!pixman_region32_contains_point(const_cast<pixman_region32_t*>(d->clip()), px, py, nullptr))
+        return CLR_INVALID;
+    std::uint32_t p = d->isMono() ? ToMono(ToPixel(color)) : ToPixel(color);
+    d->surface().row(py)[px] = p;
+    return ToColorRef(p);
+}
+
+BOOL SetPixelV(HDC dc, int x, int y, COLORREF color) {
+    return SetPixel(dc, x, y, color) != CLR_INVALID;
+}
+
+BOOL GradientFill(HDC dc, TRIVERTEX* vertices, ULONG nVertices, void* mesh, ULONG nMesh, ULONG mode) {
+    DeviceContext* d = dcOrFail(dc);
+    if (!d || !vertices || !mesh || (mode != GRADIENT_FILL_RECT_H && mode != GRADIENT_FILL_RECT_V)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    DrawAccess access(d);
+    auto* rects = static_cast<GRADIENT_RECT*>(mesh);
+    for (ULONG m = 0; m < nMesh; ++m) {
+        if (rects[m].UpperLeft >= nVertices || rects[m].LowerRight >= nVertices)
+            return FALSE;
+        TRIVERTEX a = vertices[rects[m].UpperLeft];
+        TRIVERTEX b = vertices[rects[m].LowerRight];
+        if (a.x > b.x)
+            std::swap(a.x, b.x);
+        if (a.y > b.y)
+            std::swap(a.y, b.y);
+        struct {
+            int x1, y1, x2, y2;
+        } box{d->sx(a.x), d->sy(a.y), d->sx(b.x), d->sy(b.y)};
+        const bool vertical = mode == GRADIENT_FILL_RECT_V;
+        const int n = vertical ? box.y2 - box.y1 : box.x2 - box.x1;
+        if (n <= 0)
+            continue;
+        for (int i = 0; i < n; ++i) {
+            auto lerp = [&](int c0, int c1) {
+                return static_cast<std::uint32_t>((c0 + static_cast<long long>(c1 - c0) * i / n) >> 8) & 0xFF;
+            };
+            std::uint32_t p =
+                (lerp(a.Red, b.Red) << 16) | (lerp(a.Green, b.Green) << 8) | lerp(a.Blue, b.Blue);
+            if (vertical)
+                FillBox(d, box.x1, box.y1 + i, box.x2, box.y1 + i + 1, p);
+            else
+                FillBox(d, box.x1 + i, box.y1, box.x1 + i + 1, box.y2, p);
+        }
+    }
+    return TRUE;
+}
+
+} // namespace win
