@@ -16,7 +16,7 @@ public:
     // Larger images are refused: no skin needs them, and a hostile header must not make us allocate
     // gigabytes.
     static constexpr int MaxSide = 8192;
-    static constexpr std::int64_t MaxPixels = 16 * 1024 * 1024;
+    static constexpr std::int64_t MaxPixels = 8 * 1024 * 1024;
 
     TSkinBitmap() = default;
     ~TSkinBitmap();

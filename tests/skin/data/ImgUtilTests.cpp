@@ -3,6 +3,7 @@
 
 #include "skin/data/BuiltinBitmaps.h"
 #include "skin/data/ImgUtil.h"
+#include "skin/data/SkinBlit.h"
 #include "skin/data/TSkinBitmap.h"
 
 #include "toolkit/TFont.h"
@@ -195,4 +196,32 @@ TEST(GradientRamp, FallingChannelsReachTheEndColour) {
     const std::vector<tk::TColor>& ramp2 = GradientRamp(4, 0x00FF00, 0x000000);
     EXPECT_EQ(ramp2[1], 0x00AA00u); // 255 - 85
     EXPECT_EQ(ramp2[3], 0x000000u);
+}
+
+TEST(ElementDrawing, CornersStayUnscaledAndMarginsThatDoNotFitAreDropped) {
+    TDataSkinObject e("E");
+    e.Image = Numbered(12, 6); // two frames of 6 x 6
+    e.FrameCount = 2;
+    e.Margins = {2, 2, 2, 2};
+    TSkinBitmap dest;
+    dest.SetSize(10, 10, 0xFFFFFF);
+    DrawElementFrame(dest, {0, 0, 10, 10}, e, 2, false);
+    EXPECT_EQ(dest.Pixel(0, 0), 0x06u);
+    EXPECT_EQ(dest.Pixel(1, 1), 0x17u);
+    EXPECT_EQ(dest.Pixel(9, 9), 0x5Bu);
+    EXPECT_EQ(dest.Pixel(8, 0), 0x0Au) << "right corner starts at its own column";
+    EXPECT_EQ(dest.Pixel(5, 0), 0x09u) << "the top edge is stretched from columns 2 and 3";
+
+    TSkinBitmap small;
+    small.SetSize(3, 3, 0xFFFFFF);
+    DrawElementFrame(small, {0, 0, 3, 3}, e, 1, false);
+    EXPECT_EQ(small.Pixel(0, 0), 0x00u);
+    EXPECT_EQ(small.Pixel(2, 2), 0x44u) << "no room for the margins: the whole frame is stretched";
+
+    TSkinBitmap keyed;
+    keyed.SetSize(6, 6, 0x010101);
+    e.Image.SetPixel(6, 0, kMagentaPixel);
+    DrawElementFrame(keyed, {0, 0, 6, 6}, e, 2, true);
+    EXPECT_EQ(keyed.Pixel(0, 0), 0x010101u) << "magenta is transparent";
+    EXPECT_EQ(keyed.Pixel(1, 0), 0x07u);
 }
