@@ -125,6 +125,11 @@ PropertyValue LayoutReader::Convert(const PropertyInfo& property, const LayoutVa
             throw mismatch();
         return value.text;
     case PropertyKind::Integer:
+        if (value.kind == LayoutValue::Kind::Identifier && property.integerFromName) {
+            if (auto named = property.integerFromName(value.text))
+                return *named;
+            throw PropertyError{"unknown value " + value.text + " for " + property.name};
+        }
         if (value.kind != LayoutValue::Kind::Integer)
             throw mismatch();
         return value.integer;

@@ -4,6 +4,7 @@
 #include <any>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -40,6 +41,8 @@ struct PropertyInfo {
     // Events: binds a method (a std::function of the event's own signature, held in std::any); false when the
     // method has another signature.
     std::function<bool(TObject&, const std::any&)> bind;
+    // Integers that layouts may also write by name ("crHandPoint" for a cursor); empty for plain integers.
+    std::function<std::optional<std::int64_t>(std::string_view)> integerFromName;
     bool isEvent() const { return kind == PropertyKind::Event; }
 };
 

@@ -13,13 +13,37 @@ void defineControlProperties(std::vector<PropertyInfo>& p) {
     p.push_back(IntegerProperty<TControl>("Height", &TControl::Height, &TControl::SetHeight));
     p.push_back(BooleanProperty<TControl>("Visible", &TControl::Visible, &TControl::SetVisible));
     p.push_back(BooleanProperty<TControl>("Enabled", &TControl::Enabled, &TControl::SetEnabled));
-    p.push_back(IntegerProperty<TControl>("Cursor", &TControl::Cursor, &TControl::SetCursor));
+    PropertyInfo cursor = IntegerProperty<TControl>("Cursor", &TControl::Cursor, &TControl::SetCursor);
+    cursor.integerFromName = [](std::string_view name) -> std::optional<std::int64_t> {
+        if (auto c = CursorFromName(name))
+            return *c;
+        return std::nullopt;
+    };
+    p.push_back(cursor);
     p.push_back(StringProperty<TControl>("Hint", &TControl::Hint, &TControl::SetHint));
     p.push_back(BooleanProperty<TControl>("ShowHint", &TControl::ShowHint, &TControl::SetShowHint));
 }
 } // namespace
 
 TK_IMPLEMENT_CLASS(TControl, TComponent, defineControlProperties)
+
+std::optional<TCursor> CursorFromName(std::string_view name) {
+    struct Named {
+        const char* name;
+        TCursor cursor;
+    };
+    static constexpr Named kCursors[] = {
+        {"crDefault", 0},     {"crNone", -1},     {"crArrow", -2},    {"crCross", -3},     {"crIBeam", -4},
+        {"crSizeNESW", -6},   {"crSizeNS", -7},   {"crSizeNWSE", -8}, {"crSizeWE", -9},    {"crUpArrow", -10},
+        {"crHourGlass", -11}, {"crDrag", -12},    {"crNoDrop", -13},  {"crHSplit", -14},   {"crVSplit", -15},
+        {"crMultiDrag", -16}, {"crSQLWait", -17}, {"crNo", -18},      {"crAppStart", -19}, {"crHelp", -20},
+        {"crHandPoint", -21}, {"crSizeAll", -22},
+    };
+    for (const Named& n : kCursors)
+        if (SameText(n.name, name))
+            return n.cursor;
+    return std::nullopt;
+}
 
 PropertyInfo TControl::CaptionProperty() {
     return StringProperty<TControl>("Caption", &TControl::Caption, &TControl::SetCaption);

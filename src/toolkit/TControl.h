@@ -10,6 +10,7 @@
 #include "toolkit/TFont.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tk {
@@ -33,6 +34,8 @@ constexpr TCursor crDefault = 0;
 constexpr TCursor crArrow = -2;
 constexpr TCursor crIBeam = -4;
 constexpr TCursor crHandPoint = -21;
+// The cursor a name stands for ("crHandPoint"), case-insensitive.
+std::optional<TCursor> CursorFromName(std::string_view name);
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TMouseEvent =

@@ -80,7 +80,7 @@ std::string WidgetLayout(const Bytes& glyph) {
     Left = 8
     Top = 36
     Caption = "【顺序】"
-    Cursor = -21
+    Cursor = crHandPoint
     Font.Color = clBlue
     OnClick = @LinkClick
   end

@@ -4,6 +4,7 @@
 
 #include "toolkit/DrawingUtils.h"
 #include "toolkit/SysUtils.h"
+#include "toolkit/layout/LayoutDocument.h"
 
 using namespace widget_tests;
 
@@ -461,4 +462,26 @@ TEST_F(Widgets, ANewWindowAfterAStyleChangeKeepsTextStateAndPlace) {
     EXPECT_EQ(win::SendMessageA(box->Handle(), win::BM_GETCHECK, 0, 0),
               static_cast<win::LRESULT>(win::BST_CHECKED));
     EXPECT_EQ(TWinControl::FindControl(box->Handle()), box);
+}
+
+TEST_F(Widgets, HostileLayoutValuesAreRefusedWithFileAndLine) {
+    struct Case {
+        const char* body;
+        const char* fragment;
+    } cases[] = {
+        {"  object B: TBitBtn\n    Glyph.Data = { 424D0102 }\n  end\n", "B.Glyph.Data"},
+        {"  object L: TStaticText\n    Cursor = crPlaid\n  end\n", "unknown value crPlaid"},
+        {"  object C: TCheckBox\n    State = cbMaybe\n  end\n", "not a member of TCheckBoxState"},
+        {"  object P: TPanel\n    BevelOuter = 2\n  end\n", "cannot take an integer"},
+    };
+    for (const Case& c : cases) {
+        std::string text = std::string("object F: TWidgetForm\n") + c.body + "end\n";
+        try {
+            TWidgetForm form(nullptr, text);
+            ADD_FAILURE() << "accepted: " << c.body;
+        } catch (const tk::layout::LayoutError& e) {
+            EXPECT_EQ(e.line, 3) << c.body;
+            EXPECT_NE(e.message.find(c.fragment), std::string::npos) << e.what();
+        }
+    }
 }
