@@ -1,5 +1,6 @@
 #include "platform/controls/Dialog.h"
 
+#include <cctype>
 #include <vector>
 
 namespace win::controls {
@@ -31,6 +32,36 @@ void FocusControl(HWND control) {
     SetFocus(control);
     if (IsWindow(control) && (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL))
         SendMessageA(control, EM_SETSEL, 0, -1);
+}
+
+// The accelerator letter of a control's text ("&x"), lower case; 0 when there is none.
+char32_t MnemonicOf(HWND w) {
+    const std::string text = WindowText(w);
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&')
+            continue;
+        if (text[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(text[i + 1]);
+        return c < 0x80 ? static_cast<char32_t>(std::tolower(c)) : Utf8ToU32(text.substr(i + 1))[0];
+    }
+    return 0;
+}
+
+// A typed letter that names a button of the dialog clicks it.
+bool ClickByMnemonic(HWND dialog, char32_t ch) {
+    if (ch < 0x20)
+        return false;
+    const char32_t key = ch < 0x80 ? static_cast<char32_t>(std::tolower(static_cast<int>(ch))) : ch;
+    for (HWND c : Children(dialog)) {
+        if (!Usable(c) || !(SendMessageA(c, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) || MnemonicOf(c) != key)
+            continue;
+        SendMessageA(c, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -275,9 +306,12 @@ BOOL IsDialogMessageA(HWND dialog, LPMSG msg) {
             default: break;
             }
         }
-        if (msg->message == WM_CHAR && !(code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE)) &&
-            (msg->wParam == U'\t' || msg->wParam == U'\r' || msg->wParam == 0x1B))
-            return TRUE;
+        if (msg->message == WM_CHAR && !(code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE))) {
+            if (msg->wParam == U'\t' || msg->wParam == U'\r' || msg->wParam == 0x1B)
+                return TRUE;
+            if (ClickByMnemonic(dialog, static_cast<char32_t>(msg->wParam)))
+                return TRUE;
+        }
     }
     TranslateMessage(msg);
     DispatchMessageA(msg);

@@ -67,6 +67,13 @@ TEST_F(MessageBoxTest, EscapeIsIgnoredWithoutCancelAndTabMovesBetweenButtons) {
         << "arrows wrap in the group";
 }
 
+TEST_F(MessageBoxTest, TheAcceleratorLetterOfAButtonAnswersIt) {
+    QueueKey('N');
+    EXPECT_EQ(MessageBoxA(host, "继续？", "提示", MB_YESNO), IDNO);
+    QueueKey('R');
+    EXPECT_EQ(MessageBoxA(host, "失败", "提示", MB_RETRYCANCEL | MB_ICONSTOP), IDRETRY);
+}
+
 TEST_F(MessageBoxTest, ClickingAButtonAnswersIt) {
     probe.onFirst = [this](HWND box) {
         HWND cancel = GetDlgItem(box, IDCANCEL);
