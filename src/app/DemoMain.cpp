@@ -1,4 +1,4 @@
-// The run command's program for now: the demo window on the real display.
+// The platform demo on the real display (the platform's own SDL2 display test runs it).
 #include "DemoWindow.h"
 #include "platform/display/SdlDisplay.h"
 

@@ -1,0 +1,39 @@
+#include "app/TaxiProgram.h"
+
+#include "app/TForm1.h"
+#include "practice/RandomGenerator.h"
+#include "practice/TForm2.h"
+#include "result/Modality.h"
+#include "result/Tchengjiform.h"
+
+namespace taxi {
+
+int RunProgram() {
+    tk::InitializeToolkit();
+    tk::Application->Initialize();
+    tk::Application->SetTitle(kApplicationTitle);
+    win::HANDLE mutex = win::CreateMutexA(nullptr, win::FALSE, kApplicationTitle);
+    const bool running = win::GetLastError() == win::ERROR_ALREADY_EXISTS;
+    if (running) {
+        win::MessageBoxA(nullptr, "程序已经运行", "提示", win::MB_OK);
+        tk::Application->Terminate();
+    } else {
+        if (Modality::ProgramFolder.empty())
+            Modality::ProgramFolder = win::ExecutableFolder();
+        Modality::Reset();
+        RandomGenerator::Instance().Seed(RandomGenerator::kFixedSeed);
+        tk::Application->CreateForm(Form1);
+        tk::Application->CreateForm(Form2);
+        tk::Application->CreateForm(chengjiform);
+        tk::Application->Run();
+    }
+    tk::FinalizeToolkit();
+    Form1 = nullptr;
+    Form2 = nullptr;
+    chengjiform = nullptr;
+    if (mutex)
+        win::CloseHandle(mutex);
+    return 0;
+}
+
+} // namespace taxi

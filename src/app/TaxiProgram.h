@@ -1,0 +1,13 @@
+// The program's start-up: the single-instance guard, the three windows in order, and the message loop.
+#pragma once
+
+namespace taxi {
+
+constexpr const char* kApplicationTitle = "出租车驾驶员从业资格证考试题练习系统";
+
+// Runs the program on the current display until the main window closes, then frees its windows so that it
+// can run again in the same process. The program folder is Modality::ProgramFolder, or the executable's
+// folder when that is empty.
+int RunProgram();
+
+} // namespace taxi

@@ -1,0 +1,73 @@
+// Runs a scenario script against the program in this process, on a headless display whose clock only the
+// script moves. The script is consumed whenever the program waits for input, also inside modal loops, as a
+// person's input would be.
+#pragma once
+
+#include "ScriptParser.h"
+
+#include "platform/display/HeadlessDisplay.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tk {
+class TObject;
+class TControl;
+} // namespace tk
+
+namespace uirun {
+
+std::string Quote(const std::string& s);
+// A colour as the script writes it: "rgb(R,G,B)", system colours resolved.
+std::string ColourText(std::int64_t colour);
+
+class ScriptRunner {
+public:
+    // `folder`: the program folder (db1.mdb, img/), with a trailing '/'.
+    ScriptRunner(std::string file, std::vector<ScriptLine> lines, std::string folder);
+
+    // Runs the whole script; returns the failure lines (empty when every expectation held).
+    std::vector<std::string> Run();
+
+private:
+    // Its clock moves only when the script waits, and every wait of the program runs the script on.
+    class Display : public win::display::HeadlessDisplay {
+    public:
+        explicit Display(ScriptRunner& runner) : HeadlessDisplay(true), m_runner(runner) {}
+        std::uint64_t now() const override { return m_now; }
+        bool wait(std::uint32_t timeoutMs) override { return m_runner.ProgramWaits(timeoutMs); }
+        std::uint64_t m_now = 100000;
+
+    private:
+        ScriptRunner& m_runner;
+    };
+
+    std::string m_file;
+    std::vector<ScriptLine> m_lines;
+    std::string m_folder;
+    std::size_t m_next = 0;
+    Display* m_display = nullptr;
+    bool m_programRunning = false;
+    bool m_aborted = false;
+    std::uint64_t m_waitUntil = 0;
+    bool m_waiting = false;
+    std::map<std::string, std::string> m_variables;
+    std::vector<std::string> m_failures;
+
+    // Called by the display when the program waits; false once the script is over.
+    bool ProgramWaits(std::uint32_t timeoutMs);
+    // Executes one command; true when it handed the program input to process.
+    bool Execute(const ScriptLine& line);
+
+    std::string Where(const ScriptLine& line) const;
+    [[noreturn]] void Fail(const ScriptLine& line, const std::string& what) const;
+    void Expectation(const ScriptLine& line, bool held, const std::string& expected, const std::string& got);
+    std::string Expand(const Word& word) const;
+
+    tk::TObject* ResolveObject(const ScriptLine& line, const std::string& path, std::string* property);
+    tk::TControl* ResolveControl(const ScriptLine& line, const std::string& path);
+    void ClickAt(int x, int y, int button, bool twice);
+};
+
+} // namespace uirun

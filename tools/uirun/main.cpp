@@ -1,0 +1,81 @@
+// uirun [--dir DIR] SCRIPT...: runs scenario scripts against the program, each in a fresh temporary copy of
+// the program folder (db1.mdb and img/ beside this executable) unless --dir names the folder to use.
+#include "ScriptParser.h"
+#include "ScriptRunner.h"
+
+#include "platform/win.h"
+#include "result/Modality.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string FreshCopy(const std::string& programFolder) {
+    std::string pattern = (fs::temp_directory_path() / "uirun-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a temporary folder");
+    const fs::path dir(pattern);
+    const fs::path from(programFolder);
+    if (!fs::exists(from / "db1.mdb"))
+        throw std::runtime_error("there is no db1.mdb in " + programFolder);
+    fs::copy_file(from / "db1.mdb", dir / "db1.mdb");
+    if (fs::is_directory(from / "img"))
+        fs::copy(from / "img", dir / "img", fs::copy_options::recursive);
+    return dir.string() + "/";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string dir;
+    std::vector<std::string> scripts;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--dir" && i + 1 < argc)
+            dir = argv[++i];
+        else
+            scripts.push_back(a);
+    }
+    if (scripts.empty()) {
+        std::fprintf(stderr, "usage: uirun [--dir DIR] SCRIPT...\n");
+        return 2;
+    }
+    if (!dir.empty() && dir.back() != '/')
+        dir += '/';
+    int failed = 0;
+    for (const std::string& script : scripts) {
+        std::ifstream in(script, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "%s: cannot be read\n", script.c_str());
+            failed = 1;
+            continue;
+        }
+        std::stringstream text;
+        text << in.rdbuf();
+        std::string folder;
+        try {
+            const auto lines = uirun::ScriptParser::Parse(text.str(), script);
+            folder = dir.empty() ? FreshCopy(win::ExecutableFolder()) : dir;
+            // The instance lock of a program running on this desktop must not count for the scenario.
+            setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+            Modality::ProgramFolder = folder;
+            uirun::ScriptRunner runner(script, lines, folder);
+            for (const std::string& failure : runner.Run()) {
+                std::fprintf(stderr, "%s\n", failure.c_str());
+                failed = 1;
+            }
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s: %s\n", script.c_str(), e.what());
+            failed = 1;
+        }
+        if (dir.empty() && !folder.empty())
+            fs::remove_all(folder);
+    }
+    return failed;
+}
