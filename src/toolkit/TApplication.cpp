@@ -38,6 +38,7 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner) {
 }
 
 TApplication::~TApplication() {
+    m_hints.Shutdown();
     DestroyComponents();
     if (Application == this)
         SetExceptionHandler(nullptr);

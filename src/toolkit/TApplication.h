@@ -3,8 +3,10 @@
 // on. The screen keeps the list of forms.
 #pragma once
 
+#include "toolkit/HintController.h"
 #include "toolkit/TCustomForm.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -49,6 +51,10 @@ public:
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
     std::function<int(const std::string& text, const std::string& caption, unsigned flags)> MessageBoxHandler;
 
+    // Hints of controls with ShowHint, shown after HintPause and hidden after HintHidePause (milliseconds).
+    HintController& Hints() { return m_hints; }
+    void SetHintPause(int ms) { m_hintPause = std::max(0, ms); }
+    void SetHintHidePause(int ms) { m_hintHidePause = std::max(0, ms); }
     int HintPause() const { return m_hintPause; }
     int HintHidePause() const { return m_hintHidePause; }
     int HintShortPause() const { return m_hintShortPause; }
@@ -60,6 +66,7 @@ private:
     int m_hintPause = 500;
     int m_hintHidePause = 2500;
     int m_hintShortPause = 50;
+    HintController m_hints;
 
     bool ProcessMessage(win::MSG& msg);
 };

@@ -1,6 +1,7 @@
 #include "toolkit/TControl.h"
 
 #include "toolkit/PropertyBuilders.h"
+#include "toolkit/TApplication.h"
 #include "toolkit/TWinControl.h"
 
 namespace tk {
@@ -91,6 +92,8 @@ TControl::~TControl() {
     // Nothing may call back into this object through the hook once it is going.
     WindowProc = [](TMessage&) {};
     ForgetMouseTarget(this);
+    if (Application)
+        Application->Hints().ControlGone(this);
     if (m_parent)
         SetParent(nullptr);
 }
@@ -341,8 +344,13 @@ void TControl::WndProc(TMessage& m) {
     switch (m.Msg) {
     case win::WM_LBUTTONDOWN:
     case win::WM_LBUTTONDBLCLK:
-    case win::WM_LBUTTONUP:
     case win::WM_RBUTTONDOWN:
+        if (Application)
+            Application->Hints().CancelHint();
+        if (m_enabled)
+            MouseMessage(m);
+        break;
+    case win::WM_LBUTTONUP:
     case win::WM_RBUTTONUP:
     case win::WM_MOUSEMOVE:
         if (m_enabled)
@@ -354,8 +362,16 @@ void TControl::WndProc(TMessage& m) {
         AdjustSize();
         Invalidate();
         break;
-    case CM_MOUSEENTER: m_mouseInControl = true; break;
-    case CM_MOUSELEAVE: m_mouseInControl = false; break;
+    case CM_MOUSEENTER:
+        m_mouseInControl = true;
+        if (Application)
+            Application->Hints().MouseEntered(this);
+        break;
+    case CM_MOUSELEAVE:
+        m_mouseInControl = false;
+        if (Application)
+            Application->Hints().MouseLeft(this);
+        break;
     case CM_FONTCHANGED: FontChanged(); break;
     case CM_PARENTFONTCHANGED: ApplyParentFont(); break;
     case CM_PARENTCOLORCHANGED: ApplyParentColor(); break;

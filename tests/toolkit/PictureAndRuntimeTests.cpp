@@ -263,3 +263,46 @@ TEST_F(Widgets, PopupMenuRunsOwnerDrawnAndClicksTheChosenItem) {
     EXPECT_NE(std::find(events.begin(), events.end(), "draw 还原"), events.end())
         << "owner-drawn through its event";
 }
+
+TEST_F(Widgets, AControlsHintAppearsAfterThePauseAndGoesAgain) {
+    TWidgetForm* form = MakeForm();
+    auto* prev = form->Get<TSpeedButton>("Prev");
+    prev->SetHint("回到上一题");
+    prev->SetShowHint(true);
+    auto hintShown = [&] {
+        THintWindow* w = Application->Hints().Window();
+        return w && w->HandleAllocated() && win::IsWindowVisible(w->Handle());
+    };
+    win::POINT p = prev->ClientToScreen({10, 10});
+    display->mouseMove(p.x, p.y);
+    display->pump();
+    display->advance(static_cast<std::uint32_t>(Application->HintPause() - 100));
+    EXPECT_FALSE(hintShown()) << "not before the pause";
+    display->advance(200);
+    ASSERT_TRUE(hintShown());
+    EXPECT_EQ(Application->Hints().Window()->Caption(), "回到上一题");
+    win::RECT r{};
+    win::GetWindowRect(Application->Hints().Window()->Handle(), &r);
+    EXPECT_EQ(r.left, p.x);
+    EXPECT_GT(r.top, p.y) << "below the pointer";
+    EXPECT_EQ(win::GetActiveWindow(), form->Handle());
+    display->advance(static_cast<std::uint32_t>(Application->HintHidePause() + 100));
+    EXPECT_FALSE(hintShown()) << "gone after the hide pause";
+
+    // Leaving before the pause shows nothing; a control without ShowHint shows nothing.
+    display->mouseMove(p.x + 300, p.y + 300);
+    display->pump();
+    display->mouseMove(p.x, p.y);
+    display->pump();
+    display->mouseMove(p.x + 300, p.y + 300);
+    display->pump();
+    display->advance(1000);
+    EXPECT_FALSE(hintShown());
+    prev->SetShowHint(false);
+    display->mouseMove(p.x, p.y);
+    display->pump();
+    display->advance(1000);
+    EXPECT_FALSE(hintShown());
+    delete prev; // a control that goes while its hint is pending leaves nothing behind
+    display->advance(1000);
+}
