@@ -44,11 +44,7 @@ LRESULT ComboBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_CREATE: return OnCreate(hwnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
-    case WM_DESTROY:
-        if (st->list && IsWindow(st->list))
-            DestroyWindow(st->list);
-        st->list = nullptr;
-        return 0;
+    case WM_DESTROY: return OnDestroy(hwnd);
     case WM_NCDESTROY: States().drop(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_PAINT:
     case WM_PRINTCLIENT: return OnPaint(hwnd, reinterpret_cast<HDC>(wParam));
@@ -74,11 +70,7 @@ LRESULT ComboBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case CB_ADDSTRING: return ToList(hwnd, LB_ADDSTRING, wParam, lParam);
     case CB_INSERTSTRING: return ToList(hwnd, LB_INSERTSTRING, wParam, lParam);
     case CB_DELETESTRING: return ToList(hwnd, LB_DELETESTRING, wParam, lParam);
-    case CB_RESETCONTENT: {
-        LRESULT r = ToList(hwnd, LB_RESETCONTENT, 0, 0);
-        SyncEdit(hwnd);
-        return r;
-    }
+    case CB_RESETCONTENT: return OnReset(hwnd);
     case CB_GETCOUNT: return ToList(hwnd, LB_GETCOUNT, 0, 0);
     case CB_GETCURSEL: return ToList(hwnd, LB_GETCURSEL, 0, 0);
     case CB_SETCURSEL: return OnSetCurSel(hwnd, wParam);
@@ -88,27 +80,51 @@ LRESULT ComboBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case CB_SETITEMDATA: return ToList(hwnd, LB_SETITEMDATA, wParam, lParam);
     case CB_FINDSTRING: return ToList(hwnd, LB_FINDSTRING, wParam, lParam);
     case CB_FINDSTRINGEXACT: return ToList(hwnd, LB_FINDSTRINGEXACT, wParam, lParam);
-    case CB_SELECTSTRING: {
-        LRESULT i = ToList(hwnd, LB_FINDSTRING, wParam, lParam);
-        return i == CB_ERR ? CB_ERR : OnSetCurSel(hwnd, static_cast<WPARAM>(i));
-    }
-    case CB_SHOWDROPDOWN:
-        if (wParam)
-            DropDown(hwnd);
-        else
-            CloseUp(hwnd, false);
-        return TRUE;
+    case CB_SELECTSTRING: return OnSelectString(hwnd, wParam, reinterpret_cast<LPCSTR>(lParam));
+    case CB_SHOWDROPDOWN: return OnShowDropDown(hwnd, wParam != 0);
     case CB_GETDROPPEDSTATE: return st->dropped ? TRUE : FALSE;
     case CB_GETDROPPEDCONTROLRECT: return OnDroppedRect(hwnd, reinterpret_cast<RECT*>(lParam));
     case CB_LIMITTEXT: return st->edit ? SendMessageA(st->edit, EM_LIMITTEXT, wParam, 0) : FALSE;
     case CB_GETEDITSEL: return st->edit ? SendMessageA(st->edit, EM_GETSEL, wParam, lParam) : CB_ERR;
-    case CB_SETEDITSEL:
-        return st->edit ? (SendMessageA(st->edit, EM_SETSEL, static_cast<SHORT>(LOWORD(lParam)),
-                                        static_cast<SHORT>(HIWORD(lParam))),
-                           TRUE)
-                        : CB_ERR;
+    case CB_SETEDITSEL: return OnSetEditSel(hwnd, lParam);
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+}
+
+LRESULT ComboBox::OnDestroy(HWND hwnd) {
+    ComboState& st = *StateOf(hwnd);
+    if (st.list && IsWindow(st.list))
+        DestroyWindow(st.list);
+    st.list = nullptr;
+    return 0;
+}
+
+LRESULT ComboBox::OnReset(HWND hwnd) {
+    LRESULT r = ToList(hwnd, LB_RESETCONTENT, 0, 0);
+    SyncEdit(hwnd);
+    return r;
+}
+
+LRESULT ComboBox::OnSelectString(HWND hwnd, WPARAM start, LPCSTR text) {
+    LRESULT i = ToList(hwnd, LB_FINDSTRING, start, reinterpret_cast<LPARAM>(text));
+    return i == CB_ERR ? CB_ERR : OnSetCurSel(hwnd, static_cast<WPARAM>(i));
+}
+
+LRESULT ComboBox::OnShowDropDown(HWND hwnd, bool show) {
+    if (show)
+        DropDown(hwnd);
+    else
+        CloseUp(hwnd, false);
+    return TRUE;
+}
+
+LRESULT ComboBox::OnSetEditSel(HWND hwnd, LPARAM range) {
+    ComboState& st = *StateOf(hwnd);
+    if (!st.edit)
+        return CB_ERR;
+    SendMessageA(st.edit, EM_SETSEL, static_cast<WPARAM>(static_cast<SHORT>(LOWORD(range))),
+                 static_cast<SHORT>(HIWORD(range)));
+    return TRUE;
 }
 
 LRESULT ComboBox::OnCreate(HWND hwnd, const CREATESTRUCTA* cs) {

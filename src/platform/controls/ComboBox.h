@@ -26,6 +26,11 @@ public:
 
 private:
     static LRESULT OnCreate(HWND hwnd, const CREATESTRUCTA* cs);
+    static LRESULT OnDestroy(HWND hwnd);
+    static LRESULT OnReset(HWND hwnd);
+    static LRESULT OnSelectString(HWND hwnd, WPARAM start, LPCSTR text);
+    static LRESULT OnShowDropDown(HWND hwnd, bool show);
+    static LRESULT OnSetEditSel(HWND hwnd, LPARAM range);
     static LRESULT OnPaint(HWND hwnd, HDC given);
     static LRESULT OnMouseDown(HWND hwnd, POINT pt);
     static LRESULT OnKeyDown(HWND hwnd, WPARAM vk, bool alt);

@@ -111,28 +111,15 @@ LRESULT ListBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_VSCROLL: return OnScroll(hwnd, LOWORD(wParam), static_cast<SHORT>(HIWORD(wParam)));
     case WM_MOUSEWHEEL:
         return OnScroll(hwnd, static_cast<SHORT>(HIWORD(wParam)) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        st->focused = msg == WM_SETFOCUS;
-        InvalidateRect(hwnd, nullptr, FALSE);
-        return 0;
-    case WM_SETFONT:
-        st->font = reinterpret_cast<HFONT>(wParam);
-        if (LOWORD(lParam))
-            InvalidateRect(hwnd, nullptr, FALSE);
-        return 0;
+    case WM_SETFOCUS: return OnFocus(hwnd, true);
+    case WM_KILLFOCUS: return OnFocus(hwnd, false);
+    case WM_SETFONT: return OnSetFont(hwnd, reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0);
     case WM_GETFONT: return reinterpret_cast<LRESULT>(st->font);
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case LB_ADDSTRING: return OnAdd(hwnd, -1, reinterpret_cast<LPCSTR>(lParam));
     case LB_INSERTSTRING: return OnAdd(hwnd, static_cast<int>(wParam), reinterpret_cast<LPCSTR>(lParam));
     case LB_DELETESTRING: return OnDelete(hwnd, wParam);
-    case LB_RESETCONTENT:
-        st->items.clear();
-        st->cursel = -1;
-        st->top = 0;
-        UpdateScrollBar(hwnd);
-        InvalidateRect(hwnd, nullptr, FALSE);
-        return 0;
+    case LB_RESETCONTENT: return OnReset(hwnd);
     case LB_SETCURSEL: return OnSetCurSel(hwnd, wParam);
     case LB_GETCURSEL: return st->cursel;
     case LB_GETCOUNT: return count;
@@ -141,25 +128,56 @@ LRESULT ListBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return wParam < static_cast<WPARAM>(count) ? static_cast<LRESULT>(st->items[wParam].text.size())
                                                    : LB_ERR;
     case LB_GETTOPINDEX: return st->top;
-    case LB_SETTOPINDEX:
-        if (wParam >= static_cast<WPARAM>(std::max(count, 1)))
-            return LB_ERR;
-        st->top = static_cast<int>(wParam);
-        UpdateScrollBar(hwnd);
-        InvalidateRect(hwnd, nullptr, FALSE);
-        return LB_OKAY;
+    case LB_SETTOPINDEX: return OnSetTopIndex(hwnd, wParam);
     case LB_GETITEMDATA:
         return wParam < static_cast<WPARAM>(count) ? static_cast<LRESULT>(st->items[wParam].data) : LB_ERR;
-    case LB_SETITEMDATA:
-        if (wParam >= static_cast<WPARAM>(count))
-            return LB_ERR;
-        st->items[wParam].data = static_cast<ULONG_PTR>(lParam);
-        return LB_OKAY;
+    case LB_SETITEMDATA: return OnSetItemData(hwnd, wParam, static_cast<ULONG_PTR>(lParam));
     case LB_GETITEMHEIGHT: return ItemHeight(hwnd);
     case LB_FINDSTRING: return OnFind(hwnd, wParam, reinterpret_cast<LPCSTR>(lParam), false);
     case LB_FINDSTRINGEXACT: return OnFind(hwnd, wParam, reinterpret_cast<LPCSTR>(lParam), true);
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+}
+
+LRESULT ListBox::OnFocus(HWND hwnd, bool gained) {
+    StateOf(hwnd)->focused = gained;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return 0;
+}
+
+LRESULT ListBox::OnSetFont(HWND hwnd, HFONT font, bool redraw) {
+    StateOf(hwnd)->font = font;
+    if (redraw)
+        InvalidateRect(hwnd, nullptr, FALSE);
+    return 0;
+}
+
+LRESULT ListBox::OnReset(HWND hwnd) {
+    ListBoxState& st = *StateOf(hwnd);
+    st.items.clear();
+    st.cursel = -1;
+    st.top = 0;
+    UpdateScrollBar(hwnd);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return 0;
+}
+
+LRESULT ListBox::OnSetTopIndex(HWND hwnd, WPARAM index) {
+    ListBoxState& st = *StateOf(hwnd);
+    if (index >= std::max<size_t>(st.items.size(), 1))
+        return LB_ERR;
+    st.top = static_cast<int>(index);
+    UpdateScrollBar(hwnd);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return LB_OKAY;
+}
+
+LRESULT ListBox::OnSetItemData(HWND hwnd, WPARAM index, ULONG_PTR data) {
+    ListBoxState& st = *StateOf(hwnd);
+    if (index >= st.items.size())
+        return LB_ERR;
+    st.items[index].data = data;
+    return LB_OKAY;
 }
 
 LRESULT ListBox::OnAdd(HWND hwnd, int at, LPCSTR text) {

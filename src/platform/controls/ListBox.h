@@ -33,6 +33,11 @@ public:
     static void EnsureVisible(HWND hwnd, int index);
 
 private:
+    static LRESULT OnFocus(HWND hwnd, bool gained);
+    static LRESULT OnSetFont(HWND hwnd, HFONT font, bool redraw);
+    static LRESULT OnReset(HWND hwnd);
+    static LRESULT OnSetTopIndex(HWND hwnd, WPARAM index);
+    static LRESULT OnSetItemData(HWND hwnd, WPARAM index, ULONG_PTR data);
     static LRESULT OnAdd(HWND hwnd, int at, LPCSTR text);
     static LRESULT OnDelete(HWND hwnd, WPARAM index);
     static LRESULT OnSetCurSel(HWND hwnd, WPARAM index);
