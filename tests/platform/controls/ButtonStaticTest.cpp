@@ -122,6 +122,33 @@ TEST_F(ButtonTest, OwnerDrawnButtonIsDrawnByItsParent) {
     EXPECT_TRUE(drawn);
 }
 
+WNDPROC g_buttonProc = nullptr;
+int g_seenDowns = 0;
+// A class built on "button", as the widget toolkit builds its buttons: it sees every message first.
+LRESULT ToolkitButtonProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+    if (m == WM_LBUTTONDOWN)
+        ++g_seenDowns;
+    return CallWindowProcA(g_buttonProc, h, m, w, l);
+}
+
+TEST_F(ButtonTest, AClassBuiltOnTheButtonProcedureBehavesAsAButton) {
+    WNDCLASSEXA wc;
+    ASSERT_TRUE(GetClassInfoExA(nullptr, "button", &wc));
+    g_buttonProc = wc.lpfnWndProc;
+    if (!GetClassInfoExA(nullptr, "TButtonTest", &wc)) {
+        wc.lpfnWndProc = ToolkitButtonProc;
+        wc.lpszClassName = "TButtonTest";
+        wc.style &= ~CS_GLOBALCLASS;
+        ASSERT_NE(RegisterClassExA(&wc), 0);
+    }
+    g_seenDowns = 0;
+    HWND b = Child("TButtonTest", "确定", BS_AUTOCHECKBOX, 10, 10, 100, 24, 15);
+    Click(b);
+    EXPECT_EQ(g_seenDowns, 1);
+    EXPECT_EQ(SendMessageA(b, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(Commands(15, BN_CLICKED), 1);
+}
+
 using StaticTest = ControlsTest;
 
 TEST_F(StaticTest, NotifiesClicksOnlyWithSsNotify) {

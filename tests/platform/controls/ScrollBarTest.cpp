@@ -139,6 +139,13 @@ TEST_F(ScrollBarTest, PositionsAreClampedToTheRange) {
     EXPECT_FALSE(GetScrollInfo(bar, SB_CTL, &got));
 }
 
+TEST_F(ScrollBarTest, TheSkinFindsGetScrollBarInfoAtRunTime) {
+    HMODULE user32 = LoadLibraryA("user32.dll");
+    ASSERT_NE(user32, nullptr);
+    EXPECT_EQ(reinterpret_cast<void*>(GetProcAddress(user32, "GetScrollBarInfo")),
+              reinterpret_cast<void*>(&GetScrollBarInfo));
+}
+
 WNDPROC g_barProc = nullptr;
 LRESULT ToolkitBarProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     return CallWindowProcA(g_barProc, h, m, w, l);
