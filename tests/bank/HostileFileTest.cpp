@@ -198,6 +198,7 @@ TEST(HostileFile, RandomDamageToAccessFiles) {
          {Case{"access-jet4-datetest.mdb", 4096, 150}, Case{"access-jet3-northwind.mdb", 2048, 15}}) {
         TempDir dir;
         std::string good = banktest::ReadBytes(banktest::SharedFile(c.name));
+        ASSERT_GT(good.size(), c.pageSize * 2) << "the shared test file " << c.name << " is missing or short";
         std::string path = dir.File("damaged.mdb");
         std::mt19937 rng(99);
         for (int round = 0; round < c.rounds; ++round) {
