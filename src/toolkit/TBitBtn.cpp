@@ -96,33 +96,8 @@ void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
     int gw = pieces ? m_glyph.Width() / pieces : 0;
     int gh = pieces ? m_glyph.Height() : 0;
     win::SIZE text = TextExtent(*Font(), Caption(), win::DT_SINGLELINE);
-    int spacing = pieces && !Caption().empty() ? std::max(m_spacing, 0) : 0;
-    bool vertical = m_layout == TButtonLayout::blGlyphTop || m_layout == TButtonLayout::blGlyphBottom;
-    int totalW = vertical ? std::max(gw, static_cast<int>(text.cx)) : gw + spacing + text.cx;
-    int totalH = vertical ? gh + spacing + text.cy : std::max(gh, static_cast<int>(text.cy));
-    int x = r.left + (r.right - r.left - totalW) / 2;
-    int y = r.top + (r.bottom - r.top - totalH) / 2;
-    if (m_margin >= 0 && !vertical)
-        x = m_layout == TButtonLayout::blGlyphLeft ? r.left + m_margin : r.right - m_margin - totalW;
     win::RECT glyphRect{}, textRect{};
-    switch (m_layout) {
-    case TButtonLayout::blGlyphLeft:
-        glyphRect = {x, y + (totalH - gh) / 2, x + gw, y + (totalH - gh) / 2 + gh};
-        textRect = {x + gw + spacing, y, x + totalW, y + totalH};
-        break;
-    case TButtonLayout::blGlyphRight:
-        textRect = {x, y, x + text.cx, y + totalH};
-        glyphRect = {x + text.cx + spacing, y + (totalH - gh) / 2, x + totalW, y + (totalH - gh) / 2 + gh};
-        break;
-    case TButtonLayout::blGlyphTop:
-        glyphRect = {x + (totalW - gw) / 2, y, x + (totalW - gw) / 2 + gw, y + gh};
-        textRect = {x, y + gh + spacing, x + totalW, y + totalH};
-        break;
-    case TButtonLayout::blGlyphBottom:
-        textRect = {x, y, x + totalW, y + text.cy};
-        glyphRect = {x + (totalW - gw) / 2, y + text.cy + spacing, x + (totalW - gw) / 2 + gw, y + totalH};
-        break;
-    }
+    LayoutGlyphAndText(r, {gw, gh}, text, m_layout, m_margin, m_spacing, &glyphRect, &textRect);
     if (pieces) {
         int piece = !enabled && pieces >= 2 ? 1 : pressed && pieces >= 3 ? 2 : 0;
         m_glyph.DrawTransparent(dc, glyphRect, {piece * gw, 0, piece * gw + gw, gh}, m_glyph.CornerColour());

@@ -141,20 +141,16 @@ void TSpeedButton::Paint(win::HDC dc) {
     int gw = pieces ? m_glyph.Width() / pieces : 0;
     int gh = pieces ? m_glyph.Height() : 0;
     win::SIZE text = TextExtent(*Font(), Caption(), win::DT_SINGLELINE);
-    int spacing = pieces && !Caption().empty() ? std::max(m_spacing, 0) : 0;
-    int totalW = gw + spacing + text.cx;
-    int x = m_margin >= 0 ? r.left + m_margin : r.left + (r.right - r.left - totalW) / 2;
+    win::RECT glyphRect{}, textRect{};
+    LayoutGlyphAndText(r, {gw, gh}, text, m_layout, m_margin, m_spacing, &glyphRect, &textRect);
     if (pieces) {
         int piece = !Enabled() && pieces >= 2 ? 1
                     : m_down && pieces >= 4   ? 3
                     : pressed && pieces >= 3  ? 2
                                               : 0;
-        int gy = r.top + (r.bottom - r.top - gh) / 2;
-        m_glyph.DrawTransparent(dc, {x, gy, x + gw, gy + gh}, {piece * gw, 0, piece * gw + gw, gh},
-                                m_glyph.CornerColour());
+        m_glyph.DrawTransparent(dc, glyphRect, {piece * gw, 0, piece * gw + gw, gh}, m_glyph.CornerColour());
     }
-    win::RECT textRect{x + gw + spacing, r.top, x + totalW, r.bottom};
-    DrawTextIn(dc, Caption(), textRect, win::DT_SINGLELINE | win::DT_VCENTER | win::DT_LEFT, *Font(),
+    DrawTextIn(dc, Caption(), textRect, win::DT_SINGLELINE | win::DT_VCENTER | win::DT_CENTER, *Font(),
                Enabled());
 }
 

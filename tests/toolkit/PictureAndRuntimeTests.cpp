@@ -1,6 +1,7 @@
 // Integer conversion, pictures from files (hostile ones included), image lists, hints and popup menus.
 #include "WidgetTestForm.h"
 
+#include "toolkit/DrawingUtils.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/THintWindow.h"
 #include "toolkit/TImageList.h"
@@ -305,4 +306,34 @@ TEST_F(Widgets, AControlsHintAppearsAfterThePauseAndGoesAgain) {
     EXPECT_FALSE(hintShown());
     delete prev; // a control that goes while its hint is pending leaves nothing behind
     display->advance(1000);
+}
+
+TEST(ButtonLayout, PlacesGlyphAndCaptionAsTheLayoutSays) {
+    const win::RECT bounds{0, 0, 100, 60};
+    const win::SIZE glyph{16, 16}, text{40, 12};
+    struct Case {
+        TButtonLayout layout;
+        int margin;
+        win::RECT glyph, text;
+    } cases[] = {
+        {TButtonLayout::blGlyphLeft, -1, {20, 22, 36, 38}, {40, 22, 80, 38}},
+        {TButtonLayout::blGlyphRight, -1, {64, 22, 80, 38}, {20, 22, 60, 38}},
+        {TButtonLayout::blGlyphTop, -1, {42, 14, 58, 30}, {30, 34, 70, 46}},
+        {TButtonLayout::blGlyphBottom, -1, {42, 30, 58, 46}, {30, 14, 70, 26}},
+        {TButtonLayout::blGlyphLeft, 5, {5, 22, 21, 38}, {25, 22, 65, 38}},
+        {TButtonLayout::blGlyphRight, 5, {79, 22, 95, 38}, {35, 22, 75, 38}},
+    };
+    for (const Case& c : cases) {
+        win::RECT g{}, t{};
+        LayoutGlyphAndText(bounds, glyph, text, c.layout, c.margin, 4, &g, &t);
+        EXPECT_TRUE(win::EqualRect(&g, &c.glyph))
+            << static_cast<int>(c.layout) << " margin " << c.margin << " glyph " << g.left << "," << g.top
+            << "," << g.right << "," << g.bottom;
+        EXPECT_TRUE(win::EqualRect(&t, &c.text))
+            << static_cast<int>(c.layout) << " margin " << c.margin << " text " << t.left << "," << t.top
+            << "," << t.right << "," << t.bottom;
+    }
+    win::RECT g{}, t{};
+    LayoutGlyphAndText(bounds, {0, 0}, text, TButtonLayout::blGlyphLeft, -1, 4, &g, &t);
+    EXPECT_EQ(t.left, 30) << "no glyph, no spacing: the caption alone is centred";
 }
