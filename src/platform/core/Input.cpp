@@ -72,6 +72,14 @@ void MouseEvent(const InputEvent& ev, MSG* out, bool* produced) {
     LRESULT realHit = HTNOWHERE;
     HWND under = HitTarget(ev.pt, &realHit);
     CheckLeave(under, realHit);
+    if (s.trackWindow && (s.trackFlags & TME_HOVER) &&
+        (std::abs(ev.pt.x - s.hoverPt.x) > GetSystemMetrics(SM_CXDOUBLECLK) / 2 ||
+         std::abs(ev.pt.y - s.hoverPt.y) > GetSystemMetrics(SM_CYDOUBLECLK) / 2 ||
+         ev.kind != InputEvent::MouseMove)) {
+        // Hovering means resting: any larger move or a button restarts the wait.
+        s.hoverPt = ev.pt;
+        s.hoverDue = Now64() + s.hoverTime;
+    }
 
     if (ev.kind == InputEvent::Wheel) {
         HWND target = s.focus ? s.focus : s.active;
@@ -226,6 +234,33 @@ void QueueInput(const InputEvent& event) {
     S().input.push_back(event);
 }
 
+bool TakeHover(MSG* out) {
+    auto& s = S();
+    if (!s.trackWindow || !(s.trackFlags & TME_HOVER) || Now64() < s.hoverDue)
+        return false;
+    HWND w = s.trackWindow;
+    s.trackFlags &= ~TME_HOVER; // one notification per request, as on Windows
+    if (!(s.trackFlags & TME_LEAVE))
+        s.trackWindow = nullptr;
+    const bool nc = (s.trackFlags & TME_NONCLIENT) != 0;
+    POINT p = s.cursorPos;
+    if (WindowFromPoint(p) != w)
+        return false; // the pointer went elsewhere meanwhile
+    *out = MSG{};
+    out->hwnd = w;
+    out->message = nc ? WM_NCMOUSEHOVER : WM_MOUSEHOVER;
+    if (nc) {
+        out->wParam = static_cast<WPARAM>(Send(w, WM_NCHITTEST, 0, PointParam(p)));
+    } else {
+        ScreenToClient(w, &p);
+        out->wParam = MouseKeys();
+    }
+    out->lParam = PointParam(p);
+    out->time = Now();
+    out->pt = s.cursorPos;
+    return true;
+}
+
 int CursorIdOf(HCURSOR cursor) {
     auto* c = dynamic_cast<CursorObject*>(cursor);
     return c ? c->id : 0;
@@ -259,8 +294,8 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT tme) {
         }
         return TRUE;
     }
-    if (!(tme->dwFlags & TME_LEAVE))
-        return TRUE; // FIXME: hover notifications are not generated
+    if (!(tme->dwFlags & (TME_LEAVE | TME_HOVER)))
+        return TRUE;
     const bool nc = (tme->dwFlags & TME_NONCLIENT) != 0;
     LRESULT hit = HTNOWHERE;
     HWND under = WindowFromPoint(s.cursorPos);
@@ -269,11 +304,19 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT tme) {
                    MAKELPARAM(static_cast<WORD>(s.cursorPos.x), static_cast<WORD>(s.cursorPos.y)));
     const bool inside = under == tme->hwndTrack && (nc ? hit != HTCLIENT : hit == HTCLIENT);
     if (!inside) {
-        Post(tme->hwndTrack, nc ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+        if (tme->dwFlags & TME_LEAVE)
+            Post(tme->hwndTrack, nc ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
         return TRUE;
     }
+    if (s.trackWindow != tme->hwndTrack)
+        s.trackFlags = 0;
     s.trackWindow = tme->hwndTrack;
-    s.trackFlags = tme->dwFlags & (TME_LEAVE | TME_NONCLIENT);
+    s.trackFlags |= tme->dwFlags & (TME_LEAVE | TME_HOVER | TME_NONCLIENT);
+    if (tme->dwFlags & TME_HOVER) {
+        s.hoverTime = tme->dwHoverTime == HOVER_DEFAULT || tme->dwHoverTime == 0 ? 400 : tme->dwHoverTime;
+        s.hoverPt = s.cursorPos;
+        s.hoverDue = Now64() + s.hoverTime;
+    }
     return TRUE;
 }
 

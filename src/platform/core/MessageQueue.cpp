@@ -67,6 +67,11 @@ bool Peek(MSG* out, HWND filter, UINT min, UINT max, UINT flags) {
             return true;
         }
     }
+    if (InRange(WM_MOUSEHOVER, min, max) && !filter && TakeHover(out)) {
+        if (!remove)
+            s.posted.push_front(*out);
+        return true;
+    }
     if (InRange(WM_TIMER, min, max) && TakeDueTimer(filter, out, remove)) {
         Stamp(out);
         return true;

@@ -23,6 +23,11 @@ void RemoveWindowTimers(HWND hwnd) {
 
 bool NextTimerDue(std::uint64_t* due) {
     bool any = false;
+    const State& s = S();
+    if (s.trackWindow && (s.trackFlags & TME_HOVER)) {
+        *due = s.hoverDue;
+        any = true;
+    }
     for (const Timer& t : S().timers)
         if (!any || t.due < *due) {
             *due = t.due;

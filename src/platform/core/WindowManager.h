@@ -188,6 +188,9 @@ struct State {
     HCURSOR cursor = nullptr;
     HWND trackWindow = nullptr;
     DWORD trackFlags = 0;
+    std::uint64_t hoverDue = 0; // TME_HOVER: when WM_MOUSEHOVER is due if the pointer stays near hoverPt
+    DWORD hoverTime = 400;
+    POINT hoverPt;
     HWND lastMouseWindow = nullptr;
     LRESULT lastHit = HTNOWHERE;
     UINT lastDownMsg = 0;
@@ -270,6 +273,7 @@ void RecalcClient(HWND hwnd);
 // Input
 void ProcessInput(const InputEvent& ev, MSG* out, bool* produced);
 void MouseLeftWindow(HWND hwnd);
+bool TakeHover(MSG* out); // a due WM_MOUSEHOVER / WM_NCMOUSEHOVER
 void UpdateTrackingAfterMove(HWND hwnd, LRESULT hit);
 
 // Class lookups

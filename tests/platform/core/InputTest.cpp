@@ -132,3 +132,26 @@ TEST_F(Input, WindowFromPointSkipsHiddenAndDisabledChildren) {
     EXPECT_EQ(WindowFromPoint(POINT{15, 15}), h);
     EXPECT_EQ(WindowFromPoint(POINT{500, 500}), nullptr);
 }
+
+TEST_F(Input, HoverIsReportedOnceAfterThePointerRests) {
+    HWND a = Top("a", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    display->mouseMove(20, 20);
+    display->pump();
+    TRACKMOUSEEVENT tme;
+    tme.dwFlags = TME_HOVER;
+    tme.hwndTrack = a;
+    tme.dwHoverTime = 300;
+    ASSERT_TRUE(TrackMouseEvent(&tme));
+    Log().clear();
+    display->advance(200);
+    display->mouseMove(40, 40); // a real move restarts the wait
+    display->advance(200);
+    EXPECT_TRUE(Messages(a, {WM_MOUSEHOVER}).empty());
+    display->advance(100);
+    ASSERT_EQ(Messages(a, {WM_MOUSEHOVER}).size(), 1u);
+    for (auto& r : Log())
+        if (r.msg == WM_MOUSEHOVER)
+            EXPECT_EQ(GET_X_LPARAM(r.lParam), 40);
+    display->advance(2000);
+    EXPECT_EQ(Messages(a, {WM_MOUSEHOVER}).size(), 1u);
+}
