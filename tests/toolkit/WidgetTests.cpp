@@ -116,6 +116,15 @@ TEST_F(Widgets, StaticTextTakesClicksOnlyWhileEnabled) {
     ClickCentre(greyed);
     EXPECT_EQ(form->clicks, (std::vector<std::string>{"Link", "Greyed"}));
     EXPECT_EQ(link->Cursor(), crHandPoint);
+    win::POINT p = link->ClientToScreen({3, 3});
+    display->mouseMove(p.x, p.y);
+    display->pump();
+    EXPECT_EQ(win::GetCursor(), win::LoadCursorA(nullptr, win::IDC_HAND))
+        << "the pointer becomes a hand over it";
+    p = form->Get<TStaticText>("Title")->ClientToScreen({3, 3});
+    display->mouseMove(p.x, p.y);
+    display->pump();
+    EXPECT_EQ(win::GetCursor(), win::LoadCursorA(nullptr, win::IDC_ARROW));
 }
 
 TEST_F(Widgets, FourRadioButtonsOfOneParentFormOneGroup) {
