@@ -494,3 +494,27 @@ TEST_F(Widgets, HostileLayoutValuesAreRefusedWithFileAndLine) {
         }
     }
 }
+
+TEST_F(Widgets, EscapePressesTheCancelButtonWhichEndsTheModalForm) {
+    TWidgetForm* form = MakeForm();
+    form->Hide();
+    auto* cancel = new TButton(form);
+    cancel->SetName("Close");
+    cancel->SetCaption("取消");
+    cancel->SetBounds(104, 150, 75, 25);
+    cancel->SetCancel(true);
+    cancel->SetModalResult(mrCancel);
+    cancel->OnClick = [&](TObject* s) { form->ButtonClick(s); };
+    cancel->SetParent(form);
+    auto* timer = new TTimer(form);
+    timer->SetInterval(10);
+    timer->OnTimer = [&](TObject*) {
+        timer->SetEnabled(false);
+        form->Get<TEdit>("Edit1")->SetFocus();
+        display->keyDown(win::VK_ESCAPE);
+        display->keyUp(win::VK_ESCAPE);
+    };
+    EXPECT_EQ(form->ShowModal(), mrCancel);
+    EXPECT_EQ(form->clicks, (std::vector<std::string>{"Close"}));
+    EXPECT_FALSE(win::IsWindowVisible(form->Handle()));
+}
