@@ -280,12 +280,19 @@ BOOL TransparentBlt(HDC dest, int x, int y, int width, int height, HDC src, int 
             if (sy < 0 || sy >= from->height())
                 continue;
             const std::uint32_t* srow = from->row(sy);
+            const int shift = fx - part.x; // source column of destination column xx is xx + shift
             std::uint32_t* drow = out.row(yy);
-            for (int xx = b.x1; xx < b.x2; ++xx) {
-                const int sx = fx + xx - part.x;
-                if (sx < 0 || sx >= from->width())
-                    continue;
-                std::uint32_t p = srow[sx] & 0xFFFFFF;
+            const int x1 = std::max(b.x1, part.x - fx), x2 = std::min(b.x2, part.x - fx + from->width());
+            if (!srcMono && !dstMono) {
+                for (int xx = x1; xx < x2; ++xx) {
+                    const std::uint32_t p = srow[xx + shift] & 0xFFFFFF;
+                    if (p != key)
+                        drow[xx] = p;
+                }
+                continue;
+            }
+            for (int xx = x1; xx < x2; ++xx) {
+                std::uint32_t p = srow[xx + shift] & 0xFFFFFF;
                 if (p == key)
                     continue;
                 if (srcMono && !dstMono)

@@ -146,6 +146,12 @@ TEST(TransparentBlt, SkipsTheColourKeyAndRejectsBadSizes) {
     EXPECT_EQ(dst.at(7, 0), Px(0, 160, 0));
     EXPECT_EQ(dst.at(6, 6), Px(1, 1, 1)); // magenta quarter left untouched
     EXPECT_FALSE(TransparentBlt(dst.dc, 0, 0, -1, 8, src.dc, 0, 0, 4, 4, 0));
+    // A source rectangle running past the bitmap copies only what exists.
+    Canvas part(8, 8, RGB(1, 1, 1));
+    ASSERT_TRUE(TransparentBlt(part.dc, 0, 0, 8, 8, src.dc, 2, 0, 8, 8, RGB(255, 0, 255)));
+    EXPECT_EQ(part.at(0, 0), Px(0, 160, 0));
+    EXPECT_EQ(part.at(2, 0), Px(1, 1, 1));
+    EXPECT_EQ(part.at(0, 4), Px(1, 1, 1));
 }
 
 TEST(AlphaBlend, ConstantAndPerPixelAlpha) {
