@@ -66,6 +66,8 @@ TForm1::TForm1(tk::TComponent* owner) : tk::TForm(owner) {
     DefineMethod("StaticText20Click", &TForm1::StaticText20Click);
     DefineMethod("StaticText26Click", &TForm1::StaticText26Click);
     LoadLayout(MainFormLayout, "Form1.layout");
+    HandleNeeded();
+    RestackInLayoutOrder(*this);
     for (int i = 0; i < 4; ++i)
         ModeButtons[i] = FindPart<tk::TBitBtn>(*this, "BitBtn" + std::to_string(i + 1));
     for (int i = 0; i < 16; ++i)
@@ -91,7 +93,15 @@ void TForm1::Timer2Timer(tk::TObject*) {
         button->SetEnabled(true);
     for (tk::TStaticText* link : ChapterLinks)
         link->SetEnabled(true);
-    StaticText27->Hide();
+    if (StaticText27->Visible()) {
+        StaticText27->Hide();
+        // FIXME: enabling a bitmap button remakes its window at the bottom of its siblings, under the frame
+        // around it; until the toolkit keeps the place, the layout's order is put back here.
+        RestackInLayoutOrder(*this);
+        for (const char* frame : {"RadioGroup2", "RadioGroup1"})
+            if (auto* c = dynamic_cast<tk::TControl*>(FindComponent(frame)))
+                c->SendToBack();
+    }
 }
 
 void TForm1::OpenPractice(const std::string& query, int orderMode, int examMode,

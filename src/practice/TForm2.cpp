@@ -32,6 +32,8 @@ TForm2::TForm2(tk::TComponent* owner) : tk::TForm(owner) {
     DefineMethod("Timer1Timer", &TForm2::Timer1Timer);
     DefineMethod("Timer2Timer", &TForm2::Timer2Timer);
     LoadLayout(PracticeFormLayout, "Form2.layout");
+    HandleNeeded();
+    RestackInLayoutOrder(*this);
     FindControls();
     DoCreate();
 }

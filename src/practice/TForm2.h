@@ -113,6 +113,7 @@ private:
     void WriteWrongFlag(int wrong);
     void Previous();
     void Next();
+    int Ask(const std::string& text, unsigned flags);
     void Inform(const std::string& text);
     bool Exam() const;
 };

@@ -100,8 +100,15 @@ void TForm2::ShowCounters() {
     StaticText9->SetCaption(m_exercise.AccuracyText());
 }
 
+int TForm2::Ask(const std::string& text, unsigned flags) {
+    // FIXME: a box opened from a flat button's click finds the mouse still captured by the panel beneath, and
+    // its first click would go there; the platform should cancel the capture when it disables the window.
+    win::ReleaseCapture();
+    return win::MessageBoxA(Handle(), text.c_str(), kCaption, flags);
+}
+
 void TForm2::Inform(const std::string& text) {
-    win::MessageBoxA(Handle(), text.c_str(), kCaption, win::MB_OK);
+    Ask(text, win::MB_OK);
 }
 
 void TForm2::Previous() {
