@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The real program on the SDL2 display under Xvfb: the main window appears by its title, "顺序练习" clicked
+# with xdotool opens the practice window "试题练习", a second instance started meanwhile says "程序已经运行"
+# and ends, and closing both windows ends the program. Exit 77 (skipped) without Xvfb or xdotool.
+set -u
+program="$1"
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "SKIPPED: $tool is not installed"; exit 77; }
+done
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+display=""
+for n in $(seq 161 230); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "FAILED: no free X display number"; exit 1; }
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+export DISPLAY="$display"
+export XDG_RUNTIME_DIR="$work"
+unset WAYLAND_DISPLAY
+for _ in $(seq 1 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+find_window() { # NAME: the id of the visible window of that exact name, waiting up to 30 s
+    for _ in $(seq 1 300); do
+        # xdotool's name patterns do not match Chinese text here: compare the names in the shell.
+        for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+            [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+origin() { # ID: "X Y" of the window
+    xdotool getwindowgeometry "$1" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}'
+}
+
+"$program" >"$work/out.log" 2>"$work/err.log" &
+app_pid=$!
+main=$(find_window "【岚途学堂】出租车从业资格证考试题练习系统 1.0") || { echo "FAILED: no main window"; cat "$work/out.log" "$work/err.log"; exit 1; }
+sleep 1
+# "顺序练习": client (17, 77), 73 x 57, under a 3-pixel frame and a 19-pixel caption.
+read -r x y < <(origin "$main")
+xdotool mousemove $((x + 3 + 17 + 36)) $((y + 3 + 19 + 77 + 28)) click 1
+practice=$(find_window "试题练习") || { echo "FAILED: the practice window did not open"; exit 1; }
+
+# A second instance: its message, then its end.
+"$program" >"$work/second.out" 2>"$work/second.err" &
+second_pid=$!
+box=$(find_window "提示") || { echo "FAILED: the second instance said nothing"; kill "$second_pid"; exit 1; }
+sleep 0.5
+xdotool key --window "$box" Return 2>/dev/null
+for _ in $(seq 1 50); do kill -0 "$second_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$second_pid" 2>/dev/null; then echo "FAILED: the second instance did not end"; kill "$second_pid"; exit 1; fi
+
+# Close both windows with their close buttons (16 x 14, 2 pixels from the caption's right end).
+for id in "$practice" "$main"; do
+    read -r x y < <(origin "$id")
+    w=$(xdotool getwindowgeometry "$id" | awk '/Geometry/ {split($2, g, "x"); print g[1]}')
+    echo "closing $id at $x $y width $w" >>"$work/steps.log"
+    xdotool mousemove $((x + w - 3 - 2 - 8)) $((y + 3 + 2 + 7)) click 1
+    sleep 1
+done
+for _ in $(seq 1 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app_pid" 2>/dev/null; then echo "FAILED: closing the windows did not end the program"; cat "$work/steps.log"; exit 1; fi
+wait "$app_pid"
+app_pid=""
+echo "PASSED"
