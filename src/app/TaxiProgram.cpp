@@ -28,6 +28,11 @@ int RunProgram() {
         tk::Application->Run();
     }
     tk::FinalizeToolkit();
+    // The quit message that ended the loop, and anything left for the windows just freed, must not reach a
+    // later run in this process.
+    win::MSG leftover;
+    while (win::PeekMessageA(&leftover, nullptr, 0, 0, win::PM_REMOVE)) {
+    }
     Form1 = nullptr;
     Form2 = nullptr;
     chengjiform = nullptr;
