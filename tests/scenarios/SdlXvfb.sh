@@ -29,8 +29,8 @@ export XDG_RUNTIME_DIR="$work"
 unset WAYLAND_DISPLAY
 for _ in $(seq 1 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
-find_window() { # NAME: the id of the visible window of that exact name, waiting up to 30 s
-    for _ in $(seq 1 300); do
+find_window() { # NAME: the id of the visible window of that exact name, waiting up to 30 s (tries x 0.1 s)
+    for _ in $(seq 1 "${tries:-300}"); do
         # xdotool's name patterns do not match Chinese text here: compare the names in the shell.
         for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
             [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return 0; }
@@ -49,8 +49,13 @@ main=$(find_window "【岚途学堂】出租车从业资格证考试题练习系
 sleep 1
 # "顺序练习": client (17, 77), 73 x 57, under a 3-pixel frame and a 19-pixel caption.
 read -r x y < <(origin "$main")
-xdotool mousemove $((x + 3 + 17 + 36)) $((y + 3 + 19 + 77 + 28)) click 1
-practice=$(find_window "试题练习") || { echo "FAILED: the practice window did not open"; exit 1; }
+# The buttons are enabled once the bank is open; a busy machine may need a second click.
+practice=""
+for _ in 1 2 3 4 5; do
+    xdotool mousemove $((x + 3 + 17 + 36)) $((y + 3 + 19 + 77 + 28)) click 1
+    practice=$(tries=30 find_window "试题练习") && break
+done
+[ -n "$practice" ] || { echo "FAILED: the practice window did not open"; exit 1; }
 
 # A second instance: its message, then its end.
 "$program" >"$work/second.out" 2>"$work/second.err" &
