@@ -3,6 +3,8 @@
 // box composite, ComboxArrow, the toolbar gradient).
 #include "skin/data/TSkinElements.h"
 
+#include "toolkit/TApplication.h"
+
 #include "skin/data/BuiltinBitmaps.h"
 #include "skin/data/ImgUtil.h"
 #include "skin/data/SkinBlit.h"
@@ -94,10 +96,11 @@ const TQuickIni& EmptyIni() {
 } // namespace
 
 std::function<void(const std::string&)> TSkinElements::ReportFailure = [](const std::string& text) {
-    // FIXME: a message box once the platform's native controls exist.
-    std::string line = text;
-    std::replace(line.begin(), line.end(), '\r', ' ');
-    std::cerr << line << '\n';
+    // An information box, as the toolkit shows ShowMessage-style texts: the program's title, an OK button.
+    if (tk::Application)
+        tk::Application->MessageBox(text, tk::Application->Title(), win::MB_OK);
+    else
+        win::MessageBoxA(win::GetActiveWindow(), text.c_str(), "", win::MB_OK);
 };
 
 TSkinElements::TSkinElements() {
