@@ -101,9 +101,6 @@ void TForm2::ShowCounters() {
 }
 
 int TForm2::Ask(const std::string& text, unsigned flags) {
-    // FIXME: a box opened from a flat button's click finds the mouse still captured by the panel beneath, and
-    // its first click would go there; the platform should cancel the capture when it disables the window.
-    win::ReleaseCapture();
     return win::MessageBoxA(Handle(), text.c_str(), kCaption, flags);
 }
 

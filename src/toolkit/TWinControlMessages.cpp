@@ -228,14 +228,16 @@ bool TWinControl::RouteMouseToChild(TMessage& m) {
         captureControl() = target;
         win::SetCapture(m_handle);
     }
-    win::POINT local{p.x - target->Left(), p.y - target->Top()};
-    m.Result = target->Perform(
-        m.Msg, m.WParam, win::MAKELPARAM(static_cast<win::WORD>(local.x), static_cast<win::WORD>(local.y)));
+    // The release ends the capture before the control hears of it: its click may open a modal window, which
+    // must get the next press itself.
     if (up && captureControl() == target) {
         captureControl() = nullptr;
         if (win::GetCapture() == m_handle)
             win::ReleaseCapture();
     }
+    win::POINT local{p.x - target->Left(), p.y - target->Top()};
+    m.Result = target->Perform(
+        m.Msg, m.WParam, win::MAKELPARAM(static_cast<win::WORD>(local.x), static_cast<win::WORD>(local.y)));
     return true;
 }
 

@@ -259,20 +259,10 @@ bool ScriptRunner::Execute(const ScriptLine& line) {
         win::HWND button = box ? win::GetDlgItem(box, id) : nullptr;
         if (!button)
             Fail(line, "answer: no message box with a " + arg(1) + " button");
-        // FIXME: the first click into a message box opened from a click handler is lost on this platform,
-        // so the box is answered from the keyboard: Enter for OK, Escape for Cancel, Alt with the button's
-        // letter for Yes and No.
-        const int vk = id == win::IDOK       ? win::VK_RETURN
-                       : id == win::IDCANCEL ? win::VK_ESCAPE
-                       : id == win::IDYES    ? 'Y'
-                                             : 'N';
-        const bool alt = id == win::IDYES || id == win::IDNO;
-        if (alt)
-            m_display->keyDown(win::VK_MENU);
-        m_display->keyDown(vk);
-        m_display->keyUp(vk);
-        if (alt)
-            m_display->keyUp(win::VK_MENU);
+        // A person answers with the mouse: a click at the centre of the button.
+        win::RECT r{};
+        win::GetWindowRect(button, &r);
+        ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2, 0, false);
         return true;
     }
     if (cmd == "expect-window") {

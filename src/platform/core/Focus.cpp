@@ -226,7 +226,8 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
         auto& s = S();
         if (s.focus && InSubtree(hwnd, s.focus))
             SetFocus(nullptr);
-        if (s.capture && s.capture == hwnd)
+        // A disabled window cannot hold the mouse, and neither can anything inside it.
+        if (s.capture && InSubtree(hwnd, s.capture))
             ReleaseCapture();
         if (hwnd->alive)
             Send(hwnd, WM_ENABLE, FALSE, 0);

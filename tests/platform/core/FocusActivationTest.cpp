@@ -112,6 +112,21 @@ TEST_F(FocusActivation, CaptureRoutesMouseAndAnnouncesItsLoss) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+TEST_F(FocusActivation, DisablingAWindowTakesTheMouseFromItsChildren) {
+    // A click handler that opens a modal box disables its window while a child may still hold the mouse;
+    // the box must get the next press.
+    HWND top = Top("top", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200);
+    HWND child = Child(top, 10, 10, 100, 50);
+    SetCapture(child);
+    EnableWindow(top, FALSE);
+    EXPECT_EQ(GetCapture(), nullptr);
+    HWND other = Top("other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 0, 200, 200);
+    SetCapture(other);
+    EnableWindow(top, TRUE);
+    EnableWindow(top, FALSE);
+    EXPECT_EQ(GetCapture(), other) << "a window elsewhere keeps its capture";
+}
+
 TEST_F(FocusActivation, ModalOwnerIsDisabledAndItsClicksAreRefused) {
     HWND owner = Top("owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 300);
     HWND dlg = Top("dlg", WS_POPUP | WS_CAPTION | WS_SYSMENU, 500, 0, 100, 100, owner);
