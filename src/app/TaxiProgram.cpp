@@ -5,11 +5,14 @@
 #include "practice/TForm2.h"
 #include "result/Modality.h"
 #include "result/Tchengjiform.h"
+#include "skin/data/TSkinData.h"
 
 namespace taxi {
 
 int RunProgram() {
     tk::InitializeToolkit();
+    // The main window's layout names the skin component; its class must be known before the layout streams.
+    tk::RegisterClass(skin::TSkinData::StaticClassInfo());
     tk::Application->Initialize();
     tk::Application->SetTitle(kApplicationTitle);
     win::HANDLE mutex = win::CreateMutexA(nullptr, win::FALSE, kApplicationTitle);
