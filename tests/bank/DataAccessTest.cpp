@@ -117,13 +117,13 @@ TEST(Query, EveryStatementOfTheProgram) {
 TEST(Query, WrongFlagUpdateWritesTheFileAndEveryRowWithThatStem) {
     Bank b;
     // Two rows sharing a stem: judging either writes both.
-    auto spec = qbank::BankBuilder::Table(banktest::Questions(3, 2, 1));
-    spec.rows[4][3] = spec.rows[1][3];
+    auto layout = qbank::BankBuilder::Table(banktest::Questions(3, 2, 1));
+    layout.rows[4][3] = layout.rows[1][3];
     jet::JetWriter::Options overwrite;
     overwrite.overwrite = true;
-    jet::JetWriter::Create(b.path, spec, overwrite);
+    jet::JetWriter::Create(b.path, layout, overwrite);
     b.connection.Open();
-    std::string stem = spec.rows[1][3].text;
+    std::string stem = layout.rows[1][3].text;
     EXPECT_EQ(b.Update(1, stem), 2);
     auto wrong = b.Select("select * from titles where wrong = 1 ");
     ASSERT_EQ(wrong.size(), 2u);
@@ -164,16 +164,16 @@ TEST(Query, FieldsByName) {
 
 TEST(Query, MissingColumnAndNullValues) {
     Bank b;
-    jet::TableSpec spec;
-    spec.name = "titles";
-    spec.columns = {{"_id", jet::ColumnType::Long},
-                    {"t_class", jet::ColumnType::Long},
-                    {"t_name", jet::ColumnType::Memo},
-                    {"t_score", jet::ColumnType::Long}};
-    spec.rows = {{jet::Value::Int(1), jet::Value::Null(), jet::Value::Null(), jet::Value::Int(1)}};
+    jet::TableSpec layout;
+    layout.name = "titles";
+    layout.columns = {{"_id", jet::ColumnType::Long},
+                      {"t_class", jet::ColumnType::Long},
+                      {"t_name", jet::ColumnType::Memo},
+                      {"t_score", jet::ColumnType::Long}};
+    layout.rows = {{jet::Value::Int(1), jet::Value::Null(), jet::Value::Null(), jet::Value::Int(1)}};
     jet::JetWriter::Options overwrite;
     overwrite.overwrite = true;
-    jet::JetWriter::Create(b.path, spec, overwrite);
+    jet::JetWriter::Create(b.path, layout, overwrite);
     b.connection.Open();
     b.query.SQL.Add("select * from titles where _id = 1");
     b.query.Open();

@@ -39,11 +39,11 @@ TableSpec SampleTable(size_t rows) {
     return t;
 }
 
-void ExpectSame(const TableSpec& spec, const std::vector<std::vector<Value>>& rows) {
-    ASSERT_EQ(rows.size(), spec.rows.size());
+void ExpectSame(const TableSpec& layout, const std::vector<std::vector<Value>>& rows) {
+    ASSERT_EQ(rows.size(), layout.rows.size());
     for (size_t r = 0; r < rows.size(); ++r)
-        for (size_t c = 0; c < spec.columns.size(); ++c) {
-            const Value& want = spec.rows[r][c];
+        for (size_t c = 0; c < layout.columns.size(); ++c) {
+            const Value& want = layout.rows[r][c];
             const Value& got = rows[r][c];
             ASSERT_EQ(got.IsNull(), want.IsNull()) << "row " << r << " column " << c;
             if (want.kind == Value::Kind::Integer) {
@@ -63,85 +63,85 @@ std::string Field(const Value& v) {
 
 TEST(JetWrite, OwnReaderReadsBackEveryStoragePath) {
     TempDir dir;
-    TableSpec spec = SampleTable(300);
-    JetWriter::Create(dir.File("a.mdb"), spec);
+    TableSpec layout = SampleTable(300);
+    JetWriter::Create(dir.File("a.mdb"), layout);
     JetDatabase db(dir.File("a.mdb"), JetFile::Mode::ReadOnly);
     EXPECT_EQ(db.TableNames(), std::vector<std::string>{"sample"});
     const TableDef& t = db.Table("sample");
     EXPECT_EQ(t.RowCount(), 300u);
-    ExpectSame(spec, db.ReadAll(t));
+    ExpectSame(layout, db.ReadAll(t));
 }
 
 TEST(JetWrite, MdbToolsReadsBackExactly) {
     SKIP_WITHOUT_MDBTOOLS();
     TempDir dir;
-    TableSpec spec = SampleTable(300);
+    TableSpec layout = SampleTable(300);
     // mdbtools decodes UCS-2 only: keep characters outside the BMP out of what it is compared on.
-    for (auto& row : spec.rows)
+    for (auto& row : layout.rows)
         if (row[1].text.find("𠀀") != std::string::npos)
             row[1] = Value::Str("bmp only");
-    JetWriter::Create(dir.File("a.mdb"), spec);
+    JetWriter::Create(dir.File("a.mdb"), layout);
     EXPECT_EQ(banktest::Run("mdb-tables -1 " + dir.File("a.mdb")), "sample\n");
     auto rows = banktest::MdbExport(dir.File("a.mdb"), "sample");
-    ASSERT_EQ(rows.size(), spec.rows.size() + 1);
+    ASSERT_EQ(rows.size(), layout.rows.size() + 1);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"id", "name", "body"}));
-    for (size_t r = 0; r < spec.rows.size(); ++r)
+    for (size_t r = 0; r < layout.rows.size(); ++r)
         for (size_t c = 0; c < 3; ++c)
-            ASSERT_EQ(rows[r + 1][c], Field(spec.rows[r][c])) << "row " << r << " column " << c;
+            ASSERT_EQ(rows[r + 1][c], Field(layout.rows[r][c])) << "row " << r << " column " << c;
 
     std::string sql = banktest::Run(
-        "echo 'select id, name from sample where id = " + std::to_string(spec.rows[3][0].integer) +
+        "echo 'select id, name from sample where id = " + std::to_string(layout.rows[3][0].integer) +
         "' | mdb-sql -HFP -d '|' " + dir.File("a.mdb") + " 2>&1");
-    EXPECT_NE(sql.find(std::to_string(spec.rows[3][0].integer) + "|" + spec.rows[3][1].text),
+    EXPECT_NE(sql.find(std::to_string(layout.rows[3][0].integer) + "|" + layout.rows[3][1].text),
               std::string::npos)
         << sql;
 }
 
 TEST(JetWrite, ReferenceUsageMapAndManyPages) {
     TempDir dir;
-    TableSpec spec = SampleTable(2000);
+    TableSpec layout = SampleTable(2000);
     JetWriter::Options options;
     options.referenceUsageMap = true;
-    JetWriter::Create(dir.File("a.mdb"), spec, options);
+    JetWriter::Create(dir.File("a.mdb"), layout, options);
     JetDatabase db(dir.File("a.mdb"), JetFile::Mode::ReadOnly);
-    ExpectSame(spec, db.ReadAll(db.Table("sample")));
+    ExpectSame(layout, db.ReadAll(db.Table("sample")));
     if (banktest::HaveMdbTools()) {
         auto rows = banktest::MdbExport(dir.File("a.mdb"), "sample");
-        EXPECT_EQ(rows.size(), spec.rows.size() + 1);
+        EXPECT_EQ(rows.size(), layout.rows.size() + 1);
     }
 }
 
 TEST(JetWrite, EmptyTable) {
     TempDir dir;
-    TableSpec spec = SampleTable(0);
-    JetWriter::Create(dir.File("a.mdb"), spec);
+    TableSpec layout = SampleTable(0);
+    JetWriter::Create(dir.File("a.mdb"), layout);
     JetDatabase db(dir.File("a.mdb"), JetFile::Mode::ReadOnly);
     EXPECT_TRUE(db.ReadAll(db.Table("sample")).empty());
 }
 
 TEST(JetWrite, BadValuesAreRefusedAndNothingIsLeftBehind) {
     TempDir dir;
-    auto refuses = [&](TableSpec spec, const std::string& fragment) {
+    auto refuses = [&](TableSpec layout, const std::string& fragment) {
         try {
-            JetWriter::Create(dir.File("bad.mdb"), spec);
+            JetWriter::Create(dir.File("bad.mdb"), layout);
             ADD_FAILURE() << "accepted: " << fragment;
         } catch (const JetError& e) {
             EXPECT_NE(std::string(e.what()).find(fragment), std::string::npos) << e.what();
         }
         EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
     };
-    TableSpec spec = SampleTable(3);
-    spec.rows[2][1] = Value::Str(Repeat("x", 41));
-    refuses(spec, "row 3, column \"name\"");
-    spec = SampleTable(3);
-    spec.rows[1][0] = Value::Int(1ll << 40);
-    refuses(spec, "out of range");
-    spec = SampleTable(3);
-    spec.rows[0][1] = Value::Str("\xC3\x28");
-    refuses(spec, "UTF-8");
-    spec = SampleTable(3);
-    spec.rows[0].pop_back();
-    refuses(spec, "values for 3 columns");
+    TableSpec layout = SampleTable(3);
+    layout.rows[2][1] = Value::Str(Repeat("x", 41));
+    refuses(layout, "row 3, column \"name\"");
+    layout = SampleTable(3);
+    layout.rows[1][0] = Value::Int(1ll << 40);
+    refuses(layout, "out of range");
+    layout = SampleTable(3);
+    layout.rows[0][1] = Value::Str("\xC3\x28");
+    refuses(layout, "UTF-8");
+    layout = SampleTable(3);
+    layout.rows[0].pop_back();
+    refuses(layout, "values for 3 columns");
 
     JetWriter::Create(dir.File("a.mdb"), SampleTable(1));
     EXPECT_THROW(JetWriter::Create(dir.File("a.mdb"), SampleTable(2)), JetError);
@@ -223,9 +223,9 @@ TEST(JetUpdate, Jet3IntegerColumnAndRefusals) {
 
 TEST(JetUpdate, NullValueGetsItsMaskBit) {
     TempDir dir;
-    TableSpec spec = SampleTable(12);
-    ASSERT_TRUE(spec.rows[5][0].IsNull());
-    JetWriter::Create(dir.File("a.mdb"), spec);
+    TableSpec layout = SampleTable(12);
+    ASSERT_TRUE(layout.rows[5][0].IsNull());
+    JetWriter::Create(dir.File("a.mdb"), layout);
     {
         JetDatabase db(dir.File("a.mdb"), JetFile::Mode::ReadWrite);
         const TableDef& t = db.Table("sample");
@@ -234,17 +234,17 @@ TEST(JetUpdate, NullValueGetsItsMaskBit) {
     JetDatabase db(dir.File("a.mdb"), JetFile::Mode::ReadOnly);
     auto rows = db.ReadAll(db.Table("sample"));
     EXPECT_EQ(rows[5][0].integer, 99);
-    EXPECT_EQ(rows[5][1].text, spec.rows[5][1].text);
-    EXPECT_EQ(rows[4][0].integer, spec.rows[4][0].integer);
+    EXPECT_EQ(rows[5][1].text, layout.rows[5][1].text);
+    EXPECT_EQ(rows[4][0].integer, layout.rows[4][0].integer);
 }
 
 TEST(JetUpdate, RewriteTextKeepsTheStoredLayout) {
     TempDir dir;
-    TableSpec spec;
-    spec.name = "t";
-    spec.columns = {{"code", ColumnType::Text, 20}};
-    spec.rows = {{Value::Str("3A1F")}, {Value::Str("一开")}, {Value::Null()}};
-    JetWriter::Create(dir.File("a.mdb"), spec);
+    TableSpec layout;
+    layout.name = "t";
+    layout.columns = {{"code", ColumnType::Text, 20}};
+    layout.rows = {{Value::Str("3A1F")}, {Value::Str("一开")}, {Value::Null()}};
+    JetWriter::Create(dir.File("a.mdb"), layout);
     std::string before = banktest::ReadBytes(dir.File("a.mdb"));
     JetDatabase db(dir.File("a.mdb"), JetFile::Mode::ReadWrite);
     const TableDef& t = db.Table("t");
@@ -263,12 +263,12 @@ TEST(JetUpdate, RewriteTextKeepsTheStoredLayout) {
 
 TEST(JetUpdate, RewriteMemoInlineAndInOneLongValueRow) {
     TempDir dir;
-    TableSpec spec;
-    spec.name = "t";
-    spec.columns = {{"code", ColumnType::Memo}};
+    TableSpec layout;
+    layout.name = "t";
+    layout.columns = {{"code", ColumnType::Memo}};
     std::string longCode(300, 'a');
-    spec.rows = {{Value::Str("3A1F")}, {Value::Str(longCode)}, {Value::Str(std::string(9000, 'c'))}};
-    JetWriter::Create(dir.File("a.mdb"), spec);
+    layout.rows = {{Value::Str("3A1F")}, {Value::Str(longCode)}, {Value::Str(std::string(9000, 'c'))}};
+    JetWriter::Create(dir.File("a.mdb"), layout);
     JetDatabase db(dir.File("a.mdb"), JetFile::Mode::ReadWrite);
     const TableDef& t = db.Table("t");
     auto rows = Rows(db, t);
@@ -284,8 +284,8 @@ TEST(JetUpdate, RewriteMemoInlineAndInOneLongValueRow) {
 
 TEST(JetUpdate, EncryptedPagesAreReadAndReEncrypted) {
     TempDir dir;
-    TableSpec spec = SampleTable(50);
-    JetWriter::Create(dir.File("a.mdb"), spec);
+    TableSpec layout = SampleTable(50);
+    JetWriter::Create(dir.File("a.mdb"), layout);
     // Give the file a database key: the key sits in the masked header, and every page n >= 1 is then
     // RC4-encrypted with the key XOR n.
     std::string bytes = banktest::ReadBytes(dir.File("a.mdb"));
@@ -305,13 +305,13 @@ TEST(JetUpdate, EncryptedPagesAreReadAndReEncrypted) {
         JetDatabase db(dir.File("a.mdb"), JetFile::Mode::ReadWrite);
         EXPECT_TRUE(db.File().Encrypted());
         const TableDef& t = db.Table("sample");
-        ExpectSame(spec, db.ReadAll(t));
+        ExpectSame(layout, db.ReadAll(t));
         db.UpdateFixed(t, "id", {Rows(db, t)[7]}, 4242);
     }
     auto diff = banktest::DiffOffsets(bytes, banktest::ReadBytes(dir.File("a.mdb")));
     ASSERT_FALSE(diff.empty());
     EXPECT_LT(diff.back() - diff.front(), 4u);
     JetDatabase db(dir.File("a.mdb"), JetFile::Mode::ReadOnly);
-    spec.rows[7][0] = Value::Int(4242);
-    ExpectSame(spec, db.ReadAll(db.Table("sample")));
+    layout.rows[7][0] = Value::Int(4242);
+    ExpectSame(layout, db.ReadAll(db.Table("sample")));
 }

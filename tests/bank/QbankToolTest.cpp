@@ -41,12 +41,12 @@ std::vector<std::vector<bank::jet::Value>> Rows(const std::string& path) {
 // The same bank encoded with another build's key.
 void MakeForeignBank(const std::string& path, const bank::RightAnswer::Key& key, int judge = 30,
                      int single = 50, int multi = 10) {
-    auto spec = qbank::BankBuilder::Table(banktest::Questions(judge, single, multi));
-    for (auto& row : spec.rows)
+    auto layout = qbank::BankBuilder::Table(banktest::Questions(judge, single, multi));
+    for (auto& row : layout.rows)
         row[6].text = bank::RightAnswer::Encode(bank::RightAnswer::Decode(row[6].text), key);
     bank::jet::JetWriter::Options overwrite;
     overwrite.overwrite = true;
-    bank::jet::JetWriter::Create(path, spec, overwrite);
+    bank::jet::JetWriter::Create(path, layout, overwrite);
 }
 
 constexpr bank::RightAnswer::Key kOtherKey = {0x11, 0x9C, 0x35, 0xE0, 0x07, 0x6B, 0xD2, 0x48, 0xAA, 0x3F};
@@ -183,11 +183,11 @@ TEST(QbankTool, ExportThenBuildGivesTheSameTable) {
 TEST(QbankTool, VerifyFindsProblems) {
     TempDir dir;
     std::string db = dir.File("db1.mdb");
-    auto spec = qbank::BankBuilder::Table(banktest::Questions(29, 50, 10));
-    spec.rows[3][3] = spec.rows[2][3];                                        // a repeated stem
-    spec.rows[40][7] = bank::jet::Value::Int(2);                              // a single choice worth 2
-    spec.rows[50][6] = bank::jet::Value::Str(bank::RightAnswer::Encode("E")); // no such option
-    bank::jet::JetWriter::Create(db, spec);
+    auto layout = qbank::BankBuilder::Table(banktest::Questions(29, 50, 10));
+    layout.rows[3][3] = layout.rows[2][3];                                      // a repeated stem
+    layout.rows[40][7] = bank::jet::Value::Int(2);                              // a single choice worth 2
+    layout.rows[50][6] = bank::jet::Value::Str(bank::RightAnswer::Encode("E")); // no such option
+    bank::jet::JetWriter::Create(db, layout);
     Result r = Qbank("verify " + db);
     EXPECT_EQ(r.status, 1);
     EXPECT_THAT(r.out, HasSubstr("row 4 (_id 4): the stem repeats row 3"));
@@ -225,10 +225,10 @@ TEST(QbankTool, AdoptRefusesAnAmbiguousBank) {
     TempDir dir;
     std::string db = dir.File("db1.mdb");
     // Only true/false questions whose answers are all "Y" or all "N" leave K[1] with two choices.
-    auto spec = qbank::BankBuilder::Table(banktest::Questions(3, 0, 0));
-    for (auto& row : spec.rows)
+    auto layout = qbank::BankBuilder::Table(banktest::Questions(3, 0, 0));
+    for (auto& row : layout.rows)
         row[6].text = bank::RightAnswer::Encode("Y", kOtherKey);
-    bank::jet::JetWriter::Create(db, spec);
+    bank::jet::JetWriter::Create(db, layout);
     std::string before = banktest::ReadBytes(db);
     Result r = Qbank("adopt " + db);
     EXPECT_EQ(r.status, 1);

@@ -277,14 +277,14 @@ bool DrawReferenceSkin(const std::string& dir, std::string& error) {
             error = (fs::path(dir) / name).string() + ": cannot be written";
         return static_cast<bool>(out);
     };
-    for (const ImageSpec& spec : kImages) {
-        const DrawnImage image = DrawImage(spec.name);
-        if (image.canvas.Width() != spec.width || image.canvas.Height() != spec.height) {
-            error = std::string(spec.name) + ": drawn at the wrong size";
+    for (const ImageSpec& entry : kImages) {
+        const DrawnImage image = DrawImage(entry.name);
+        if (image.canvas.Width() != entry.width || image.canvas.Height() != entry.height) {
+            error = std::string(entry.name) + ": drawn at the wrong size";
             return false;
         }
-        const std::vector<std::uint8_t> bmp = image.canvas.Bmp(spec.bits, image.transparent, kFace);
-        if (!write(spec.name, bmp.data(), bmp.size()))
+        const std::vector<std::uint8_t> bmp = image.canvas.Bmp(entry.bits, image.transparent, kFace);
+        if (!write(entry.name, bmp.data(), bmp.size()))
             return false;
     }
     const std::string text = ReferenceDescription();

@@ -53,8 +53,8 @@ std::vector<std::uint8_t> Definition(const TableLayout& t, std::uint32_t rows, s
     Put32(&b[f.tdefFreeMap], freeMap);
     for (const auto& c : t.columns) {
         std::uint8_t e[25] = {};
-        bool text = c.spec.type == ColumnType::Text || c.spec.type == ColumnType::Memo;
-        e[f.colType] = static_cast<std::uint8_t>(c.spec.type);
+        bool text = c.layout.type == ColumnType::Text || c.layout.type == ColumnType::Memo;
+        e[f.colType] = static_cast<std::uint8_t>(c.layout.type);
         Put32(&e[1], kTdefMarker);
         Put16(&e[f.colNumber], c.number);
         Put16(&e[f.colVarIndex], c.size ? 0 : c.varIndex);
@@ -65,16 +65,16 @@ std::vector<std::uint8_t> Definition(const TableLayout& t, std::uint32_t rows, s
         e[16] = text ? 0x01 : 0x00;
         Put16(&e[f.colFixedOffset], c.fixedOffset);
         std::uint32_t length = c.size;
-        if (c.spec.type == ColumnType::Text)
-            length = 2u * c.spec.textChars;
-        else if (c.spec.type == ColumnType::Binary)
+        if (c.layout.type == ColumnType::Text)
+            length = 2u * c.layout.textChars;
+        else if (c.layout.type == ColumnType::Binary)
             length = 255;
         Put16(&e[f.colLength], length);
         b.insert(b.end(), e, e + sizeof e);
     }
     for (const auto& c : t.columns) {
         std::string utf16;
-        win::Utf8ToUtf16Le(c.spec.name, utf16);
+        win::Utf8ToUtf16Le(c.layout.name, utf16);
         Append16(b, static_cast<std::uint32_t>(utf16.size()));
         b.insert(b.end(), utf16.begin(), utf16.end());
     }

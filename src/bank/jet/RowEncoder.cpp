@@ -13,7 +13,7 @@ TableLayout Lay(const std::string& name, const std::vector<ColumnSpec>& specs, b
     t.system = system;
     for (const auto& s : specs) {
         ColumnLayout c;
-        c.spec = s;
+        c.layout = s;
         c.number = static_cast<std::uint16_t>(t.columns.size());
         c.size = FixedSize(s.type);
         if (c.size) {
@@ -66,7 +66,7 @@ std::vector<std::uint8_t> RowEncoder::Encode(const std::vector<Value>& values, s
 
 void RowEncoder::Fail(const ColumnLayout* c, const std::string& what) const {
     throw JetError("table \"" + t_.name + "\", row " + std::to_string(row_ + 1) +
-                   (c ? ", column \"" + c->spec.name + "\"" : std::string()) + ": " + what);
+                   (c ? ", column \"" + c->layout.name + "\"" : std::string()) + ": " + what);
 }
 
 std::int64_t RowEncoder::Integer(const ColumnLayout& c, const Value& v, std::int64_t lo,
@@ -79,7 +79,7 @@ std::int64_t RowEncoder::Integer(const ColumnLayout& c, const Value& v, std::int
 }
 
 void RowEncoder::Fixed(const ColumnLayout& c, const Value& v, std::uint8_t* at) const {
-    switch (c.spec.type) {
+    switch (c.layout.type) {
     case ColumnType::Byte: *at = static_cast<std::uint8_t>(Integer(c, v, 0, 255)); break;
     case ColumnType::Integer:
         Put16(at, static_cast<std::uint32_t>(Integer(c, v, INT16_MIN, INT16_MAX)));
@@ -94,7 +94,7 @@ void RowEncoder::Fixed(const ColumnLayout& c, const Value& v, std::uint8_t* at) 
         double d = v.kind == Value::Kind::Real      ? v.real
                    : v.kind == Value::Kind::Integer ? static_cast<double>(v.integer)
                                                     : (Fail(&c, "needs a number"), 0.0);
-        if (c.spec.type == ColumnType::Single) {
+        if (c.layout.type == ColumnType::Single) {
             float x = static_cast<float>(d);
             std::memcpy(at, &x, 4);
         } else {
@@ -108,21 +108,21 @@ void RowEncoder::Variable(const ColumnLayout& c, const Value& v, std::vector<std
     if (v.kind != Value::Kind::Text && v.kind != Value::Kind::Bytes)
         Fail(&c, "needs text");
     std::string stored;
-    switch (c.spec.type) {
+    switch (c.layout.type) {
     case ColumnType::Text:
-        if (JetText::Utf16Length(v.text) > c.spec.textChars)
-            Fail(&c, "the text has more than " + std::to_string(c.spec.textChars) + " characters");
+        if (JetText::Utf16Length(v.text) > c.layout.textChars)
+            Fail(&c, "the text has more than " + std::to_string(c.layout.textChars) + " characters");
         [[fallthrough]];
     case ColumnType::Memo: {
         bool compress =
-            c.spec.type == ColumnType::Text || JetText::Utf16Length(v.text) <= kMaxCompressedMemoChars;
+            c.layout.type == ColumnType::Text || JetText::Utf16Length(v.text) <= kMaxCompressedMemoChars;
         if (!JetText::Encode(v.text, compress, stored))
             Fail(&c, "the text is not valid UTF-8 (or starts with U+FEFF in a form that cannot be stored)");
         break;
     }
     default: stored = v.text;
     }
-    if (c.spec.type == ColumnType::Memo || c.spec.type == ColumnType::Ole)
+    if (c.layout.type == ColumnType::Memo || c.layout.type == ColumnType::Ole)
         LongValue(stored, row);
     else
         row.insert(row.end(), stored.begin(), stored.end());

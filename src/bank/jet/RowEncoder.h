@@ -11,7 +11,7 @@
 namespace bank::jet::writer {
 
 struct ColumnLayout {
-    ColumnSpec spec;
+    ColumnSpec layout;
     std::uint16_t number = 0;
     std::uint16_t varIndex = 0;
     std::uint16_t fixedOffset = 0;
