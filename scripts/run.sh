@@ -5,5 +5,5 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/setup.sh"
 build="${BUILD_DIR:-$here/build}"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAXI_TESTS=OFF -DTAXI_BENCH=OFF
-cmake --build "$build" -j"$(nproc)" --target taxitrainer
+cmake --build "$build" -j"$(nproc)" --target taxitrainer sample_bank bank_pictures
 exec "$build/taxitrainer"
