@@ -47,8 +47,9 @@ INT_PTR RunModalLoop(HWND hwnd, int filterCode) {
         if (hwnd->modal == state)
             hwnd->modal.reset();
         if (hwnd->style & WS_VISIBLE) {
-            // The owner becomes active before the window disappears, so activation does not wander.
-            if (S().active == hwnd && hwnd->owner && IsWindow(hwnd->owner))
+            // The owner becomes active before the window disappears, so activation does not wander; an
+            // owner that another modal window still holds disabled is passed over for that window.
+            if (S().active == hwnd && hwnd->owner && IsWindow(hwnd->owner) && IsWindowEnabled(hwnd->owner))
                 ActivateWindow(hwnd->owner, false);
             ShowWindow(hwnd, SW_HIDE);
         }

@@ -42,10 +42,16 @@ void Reorder(HWND hwnd, HWND after, bool ownerOrder) {
         list.insert(it == list.end() ? list.begin() : it + 1, hwnd);
     }
     if (top && ownerOrder) {
-        // Owned windows stay above their owner.
+        // Owned windows stay above their owner, and so do the windows they own in turn.
+        auto ownedByHwnd = [hwnd](HWND w) {
+            for (HWND o = w->owner; o; o = o->owner)
+                if (o == hwnd)
+                    return true;
+            return false;
+        };
         std::vector<HWND> owned;
         for (HWND w : list)
-            if (w->owner == hwnd)
+            if (ownedByHwnd(w))
                 owned.push_back(w);
         for (HWND w : owned) {
             list.erase(std::remove(list.begin(), list.end(), w), list.end());

@@ -81,6 +81,20 @@ TEST_F(FocusActivation, OwnedWindowsStayAboveTheirOwner) {
     EXPECT_EQ(GetWindow(owned, GW_HWNDNEXT), owner);
 }
 
+TEST_F(FocusActivation, WindowsOwnedInTurnStayAboveTheWholeChain) {
+    // The main window, a practice window it owns, and a message box the practice window owns: bringing the
+    // main window forward must not bury the box beneath the window it belongs to.
+    HWND main = Top("main");
+    HWND practice = Top("practice", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, main);
+    HWND box = Top("box", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, practice);
+    HWND other = Top("other");
+    ASSERT_EQ(GetTopWindow(nullptr), other);
+    SetActiveWindow(main);
+    EXPECT_EQ(GetTopWindow(nullptr), box);
+    EXPECT_EQ(GetWindow(box, GW_HWNDNEXT), practice);
+    EXPECT_EQ(GetWindow(practice, GW_HWNDNEXT), main);
+}
+
 TEST_F(FocusActivation, ClickingAnInactiveWindowActivatesItWithClickActive) {
     HWND a = Top("a", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200);
     HWND b = Top("b", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 0, 200, 200);
