@@ -12,6 +12,8 @@ namespace tk {
 namespace {
 void definePictureProperties(std::vector<PropertyInfo>& p) {
     p.push_back(ObjectProperty<TPicture>("Bitmap", static_cast<TBitmap* (TPicture::*)()>(&TPicture::Bitmap)));
+    p.push_back(IntegerProperty<TPicture>("Width", &TPicture::Width));
+    p.push_back(IntegerProperty<TPicture>("Height", &TPicture::Height));
 }
 
 std::string lowerExtension(const std::string& path) {
