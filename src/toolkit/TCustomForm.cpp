@@ -237,7 +237,16 @@ void TCustomForm::SetModalResult(TModalResult result) {
         m_modalResult = mrNone;
         return;
     }
+    // The forms behind come back before this one goes, so that activation returns to them.
+    EnableOtherForms();
     win::EndModalLoop(Handle(), result);
+}
+
+void TCustomForm::EnableOtherForms() {
+    for (TCustomForm* form : m_disabledForms)
+        if (form->HandleAllocated())
+            win::EnableWindow(form->Handle(), win::TRUE);
+    m_disabledForms.clear();
 }
 
 int TCustomForm::ShowModal() {
@@ -246,27 +255,24 @@ int TCustomForm::ShowModal() {
     m_modalResult = mrNone;
     m_modal = true;
     // Every other enabled form of the program waits while this one is up, not only its owner.
-    std::vector<TCustomForm*> disabled;
+    m_disabledForms.clear();
     if (Screen)
         for (TCustomForm* form : Screen->Forms())
             if (form != this && form->HandleAllocated() && win::IsWindowVisible(form->Handle()) &&
                 win::IsWindowEnabled(form->Handle())) {
                 win::EnableWindow(form->Handle(), win::FALSE);
-                disabled.push_back(form);
+                m_disabledForms.push_back(form);
             }
     try {
         Show();
         win::RunModalLoop(Handle());
     } catch (...) {
         m_modal = false;
-        for (TCustomForm* form : disabled)
-            win::EnableWindow(form->Handle(), win::TRUE);
+        EnableOtherForms();
         throw;
     }
     m_modal = false;
-    for (TCustomForm* form : disabled)
-        if (form->HandleAllocated())
-            win::EnableWindow(form->Handle(), win::TRUE);
+    EnableOtherForms();
     if (m_modalResult == mrNone)
         m_modalResult = mrCancel;
     Hide();

@@ -87,10 +87,12 @@ private:
     TPosition m_position = TPosition::poDesigned;
     TModalResult m_modalResult = mrNone;
     bool m_modal = false;
+    std::vector<TCustomForm*> m_disabledForms;
     int m_pendingClientWidth = -1;
     int m_pendingClientHeight = -1;
 
     void ApplyPosition();
+    void EnableOtherForms();
     void ShowingChanged();
     win::DWORD FrameStyle() const;
     win::DWORD FrameExStyle() const;

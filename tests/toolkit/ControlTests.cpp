@@ -241,6 +241,7 @@ TEST_F(ToolkitWindows, ModalFormDisablesTheOthersWhileItsTimerTicks) {
     EXPECT_EQ(ticks, 3);
     EXPECT_TRUE(mainDisabledDuringTicks);
     EXPECT_TRUE(win::IsWindowEnabled(main->Handle()));
+    EXPECT_EQ(win::GetActiveWindow(), main->Handle()) << "activation returns to the form behind";
     EXPECT_FALSE(win::IsWindowVisible(dialog->Handle())) << "a closed form is hidden, not destroyed";
     EXPECT_TRUE(win::IsWindow(dialog->Handle()));
     EXPECT_EQ(dialog->shown, 1);
