@@ -84,6 +84,22 @@ TEST(ExerciseOrder, ExamDrawTakes30_50_10InterleavedAndNeverUnknownKinds) {
     EXPECT_FALSE(grouped) << "the kinds should come interleaved";
 }
 
+TEST(ExerciseOrder, EachExamMakesANewDrawWithTheSameGenerator) {
+    Exercise e;
+    RandomGenerator random;
+    e.LoadRecords(Bank(300, 700, 150), true);
+    e.DrawExam(random);
+    std::vector<int> first;
+    for (int p = 0; p < 90; ++p)
+        first.push_back(e.RowAt(p));
+    e.LoadRecords(Bank(300, 700, 150), true);
+    e.DrawExam(random);
+    std::vector<int> second;
+    for (int p = 0; p < 90; ++p)
+        second.push_back(e.RowAt(p));
+    EXPECT_NE(first, second) << "the second examination repeats the first one's draw";
+}
+
 TEST(ExerciseOrder, ExamOnAThinBankLeavesRowZeroInTheUnfilledPlaces) {
     Exercise e;
     e.LoadRecords(Bank(5, 3, 1), true);
