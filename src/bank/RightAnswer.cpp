@@ -4,9 +4,7 @@ namespace bank {
 
 const RightAnswer::Key RightAnswer::kAnswerKey = {0x5A, 0x13, 0x7C, 0x2E, 0x61, 0x0B, 0x49, 0x35, 0x76, 0x1F};
 
-namespace {
-
-int HexValue(char c) {
+int RightAnswer::HexDigitValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'A' && c <= 'F')
@@ -16,18 +14,22 @@ int HexValue(char c) {
     return -1;
 }
 
-} // namespace
+std::string RightAnswer::ApplyKey(std::string bytes, const Key& key) {
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(static_cast<std::uint8_t>(bytes[i]) ^ key[(i + 1) % key.size()]);
+    return bytes;
+}
 
 std::string RightAnswer::HexToBytes(std::string_view stored) {
     std::string bytes;
     size_t p = 0;
     while (p < stored.size()) {
-        while (p < stored.size() && HexValue(stored[p]) < 0)
+        while (p < stored.size() && HexDigitValue(stored[p]) < 0)
             ++p;
         if (p >= stored.size())
             break;
-        int high = HexValue(stored[p]);
-        int low = p + 1 < stored.size() ? HexValue(stored[p + 1]) : -1;
+        int high = HexDigitValue(stored[p]);
+        int low = p + 1 < stored.size() ? HexDigitValue(stored[p + 1]) : -1;
         bytes += static_cast<char>(low >= 0 ? high * 16 + low : high);
         p += 2;
     }
@@ -35,17 +37,14 @@ std::string RightAnswer::HexToBytes(std::string_view stored) {
 }
 
 std::string RightAnswer::Decode(std::string_view stored, const Key& key) {
-    std::string bytes = HexToBytes(stored);
-    for (size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(static_cast<std::uint8_t>(bytes[i]) ^ key[(i + 1) % key.size()]);
-    return bytes;
+    return ApplyKey(HexToBytes(stored), key);
 }
 
 std::string RightAnswer::Encode(std::string_view answer, const Key& key) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string hex;
-    for (size_t i = 0; i < answer.size(); ++i) {
-        auto b = static_cast<std::uint8_t>(static_cast<std::uint8_t>(answer[i]) ^ key[(i + 1) % key.size()]);
+    for (char c : ApplyKey(std::string(answer), key)) {
+        auto b = static_cast<std::uint8_t>(c);
         hex += kDigits[b >> 4];
         hex += kDigits[b & 15];
     }

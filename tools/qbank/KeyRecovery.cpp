@@ -15,20 +15,11 @@ std::string Letters(int type) {
 }
 
 bool ValidWithKey(const EncodedAnswer& a, const bank::RightAnswer::Key& key) {
-    std::string decoded = a.bytes;
-    for (size_t i = 0; i < decoded.size(); ++i)
-        decoded[i] = static_cast<char>(static_cast<std::uint8_t>(decoded[i]) ^ key[(i + 1) % kKeyLength]);
-    return bank::RightAnswer::IsValidForm(a.type, decoded);
+    return bank::RightAnswer::IsValidForm(a.type, bank::RightAnswer::ApplyKey(a.bytes, key));
 }
 
 int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
+    return bank::RightAnswer::HexDigitValue(c);
 }
 
 } // namespace
