@@ -11,13 +11,6 @@ using namespace gdi;
 
 namespace {
 
-DeviceContext* dcOrFail(HDC dc) {
-    DeviceContext* d = LiveDC(dc);
-    if (!d)
-        SetLastError(ERROR_INVALID_HANDLE);
-    return d;
-}
-
 int clipComplexity(DeviceContext* d) {
     int n = pixman_region32_n_rects(const_cast<pixman_region32_t*>(d->clip()));
     return n == 0 ? NULLREGION : (n == 1 ? SIMPLEREGION : COMPLEXREGION);

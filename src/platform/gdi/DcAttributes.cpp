@@ -7,17 +7,6 @@ namespace win {
 
 using namespace gdi;
 
-namespace {
-
-DeviceContext* dcOrFail(HDC dc) {
-    DeviceContext* d = LiveDC(dc);
-    if (!d)
-        SetLastError(ERROR_INVALID_HANDLE);
-    return d;
-}
-
-} // namespace
-
 HDC CreateCompatibleDC(HDC dc) {
     if (dc && !LiveDC(dc)) {
         SetLastError(ERROR_INVALID_HANDLE);

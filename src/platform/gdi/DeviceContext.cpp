@@ -237,6 +237,13 @@ DeviceContext* LiveDC(HDC dc) {
     return static_cast<DeviceContext*>(dc);
 }
 
+DeviceContext* dcOrFail(HDC dc) {
+    DeviceContext* d = LiveDC(dc);
+    if (!d)
+        SetLastError(ERROR_INVALID_HANDLE);
+    return d;
+}
+
 HDC CreateSurfaceDC(HWND owner, std::shared_ptr<Surface> surface, POINT origin,
                     const pixman_region32_t& visible) {
     if (!surface)

@@ -80,6 +80,8 @@ private:
 };
 
 DeviceContext* LiveDC(HDC dc);
+// LiveDC for the API calls: a handle that is not a live DC sets ERROR_INVALID_HANDLE.
+DeviceContext* dcOrFail(HDC dc);
 
 // Brackets drawing on a DC: syncs DIB section bits in and out.
 class DrawAccess {

@@ -6,17 +6,6 @@ namespace win {
 
 using namespace gdi;
 
-namespace {
-
-DeviceContext* dcOrFail(HDC dc) {
-    DeviceContext* d = LiveDC(dc);
-    if (!d)
-        SetLastError(ERROR_INVALID_HANDLE);
-    return d;
-}
-
-} // namespace
-
 COLORREF GetPixel(HDC dc, int x, int y) {
     DeviceContext* d = dcOrFail(dc);
     if (!d)

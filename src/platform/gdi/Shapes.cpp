@@ -29,13 +29,6 @@ Box surfaceBox(DeviceContext* d, int left, int top, int right, int bottom) {
     return b;
 }
 
-DeviceContext* dcOrFail(HDC dc) {
-    DeviceContext* d = LiveDC(dc);
-    if (!d)
-        SetLastError(ERROR_INVALID_HANDLE);
-    return d;
-}
-
 struct PenInfo {
     bool null = true;
     std::uint32_t pixel = 0;

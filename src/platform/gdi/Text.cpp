@@ -89,13 +89,6 @@ using namespace gdi;
 
 namespace {
 
-DeviceContext* dcOrFail(HDC dc) {
-    DeviceContext* d = LiveDC(dc);
-    if (!d)
-        SetLastError(ERROR_INVALID_HANDLE);
-    return d;
-}
-
 std::string_view textView(const char* text, int count) {
     if (!text)
         return {};
