@@ -2,6 +2,8 @@
 // Only platform/controls includes this header.
 #pragma once
 
+#include "platform/os/CodePage.h"
+
 #include "platform/controls/WinControls.h"
 
 #include <memory>
@@ -38,8 +40,12 @@ HFONT DefaultGuiFont();
 std::string WindowText(HWND hwnd);
 
 // UTF-8 <-> code points; malformed bytes become U+FFFD.
-std::u32string Utf8ToU32(const std::string& s);
-std::string U32ToUtf8(const std::u32string& s);
+inline std::u32string Utf8ToU32(const std::string& s) {
+    return Utf8ToUtf32(s);
+}
+inline std::string U32ToUtf8(const std::u32string& s) {
+    return Utf32ToUtf8(s);
+}
 
 // Whether a screen point lies inside the window's rectangle; the client rectangle of a window.
 bool PointInWindow(HWND hwnd, POINT screen);

@@ -1,5 +1,6 @@
 #include "platform/display/HeadlessDisplay.h"
 #include "platform/core/WindowManager.h"
+#include "platform/os/CodePage.h"
 
 #include <cstring>
 #include <thread>
@@ -12,30 +13,6 @@ constexpr int kPumpLimit = 100000; // a window that posts to itself for ever mus
 
 std::uint32_t ToPixel(COLORREF c) {
     return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
-
-// Decodes UTF-8; malformed bytes become U+FFFD.
-std::u32string Decode(const std::string& s) {
-    std::u32string out;
-    for (size_t i = 0; i < s.size();) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (!len || i + len > s.size()) {
-            out.push_back(0xFFFD);
-            ++i;
-            continue;
-        }
-        char32_t v = len == 1 ? c : c & (0xFF >> (len + 1));
-        bool ok = true;
-        for (int k = 1; k < len; ++k) {
-            unsigned char d = static_cast<unsigned char>(s[i + k]);
-            ok &= (d & 0xC0) == 0x80;
-            v = (v << 6) | (d & 0x3F);
-        }
-        out.push_back(ok ? v : 0xFFFD);
-        i += ok ? len : 1;
-    }
-    return out;
 }
 
 } // namespace
@@ -142,7 +119,7 @@ void HeadlessDisplay::key(UINT vk) {
 }
 
 void HeadlessDisplay::typeText(const std::string& utf8) {
-    for (char32_t c : Decode(utf8))
+    for (char32_t c : Utf8ToUtf32(utf8))
         QueueChar(c);
 }
 

@@ -204,4 +204,53 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
+std::u32string Utf8ToUtf32(std::string_view s) {
+    std::u32string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size();) {
+        auto c = static_cast<unsigned char>(s[i]);
+        int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (!len || i + static_cast<size_t>(len) > s.size()) {
+            out.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
+        char32_t v = len == 1 ? c : c & (0xFF >> (len + 1));
+        bool ok = true;
+        for (int k = 1; k < len; ++k) {
+            auto d = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
+            ok &= (d & 0xC0) == 0x80;
+            v = (v << 6) | (d & 0x3F);
+        }
+        out.push_back(ok && v <= 0x10FFFF ? v : 0xFFFD);
+        i += ok ? static_cast<size_t>(len) : 1;
+    }
+    return out;
+}
+
+std::string Utf32ToUtf8(std::u32string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (char32_t c : s) {
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            c = 0xFFFD;
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}
+
 } // namespace win

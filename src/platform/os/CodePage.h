@@ -35,4 +35,8 @@ bool Utf8ToUtf16Le(std::string_view utf8, std::string& out);
 // Well-formed UTF-8 check, with the same rules as Utf8ToUtf16.
 bool IsValidUtf8(std::string_view text);
 
+// Lenient, for text on screen: malformed bytes and values that are no code point become U+FFFD.
+std::u32string Utf8ToUtf32(std::string_view utf8);
+std::string Utf32ToUtf8(std::u32string_view codePoints);
+
 } // namespace win
