@@ -1,10 +1,10 @@
 // BMP and JPEG reading and writing, DIB transfers, and files built to break the readers.
 #include "GdiTestUtil.h"
+#include "support/JpegSample.h"
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <jpeglib.h>
 #include <random>
 #include <vector>
 
@@ -101,35 +101,7 @@ std::uint32_t expand6(std::uint32_t v) {
 }
 
 Bytes encodeJpeg(int w, int h) {
-    jpeg_compress_struct c;
-    jpeg_error_mgr err;
-    c.err = jpeg_std_error(&err);
-    jpeg_create_compress(&c);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&c, &out, &size);
-    c.image_width = static_cast<JDIMENSION>(w);
-    c.image_height = static_cast<JDIMENSION>(h);
-    c.input_components = 3;
-    c.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, 95, TRUE);
-    jpeg_start_compress(&c, TRUE);
-    std::vector<unsigned char> row(std::size_t(w) * 3);
-    while (c.next_scanline < c.image_height) {
-        for (int x = 0; x < w; ++x) {
-            row[3 * x] = static_cast<unsigned char>(x < w / 2 ? 250 : 10);
-            row[3 * x + 1] = 20;
-            row[3 * x + 2] = static_cast<unsigned char>(x < w / 2 ? 10 : 240);
-        }
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&c, &r, 1);
-    }
-    jpeg_finish_compress(&c);
-    Bytes result(out, out + size);
-    jpeg_destroy_compress(&c);
-    std::free(out);
-    return result;
+    return testsupport::EncodeTwoToneJpeg(w, h, {250, 20, 10}, {10, 20, 240});
 }
 
 } // namespace
