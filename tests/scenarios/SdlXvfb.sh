@@ -17,17 +17,9 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-display=""
-for n in $(seq 161 230); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "FAILED: no free X display number"; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
+source "$(dirname "$0")/../support/start-xvfb.sh"
+start_xvfb || exit 1
 export XDG_RUNTIME_DIR="$work"
-unset WAYLAND_DISPLAY
-for _ in $(seq 1 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 find_window() { # NAME: the id of the visible window of that exact name, waiting up to 30 s (tries x 0.1 s)
     for _ in $(seq 1 "${tries:-300}"); do

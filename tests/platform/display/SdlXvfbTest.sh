@@ -22,30 +22,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display number itself and reports it (no race with other servers starting meanwhile).
-started=""
-for attempt in 1 2 3; do
-    : >"$work/displayno"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/displayno" >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 1 100); do
-        [ -s "$work/displayno" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [ -s "$work/displayno" ]; then
-        export DISPLAY=":$(tr -dc '0-9' <"$work/displayno")"
-        unset WAYLAND_DISPLAY
-        if xdotool getmouselocation >/dev/null 2>&1; then
-            started=yes
-            break
-        fi
-    fi
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=""
-done
-[ -n "$started" ] || { echo "FAILED: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+source "$(dirname "$0")/../../support/start-xvfb.sh"
+start_xvfb || exit 1
 
 "$program" >"$work/out.log" 2>"$work/err.log" &
 app_pid=$!
