@@ -6,10 +6,6 @@
 
 namespace tk {
 
-namespace {
-constexpr unsigned kErrorBoxFlags = 0x10; // OK button and the stop icon
-}
-
 TApplication* Application = nullptr;
 TScreen* Screen = nullptr;
 
@@ -100,18 +96,13 @@ void TApplication::HandleException(std::exception_ptr error) {
         OnException(text);
         return;
     }
-    MessageBox(text, m_title, kErrorBoxFlags);
+    MessageBox(text, m_title, win::MB_OK | win::MB_ICONSTOP);
 }
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     if (MessageBoxHandler)
         return MessageBoxHandler(text, caption, flags);
-#if __has_include("platform/controls/WinControls.h")
     return win::MessageBoxA(win::GetActiveWindow(), text.c_str(), caption.c_str(), flags);
-#else
-    // FIXME: the platform's message box arrives with the native controls; until then nothing is shown.
-    return 1;
-#endif
 }
 
 TScreen::TScreen(TComponent* owner) : TComponent(owner) {

@@ -2,13 +2,7 @@
 
 // The controls' part of the default procedure (window scroll bars, menu bar, system menu). It calls
 // DefWindowProc itself for the plain default of the same message.
-#if __has_include("platform/controls/WinControls.h")
 #include "platform/controls/WinControls.h"
-#else
-namespace win::controls {
-__attribute__((weak)) bool DefNonClient(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
-} // namespace win::controls
-#endif
 
 namespace win::core {
 
@@ -19,8 +13,6 @@ namespace {
 std::vector<std::pair<HWND, UINT>> g_extending;
 
 bool AskControls(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    if (!reinterpret_cast<void*>(&controls::DefNonClient))
-        return false;
     for (auto& e : g_extending)
         if (e.first == hwnd && e.second == msg)
             return false;

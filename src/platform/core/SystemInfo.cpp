@@ -3,17 +3,9 @@
 
 #include <cstring>
 
-#if __has_include("platform/controls/WinControls.h")
 #include "platform/controls/WinControls.h"
-#endif
 
 namespace win {
-
-#if !__has_include("platform/controls/WinControls.h")
-// Without the controls part the lookup answers that the call is missing, as an old system would.
-struct SCROLLBARINFO;
-__attribute__((weak)) BOOL GetScrollBarInfo(HWND hwnd, LONG object, SCROLLBARINFO* info);
-#endif
 
 namespace {
 
@@ -171,7 +163,7 @@ FARPROC GetProcAddress(HMODULE module, LPCSTR name) {
     std::string n = name;
     if (n == "TrackMouseEvent")
         return reinterpret_cast<FARPROC>(&TrackMouseEvent);
-    if (n == "GetScrollBarInfo" && reinterpret_cast<void*>(&GetScrollBarInfo))
+    if (n == "GetScrollBarInfo")
         return reinterpret_cast<FARPROC>(&GetScrollBarInfo);
     SetLastError(ERROR_PROC_NOT_FOUND);
     return nullptr;

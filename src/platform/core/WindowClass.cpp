@@ -2,15 +2,8 @@
 
 #include <cstring>
 
-// The native control classes ("button", "edit", ...) exist without anyone registering them, as on Windows,
-// whenever the controls part is linked in.
-#if __has_include("platform/controls/WinControls.h")
+// The native control classes ("button", "edit", ...) exist without anyone registering them, as on Windows.
 #include "platform/controls/WinControls.h"
-#else
-namespace win {
-__attribute__((weak)) void RegisterSystemClasses();
-} // namespace win
-#endif
 
 namespace win::core {
 
@@ -123,8 +116,7 @@ void EnsureSystemClasses() {
     wc.style = CS_GLOBALCLASS;
     Register(&wc, false);
     S().desktop->cls = S().classes.back().get();
-    if (reinterpret_cast<void*>(&win::RegisterSystemClasses))
-        win::RegisterSystemClasses();
+    win::RegisterSystemClasses();
 }
 
 } // namespace win::core
