@@ -67,8 +67,6 @@ TForm1::TForm1(tk::TComponent* owner) : tk::TForm(owner) {
     DefineMethod("StaticText26Click", &TForm1::StaticText26Click);
     LoadLayout(MainFormLayout, "Form1.layout");
     HandleNeeded();
-    RestackInLayoutOrder(*this);
-    KeepFramesBeneath();
     for (int i = 0; i < 4; ++i)
         ModeButtons[i] = FindPart<tk::TBitBtn>(*this, "BitBtn" + std::to_string(i + 1));
     for (int i = 0; i < 16; ++i)
@@ -76,14 +74,6 @@ TForm1::TForm1(tk::TComponent* owner) : tk::TForm(owner) {
     StaticText27 = FindPart<tk::TStaticText>(*this, "StaticText27");
     Timer2 = FindPart<tk::TTimer>(*this, "Timer2");
     DoCreate();
-}
-
-void TForm1::KeepFramesBeneath() {
-    // FIXME: the bitmap buttons' windows end up beneath the frame around them, which then takes their
-    // clicks; until the toolkit keeps the layout's order, the frames are sent to the back here.
-    for (const char* frame : {"RadioGroup2", "RadioGroup1"})
-        if (auto* c = dynamic_cast<tk::TControl*>(FindComponent(frame)))
-            c->SendToBack();
 }
 
 void TForm1::FormCreate(tk::TObject*) {
@@ -102,10 +92,7 @@ void TForm1::Timer2Timer(tk::TObject*) {
         button->SetEnabled(true);
     for (tk::TStaticText* link : ChapterLinks)
         link->SetEnabled(true);
-    if (StaticText27->Visible()) {
-        StaticText27->Hide();
-        KeepFramesBeneath();
-    }
+    StaticText27->Hide();
 }
 
 void TForm1::OpenPractice(const std::string& query, int orderMode, int examMode,

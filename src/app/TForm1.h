@@ -45,7 +45,6 @@ public:
     tk::TTimer* Timer2 = nullptr;
 
 private:
-    void KeepFramesBeneath();
     void OpenMode(int mode);
     void OpenChapter(int chapter, bool random);
     void OpenPractice(const std::string& query, int orderMode, int examMode, const std::string& groupCaption,

@@ -33,7 +33,6 @@ TForm2::TForm2(tk::TComponent* owner) : tk::TForm(owner) {
     DefineMethod("Timer2Timer", &TForm2::Timer2Timer);
     LoadLayout(PracticeFormLayout, "Form2.layout");
     HandleNeeded();
-    RestackInLayoutOrder(*this);
     FindControls();
     DoCreate();
 }

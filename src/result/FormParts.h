@@ -4,8 +4,6 @@
 
 #include "toolkit/TWinControl.h"
 
-#include <vector>
-
 #include <string>
 
 template <class T> T* FindPart(tk::TComponent& form, const std::string& name) {
@@ -14,17 +12,4 @@ template <class T> T* FindPart(tk::TComponent& form, const std::string& name) {
         throw tk::ComponentError(form.Name() + ": the layout has no " + T::StaticClassInfo().name +
                                  " named " + name);
     return part;
-}
-
-// Puts the child windows in the layout's order, later ones above earlier ones where they overlap (the
-// frames lie beneath the buttons and panels placed on them).
-inline void RestackInLayoutOrder(tk::TWinControl& parent) {
-    std::vector<tk::TControl*> children;
-    for (int i = 0; i < parent.ControlCount(); ++i)
-        children.push_back(parent.Controls(i));
-    for (tk::TControl* child : children) {
-        child->BringToFront();
-        if (auto* windowed = dynamic_cast<tk::TWinControl*>(child))
-            RestackInLayoutOrder(*windowed);
-    }
 }

@@ -14,7 +14,6 @@ Tchengjiform::Tchengjiform(tk::TComponent* owner) : tk::TForm(owner) {
     DefineMethod("Button1Click", &Tchengjiform::Button1Click);
     LoadLayout(ResultFormLayout, "chengjiform.layout");
     HandleNeeded();
-    RestackInLayoutOrder(*this);
     for (int i = 0; i < 5; ++i)
         ResultLabels[i] = FindPart<tk::TStaticText>(*this, "StaticText" + std::to_string(i + 1));
     Button1 = FindPart<tk::TButton>(*this, "Button1");

@@ -281,8 +281,8 @@ int TCustomForm::ShowModal() {
 
 namespace {
 void collectTabStops(TWinControl* parent, std::vector<TWinControl*>& out) {
-    for (int i = 0; i < parent->ControlCount(); ++i)
-        if (auto* c = dynamic_cast<TWinControl*>(parent->Controls(i)); c && c->Visible()) {
+    for (TWinControl* c : parent->TabList())
+        if (c->Visible()) {
             if (c->TabStop() && c->Enabled())
                 out.push_back(c);
             collectTabStops(c, out);

@@ -271,6 +271,7 @@ void TWinControl::DefaultHandler(TMessage& m) {
 void TWinControl::InsertControl(TControl* control) {
     m_controls.push_back(control);
     if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+        m_tabList.push_back(windowed);
         if (m_handle)
             windowed->HandleNeeded();
     }
@@ -281,6 +282,7 @@ void TWinControl::RemoveControl(TControl* control) {
     if (auto* windowed = dynamic_cast<TWinControl*>(control))
         windowed->DestroyWnd();
     m_controls.erase(std::remove(m_controls.begin(), m_controls.end(), control), m_controls.end());
+    m_tabList.erase(std::remove(m_tabList.begin(), m_tabList.end(), control), m_tabList.end());
 }
 
 void TWinControl::ChangeZOrder(TControl* control, bool toFront) {
@@ -317,28 +319,22 @@ TControl* TWinControl::ControlAtPos(win::POINT p, bool allowDisabled, bool allow
 int TWinControl::TabOrder() const {
     if (!Parent())
         return -1;
-    int order = 0;
-    for (TControl* c : Parent()->m_controls) {
-        if (c == this)
-            return order;
-        if (dynamic_cast<TWinControl*>(c))
-            ++order;
-    }
-    return -1;
+    const auto& list = Parent()->m_tabList;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
+// Tab order is a list of its own: moving a control in it never changes which control lies above which.
 void TWinControl::SetTabOrder(int order) {
     if (!Parent() || order < 0)
         return;
-    auto& siblings = Parent()->m_controls;
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
-    int seen = 0;
-    auto it = siblings.begin();
-    for (; it != siblings.end(); ++it) {
-        if (dynamic_cast<TWinControl*>(*it) && seen++ == order)
-            break;
-    }
-    siblings.insert(it, this);
+    auto& list = Parent()->m_tabList;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    list.insert(list.begin() + std::min<std::size_t>(static_cast<std::size_t>(order), list.size()), this);
+}
+
+std::vector<TWinControl*> TWinControl::TabList() const {
+    return m_tabList;
 }
 
 bool TWinControl::CanFocus() const {

@@ -57,6 +57,8 @@ public:
     void SetTabStop(bool v) { m_tabStop = v; }
     int TabOrder() const;
     void SetTabOrder(int order);
+    // The windowed children in tab order (which need not be the order in which they lie above each other).
+    std::vector<TWinControl*> TabList() const;
     bool CanFocus() const;
     bool Focused() const;
     virtual void SetFocus();
@@ -115,6 +117,7 @@ private:
     std::unique_ptr<win::ObjectInstance> m_instance;
     win::WNDPROC m_defWndProc = nullptr;
     std::vector<TControl*> m_controls; // z-order, bottom first
+    std::vector<TWinControl*> m_tabList;
     bool m_tabStop = false;
     bool m_destroyingHandle = false;
 

@@ -14,6 +14,7 @@ void definePanel(std::vector<PropertyInfo>& p) {
     p.push_back(TControl::FontProperty());
     p.push_back(TControl::ParentFontProperty());
     p.push_back(TWinControl::OnKeyPressProperty());
+    p.push_back(TWinControl::TabOrderProperty());
     p.push_back(TControl::OnClickProperty());
 }
 void defineLabel(std::vector<PropertyInfo>& p) {
@@ -106,6 +107,41 @@ TEST_F(ToolkitWindows, LayoutBuildsWindowsNamedAfterTheirClasses) {
     EXPECT_EQ(r.top - origin.y, 6);
     EXPECT_EQ(inner->Font()->Color(), clRed) << "children follow the form's font";
     EXPECT_FALSE(win::IsWindowVisible(hwnd)) << "forms start hidden";
+}
+
+TEST_F(ToolkitWindows, TabOrderNeverChangesWhichControlLiesAbove) {
+    // A frame written before the buttons it surrounds stays beneath them, whatever tab order the buttons
+    // are given; Tab still walks the tab order.
+    auto* form = new TProbeForm(Application, R"(object ProbeForm: TProbeForm
+  object Frame: TProbePanel
+    Left = 0
+    Top = 0
+    Width = 200
+    Height = 200
+  end
+  object First: TProbePanel
+    Left = 10
+    Top = 10
+    TabOrder = 1
+  end
+  object Second: TProbePanel
+    Left = 10
+    Top = 100
+    TabOrder = 0
+  end
+end
+)");
+    auto* frame = static_cast<TWinControl*>(form->FindComponent("Frame"));
+    auto* first = static_cast<TWinControl*>(form->FindComponent("First"));
+    auto* second = static_cast<TWinControl*>(form->FindComponent("Second"));
+    form->HandleNeeded();
+    EXPECT_EQ(win::GetWindow(form->Handle(), win::GW_CHILD), second->Handle())
+        << "the last written lies on top";
+    EXPECT_EQ(win::GetWindow(second->Handle(), win::GW_HWNDNEXT), first->Handle());
+    EXPECT_EQ(win::GetWindow(first->Handle(), win::GW_HWNDNEXT), frame->Handle());
+    EXPECT_EQ(form->Controls(0), frame);
+    EXPECT_EQ(second->TabOrder(), 0);
+    EXPECT_LT(second->TabOrder(), first->TabOrder()) << "Tab walks the tab order";
 }
 
 TEST_F(ToolkitWindows, ControlIsFoundFromItsWindowThroughTheAtomProperty) {
