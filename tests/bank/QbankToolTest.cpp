@@ -180,6 +180,33 @@ TEST(QbankTool, ExportThenBuildGivesTheSameTable) {
     EXPECT_EQ(a[20][8].integer, 1);
 }
 
+TEST(QbankTool, ExportKeepsOptionTextTheFourLinesCannotHold) {
+    TempDir dir;
+    std::string db = dir.File("db1.mdb"), again = dir.File("again.mdb");
+    auto layout = qbank::BankBuilder::Table(banktest::Questions(30, 50, 10));
+    layout.rows[0][4] = bank::jet::Value::Str("正确|错误|其它"); // text on a true/false row
+    layout.rows[30][4] = bank::jet::Value::Str("甲|乙|");        // a final "|": three options
+    layout.rows[31][4] = bank::jet::Value::Str("a||b|c|d");      // splits into four, but not back
+    layout.rows[32][4] = bank::jet::Value::Str("");
+    bank::jet::JetWriter::Create(db, layout);
+    Result r = Qbank("export " + db + " --out " + dir.File("out"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    ASSERT_EQ(Qbank("build " + dir.File("out") + " " + again).status, 0);
+    auto a = Rows(db), b = Rows(again);
+    ASSERT_EQ(a.size(), b.size());
+    for (size_t i = 0; i < a.size(); ++i)
+        EXPECT_EQ(a[i][4].text, b[i][4].text) << "row " << i + 1;
+
+    layout.rows[33][4] = bank::jet::Value::Str("a|b|c|d ");
+    bank::jet::JetWriter::Options overwrite;
+    overwrite.overwrite = true;
+    bank::jet::JetWriter::Create(db, layout, overwrite);
+    r = Qbank("export " + db + " --out " + dir.File("out2"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.out, HasSubstr("row 34 (_id 34): the option text begins or ends with a blank"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out2/ch1.txt")));
+}
+
 TEST(QbankTool, VerifyFindsProblems) {
     TempDir dir;
     std::string db = dir.File("db1.mdb");

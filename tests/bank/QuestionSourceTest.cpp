@@ -44,6 +44,27 @@ TEST(QuestionSourceFormat, RecordsAndDefaults) {
     EXPECT_EQ(QuestionSource::Parse(banktest::SourceText(2, 2, 2, "t"), "f", 1)[5].score, 2);
 }
 
+TEST(QuestionSourceFormat, StoredOptionTextStandsInForTheFourLines) {
+    auto q = QuestionSource::Parse("type: judge\nstem: j\noptions: 正确|错误|其它\nanswer: N\n\n"
+                                   "type: single\nstem: s\noptions: 甲|乙|\nanswer: B\n\n"
+                                   "type: multi\nstem: m\noptions:\nanswer: AB\n",
+                                   "ch4.txt", 4);
+    ASSERT_EQ(q.size(), 3u);
+    EXPECT_EQ(q[0].storedOptions, "正确|错误|其它");
+    EXPECT_EQ(q[1].storedOptions, "甲|乙|");
+    EXPECT_TRUE(q[1].options.empty());
+    EXPECT_EQ(q[2].storedOptions, "");
+    auto table = qbank::BankBuilder::Table(q);
+    EXPECT_EQ(table.rows[0][4].text, "正确|错误|其它");
+    EXPECT_EQ(table.rows[1][4].text, "甲|乙|");
+    auto back = QuestionSource::Parse(QuestionSource::Format(q, 4), "ch4.txt", 4);
+    ASSERT_EQ(back.size(), 3u);
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(back[i].storedOptions, q[i].storedOptions);
+    EXPECT_THAT(ErrorOf("type: single\nstem: s\noptions: a|b\nA: a\nanswer: A\n"),
+                HasSubstr(":4: expected \"answer:\""));
+}
+
 TEST(QuestionSourceFormat, ViolationsNameFileAndLine) {
     EXPECT_EQ(ErrorOf("type: judge\nstem: s\nanswer: X\n"),
               "ch4.txt:3: the answer of a judge question must be Y or N, not \"X\"");

@@ -49,6 +49,8 @@ bank::jet::TableSpec BankBuilder::Table(const std::vector<SourceQuestion>& quest
         std::string answers;
         for (size_t k = 0; k < q.options.size(); ++k)
             answers += (k ? "|" : "") + q.options[k];
+        if (q.storedOptions)
+            answers = *q.storedOptions;
         t.rows.push_back({Value::Int(id), Value::Int(q.chapter), Value::Int(q.type), Value::Str(q.stem),
                           Value::Str(answers), Value::Str(q.picture),
                           Value::Str(bank::RightAnswer::Encode(q.answer)), Value::Int(q.score),

@@ -16,10 +16,29 @@ namespace fs = std::filesystem;
 
 namespace {
 
+std::string Trimmed(const std::string& s) {
+    const size_t a = s.find_first_not_of(" \t");
+    return a == std::string::npos ? "" : s.substr(a, s.find_last_not_of(" \t") - a + 1);
+}
+
 void CheckLine(const std::string& where, const char* what, const std::string& text) {
     if (text.find_first_of("\r\n") != std::string::npos)
         throw SourceError(where + ": the " + what +
                           " spans several lines, which the source format cannot hold");
+}
+
+// Four non-empty single-line entries joined by single "|"s: the A-D lines give this text back.
+bool FitsFourLines(const std::string& answers) {
+    const auto options = bank::OptionList::Split(answers);
+    if (options.size() != 4)
+        return false;
+    std::string joined;
+    for (const auto& o : options) {
+        if (o.empty() || o.find_first_of("\r\n") != std::string::npos || o != Trimmed(o))
+            return false;
+        joined += (joined.empty() ? "" : "|") + o;
+    }
+    return joined == answers;
 }
 
 } // namespace
@@ -63,16 +82,14 @@ int BankExporter::Export(const std::string& path, const std::string& folder, boo
         CheckLine(where, "picture name", s.picture);
         if (s.stem.empty())
             throw SourceError(where + ": the stem is empty");
-        if (r.type != 1) {
+        if (r.type != 1 && FitsFourLines(r.answers))
             s.options = bank::OptionList::Split(r.answers);
-            if (s.options.size() != 4)
-                throw SourceError(where + ": the question has " + std::to_string(s.options.size()) +
-                                  " options; the source format holds four");
-            for (const auto& o : s.options) {
-                CheckLine(where, "option", o);
-                if (o.empty())
-                    throw SourceError(where + ": an option is empty");
-            }
+        else if (!r.answers.empty() || r.type != 1) {
+            CheckLine(where, "option text", r.answers);
+            if (r.answers != Trimmed(r.answers))
+                throw SourceError(where + ": the option text begins or ends with a blank, which the source "
+                                          "format drops");
+            s.storedOptions = r.answers;
         }
         chapters[r.chapter].push_back(std::move(s));
     }

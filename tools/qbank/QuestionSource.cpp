@@ -53,7 +53,9 @@ public:
         if (s.value.empty())
             Fail(s, "the stem is empty");
         q.stem = s.value;
-        if (q.type != 1) {
+        if (Peek("options")) {
+            q.storedOptions = Take("options").value;
+        } else if (q.type != 1) {
             for (const char* key : kOptionKeys) {
                 const Line& o = Take(key);
                 if (o.value.empty())
@@ -93,7 +95,7 @@ public:
         if (next_ < lines_.size())
             Fail(lines_[next_], "unexpected \"" + lines_[next_].key +
                                     ":\" here (keys go in the order id, type, "
-                                    "stem, A, B, C, D, answer, picture, score, wrong)");
+                                    "stem, A, B, C, D or options, answer, picture, score, wrong)");
         return q;
     }
 
@@ -224,8 +226,11 @@ std::string QuestionSource::Format(const std::vector<SourceQuestion>& questions,
             out += "id: " + std::to_string(*q.id) + "\n";
         out += std::string("type: ") + TypeName(q.type) + "\n";
         out += "stem: " + q.stem + "\n";
-        for (size_t k = 0; k < q.options.size() && k < 4; ++k)
-            out += std::string(kOptionKeys[k]) + ": " + q.options[k] + "\n";
+        if (q.storedOptions)
+            out += "options: " + *q.storedOptions + "\n";
+        else
+            for (size_t k = 0; k < q.options.size() && k < 4; ++k)
+                out += std::string(kOptionKeys[k]) + ": " + q.options[k] + "\n";
         out += "answer: " + q.answer + "\n";
         if (!q.picture.empty())
             out += "picture: " + q.picture + "\n";

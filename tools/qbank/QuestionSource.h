@@ -20,7 +20,10 @@ struct SourceQuestion {
     int type = 0; // 1 judge, 2 single, 3 multi
     std::string stem;
     std::vector<std::string> options; // A-D for single/multi, empty for judge
-    std::string answer;               // Y/N, A-D or ascending letters
+    // The "options:" line: t_answers exactly as stored, for rows the four A-D lines cannot express (other
+    // counts, empty entries, a final "|", text on a true/false row). Takes the place of `options`.
+    std::optional<std::string> storedOptions;
+    std::string answer; // Y/N, A-D or ascending letters
     std::string picture;
     int score = 0;
     int wrong = 0;

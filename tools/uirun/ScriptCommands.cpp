@@ -107,13 +107,13 @@ bool ScriptRunner::Execute(const ScriptLine& line) {
         m_waiting = true;
         return false;
     }
-    if (cmd == "click" || cmd == "click-over") {
+    if (cmd == "click" || cmd == "rclick" || cmd == "click-over") {
         need(2);
         tk::TControl* c = ResolveControl(line, arg(1));
         win::RECT r{0, 0, c->Width(), c->Height()};
         const win::POINT origin = c->ClientToScreen({0, 0});
         win::OffsetRect(&r, origin.x, origin.y);
-        if (cmd == "click") {
+        if (cmd != "click-over") {
             // Only the part of the control inside every parent's client area can be clicked.
             for (tk::TWinControl* p = c->Parent(); p; p = p->Parent()) {
                 win::RECT pr = p->ClientRect();
@@ -122,9 +122,9 @@ bool ScriptRunner::Execute(const ScriptLine& line) {
                 win::IntersectRect(&r, &r, &pr);
             }
             if (!c->Showing() || win::IsRectEmpty(&r))
-                Fail(line, "click: " + arg(1) + " has no visible part");
+                Fail(line, cmd + ": " + arg(1) + " has no visible part");
         }
-        ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2, 0, false);
+        ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2, cmd == "rclick" ? 1 : 0, false);
         return true;
     }
     if (cmd == "click-at" || cmd == "rclick-at" || cmd == "dblclick-at") {
@@ -136,6 +136,12 @@ bool ScriptRunner::Execute(const ScriptLine& line) {
         need(3);
         m_display->mouseMove(number(1), number(2));
         return true;
+    }
+    if (cmd == "clipboard") {
+        // What a person copied elsewhere, for a paste through a context menu or a key.
+        need(2);
+        win::SetClipboardText(arg(1));
+        return false;
     }
     if (cmd == "type") {
         need(2);
