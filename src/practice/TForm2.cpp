@@ -137,12 +137,13 @@ void TForm2::ArrangeForMode(bool exam) {
 }
 
 void TForm2::EnterEmptyState() {
-    // An examination without questions has nothing to count down.
+    // An examination without questions has nothing to count down or hand in: the user can only close.
     Timer2->SetEnabled(false);
     m_examRunning = false;
     StaticText17->Show();
     for (tk::TControl* c :
-         std::initializer_list<tk::TControl*>{GroupBox1, GroupBox2, GroupBox3, Panel1, Panel2, Panel3})
+         std::initializer_list<tk::TControl*>{GroupBox1, GroupBox2, GroupBox3, Panel1, Panel2, Panel3,
+                                              StaticText15, StaticText16, SpeedButton5})
         c->Hide();
 }
 
@@ -154,7 +155,9 @@ void TForm2::FormShow(tk::TObject*) {
     try {
         loaded = m_exercise.Load(ADOQuery1, Modality::ExerciseRequest.QueryText, exam);
     } catch (...) {
+        // Nothing of a half-loaded exercise may be answered, and the empty list's notice would be untrue.
         EnterEmptyState();
+        StaticText17->Hide();
         throw;
     }
     if (!loaded) {

@@ -60,7 +60,8 @@ void TForm2::Judge(const FeedbackRow& row, bool right) {
         StaticText1->Show();
         JudgeRight();
         StaticText1->Font()->SetColor(kGreen);
-        Timer1->SetEnabled(false);
+        // Starting a running timer does not restart it: the move comes a second after the first right
+        // answer, from wherever the user is by then.
         Timer1->SetEnabled(true);
     } else {
         StaticText1->SetCaption(Feedback::WrongText(row, m_currentRightAnswer));
