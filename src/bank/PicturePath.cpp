@@ -26,6 +26,40 @@ std::string PicturePath::Rewrite(std::string_view stored) {
     return out;
 }
 
+namespace {
+
+bool SameIgnoringAsciiCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// Banks and picture folders are made where file names ignore case, so a stored "Q12.JPG" must still find
+// img/q12.bmp here. Each part of the path is taken as written when it exists, otherwise the first entry of
+// its folder (in name order, so the choice is stable) that differs only in letter case.
+fs::path FindIgnoringCase(const fs::path& base, const fs::path& relative) {
+    std::error_code ec;
+    fs::path found = base;
+    for (const auto& part : relative) {
+        fs::path exact = found / part;
+        if (fs::exists(fs::symlink_status(exact, ec)) || !fs::is_directory(found, ec)) {
+            found = exact;
+            continue;
+        }
+        std::string match;
+        for (fs::directory_iterator it(found, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string name = it->path().filename().string();
+            if (SameIgnoringAsciiCase(name, part.string()) && (match.empty() || name < match))
+                match = name;
+        }
+        found /= match.empty() ? part : fs::path(match);
+    }
+    return found;
+}
+
+} // namespace
+
 std::string PicturePath::Resolve(const std::string& exeFolder, std::string_view stored) {
     if (stored.empty())
         return {};
@@ -39,8 +73,8 @@ std::string PicturePath::Resolve(const std::string& exeFolder, std::string_view 
         if (part == "..")
             return {};
     std::error_code ec;
-    fs::path folder = fs::path(exeFolder) / "img";
-    fs::path file = folder / relative;
+    fs::path folder = FindIgnoringCase(fs::path(exeFolder), "img");
+    fs::path file = FindIgnoringCase(folder, relative);
     // A link inside img/ must not lead out of it either.
     fs::path realFolder = fs::weakly_canonical(folder, ec);
     if (ec)

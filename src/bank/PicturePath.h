@@ -1,5 +1,6 @@
 // Where a question's picture lies: the stored name, with every "jpg" (any case) turned into "bmp" and
-// backslashes read as folder separators, under the img/ folder beside the executable.
+// backslashes read as folder separators, under the img/ folder beside the executable. Names are matched
+// ignoring letter case where the exact name is missing, as on the systems the banks are made on.
 #pragma once
 
 #include <string>

@@ -95,3 +95,21 @@ TEST(PicturePathRule, ResolvedUnderImgBesideTheExecutable) {
     EXPECT_EQ(PicturePath::Resolve(exe, "link.bmp"), ""); // a link leading out of img/
     EXPECT_EQ(PicturePath::Resolve(exe, std::string("p\0.bmp", 6)), "");
 }
+
+TEST(PicturePathRule, NamesDifferingOnlyInCaseAreFound) {
+    banktest::TempDir dir;
+    std::filesystem::create_directories(dir.Path() / "IMG" / "Signs");
+    banktest::WriteBytes(dir.File("IMG/Signs/Q12.bmp"), "BM");
+    banktest::WriteBytes(dir.File("IMG/a.bmp"), "BM");
+    banktest::WriteBytes(dir.File("IMG/A.bmp"), "BM");
+    banktest::WriteBytes(dir.File("IMG/b.BMP"), "BM");
+    banktest::WriteBytes(dir.File("IMG/B.bmp"), "BM");
+    banktest::WriteBytes(dir.File("secret.bmp"), "BM");
+    std::string exe = dir.Path().string() + "/";
+    EXPECT_EQ(PicturePath::Resolve(exe, "signs\\q12.JPG"), exe + "IMG/Signs/Q12.bmp");
+    EXPECT_EQ(PicturePath::Resolve(exe, "A.jpg"), exe + "IMG/A.bmp"); // the exact name first
+    EXPECT_EQ(PicturePath::Resolve(exe, "a.jpg"), exe + "IMG/a.bmp");
+    EXPECT_EQ(PicturePath::Resolve(exe, "b.jpg"), exe + "IMG/B.bmp"); // then the first in name order
+    EXPECT_EQ(PicturePath::Resolve(exe, "c.jpg"), "");
+    EXPECT_EQ(PicturePath::Resolve(exe, "..\\SECRET.bmp"), "");
+}
