@@ -1,6 +1,7 @@
 // Start-up to the ready main window (the three windows, the bank opened, the first readiness tick), and
 // the exercise loading of FormShow for the whole bank, in practice and in an examination.
 #include "app/TForm1.h"
+#include "app/TaxiProgram.h"
 #include "bank/ConnectionString.h"
 #include "bank/TADOQuery.h"
 #include "platform/display/HeadlessDisplay.h"
@@ -20,16 +21,13 @@ void BM_StartupToReadyMainWindow(benchmark::State& state) {
     Modality::ProgramFolder = kFolder;
     for (auto _ : state) {
         auto& display = win::display::ResetHeadless(true);
-        tk::InitializeToolkit();
-        Modality::Reset();
-        tk::Application->CreateForm(Form1);
-        tk::Application->CreateForm(Form2);
-        tk::Application->CreateForm(chengjiform);
+        taxi::InitializeProgramToolkit();
+        taxi::CreateProgramWindows();
         Form1->Show();
         display.advance(200);
         if (!Form1->ModeButtons[0]->Enabled())
             state.SkipWithError("the main window did not become ready");
-        tk::FinalizeToolkit();
+        taxi::FinalizeProgram();
     }
 }
 BENCHMARK(BM_StartupToReadyMainWindow)->Unit(benchmark::kMillisecond);

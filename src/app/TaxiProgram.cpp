@@ -9,27 +9,23 @@
 
 namespace taxi {
 
-int RunProgram() {
+void InitializeProgramToolkit() {
     tk::InitializeToolkit();
     // The main window's layout names the skin component; its class must be known before the layout streams.
     tk::RegisterClass(skin::TSkinData::StaticClassInfo());
-    tk::Application->Initialize();
-    tk::Application->SetTitle(kApplicationTitle);
-    win::HANDLE mutex = win::CreateMutexA(nullptr, win::FALSE, kApplicationTitle);
-    const bool running = win::GetLastError() == win::ERROR_ALREADY_EXISTS;
-    if (running) {
-        win::MessageBoxA(nullptr, "程序已经运行", "提示", win::MB_OK);
-        tk::Application->Terminate();
-    } else {
-        if (Modality::ProgramFolder.empty())
-            Modality::ProgramFolder = win::ExecutableFolder();
-        Modality::Reset();
-        RandomGenerator::Instance().Seed(RandomGenerator::kFixedSeed);
-        tk::Application->CreateForm(Form1);
-        tk::Application->CreateForm(Form2);
-        tk::Application->CreateForm(chengjiform);
-        tk::Application->Run();
-    }
+}
+
+void CreateProgramWindows() {
+    if (Modality::ProgramFolder.empty())
+        Modality::ProgramFolder = win::ExecutableFolder();
+    Modality::Reset();
+    RandomGenerator::Instance().Seed(RandomGenerator::kFixedSeed);
+    tk::Application->CreateForm(Form1);
+    tk::Application->CreateForm(Form2);
+    tk::Application->CreateForm(chengjiform);
+}
+
+void FinalizeProgram() {
     tk::FinalizeToolkit();
     // The quit message that ended the loop, and anything left for the windows just freed, must not reach a
     // later run in this process.
@@ -39,6 +35,22 @@ int RunProgram() {
     Form1 = nullptr;
     Form2 = nullptr;
     chengjiform = nullptr;
+}
+
+int RunProgram() {
+    InitializeProgramToolkit();
+    tk::Application->Initialize();
+    tk::Application->SetTitle(kApplicationTitle);
+    win::HANDLE mutex = win::CreateMutexA(nullptr, win::FALSE, kApplicationTitle);
+    const bool running = win::GetLastError() == win::ERROR_ALREADY_EXISTS;
+    if (running) {
+        win::MessageBoxA(nullptr, "程序已经运行", "提示", win::MB_OK);
+        tk::Application->Terminate();
+    } else {
+        CreateProgramWindows();
+        tk::Application->Run();
+    }
+    FinalizeProgram();
     if (mutex)
         win::CloseHandle(mutex);
     return 0;

@@ -10,4 +10,11 @@ constexpr const char* kApplicationTitle = "出租车驾驶员从业资格证考�
 // folder when that is empty.
 int RunProgram();
 
+// The parts of RunProgram, for measuring start-up without the message loop: the toolkit with every class
+// the program's layouts name, the three windows in order with the generator at its fixed seed, and freeing
+// them again.
+void InitializeProgramToolkit();
+void CreateProgramWindows();
+void FinalizeProgram();
+
 } // namespace taxi
