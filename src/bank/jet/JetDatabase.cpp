@@ -144,7 +144,9 @@ void JetDatabase::RewriteText(const TableDef& table, std::string_view column,
     if (c.type != ColumnType::Text && c.type != ColumnType::Memo)
         file_->Fail("column \"" + c.name + "\" is not a Text or Memo column");
     std::vector<JetFile::Patch> patches;
-    for (const auto& [e, text] : rows) {
+    for (const auto& entry : rows) {
+        const RowExtent& e = entry.first;
+        const std::string& text = entry.second;
         auto where = [&] { return "page " + std::to_string(e.page) + " row " + std::to_string(e.row); };
         std::uint32_t page = e.page, offset, length;
         if (!RowReader(*file_, table).VarBytes(e, index, offset, length))
