@@ -117,6 +117,9 @@ TEST(LayoutParser, FaultsNameTheLine) {
         {"object A TA\nend\n", 1, "\":\""},
         {"object A: TA\nend\nobject B: TB\nend\n", 3, "after the final"},
         {"object A: TA\n  X =\nend\n", 2, "expected a value"},
+        // Keywords never name a property: the writer could not write such a line back readably.
+        {"object A: TA\n  object= 1\nend\n", 2, "expected an object name"},
+        {"object A: TA\n  end = 1\nend\n", 2, "end of the line"},
     };
     for (const Case& c : cases) {
         LayoutError e = parseError(c.text);

@@ -121,7 +121,8 @@ private:
                 expectEndOfLine();
                 return object;
             }
-            if (word == "object" && (peek() == ' ' || peek() == '\t')) {
+            // "object" and "end" are keywords wherever a line starts, never property names.
+            if (word == "object") {
                 m_pos = mark;
                 object.children.push_back(parseObject(depth + 1));
                 continue;
