@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string written = tk::layout::LayoutWriter::Write(root);
     try {
-        if (tk::layout::LayoutWriter::Write(tk::layout::LayoutParser::Parse(written, "again.layout")) != written)
+        if (tk::layout::LayoutWriter::Write(tk::layout::LayoutParser::Parse(written, "again.layout")) !=
+            written)
             std::abort();
     } catch (const tk::layout::LayoutError&) {
         std::abort();

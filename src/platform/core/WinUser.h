@@ -910,10 +910,10 @@ ATOM GlobalFindAtomW(LPCWSTR name);
 ATOM GlobalDeleteAtom(ATOM atom);
 UINT GlobalGetAtomNameA(ATOM atom, LPSTR buffer, int size);
 UINT GlobalGetAtomNameW(ATOM atom, LPWSTR buffer, int size);
-constexpr LPCSTR MAKEINTATOM(ATOM atom) {
+inline LPCSTR MAKEINTATOM(ATOM atom) {
     return reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(atom));
 }
-constexpr bool IS_INTRESOURCE(LPCSTR p) {
+inline bool IS_INTRESOURCE(LPCSTR p) {
     return (reinterpret_cast<ULONG_PTR>(p) >> 16) == 0;
 }
 

@@ -18,8 +18,8 @@ std::uint32_t ToPixel(COLORREF c) {
 } // namespace
 
 HeadlessDisplay::HeadlessDisplay(bool virtualClock, SIZE screen)
-    : m_screen(SIZE{std::max(1L, static_cast<long>(screen.cx)), std::max(1L, static_cast<long>(screen.cy))}),
-      m_virtual(virtualClock), m_start(std::chrono::steady_clock::now()) {
+    : m_screen(SIZE{std::max<LONG>(1, screen.cx), std::max<LONG>(1, screen.cy)}), m_virtual(virtualClock),
+      m_start(std::chrono::steady_clock::now()) {
     // Start well above zero so that "now - interval" never wraps in code that subtracts times.
     m_virtualNow = 100000;
 }
