@@ -80,16 +80,7 @@ LRESULT Button::OnCreate(HWND hwnd) {
 
 LRESULT Button::OnPaint(HWND hwnd, HDC given) {
     ButtonState& st = *StateOf(hwnd);
-    if (given) {
-        ButtonPainter::Paint(hwnd, given, st);
-        return 0;
-    }
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    if (dc)
-        ButtonPainter::Paint(hwnd, dc, st);
-    EndPaint(hwnd, &ps);
-    return 0;
+    return PaintWith(hwnd, given, [&](HDC dc) { ButtonPainter::Paint(hwnd, dc, st); });
 }
 
 void Button::SetPushed(HWND hwnd, ButtonState& st, bool pushed) {

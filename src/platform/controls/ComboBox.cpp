@@ -416,15 +416,7 @@ LRESULT ComboBox::OnDroppedRect(HWND hwnd, RECT* rect) {
 }
 
 LRESULT ComboBox::OnPaint(HWND hwnd, HDC given) {
-    if (given) {
-        Draw(hwnd, given);
-        return 0;
-    }
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(hwnd, &ps))
-        Draw(hwnd, dc);
-    EndPaint(hwnd, &ps);
-    return 0;
+    return PaintWith(hwnd, given, [&](HDC dc) { Draw(hwnd, dc); });
 }
 
 void ComboBox::Draw(HWND hwnd, HDC dc) {

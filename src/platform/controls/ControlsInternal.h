@@ -30,6 +30,19 @@ private:
     std::unordered_map<HWND, std::unique_ptr<T>> m_map;
 };
 
+// WM_PAINT, and WM_PRINTCLIENT with its DC: `draw(dc)` paints into the given DC, or into BeginPaint's.
+template <typename Draw> LRESULT PaintWith(HWND hwnd, HDC given, Draw&& draw) {
+    if (given) {
+        draw(given);
+        return 0;
+    }
+    PAINTSTRUCT ps;
+    if (HDC dc = BeginPaint(hwnd, &ps))
+        draw(dc);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
 // WM_COMMAND (id, code) sent to the parent of a child control.
 void NotifyParent(HWND hwnd, WORD code);
 // The brush the parent chooses for a control (WM_CTLCOLOR*), with the DC prepared; never null.

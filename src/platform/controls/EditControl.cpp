@@ -158,15 +158,7 @@ void EditControl::Changed(HWND hwnd) {
 }
 
 LRESULT EditControl::OnPaint(HWND hwnd, HDC given) {
-    if (given) {
-        EditView::Paint(hwnd, given, *StateOf(hwnd));
-        return 0;
-    }
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(hwnd, &ps))
-        EditView::Paint(hwnd, dc, *StateOf(hwnd));
-    EndPaint(hwnd, &ps);
-    return 0;
+    return PaintWith(hwnd, given, [&](HDC dc) { EditView::Paint(hwnd, dc, *StateOf(hwnd)); });
 }
 
 bool EditControl::InsertText(HWND hwnd, std::u32string s, bool typed) {

@@ -358,15 +358,7 @@ LRESULT ListBox::OnScroll(HWND hwnd, WORD code, int thumb) {
 }
 
 LRESULT ListBox::OnPaint(HWND hwnd, HDC given) {
-    if (given) {
-        Draw(hwnd, given);
-        return 0;
-    }
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(hwnd, &ps))
-        Draw(hwnd, dc);
-    EndPaint(hwnd, &ps);
-    return 0;
+    return PaintWith(hwnd, given, [&](HDC dc) { Draw(hwnd, dc); });
 }
 
 void ListBox::Draw(HWND hwnd, HDC dc) {

@@ -1,3 +1,4 @@
+#include "platform/controls/ControlsInternal.h"
 #include "platform/controls/MenuTracker.h"
 
 namespace win::controls {
@@ -57,13 +58,10 @@ void PopupMenuWindow::Select(HWND hwnd, int index) {
 
 LRESULT PopupMenuWindow::OnPaint(HWND hwnd, HDC given) {
     PopupWindowState* st = StateOf(hwnd);
-    PAINTSTRUCT ps;
-    HDC dc = given ? given : BeginPaint(hwnd, &ps);
-    if (dc && st && MenuModel::Valid(st->menu))
-        MenuPainter::DrawPopup(dc, st->menu, st->layout, st->selected, st->owner);
-    if (!given)
-        EndPaint(hwnd, &ps);
-    return 0;
+    return PaintWith(hwnd, given, [&](HDC dc) {
+        if (st && MenuModel::Valid(st->menu))
+            MenuPainter::DrawPopup(dc, st->menu, st->layout, st->selected, st->owner);
+    });
 }
 
 LRESULT PopupMenuWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

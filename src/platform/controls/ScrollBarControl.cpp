@@ -6,15 +6,7 @@ namespace win::controls {
 namespace {
 
 LRESULT OnPaint(HWND hwnd, HDC given) {
-    if (given) {
-        ScrollBarPainter::Draw(hwnd, given, SB_CTL);
-        return 0;
-    }
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(hwnd, &ps))
-        ScrollBarPainter::Draw(hwnd, dc, SB_CTL);
-    EndPaint(hwnd, &ps);
-    return 0;
+    return PaintWith(hwnd, given, [&](HDC dc) { ScrollBarPainter::Draw(hwnd, dc, SB_CTL); });
 }
 
 bool IsGrip(HWND hwnd) {

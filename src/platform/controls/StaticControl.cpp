@@ -52,16 +52,7 @@ LRESULT StaticControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT StaticControl::OnPaint(HWND hwnd, HDC given) {
-    if (given) {
-        Draw(hwnd, given);
-        return 0;
-    }
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    if (dc)
-        Draw(hwnd, dc);
-    EndPaint(hwnd, &ps);
-    return 0;
+    return PaintWith(hwnd, given, [&](HDC dc) { Draw(hwnd, dc); });
 }
 
 LRESULT StaticControl::OnNcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam) {
