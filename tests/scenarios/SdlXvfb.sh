@@ -17,6 +17,13 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+fail() { # WHAT: says what failed, with everything the program and the server wrote
+    echo "FAILED: $1"
+    for log in "$work"/*.log "$work"/*.out "$work"/*.err; do
+        [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -n 40 "$log"; }
+    done
+    exit 1
+}
 source "$(dirname "$0")/../support/start-xvfb.sh"
 start_xvfb || exit 1
 export XDG_RUNTIME_DIR="$work"
@@ -37,7 +44,7 @@ origin() { # ID: "X Y" of the window
 
 "$program" >"$work/out.log" 2>"$work/err.log" &
 app_pid=$!
-main=$(find_window "【岚途学堂】出租车从业资格证考试题练习系统 1.0") || { echo "FAILED: no main window"; cat "$work/out.log" "$work/err.log"; exit 1; }
+main=$(find_window "【岚途学堂】出租车从业资格证考试题练习系统 1.0") || fail "no main window"
 sleep 1
 # "顺序练习": client (17, 77), 73 x 57, under a 3-pixel frame and a 19-pixel caption.
 read -r x y < <(origin "$main")
@@ -47,16 +54,16 @@ for _ in 1 2 3 4 5; do
     xdotool mousemove $((x + 3 + 17 + 36)) $((y + 3 + 19 + 77 + 28)) click 1
     practice=$(tries=30 find_window "试题练习") && break
 done
-[ -n "$practice" ] || { echo "FAILED: the practice window did not open"; exit 1; }
+[ -n "$practice" ] || fail "the practice window did not open"
 
 # A second instance: its message, then its end.
 "$program" >"$work/second.out" 2>"$work/second.err" &
 second_pid=$!
-box=$(find_window "提示") || { echo "FAILED: the second instance said nothing"; kill "$second_pid"; exit 1; }
+box=$(find_window "提示") || { kill "$second_pid"; fail "the second instance said nothing"; }
 sleep 0.5
 xdotool key --window "$box" Return 2>/dev/null
 for _ in $(seq 1 50); do kill -0 "$second_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$second_pid" 2>/dev/null; then echo "FAILED: the second instance did not end"; kill "$second_pid"; exit 1; fi
+if kill -0 "$second_pid" 2>/dev/null; then kill "$second_pid"; fail "the second instance did not end"; fi
 
 # Close both windows with their close buttons (16 x 14, 2 pixels from the caption's right end).
 for id in "$practice" "$main"; do
@@ -67,7 +74,7 @@ for id in "$practice" "$main"; do
     sleep 1
 done
 for _ in $(seq 1 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app_pid" 2>/dev/null; then echo "FAILED: closing the windows did not end the program"; cat "$work/steps.log"; exit 1; fi
+if kill -0 "$app_pid" 2>/dev/null; then fail "closing the windows did not end the program"; fi
 wait "$app_pid"
 app_pid=""
 echo "PASSED"
