@@ -87,8 +87,9 @@ HICON LoadSystemIcon(LPCSTR id) {
     const int n = static_cast<int>(reinterpret_cast<ULONG_PTR>(id));
     if (n < 32513 || n > 32516)
         return nullptr;
-    static std::map<int, HICON> icons;
-    HICON& slot = icons[n];
+    // Shared for the life of the process, as system icons are: never destroyed, also not at exit.
+    static auto* icons = new std::map<int, HICON>;
+    HICON& slot = (*icons)[n];
     if (!slot)
         slot = MakeIcon(n);
     return slot;

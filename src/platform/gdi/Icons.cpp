@@ -28,8 +28,9 @@ std::mutex& iconMutex() {
     return m;
 }
 std::unordered_set<HICON>& liveIcons() {
-    static std::unordered_set<HICON> s;
-    return s;
+    // Outlives every static destructor, so icons still alive at exit stay known to be reachable.
+    static auto* s = new std::unordered_set<HICON>;
+    return *s;
 }
 
 Icon* liveIcon(HICON icon) {
