@@ -1,5 +1,7 @@
 #include "bank/PicturePath.h"
 
+#include "platform/os/CodePage.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -28,13 +30,6 @@ std::string PicturePath::Rewrite(std::string_view stored) {
 
 namespace {
 
-bool SameIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // Banks and picture folders are made where file names ignore case, so a stored "Q12.JPG" must still find
 // img/q12.bmp here. Each part of the path is taken as written when it exists, otherwise the first entry of
 // its folder (in name order, so the choice is stable) that differs only in letter case.
@@ -50,7 +45,7 @@ fs::path FindIgnoringCase(const fs::path& base, const fs::path& relative) {
         std::string match;
         for (fs::directory_iterator it(found, ec), end; !ec && it != end; it.increment(ec)) {
             const std::string name = it->path().filename().string();
-            if (SameIgnoringAsciiCase(name, part.string()) && (match.empty() || name < match))
+            if (win::EqualIgnoringAsciiCase(name, part.string()) && (match.empty() || name < match))
                 match = name;
         }
         found /= match.empty() ? part : fs::path(match);

@@ -1,6 +1,7 @@
 #include "bank/Statement.h"
 
 #include "bank/DatabaseError.h"
+#include "platform/os/CodePage.h"
 
 #include <cctype>
 #include <charconv>
@@ -170,9 +171,7 @@ std::vector<std::string> Statement::Parameters() const {
         if (!o.isParameter)
             return;
         for (const auto& n : names)
-            if (n.size() == o.parameter.size() &&
-                std::equal(n.begin(), n.end(), o.parameter.begin(),
-                           [](char a, char b) { return std::tolower(a) == std::tolower(b); }))
+            if (win::EqualIgnoringAsciiCase(n, o.parameter))
                 return;
         names.push_back(o.parameter);
     };

@@ -3,8 +3,8 @@
 #include "bank/ConnectionString.h"
 #include "bank/DatabaseError.h"
 #include "bank/jet/JetError.h"
+#include "platform/os/CodePage.h"
 
-#include <cctype>
 #include <unistd.h>
 
 namespace bank {
@@ -12,22 +12,12 @@ namespace bank {
 namespace {
 constexpr const char* kProvider = "Microsoft.Jet.OLEDB.4.0";
 
-bool SameProvider(const std::string& a) {
-    std::string want = kProvider;
-    if (a.size() != want.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(want[i])))
-            return false;
-    return true;
-}
 } // namespace
 
 void TADOConnection::Open() {
     Close();
     bank::ConnectionString cs = bank::ConnectionString::Parse(ConnectionString);
-    if (!SameProvider(cs.Provider()))
+    if (!win::EqualIgnoringAsciiCase(cs.Provider(), kProvider))
         throw EDatabaseError("provider \"" + cs.Provider() + "\" is not supported (only " + kProvider + ")");
     if (cs.DataSource().empty())
         throw EDatabaseError("the connection string names no data source");

@@ -1,14 +1,11 @@
 #include "toolkit/PropertyBuilders.h"
 
+#include "platform/os/CodePage.h"
+
 namespace tk {
 
 bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+    return win::EqualIgnoringAsciiCase(a, b);
 }
 
 int EnumInfo::Ordinal(std::string_view name) const {

@@ -46,10 +46,7 @@ private:
 } // namespace
 
 bool NamesEqual(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        return lower(x) == lower(y);
-    });
+    return win::EqualIgnoringAsciiCase(a, b);
 }
 
 int TableDef::Find(std::string_view column) const {

@@ -1,5 +1,6 @@
 #include "platform/os/CodePage.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -251,6 +252,12 @@ std::string Utf32ToUtf8(std::u32string_view s) {
         }
     }
     return out;
+}
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace win
