@@ -1,10 +1,9 @@
 // One input is a bank file: it is opened read-only the way the program opens db1.mdb, every user table is
 // read whole, and the program's select runs over "titles" with each row decoded as the practice window
 // decodes it. Any failure must be an exception; nothing may crash, hang or read out of bounds.
-#include "bank/ConnectionString.h"
+#include "bank/BankSelect.h"
 #include "bank/OptionList.h"
 #include "bank/QuestionRecord.h"
-#include "bank/TADOQuery.h"
 #include "bank/jet/JetDatabase.h"
 
 #include <cstdint>
@@ -44,14 +43,8 @@ void ReadTables() {
 }
 
 void RunTheProgramsSelect() {
-    bank::TADOConnection connection;
-    connection.ConnectionString = bank::ConnectionString::ForJetFile(TempPath());
-    connection.LoginPrompt = false;
-    connection.Open();
-    bank::TADOQuery query;
-    query.Connection = &connection;
-    query.SQL.Add("select * from titles ");
-    query.Open();
+    bank::BankSelect select(TempPath(), "select * from titles ");
+    bank::TADOQuery& query = select.Query();
     const int count = query.RecordCount();
     query.First();
     for (int row = 0; !query.Eof() && row <= count; ++row) {

@@ -1,9 +1,9 @@
 // Loading the whole bank and writing one wrong flag, against mdb-export reading the same file.
 #include "BankBuilder.h"
 #include "QuestionSource.h"
+#include "bank/BankSelect.h"
 #include "bank/ConnectionString.h"
 #include "bank/QuestionRecord.h"
-#include "bank/TADOQuery.h"
 
 #include <benchmark/benchmark.h>
 
@@ -50,14 +50,8 @@ const std::string& BankFile() {
 void OpenAndLoadAll(benchmark::State& state) {
     const std::string& file = BankFile();
     for (auto _ : state) {
-        bank::TADOConnection connection;
-        connection.ConnectionString = bank::ConnectionString::ForJetFile(file);
-        connection.LoginPrompt = false;
-        connection.Open();
-        bank::TADOQuery query;
-        query.Connection = &connection;
-        query.SQL.Add("select * from titles ");
-        query.Open();
+        bank::BankSelect select(file, "select * from titles ", true); // writable, as the program opens it
+        bank::TADOQuery& query = select.Query();
         std::vector<bank::QuestionRecord> rows;
         rows.reserve(static_cast<size_t>(query.RecordCount()));
         for (query.First(); !query.Eof(); query.Next())

@@ -1,11 +1,10 @@
 #include "BankExporter.h"
 
 #include "QuestionSource.h"
-#include "bank/ConnectionString.h"
+#include "bank/BankSelect.h"
 #include "bank/OptionList.h"
 #include "bank/QuestionRecord.h"
 #include "bank/RightAnswer.h"
-#include "bank/TADOQuery.h"
 
 #include <filesystem>
 #include <fstream>
@@ -44,14 +43,8 @@ bool FitsFourLines(const std::string& answers) {
 } // namespace
 
 int BankExporter::Export(const std::string& path, const std::string& folder, bool overwrite) {
-    bank::TADOConnection connection;
-    connection.ConnectionString = bank::ConnectionString::ForJetFile(path) + ";Mode=Read";
-    connection.LoginPrompt = false;
-    connection.Open();
-    bank::TADOQuery q;
-    q.Connection = &connection;
-    q.SQL.Add("select * from titles");
-    q.Open();
+    bank::BankSelect select(path, "select * from titles");
+    bank::TADOQuery& q = select.Query();
     std::vector<std::vector<SourceQuestion>> chapters(9);
     int row = 0;
     for (q.First(); !q.Eof(); q.Next()) {

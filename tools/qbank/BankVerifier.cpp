@@ -1,10 +1,9 @@
 #include "BankVerifier.h"
 
-#include "bank/ConnectionString.h"
+#include "bank/BankSelect.h"
 #include "bank/DatabaseError.h"
 #include "bank/OptionList.h"
 #include "bank/RightAnswer.h"
-#include "bank/TADOQuery.h"
 #include "bank/jet/TableDef.h"
 
 #include <algorithm>
@@ -36,14 +35,8 @@ std::string VerifyReport::Summary() const {
 
 VerifyReport BankVerifier::Verify(const std::string& path) {
     VerifyReport r;
-    bank::TADOConnection connection;
-    connection.ConnectionString = bank::ConnectionString::ForJetFile(path) + ";Mode=Read";
-    connection.LoginPrompt = false;
-    connection.Open();
-    bank::TADOQuery q;
-    q.Connection = &connection;
-    q.SQL.Add("select * from titles");
-    q.Open();
+    bank::BankSelect select(path, "select * from titles");
+    bank::TADOQuery& q = select.Query();
     const auto& names = q.FieldNames();
     for (const char* c : kColumns)
         if (std::none_of(names.begin(), names.end(),
