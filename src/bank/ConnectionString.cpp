@@ -1,6 +1,7 @@
 #include "bank/ConnectionString.h"
 
 #include "bank/DatabaseError.h"
+#include "bank/jet/Messages.h"
 
 namespace bank {
 
@@ -45,20 +46,19 @@ ConnectionString ConnectionString::Parse(std::string_view text) {
         size_t eq = text.find('=', i), semi = text.find(';', i);
         if (semi < eq) {
             if (!Trim(text.substr(i, semi - i)).empty())
-                throw EDatabaseError("connection string: \"" + Trim(text.substr(i, semi - i)) +
-                                     "\" is not of the form Key=Value");
+                throw EDatabaseError(
+                    jet::Say(jet::Msg::ConnectionStringNotKeyValue, Trim(text.substr(i, semi - i))));
             i = semi + 1;
             continue;
         }
         if (eq == std::string_view::npos) {
             if (!Trim(text.substr(i)).empty())
-                throw EDatabaseError("connection string: \"" + Trim(text.substr(i)) +
-                                     "\" is not of the form Key=Value");
+                throw EDatabaseError(jet::Say(jet::Msg::ConnectionStringNotKeyValue, Trim(text.substr(i))));
             break;
         }
         std::string key = Lower(Trim(text.substr(i, eq - i)));
         if (key.empty())
-            throw EDatabaseError("connection string: a value without a key");
+            throw EDatabaseError(jet::Say(jet::Msg::ConnectionStringValueWithoutKey));
         i = eq + 1;
         while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
             ++i;
@@ -68,8 +68,7 @@ ConnectionString ConnectionString::Parse(std::string_view text) {
             char quote = text[i++];
             while (true) {
                 if (i >= text.size())
-                    throw EDatabaseError("connection string: the value of \"" + key +
-                                         "\" has no closing quote");
+                    throw EDatabaseError(jet::Say(jet::Msg::ConnectionStringNoClosingQuote, key));
                 if (text[i] == quote) {
                     if (i + 1 < text.size() && text[i + 1] == quote) {
                         value += quote;
@@ -84,7 +83,7 @@ ConnectionString ConnectionString::Parse(std::string_view text) {
             size_t end = text.find(';', i);
             if (!Trim(text.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i))
                      .empty())
-                throw EDatabaseError("connection string: text after the quoted value of \"" + key + "\"");
+                throw EDatabaseError(jet::Say(jet::Msg::ConnectionStringTextAfterQuote, key));
             i = end == std::string_view::npos ? text.size() : end + 1;
         } else {
             size_t end = text.find(';', i);
@@ -94,7 +93,7 @@ ConnectionString ConnectionString::Parse(std::string_view text) {
             i = end + 1;
         }
         if (!cs.options_.emplace(key, value).second)
-            throw EDatabaseError("connection string: \"" + key + "\" is given twice");
+            throw EDatabaseError(jet::Say(jet::Msg::ConnectionStringKeyTwice, key));
     }
     cs.provider_ = cs.Option("provider");
     cs.dataSource_ = cs.Option("data source");

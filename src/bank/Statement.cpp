@@ -1,6 +1,7 @@
 #include "bank/Statement.h"
 
 #include "bank/DatabaseError.h"
+#include "bank/jet/Messages.h"
 #include "platform/os/CodePage.h"
 
 #include <cctype>
@@ -23,7 +24,7 @@ std::vector<Token> Tokenize(std::string_view s, const std::string& quoted) {
     std::vector<Token> out;
     size_t i = 0;
     auto fail = [&](const std::string& what) {
-        throw EDatabaseError("statement \"" + quoted + "\" is not supported: " + what);
+        throw EDatabaseError(jet::Say(jet::Msg::StatementUnsupported, quoted, what));
     };
     while (i < s.size()) {
         char c = s[i];
@@ -32,7 +33,7 @@ std::vector<Token> Tokenize(std::string_view s, const std::string& quoted) {
         } else if (c == '[') {
             size_t end = s.find(']', i);
             if (end == std::string_view::npos || end == i + 1)
-                fail("an unclosed or empty [name]");
+                fail(jet::Say(jet::Msg::StatementBadName));
             out.push_back({Token::Type::Word, std::string(s.substr(i + 1, end - i - 1))});
             i = end + 1;
         } else if (c == ':' && i + 1 < s.size() && WordChar(s[i + 1])) {
@@ -47,7 +48,7 @@ std::vector<Token> Tokenize(std::string_view s, const std::string& quoted) {
             while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j])))
                 ++j;
             if (j < s.size() && WordChar(s[j]))
-                fail("\"" + std::string(s.substr(i, j - i + 1)) + "\" is not a number");
+                fail(jet::Say(jet::Msg::StatementBadNumber, s.substr(i, j - i + 1)));
             out.push_back({Token::Type::Number, std::string(s.substr(i, j - i))});
             i = j;
         } else if (WordChar(c)) {
@@ -60,7 +61,7 @@ std::vector<Token> Tokenize(std::string_view s, const std::string& quoted) {
             out.push_back({Token::Type::Symbol, std::string(1, c)});
             ++i;
         } else {
-            fail("unexpected \"" + std::string(1, c) + "\"");
+            fail(jet::Say(jet::Msg::StatementUnexpected, std::string(1, c)));
         }
     }
     out.push_back({Token::Type::End, {}});
@@ -75,37 +76,37 @@ public:
         Statement st;
         if (Keyword("select")) {
             st.kind = Statement::Kind::Select;
-            Symbol("*", "only \"select *\" is supported");
+            Symbol("*", jet::Msg::StatementOnlySelectStar);
             Expect("from");
-            st.table = Name("a table name");
+            st.table = Name(jet::Msg::StatementExpectedTableName);
         } else if (Keyword("update")) {
             st.kind = Statement::Kind::Update;
-            st.table = Name("a table name");
+            st.table = Name(jet::Msg::StatementExpectedTableName);
             Expect("set");
-            st.setColumn = Name("a column name");
-            Symbol("=", "\"=\" after the column");
+            st.setColumn = Name(jet::Msg::StatementExpectedColumnName);
+            Symbol("=", jet::Msg::StatementEqualsAfterColumn);
             st.setValue = Value();
         } else {
-            Fail("only select and update statements are supported");
+            Fail(jet::Say(jet::Msg::StatementOnlySelectUpdate));
         }
         if (Keyword("where")) {
             st.hasWhere = true;
-            st.whereColumn = Name("a column name");
-            Symbol("=", "only \"column = value\" conditions are supported");
+            st.whereColumn = Name(jet::Msg::StatementExpectedColumnName);
+            Symbol("=", jet::Msg::StatementOnlyEquality);
             st.whereValue = Value();
             if (st.kind == Statement::Kind::Select && st.whereValue.isParameter)
-                Fail("a select takes no parameters");
+                Fail(jet::Say(jet::Msg::StatementSelectWithParameter));
         } else if (st.kind == Statement::Kind::Update) {
-            Fail("an update needs a where clause");
+            Fail(jet::Say(jet::Msg::StatementUpdateNeedsWhere));
         }
         if (tokens_[pos_].type != Token::Type::End)
-            Fail("unexpected \"" + tokens_[pos_].text + "\"");
+            Fail(jet::Say(jet::Msg::StatementUnexpected, tokens_[pos_].text));
         return st;
     }
 
 private:
     [[noreturn]] void Fail(const std::string& what) const {
-        throw EDatabaseError("statement \"" + quoted_ + "\" is not supported: " + what);
+        throw EDatabaseError(jet::Say(jet::Msg::StatementUnsupported, quoted_, what));
     }
     bool Keyword(const char* word) {
         const Token& t = tokens_[pos_];
@@ -119,21 +120,21 @@ private:
     }
     void Expect(const char* word) {
         if (!Keyword(word))
-            Fail(std::string("expected \"") + word + "\"");
+            Fail(jet::Say(jet::Msg::StatementExpected, word));
     }
-    void Symbol(const char* symbol, const char* what) {
+    void Symbol(const char* symbol, jet::Msg what) {
         if (tokens_[pos_].type != Token::Type::Symbol || tokens_[pos_].text != symbol)
-            Fail(what);
+            Fail(jet::Say(what));
         ++pos_;
     }
-    std::string Name(const char* what) {
+    std::string Name(jet::Msg what) {
         const Token& t = tokens_[pos_];
         static const char* reserved[] = {"select", "from", "where", "update", "set"};
         if (t.type != Token::Type::Word)
-            Fail(std::string("expected ") + what);
+            Fail(jet::Say(what));
         for (const char* r : reserved)
             if (Keyword(r))
-                Fail(std::string("expected ") + what);
+                Fail(jet::Say(what));
         ++pos_;
         return t.text;
     }
@@ -146,9 +147,9 @@ private:
         } else if (t.type == Token::Type::Number) {
             auto r = std::from_chars(t.text.data(), t.text.data() + t.text.size(), o.integer);
             if (r.ec != std::errc())
-                Fail("the number " + t.text + " is out of range");
+                Fail(jet::Say(jet::Msg::StatementNumberOutOfRange, t.text));
         } else {
-            Fail("expected an integer or a :parameter");
+            Fail(jet::Say(jet::Msg::StatementExpectedValue));
         }
         ++pos_;
         return o;

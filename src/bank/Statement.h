@@ -26,7 +26,7 @@ struct Statement {
     std::string setColumn; // update only
     Operand setValue;
 
-    // Throws EDatabaseError: "... is not supported" for any other statement.
+    // Throws EDatabaseError naming the statement and what is wrong with it for any other statement.
     static Statement Parse(std::string_view text);
     // Parameter names in order of first appearance.
     std::vector<std::string> Parameters() const;

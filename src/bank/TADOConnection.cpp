@@ -3,6 +3,7 @@
 #include "bank/ConnectionString.h"
 #include "bank/DatabaseError.h"
 #include "bank/jet/JetError.h"
+#include "bank/jet/Messages.h"
 #include "platform/os/CodePage.h"
 
 #include <unistd.h>
@@ -18,9 +19,9 @@ void TADOConnection::Open() {
     Close();
     bank::ConnectionString cs = bank::ConnectionString::Parse(ConnectionString);
     if (!win::EqualIgnoringAsciiCase(cs.Provider(), kProvider))
-        throw EDatabaseError("provider \"" + cs.Provider() + "\" is not supported (only " + kProvider + ")");
+        throw EDatabaseError(jet::Say(jet::Msg::ProviderUnsupported, cs.Provider(), kProvider));
     if (cs.DataSource().empty())
-        throw EDatabaseError("the connection string names no data source");
+        throw EDatabaseError(jet::Say(jet::Msg::NoDataSource));
     std::string mode = cs.Option("mode");
     bool readOnly = mode == "Read" || mode == "read" || ::access(cs.DataSource().c_str(), W_OK) != 0;
     try {
@@ -39,7 +40,7 @@ void TADOConnection::Close() {
 
 jet::JetDatabase& TADOConnection::Database() {
     if (!db_)
-        throw EDatabaseError("the database connection is not open");
+        throw EDatabaseError(jet::Say(jet::Msg::ConnectionClosed));
     return *db_;
 }
 

@@ -2,6 +2,7 @@
 
 #include "bank/DatabaseError.h"
 #include "bank/jet/JetError.h"
+#include "bank/jet/Messages.h"
 #include "bank/jet/RowReader.h"
 
 #include <charconv>
@@ -90,7 +91,7 @@ TParameter& TParameters::ParamByName(std::string_view name) {
     for (auto& p : items_)
         if (SameName(p.Name, name))
             return p;
-    throw EDatabaseError("parameter \"" + std::string(name) + "\" not found");
+    throw EDatabaseError(jet::Say(jet::Msg::ParameterNotFound, name));
 }
 
 void TQueryText::Clear() {
@@ -130,7 +131,7 @@ const Statement& TADOQuery::Parsed() {
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
             text.pop_back();
         if (text.find_first_not_of(" \t\r\n") == std::string::npos)
-            throw EDatabaseError("the query has no statement text");
+            throw EDatabaseError(jet::Say(jet::Msg::QueryNoText));
         Statement::Parse(text); // throws the parse error
     }
     return *statement_;
@@ -139,16 +140,16 @@ const Statement& TADOQuery::Parsed() {
 void TADOQuery::Open() {
     Close();
     if (!Connection)
-        throw EDatabaseError("the query has no connection");
+        throw EDatabaseError(jet::Say(jet::Msg::QueryNoConnection));
     const Statement st = Parsed();
     if (st.kind != Statement::Kind::Select)
-        throw EDatabaseError("Open needs a select statement; an update is run with ExecSQL");
+        throw EDatabaseError(jet::Say(jet::Msg::QueryOpenNeedsSelect));
     jet::JetDatabase& db = Connection->Database();
     try {
         const jet::TableDef& t = db.Table(st.table);
         int where = -1;
         if (st.hasWhere && (where = t.Find(st.whereColumn)) < 0)
-            throw EDatabaseError("table \"" + t.Name() + "\" has no column named \"" + st.whereColumn + "\"");
+            throw EDatabaseError(jet::Say(jet::Msg::NoSuchColumn, t.Name(), st.whereColumn));
         jet::RowReader reader(db.File(), t);
         std::vector<std::vector<Value>> rows;
         db.Scan(t, [&](const jet::RowExtent& e) {
@@ -179,7 +180,7 @@ void TADOQuery::Close() {
 
 void TADOQuery::RequireActive(const char* what) const {
     if (!active_)
-        throw EDatabaseError(std::string(what) + ": the query is not open");
+        throw EDatabaseError(jet::Say(jet::Msg::QueryNotOpen, what));
 }
 
 int TADOQuery::RecordCount() const {
@@ -209,39 +210,38 @@ TField TADOQuery::FieldByName(std::string_view name) const {
         if (!SameName(columns_[i], name))
             continue;
         if (current_ >= rows_.size())
-            throw EDatabaseError("field \"" + std::string(name) +
-                                 "\": there is no current row (end of data)");
+            throw EDatabaseError(jet::Say(jet::Msg::FieldNoCurrentRow, name));
         return TField(columns_[i], rows_[current_][i]);
     }
-    throw EDatabaseError("field \"" + std::string(name) + "\" not found");
+    throw EDatabaseError(jet::Say(jet::Msg::FieldNotFound, name));
 }
 
 int TADOQuery::ExecSQL() {
     Close();
     if (!Connection)
-        throw EDatabaseError("the query has no connection");
+        throw EDatabaseError(jet::Say(jet::Msg::QueryNoConnection));
     const Statement st = Parsed();
     if (st.kind != Statement::Kind::Update)
-        throw EDatabaseError("ExecSQL runs updates only; a select is run with Open");
+        throw EDatabaseError(jet::Say(jet::Msg::QueryExecNeedsUpdate));
     auto value = [&](const Operand& o) -> std::variant<std::monostate, std::int64_t, std::string> {
         if (!o.isParameter)
             return o.integer;
         const TParameter& p = Parameters.ParamByName(o.parameter);
         if (!p.Value.IsSet())
-            throw EDatabaseError("parameter \"" + p.Name + "\" has no value");
+            throw EDatabaseError(jet::Say(jet::Msg::ParameterWithoutValue, p.Name));
         return p.Value.Get();
     };
     auto newValue = value(st.setValue);
     auto key = value(st.whereValue);
     const auto* number = std::get_if<std::int64_t>(&newValue);
     if (!number)
-        throw EDatabaseError("column \"" + st.setColumn + "\": only integer values can be written");
+        throw EDatabaseError(jet::Say(jet::Msg::OnlyIntegerValues, st.setColumn));
     jet::JetDatabase& db = Connection->Database();
     try {
         const jet::TableDef& t = db.Table(st.table);
         int where = t.Find(st.whereColumn);
         if (where < 0)
-            throw EDatabaseError("table \"" + t.Name() + "\" has no column named \"" + st.whereColumn + "\"");
+            throw EDatabaseError(jet::Say(jet::Msg::NoSuchColumn, t.Name(), st.whereColumn));
         jet::RowReader reader(db.File(), t);
         std::vector<jet::RowExtent> hits;
         db.Scan(t, [&](const jet::RowExtent& e) {

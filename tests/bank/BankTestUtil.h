@@ -52,8 +52,9 @@ inline bool HaveMdbTools() {
     if (!banktest::HaveMdbTools())                                                                           \
     GTEST_SKIP() << "mdbtools (mdb-export, mdb-sql) is not installed; the independent reader is missing"
 
-inline std::string SharedFile(const std::string& name) {
-    return std::string(TAXI_SHARED_DIR) + "/testdata/" + name;
+// A file under tests/bank/data (see the README there).
+inline std::string DataFile(const std::string& name) {
+    return std::string(BANK_TEST_DATA_DIR) + "/" + name;
 }
 
 // A fresh folder under the build tree, removed when the object goes.
@@ -89,9 +90,9 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
-inline std::string CopyShared(const TempDir& dir, const std::string& name) {
+inline std::string CopyDataFile(const TempDir& dir, const std::string& name) {
     std::string to = dir.File(name);
-    fs::copy_file(SharedFile(name), to, fs::copy_options::overwrite_existing);
+    fs::copy_file(DataFile(name), to, fs::copy_options::overwrite_existing);
     fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write);
     return to;
 }

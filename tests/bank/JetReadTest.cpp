@@ -11,7 +11,7 @@
 #include <set>
 
 using namespace bank::jet;
-using banktest::SharedFile;
+using banktest::DataFile;
 
 namespace {
 
@@ -113,12 +113,12 @@ void ExpectTableMatchesMdbExport(const std::string& file, const std::string& tab
 
 TEST(JetRead, Jet4TableEqualsMdbExport) {
     SKIP_WITHOUT_MDBTOOLS();
-    ExpectTableMatchesMdbExport(SharedFile("access-jet4-datetest.mdb"), "DateTest");
+    ExpectTableMatchesMdbExport(DataFile("access-jet4-datetest.mdb"), "DateTest");
 }
 
 TEST(JetRead, Jet3TablesEqualMdbExport) {
     SKIP_WITHOUT_MDBTOOLS();
-    std::string file = SharedFile("access-jet3-northwind.mdb");
+    std::string file = DataFile("access-jet3-northwind.mdb");
     JetDatabase db(file, JetFile::Mode::ReadOnly);
     auto names = db.TableNames();
     ASSERT_EQ(names.size(), 9u);
@@ -127,7 +127,7 @@ TEST(JetRead, Jet3TablesEqualMdbExport) {
 }
 
 TEST(JetRead, CatalogFollowsRelocatedRows) {
-    std::string file = SharedFile("access-jet3-northwind.mdb");
+    std::string file = DataFile("access-jet3-northwind.mdb");
     JetDatabase db(file, JetFile::Mode::ReadOnly);
     const TableDef& sys = db.Table("MSysObjects");
     auto rows = db.ReadAll(sys);
@@ -148,7 +148,7 @@ TEST(JetRead, CatalogFollowsRelocatedRows) {
 }
 
 TEST(JetRead, ColumnsAndTypes) {
-    JetDatabase db(SharedFile("access-jet4-datetest.mdb"), JetFile::Mode::ReadOnly);
+    JetDatabase db(DataFile("access-jet4-datetest.mdb"), JetFile::Mode::ReadOnly);
     const TableDef& t = db.Table("datetest"); // names are case-insensitive
     ASSERT_EQ(t.Columns().size(), 6u);
     EXPECT_EQ(t.Columns()[0].type, ColumnType::Long);
@@ -160,7 +160,7 @@ TEST(JetRead, ColumnsAndTypes) {
 }
 
 TEST(JetRead, Jet3UsesHeaderCodePage) {
-    JetDatabase db(SharedFile("access-jet3-northwind.mdb"), JetFile::Mode::ReadOnly);
+    JetDatabase db(DataFile("access-jet3-northwind.mdb"), JetFile::Mode::ReadOnly);
     EXPECT_EQ(db.File().Format().version, JetVersion::Jet3);
     EXPECT_EQ(db.File().TextCodePage(), 1252u);
     auto names = db.TableNames();
@@ -169,7 +169,7 @@ TEST(JetRead, Jet3UsesHeaderCodePage) {
 
 TEST(JetRead, Jet3TextFollowsTheHeaderCodePage) {
     banktest::TempDir dir;
-    std::string file = banktest::CopyShared(dir, "access-jet3-northwind.mdb");
+    std::string file = banktest::CopyDataFile(dir, "access-jet3-northwind.mdb");
     // The code page sits in the masked part of the header: flip the plain value through the mask.
     std::string bytes = banktest::ReadBytes(file);
     std::uint16_t from = 1252, to = 936;

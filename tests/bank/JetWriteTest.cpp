@@ -167,7 +167,7 @@ std::vector<RowExtent> Rows(JetDatabase& db, const TableDef& t) {
 
 TEST(JetUpdate, LongColumnOfAnAccessFileChangesOnlyItsBytes) {
     TempDir dir;
-    std::string file = banktest::CopyShared(dir, "access-jet4-datetest.mdb");
+    std::string file = banktest::CopyDataFile(dir, "access-jet4-datetest.mdb");
     std::string before = banktest::ReadBytes(file);
     {
         JetDatabase db(file, JetFile::Mode::ReadWrite);
@@ -192,7 +192,7 @@ TEST(JetUpdate, LongColumnOfAnAccessFileChangesOnlyItsBytes) {
 
 TEST(JetUpdate, Jet3IntegerColumnAndRefusals) {
     TempDir dir;
-    std::string file = banktest::CopyShared(dir, "access-jet3-northwind.mdb");
+    std::string file = banktest::CopyDataFile(dir, "access-jet3-northwind.mdb");
     std::string before = banktest::ReadBytes(file);
     JetDatabase db(file, JetFile::Mode::ReadWrite);
     const TableDef& t = db.Table("Products");
@@ -206,10 +206,10 @@ TEST(JetUpdate, Jet3IntegerColumnAndRefusals) {
         }
         EXPECT_EQ(banktest::ReadBytes(file), before) << column;
     };
-    refused("ProductID", 1, "index");
-    refused("QuantityPerUnit", 1, "only Byte, Integer and Long Integer");
-    refused("ReorderLevel", 40000, "does not fit");
-    refused("NoSuchColumn", 1, "no column named");
+    refused("ProductID", 1, "列“ProductID”属于索引");
+    refused("QuantityPerUnit", 1, "只有字节、整数和长整数列能原地更新");
+    refused("ReorderLevel", 40000, "值 40000 超出了列“ReorderLevel”");
+    refused("NoSuchColumn", 1, "表“Products”中没有名为“NoSuchColumn”的列");
 
     db.UpdateFixed(t, "ReorderLevel", rows, -7);
     if (banktest::HaveMdbTools()) {

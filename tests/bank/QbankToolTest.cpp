@@ -62,7 +62,7 @@ TEST(QbankTool, UsageAndExitStatus) {
     EXPECT_EQ(Qbank("verify").status, 2);
     Result r = Qbank("verify /nonexistent/db1.mdb");
     EXPECT_EQ(r.status, 1);
-    EXPECT_THAT(r.out, HasSubstr("/nonexistent/db1.mdb: the database file does not exist"));
+    EXPECT_THAT(r.out, HasSubstr("数据库文件不存在：/nonexistent/db1.mdb"));
 }
 
 TEST(QbankTool, BuildVerifyAndMdbToolsReadTheSource) {
@@ -154,7 +154,7 @@ TEST(QbankTool, QueryRunsTheProgramsStatements) {
     EXPECT_THAT(r.out, HasSubstr("\n5\t1\t2\t" + stem + "\t"));
     r = Qbank("query " + db + " " + ShellQuote("delete from titles"));
     EXPECT_EQ(r.status, 1);
-    EXPECT_THAT(r.out, HasSubstr("not supported"));
+    EXPECT_THAT(r.out, HasSubstr("不支持语句“delete from titles"));
 }
 
 TEST(QbankTool, ExportThenBuildGivesTheSameTable) {
@@ -261,6 +261,67 @@ TEST(QbankTool, AdoptRefusesAnAmbiguousBank) {
     EXPECT_EQ(r.status, 1);
     EXPECT_THAT(r.out, HasSubstr("cannot be recovered: 2 different keys fit every answer"));
     EXPECT_EQ(banktest::ReadBytes(db), before);
+}
+
+TEST(QbankTool, AdoptRecoversTheKeyFromJudgedRowsAndReencodesEveryRow) {
+    TempDir dir;
+    std::string db = dir.File("db1.mdb");
+    auto layout = qbank::BankBuilder::Table(banktest::Questions(30, 50, 10));
+    for (auto& row : layout.rows)
+        row[6].text = bank::RightAnswer::Encode(bank::RightAnswer::Decode(row[6].text), kOtherKey);
+    // Rows of other kinds are shown without options and never judged: one holding a letter, one a lone
+    // digit whose re-encoded value would need two digits.
+    layout.rows[5][2] = bank::jet::Value::Int(4);
+    layout.rows[6][2] = bank::jet::Value::Int(0);
+    layout.rows[6][6] = bank::jet::Value::Str("7");
+    bank::jet::JetWriter::Create(db, layout);
+    const std::string oddMeaning = bank::RightAnswer::Decode(layout.rows[5][6].text, kOtherKey);
+
+    Result r = Qbank("adopt " + db);
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_THAT(r.out, HasSubstr("re-encoded "));
+    EXPECT_THAT(r.out,
+                HasSubstr("warning: row 6 (_id 6, kind 4): the decoded right answer has no valid form"));
+    EXPECT_THAT(r.out, HasSubstr("warning: row 7 (_id 7, kind 0): the re-encoded answer does not fit"));
+    auto rows = Rows(db);
+    auto want = qbank::BankBuilder::Table(banktest::Questions(30, 50, 10)).rows;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i != 5 && i != 6) {
+            EXPECT_EQ(rows[i][6].text, want[i][6].text) << "row " << i + 1;
+        }
+    }
+    EXPECT_EQ(bank::RightAnswer::Decode(rows[5][6].text), oddMeaning);
+    EXPECT_NE(rows[5][6].text, layout.rows[5][6].text);
+    EXPECT_EQ(rows[6][6].text, "7");
+}
+
+TEST(QbankTool, VerifyAndQueryReportAPageMissingFromTheTable) {
+    TempDir dir;
+    std::string db = dir.File("db1.mdb");
+    banktest::MakeBank(db);
+    Result r = Qbank("verify " + db);
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_THAT(r.out, HasSubstr("90 questions"));
+    std::vector<std::uint32_t> pages;
+    {
+        bank::jet::JetDatabase jet(db, bank::jet::JetFile::Mode::ReadOnly);
+        pages = bank::jet::DataPage::UsageMap(jet.File(), jet.Table("titles").UsageMapPointer());
+    }
+    ASSERT_GE(pages.size(), 2u);
+    std::string bytes = banktest::ReadBytes(db);
+    bytes.replace(pages[1] * 4096, 4096, std::string(4096, '\0'));
+    banktest::WriteBytes(db, bytes);
+    const std::string damage = "表“titles”已损坏：其页映射列出的第 " + std::to_string(pages[1]) +
+                               " 页应是该表的数据页（页类型 1，属于表定义页 5），实际是类型为 0 的页";
+    r = Qbank("verify " + db);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.out, HasSubstr(db + ": " + damage + "\n"));
+    EXPECT_THAT(r.out, HasSubstr("the questions could not be read"));
+    EXPECT_THAT(r.out, HasSubstr("NOT OK"));
+    EXPECT_THAT(r.out, testing::Not(HasSubstr("90 questions")));
+    r = Qbank("query " + db + " " + ShellQuote("select * from titles"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.out, HasSubstr(damage));
 }
 
 TEST(SampleBank, BuildsAndVerifies) {

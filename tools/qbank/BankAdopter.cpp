@@ -9,34 +9,58 @@ namespace qbank {
 
 using namespace bank::jet;
 
+namespace {
+
+bool Judged(int kind) {
+    return kind >= 1 && kind <= 3;
+}
+
+} // namespace
+
 AdoptResult BankAdopter::Adopt(const std::string& path) {
     AdoptResult result;
     JetDatabase db(path, JetFile::Mode::ReadWrite);
     const TableDef& t = db.Table("titles");
-    int typeColumn = t.Find("t_type"), answerColumn = t.Find("t_right_answer");
+    int typeColumn = t.Find("t_type"), answerColumn = t.Find("t_right_answer"), idColumn = t.Find("_id");
     if (typeColumn < 0 || answerColumn < 0) {
         result.message = "table titles lacks its t_type or t_right_answer column";
         return result;
     }
     RowReader reader(db.File(), t);
     std::vector<RowExtent> rows;
-    std::vector<std::string> stored;
+    std::vector<std::string> stored, labels;
     std::vector<EncodedAnswer> answers;
     bool allOurs = true;
     db.Scan(t, [&](const RowExtent& e) {
         Value type = reader.ReadColumn(e, static_cast<size_t>(typeColumn));
         Value answer = reader.ReadColumn(e, static_cast<size_t>(answerColumn));
+        int kind = type.kind == Value::Kind::Integer ? static_cast<int>(type.integer) : 0;
+        std::string label = "row " + std::to_string(rows.size() + 1) + " (";
+        if (idColumn >= 0) {
+            Value id = reader.ReadColumn(e, static_cast<size_t>(idColumn));
+            if (id.kind == Value::Kind::Integer)
+                label += "_id " + std::to_string(id.integer) + ", ";
+        }
+        label += "kind " + std::to_string(kind) + ")";
         rows.push_back(e);
         stored.push_back(answer.text);
-        int kind = type.kind == Value::Kind::Integer ? static_cast<int>(type.integer) : 0;
+        labels.push_back(label);
         answers.push_back({kind, bank::RightAnswer::HexToBytes(answer.text)});
-        allOurs = allOurs && bank::RightAnswer::IsValidForm(kind, bank::RightAnswer::Decode(answer.text));
+        if (Judged(kind))
+            allOurs = allOurs && bank::RightAnswer::IsValidForm(kind, bank::RightAnswer::Decode(answer.text));
         return true;
     });
     result.rows = static_cast<int>(rows.size());
+    auto warnInvalid = [&](size_t i, const char* what) {
+        result.warnings.push_back(labels[i] + ": the decoded right answer has no valid form for its kind" +
+                                  what);
+    };
     if (allOurs) {
+        for (size_t i = 0; i < answers.size(); ++i)
+            if (!bank::RightAnswer::IsValidForm(answers[i].type, bank::RightAnswer::Decode(stored[i])))
+                warnInvalid(i, "");
         result.outcome = AdoptResult::Outcome::AlreadyOurs;
-        result.message = "every right answer already decodes with this build's key; nothing changed";
+        result.message = "every judged right answer already decodes with this build's key; nothing changed";
         return result;
     }
     KeyRecoveryResult key = KeyRecovery::Recover(answers);
@@ -44,6 +68,8 @@ AdoptResult BankAdopter::Adopt(const std::string& path) {
         result.message = "the bank's answer key cannot be recovered: " + key.reason + "; nothing changed";
         return result;
     }
+    // The change of key is the same byte-wise transform for every row, so rows that are never judged are
+    // re-encoded too and keep whatever they meant.
     std::vector<std::pair<RowExtent, std::string>> updates;
     for (size_t i = 0; i < rows.size(); ++i) {
         std::string bytes = answers[i].bytes;
@@ -53,13 +79,22 @@ AdoptResult BankAdopter::Adopt(const std::string& path) {
         }
         auto text = KeyRecovery::ReencodeInPlace(stored[i], bytes);
         if (!text) {
-            result.message = "row " + std::to_string(i + 1) +
-                             ": the re-encoded answer does not fit the stored text's length; nothing changed";
+            if (!Judged(answers[i].type)) {
+                result.warnings.push_back(labels[i] +
+                                          ": the re-encoded answer does not fit the stored text; left as it "
+                                          "was (the row is never judged)");
+                continue;
+            }
+            result.message =
+                labels[i] + ": the re-encoded answer does not fit the stored text's length; nothing changed";
+            result.warnings.clear();
             return result;
         }
         if (*text != stored[i])
             updates.emplace_back(rows[i], *text);
     }
+    for (size_t i : key.invalid)
+        warnInvalid(i, " (after re-encoding)");
     db.RewriteText(t, "t_right_answer", updates);
     result.outcome = AdoptResult::Outcome::Adopted;
     result.message = "re-encoded " + std::to_string(updates.size()) + " right answers with this build's key";

@@ -4,6 +4,8 @@
 #include "bank/DatabaseError.h"
 #include "bank/OptionList.h"
 #include "bank/RightAnswer.h"
+#include "bank/jet/JetDatabase.h"
+#include "bank/jet/JetError.h"
 #include "bank/jet/TableDef.h"
 
 #include <algorithm>
@@ -24,6 +26,8 @@ constexpr size_t kMaxListed = 10;
 } // namespace
 
 std::string VerifyReport::Summary() const {
+    if (!read)
+        return "the questions could not be read\n";
     std::string s = std::to_string(rows) +
                     " questions: " + std::to_string(perType.count(1) ? perType.at(1) : 0) + " true/false, " +
                     std::to_string(perType.count(2) ? perType.at(2) : 0) + " single choice, " +
@@ -35,6 +39,16 @@ std::string VerifyReport::Summary() const {
 
 VerifyReport BankVerifier::Verify(const std::string& path) {
     VerifyReport r;
+    // Every damaged page is listed; the select below would stop at the first.
+    try {
+        bank::jet::JetDatabase db(path, bank::jet::JetFile::Mode::ReadOnly);
+        for (const auto& fault : db.ForeignPages(db.Table("titles")))
+            r.problems.push_back(fault.what);
+    } catch (const bank::jet::JetError& e) {
+        throw bank::EDatabaseError(e.what());
+    }
+    if (!r.problems.empty())
+        return r;
     bank::BankSelect select(path, "select * from titles");
     bank::TADOQuery& q = select.Query();
     const auto& names = q.FieldNames();
@@ -44,6 +58,7 @@ VerifyReport BankVerifier::Verify(const std::string& path) {
             r.problems.push_back(std::string("column \"") + c + "\" is missing from table titles");
     if (!r.problems.empty())
         return r;
+    r.read = true;
 
     std::map<std::string, int> stems;
     size_t listed = 0;

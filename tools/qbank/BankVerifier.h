@@ -17,6 +17,7 @@ struct VerifyReport {
     int rows = 0;
     int undecodable = 0;
     bool foreignKey = false; // no answer decodes with this build's key
+    bool read = false;       // the rows were read (not when the table's pages or columns are unfit)
     bool Ok() const { return problems.empty(); }
     std::string Summary() const;
 };

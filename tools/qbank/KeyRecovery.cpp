@@ -35,7 +35,7 @@ KeyRecoveryResult KeyRecovery::Recover(const std::vector<EncodedAnswer>& answers
         if (a.type < 1 || a.type > 3 || a.bytes.empty())
             continue;
         if (a.type != 3 && a.bytes.size() != 1)
-            continue; // cannot be valid with any key; reported by the final check
+            continue; // cannot be valid with any key; listed in `invalid`
         usable.push_back(&a);
         std::string letters = Letters(a.type);
         for (size_t i = 0; i < a.bytes.size(); ++i) {
@@ -115,12 +115,8 @@ KeyRecoveryResult KeyRecovery::Recover(const std::vector<EncodedAnswer>& answers
     r.found = true;
     r.key = fits[0];
     for (size_t i = 0; i < answers.size(); ++i)
-        if (!ValidWithKey(answers[i], r.key)) {
-            r.found = false;
-            r.reason = "the key that fits the other answers leaves answer " + std::to_string(i + 1) +
-                       " (kind " + std::to_string(answers[i].type) + ") in no valid form";
-            return r;
-        }
+        if (!ValidWithKey(answers[i], r.key))
+            r.invalid.push_back(i);
     return r;
 }
 

@@ -1,4 +1,5 @@
-// Recovers the answer key a bank was encoded with, from the forms its decoded answers must take.
+// Recovers the answer key a bank was encoded with, from the forms its judged answers (kinds 1 to 3) must
+// take.
 #pragma once
 
 #include "bank/RightAnswer.h"
@@ -19,6 +20,9 @@ struct KeyRecoveryResult {
     bank::RightAnswer::Key key{};
     std::vector<bool> used; // key positions some answer touches; the others do not matter
     std::string reason;     // why no single key fits, when !found
+    // Answers that decode to no valid form with the key found: rows of other kinds (never judged, so
+    // they play no part in finding the key) and judged rows no key could make valid.
+    std::vector<size_t> invalid;
 };
 
 class KeyRecovery {

@@ -183,6 +183,8 @@ int Adopt(const std::vector<std::string>& args) {
     if (args.size() != 1)
         return Usage("adopt takes DB");
     qbank::AdoptResult r = qbank::BankAdopter::Adopt(args[0]);
+    for (const auto& w : r.warnings)
+        std::cout << "warning: " << w << "\n";
     (r.outcome == qbank::AdoptResult::Outcome::Refused ? std::cerr : std::cout)
         << args[0] << ": " << r.message << "\n";
     return r.outcome == qbank::AdoptResult::Outcome::Refused ? kFailed : kOk;

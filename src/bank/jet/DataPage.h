@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace bank::jet {
@@ -32,11 +33,11 @@ public:
 
     // Rows on a data page (0 for a page of another type).
     static std::uint32_t RowCount(const JetFile& file, std::uint32_t page);
-    // One row's extent and flags; throws JetError when the page is not a data page or the row table is
-    // malformed. A deleted row's extent is not checked (it is never read).
+    // One row's extent and flags; throws JetError when the page is not a data page, the row table is
+    // malformed or the row's extent lies outside the page's row area (deleted rows included).
     static RowExtent Row(const JetFile& file, std::uint32_t page, std::uint32_t row);
     // The live row a row pointer names, following one overflow pointer.
-    static RowExtent Resolve(const JetFile& file, std::uint32_t rowPointer, const char* what);
+    static RowExtent Resolve(const JetFile& file, std::uint32_t rowPointer, const std::string& what);
     // Pages of a usage map, ascending; only existing pages, checked against the end of the file.
     static std::vector<std::uint32_t> UsageMap(const JetFile& file, std::uint32_t rowPointer);
 };

@@ -1,6 +1,7 @@
 #include "bank/jet/JetDatabase.h"
 
 #include "bank/jet/JetText.h"
+#include "bank/jet/Messages.h"
 #include "bank/jet/RowReader.h"
 #include "platform/os/CodePage.h"
 
@@ -21,7 +22,7 @@ void JetDatabase::ReadCatalog() {
     TableDef sys = TableDef::Read(*file_, kCatalogPage, "MSysObjects");
     int id = sys.Find("Id"), name = sys.Find("Name"), type = sys.Find("Type"), flags = sys.Find("Flags");
     if (id < 0 || name < 0 || type < 0)
-        file_->Fail("the catalog (MSysObjects) lacks its Id, Name or Type column");
+        file_->Fail(Say(Msg::CatalogLacksColumns));
     RowReader reader(*file_, sys);
     std::vector<Value> row;
     Scan(sys, [&](const RowExtent& e) {
@@ -55,22 +56,45 @@ const TableDef& JetDatabase::Table(std::string_view name) {
                 tables_.emplace(page, std::make_unique<TableDef>(TableDef::Read(*file_, page, c.name))).first;
         return *it->second;
     }
-    file_->Fail("there is no table named \"" + std::string(name) + "\"");
+    file_->Fail(Say(Msg::NoSuchTable, name));
+}
+
+std::vector<PageFault> JetDatabase::ForeignPages(const TableDef& table) const {
+    return ForeignPages(table, DataPage::UsageMap(*file_, table.UsageMapPointer()));
+}
+
+std::vector<PageFault> JetDatabase::ForeignPages(const TableDef& table,
+                                                 const std::vector<std::uint32_t>& pages) const {
+    std::vector<PageFault> faults;
+    for (std::uint32_t page : pages) {
+        auto p = file_->Page(page);
+        std::uint32_t owner = DataPage::Le32(p, 4);
+        if (p[0] != 0x01)
+            faults.push_back({page, Say(Msg::ForeignPage, table.Name(), page, table.Page(),
+                                        Say(Msg::FoundPageType, p[0]))});
+        else if (owner != table.Page())
+            faults.push_back({page, Say(Msg::ForeignPage, table.Name(), page, table.Page(),
+                                        Say(Msg::FoundOtherOwner, owner))});
+    }
+    return faults;
 }
 
 void JetDatabase::Scan(const TableDef& table, const std::function<bool(const RowExtent&)>& visit) const {
+    // A listed page that is not the table's own means rows are missing; reading on would hand out a
+    // silently shortened table (and take wrong-answer flags into it).
     std::vector<std::uint32_t> pages = DataPage::UsageMap(*file_, table.UsageMapPointer());
+    std::vector<PageFault> foreign = ForeignPages(table, pages);
+    if (!foreign.empty())
+        file_->Fail(foreign.front().what);
+    const std::string what = Say(Msg::WhatTable, table.Name());
     for (std::uint32_t page : pages) {
-        auto p = file_->Page(page);
-        if (p[0] != 0x01 || DataPage::Le32(p, 4) != table.Page())
-            continue;
         std::uint32_t count = DataPage::RowCount(*file_, page);
         for (std::uint32_t r = 0; r < count; ++r) {
             RowExtent e = DataPage::Row(*file_, page, r);
             if (e.flags & kRowDeleted)
                 continue;
             if (e.flags & kRowOverflow)
-                e = DataPage::Resolve(*file_, (page << 8) | r, ("table \"" + table.Name() + "\"").c_str());
+                e = DataPage::Resolve(*file_, (page << 8) | r, what);
             if (!visit(e))
                 return;
         }
@@ -91,15 +115,14 @@ std::vector<std::vector<Value>> JetDatabase::ReadAll(const TableDef& table) cons
 const Column& JetDatabase::WritableColumn(const TableDef& table, std::string_view column,
                                           size_t& index) const {
     if (!file_->Writable())
-        file_->Fail("the database is open read-only");
+        file_->Fail(Say(Msg::ReadOnly));
     int i = table.Find(column);
     if (i < 0)
-        file_->Fail("table \"" + table.Name() + "\" has no column named \"" + std::string(column) + "\"");
+        file_->Fail(Say(Msg::NoSuchColumn, table.Name(), column));
     index = static_cast<size_t>(i);
     const Column& c = table.Columns()[index];
     if (c.indexed)
-        file_->Fail("column \"" + c.name + "\" of table \"" + table.Name() +
-                    "\" is part of an index, which an in-place update would leave stale");
+        file_->Fail(Say(Msg::ColumnIndexed, table.Name(), c.name));
     return c;
 }
 
@@ -112,13 +135,10 @@ void JetDatabase::UpdateFixed(const TableDef& table, std::string_view column,
     case ColumnType::Byte: lo = 0, hi = 255; break;
     case ColumnType::Integer: lo = INT16_MIN, hi = INT16_MAX; break;
     case ColumnType::Long: lo = INT32_MIN, hi = INT32_MAX; break;
-    default:
-        file_->Fail("column \"" + c.name + "\" is of type " + std::string(TypeName(c.type)) +
-                    "; only Byte, Integer and Long Integer columns can be updated in place");
+    default: file_->Fail(Say(Msg::ColumnNotUpdatable, c.name, TypeName(c.type)));
     }
     if (value < lo || value > hi)
-        file_->Fail("the value " + std::to_string(value) + " does not fit column \"" + c.name + "\" (" +
-                    std::string(TypeName(c.type)) + ")");
+        file_->Fail(Say(Msg::ValueOutOfRange, value, c.name, TypeName(c.type)));
     RowReader reader(*file_, table);
     std::vector<JetFile::Patch> patches;
     const std::uint32_t size = FixedSize(c.type);
@@ -142,35 +162,34 @@ void JetDatabase::RewriteText(const TableDef& table, std::string_view column,
     size_t index;
     const Column& c = WritableColumn(table, column, index);
     if (c.type != ColumnType::Text && c.type != ColumnType::Memo)
-        file_->Fail("column \"" + c.name + "\" is not a Text or Memo column");
+        file_->Fail(Say(Msg::NotTextColumn, c.name));
     std::vector<JetFile::Patch> patches;
     for (const auto& entry : rows) {
         const RowExtent& e = entry.first;
         const std::string& text = entry.second;
-        auto where = [&] { return "page " + std::to_string(e.page) + " row " + std::to_string(e.row); };
         std::uint32_t page = e.page, offset, length;
         if (!RowReader(*file_, table).VarBytes(e, index, offset, length))
-            file_->Fail(where() + ": column \"" + c.name + "\" is null; a text cannot be written in place");
+            file_->Fail(Say(Msg::TextIsNull, e.page, e.row, c.name));
         if (c.type == ColumnType::Memo) {
             // The text is after the 12-byte header (inline) or in the one long-value row it names.
             auto bytes = file_->Page(page);
             if (length < 12)
-                file_->Fail(where() + ": column \"" + c.name + "\" holds a malformed long-value header");
+                file_->Fail(Say(Msg::LongValueHeaderMalformed, e.page, e.row, c.name));
             std::uint32_t word = DataPage::Le32(bytes, offset);
             std::uint32_t stored = word & 0x3FFFFFFF;
             if (word & 0x80000000u) {
                 if (stored > length - 12)
-                    file_->Fail(where() + ": column \"" + c.name + "\" holds a malformed inline value");
+                    file_->Fail(Say(Msg::InlineValueMalformed, e.page, e.row, c.name));
                 offset += 12;
                 length = stored;
             } else if (word & 0x40000000u) {
-                RowExtent lval = DataPage::Resolve(*file_, DataPage::Le32(bytes, offset + 4), "long value");
+                RowExtent lval =
+                    DataPage::Resolve(*file_, DataPage::Le32(bytes, offset + 4), Say(Msg::WhatLongValue));
                 page = lval.page;
                 offset = lval.start;
                 length = std::min(stored, lval.Length());
             } else {
-                file_->Fail(where() + ": column \"" + c.name +
-                            "\" spans several pages and cannot be rewritten in place");
+                file_->Fail(Say(Msg::LongValueSpansPages, e.page, e.row, c.name));
             }
         }
         auto bytes = file_->Page(page);
@@ -182,8 +201,7 @@ void JetDatabase::RewriteText(const TableDef& table, std::string_view column,
         else
             ok = JetText::Restore(old, text, stored);
         if (!ok)
-            file_->Fail(where() + ": the new text of column \"" + c.name +
-                        "\" would not take the same bytes as the old one");
+            file_->Fail(Say(Msg::TextDoesNotFit, e.page, e.row, c.name));
         patches.push_back({page, offset, std::vector<std::uint8_t>(stored.begin(), stored.end())});
     }
     if (!patches.empty())

@@ -23,6 +23,12 @@ struct CatalogEntry {
     bool IsUserTable() const { return (type & 0x7F) == 1 && (flags & 0x80000002u) == 0; }
 };
 
+// A page that a table's usage map lists but that is not one of the table's data pages.
+struct PageFault {
+    std::uint32_t page = 0;
+    std::string what; // the page, what it should be and what it is
+};
+
 class JetDatabase {
 public:
     JetDatabase(const std::string& path, JetFile::Mode mode);
@@ -34,8 +40,13 @@ public:
     // Throws JetError when there is no such table (names compare without regard to ASCII case).
     const TableDef& Table(std::string_view name);
 
+    // Every page the table's usage map lists that is not a data page of the table, in page order.
+    std::vector<PageFault> ForeignPages(const TableDef& table) const;
+
     // Calls `visit` for every live row in stored order: usage-map page order, row-table order within a
-    // page, relocated rows at the place of their pointer. `visit` returns false to stop.
+    // page, relocated rows at the place of their pointer. `visit` returns false to stop. Throws JetError
+    // before the first row when ForeignPages is not empty: a table with a damaged page map is refused
+    // rather than read short.
     void Scan(const TableDef& table, const std::function<bool(const RowExtent&)>& visit) const;
     std::vector<std::vector<Value>> ReadAll(const TableDef& table) const;
 
@@ -51,6 +62,7 @@ public:
 
 private:
     void ReadCatalog();
+    std::vector<PageFault> ForeignPages(const TableDef& table, const std::vector<std::uint32_t>& pages) const;
     const Column& WritableColumn(const TableDef& table, std::string_view column, size_t& index) const;
 
     std::unique_ptr<JetFile> file_;

@@ -1,6 +1,7 @@
 #include "bank/jet/JetFile.h"
 
 #include "bank/jet/JetError.h"
+#include "bank/jet/Messages.h"
 #include "bank/jet/Rc4.h"
 #include "platform/os/CodePage.h"
 
@@ -26,7 +27,7 @@ std::uint32_t Le32(const std::uint8_t* p) {
 } // namespace
 
 void JetFile::Fail(const std::string& what) const {
-    throw JetError(path_ + ": " + what);
+    throw JetError(Say(Msg::InFile, what, path_));
 }
 
 JetFile::JetFile(const std::string& path, Mode mode) : path_(path), mode_(mode) {
@@ -34,18 +35,18 @@ JetFile::JetFile(const std::string& path, Mode mode) : path_(path), mode_(mode) 
     if (fd_ < 0) {
         int err = errno;
         if (err == ENOENT)
-            Fail("the database file does not exist");
-        Fail(std::string("the database file cannot be opened: ") + std::strerror(err));
+            throw JetError(Say(Msg::FileMissing, path_));
+        throw JetError(Say(Msg::FileCannotOpen, path_, SystemErrorText(err)));
     }
     struct stat st {};
     if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd_);
         fd_ = -1;
-        Fail("not a regular file");
+        throw JetError(Say(Msg::FileNotRegular, path_));
     }
     try {
         if (static_cast<std::uint64_t>(st.st_size) > kMaxFileSize)
-            Fail("the file is larger than a Jet database can be");
+            throw JetError(Say(Msg::FileTooLarge, path_));
         bytes_.resize(static_cast<size_t>(st.st_size));
         size_t done = 0;
         while (done < bytes_.size()) {
@@ -53,27 +54,26 @@ JetFile::JetFile(const std::string& path, Mode mode) : path_(path), mode_(mode) 
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
-                Fail(std::string("the database file cannot be read: ") +
-                     (n < 0 ? std::strerror(errno) : "it shrank while being read"));
+                throw JetError(
+                    Say(Msg::FileCannotRead, path_, n < 0 ? SystemErrorText(errno) : Say(Msg::FileShrank)));
             done += static_cast<size_t>(n);
         }
         if (bytes_.size() < 0x100 || Le32(bytes_.data()) != 0x100 ||
             std::memcmp(bytes_.data() + 4, kSignature, sizeof kSignature) != 0)
-            Fail("not a Jet database file (no \"Standard Jet DB\" header)");
+            throw JetError(Say(Msg::NotJetFile, path_));
         std::uint8_t version = bytes_[0x14];
         if (version == 0)
             format_ = &kJet3Format;
         else if (version == 1)
             format_ = &kJet4Format;
         else
-            Fail("unsupported Jet version " + std::to_string(version) + " (only Jet 3 and Jet 4 are read)");
+            throw JetError(Say(Msg::UnsupportedVersion, path_, version));
         const std::uint32_t pageSize = format_->pageSize;
         if (bytes_.size() % pageSize != 0)
-            Fail("the file is truncated: its size " + std::to_string(bytes_.size()) +
-                 " is not a whole number of " + std::to_string(pageSize) + "-byte pages");
+            throw JetError(Say(Msg::TruncatedSize, path_, bytes_.size(), pageSize));
         pageCount_ = static_cast<std::uint32_t>(bytes_.size() / pageSize);
         if (pageCount_ < 3)
-            Fail("the file is truncated: it has no catalog page");
+            throw JetError(Say(Msg::TruncatedNoCatalog, path_));
 
         Rc4 mask(kHeaderMaskKey);
         mask.Apply(std::span(bytes_.data() + 0x18, format_->maskedHeaderLength));
@@ -113,18 +113,17 @@ void JetFile::Keystream(std::uint32_t page, std::span<std::uint8_t> out) const {
 
 std::span<const std::uint8_t> JetFile::Page(std::uint32_t page) const {
     if (page >= pageCount_)
-        Fail("page " + std::to_string(page) + " lies past the end of the file (" +
-             std::to_string(pageCount_) + " pages)");
+        Fail(Say(Msg::PagePastEnd, page, pageCount_));
     return {bytes_.data() + static_cast<size_t>(page) * format_->pageSize, format_->pageSize};
 }
 
 void JetFile::Write(const std::vector<Patch>& patches) {
     if (!Writable())
-        Fail("the database is open read-only");
+        Fail(Say(Msg::ReadOnly));
     for (const auto& p : patches)
         if (p.page == 0 || p.page >= pageCount_ || p.offset > format_->pageSize ||
             p.bytes.size() > format_->pageSize - p.offset)
-            Fail("internal error: a write outside page " + std::to_string(p.page));
+            Fail(Say(Msg::WriteOutsidePage, p.page));
     std::vector<std::uint8_t> ks(format_->pageSize);
     for (const auto& p : patches) {
         std::vector<std::uint8_t> stored = p.bytes;
@@ -141,15 +140,14 @@ void JetFile::Write(const std::vector<Patch>& patches) {
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
-                Fail(std::string("writing page ") + std::to_string(p.page) +
-                     " failed: " + std::strerror(errno));
+                Fail(Say(Msg::WriteFailed, p.page, SystemErrorText(n < 0 ? errno : ENOSPC)));
             done += static_cast<size_t>(n);
         }
         std::memcpy(bytes_.data() + static_cast<size_t>(p.page) * format_->pageSize + p.offset,
                     p.bytes.data(), p.bytes.size());
     }
     if (::fsync(fd_) != 0)
-        Fail(std::string("flushing the file failed: ") + std::strerror(errno));
+        Fail(Say(Msg::FlushFailed, SystemErrorText(errno)));
 }
 
 } // namespace bank::jet

@@ -1,6 +1,7 @@
 #include "bank/jet/RowReader.h"
 
 #include "bank/jet/JetText.h"
+#include "bank/jet/Messages.h"
 #include "platform/os/CodePage.h"
 
 #include <cstring>
@@ -9,8 +10,7 @@
 namespace bank::jet {
 
 void RowReader::Fail(const RowExtent& where, const std::string& what) const {
-    file_.Fail("table \"" + table_.Name() + "\", page " + std::to_string(where.page) + " row " +
-               std::to_string(where.row) + ": " + what);
+    file_.Fail(Say(Msg::InRow, table_.Name(), where.page, where.row, what));
 }
 
 RowReader::Layout RowReader::Parse(std::span<const std::uint8_t> row, const RowExtent& where) const {
@@ -19,22 +19,22 @@ RowReader::Layout RowReader::Parse(std::span<const std::uint8_t> row, const RowE
     Layout l;
     const std::uint32_t size = static_cast<std::uint32_t>(row.size());
     if (size < f.rowCountSize)
-        Fail(where, "the row is empty");
+        Fail(where, Say(Msg::RowEmpty));
     l.columnCount = jet4 ? DataPage::Le16(row, 0) : row[0];
     std::uint32_t maskLen = (l.columnCount + 7) / 8;
     if (f.rowCountSize + maskLen > size)
-        Fail(where, "the row is shorter than its null mask");
+        Fail(where, Say(Msg::RowShorterThanMask));
     l.maskStart = size - maskLen;
     l.fixedLimit = l.maskStart;
     if (table_.VarColumnCount() == 0)
         return l;
     if (l.maskStart < f.rowCountSize * 2)
-        Fail(where, "the row is too short for its variable-column count");
+        Fail(where, Say(Msg::RowTooShortForVarCount));
     std::uint32_t varCount = jet4 ? DataPage::Le16(row, l.maskStart - 2) : row[l.maskStart - 1];
     l.varOffsets.resize(varCount + 1);
     if (jet4) {
         if (static_cast<std::uint64_t>(4) + 2ull * varCount + 2 > l.maskStart)
-            Fail(where, "the row's offset table runs past its start");
+            Fail(where, Say(Msg::RowOffsetTablePastStart));
         for (std::uint32_t i = 0; i <= varCount; ++i)
             l.varOffsets[i] = DataPage::Le16(row, l.maskStart - 4 - 2 * i);
         l.fixedLimit = l.maskStart - 4 - 2 * varCount;
@@ -43,7 +43,7 @@ RowReader::Layout RowReader::Parse(std::span<const std::uint8_t> row, const RowE
         std::uint32_t jumps = (size - 1) / 256;
         std::uint64_t tableEnd = l.maskStart - 1; // var count byte
         if (jumps + varCount + 2ull > tableEnd)
-            Fail(where, "the row's offset table runs past its start");
+            Fail(where, Say(Msg::RowOffsetTablePastStart));
         std::uint32_t colPtr = static_cast<std::uint32_t>(tableEnd - jumps - 1);
         if ((colPtr - varCount) / 256 < jumps)
             --jumps;
@@ -57,9 +57,9 @@ RowReader::Layout RowReader::Parse(std::span<const std::uint8_t> row, const RowE
     }
     for (std::uint32_t i = 0; i <= varCount; ++i)
         if (l.varOffsets[i] > l.fixedLimit || (i > 0 && l.varOffsets[i] < l.varOffsets[i - 1]))
-            Fail(where, "variable column offset " + std::to_string(i) + " is outside the row");
+            Fail(where, Say(Msg::RowVarOffsetOutside, i));
     if (l.varOffsets[0] < f.rowCountSize)
-        Fail(where, "the variable data overlaps the column count");
+        Fail(where, Say(Msg::RowVarOverlapsCount));
     l.fixedLimit = l.varOffsets[0];
     return l;
 }
@@ -88,18 +88,18 @@ std::string RowReader::Text(std::string_view stored) const {
 
 std::string RowReader::LongValue(std::string_view header, std::string_view inlineData,
                                  const RowExtent& where) const {
+    static const std::string kWhat = Say(Msg::WhatLongValue), kWhatChain = Say(Msg::WhatLongValueChain);
     auto h = std::span(reinterpret_cast<const std::uint8_t*>(header.data()), header.size());
     std::uint32_t word = DataPage::Le32(h, 0);
     std::uint32_t length = word & 0x3FFFFFFF;
     std::uint32_t pointer = DataPage::Le32(h, 4);
     if (word & 0x80000000u) {
         if (length > inlineData.size())
-            Fail(where, "an inline long value claims " + std::to_string(length) +
-                            " bytes but the row holds " + std::to_string(inlineData.size()));
+            Fail(where, Say(Msg::InlineLongValueTooLong, length, inlineData.size()));
         return std::string(inlineData.substr(0, length));
     }
     if (word & 0x40000000u) {
-        RowExtent e = DataPage::Resolve(file_, pointer, "long value");
+        RowExtent e = DataPage::Resolve(file_, pointer, kWhat);
         auto p = file_.Page(e.page);
         std::uint32_t n = std::min(length, e.Length());
         return std::string(reinterpret_cast<const char*>(p.data() + e.start), n);
@@ -108,13 +108,12 @@ std::string RowReader::LongValue(std::string_view header, std::string_view inlin
     std::set<std::uint32_t> seen;
     while (out.size() < length) {
         if (pointer == 0)
-            Fail(where, "a long value's chain ends after " + std::to_string(out.size()) + " of " +
-                            std::to_string(length) + " bytes");
+            Fail(where, Say(Msg::LongValueChainEnds, out.size(), length));
         if (!seen.insert(pointer).second)
-            Fail(where, "a long value's chain of pages forms a cycle");
-        RowExtent e = DataPage::Resolve(file_, pointer, "long value chain");
+            Fail(where, Say(Msg::LongValueChainCycle));
+        RowExtent e = DataPage::Resolve(file_, pointer, kWhatChain);
         if (e.Length() < 4)
-            Fail(where, "a long value's chain has a row too short for its link");
+            Fail(where, Say(Msg::LongValueChainRowShort));
         auto p = file_.Page(e.page);
         pointer = DataPage::Le32(p, e.start);
         std::uint32_t n =
@@ -168,8 +167,7 @@ Value RowReader::Decode(std::span<const std::uint8_t> row, const Layout& l, cons
     case ColumnType::Memo:
     case ColumnType::Ole: {
         if (data.size() < 12)
-            Fail(where, "column \"" + c.name + "\" holds a long-value header of only " +
-                            std::to_string(data.size()) + " bytes");
+            Fail(where, Say(Msg::LongValueHeaderShort, c.name, data.size()));
         std::string raw = LongValue(data.substr(0, 12), data.substr(12), where);
         return c.type == ColumnType::Memo ? Value::Str(Text(raw)) : Value::Raw(std::move(raw));
     }
@@ -198,7 +196,7 @@ RowReader::FixedSlot RowReader::Slot(const RowExtent& row, size_t column) const 
     Layout l = Parse(bytes, row);
     std::uint32_t at = file_.Format().rowCountSize + c.fixedOffset;
     if (c.number >= l.columnCount || at + FixedSize(c.type) > l.fixedLimit)
-        Fail(row, "the row was stored before column \"" + c.name + "\" existed and has no room for it");
+        Fail(row, Say(Msg::RowHasNoSlot, c.name));
     FixedSlot s;
     s.offset = row.start + at;
     s.maskByte = row.start + l.maskStart + c.number / 8;

@@ -1,6 +1,7 @@
 #include "bank/jet/TableDef.h"
 
 #include "bank/jet/DataPage.h"
+#include "bank/jet/Messages.h"
 #include "platform/os/CodePage.h"
 
 #include <algorithm>
@@ -17,8 +18,7 @@ public:
 
     void Need(std::uint64_t at, std::uint64_t n, const char* what) const {
         if (at + n > b_.size())
-            file_.Fail("table \"" + table_ + "\": its definition is cut short (" + what + " at byte " +
-                       std::to_string(at) + ")");
+            file_.Fail(Say(Msg::DefinitionCutShort, table_, what, at));
     }
     std::uint8_t U8(std::uint64_t at, const char* what) const {
         Need(at, 1, what);
@@ -58,18 +58,16 @@ int TableDef::Find(std::string_view column) const {
 
 TableDef TableDef::Read(const JetFile& file, std::uint32_t page, const std::string& name) {
     const JetFormat& f = file.Format();
-    std::string label = "table \"" + name + "\"";
     std::vector<std::uint8_t> bytes;
     std::set<std::uint32_t> seen;
     for (std::uint32_t p = page; p != 0;) {
         if (!seen.insert(p).second)
-            file.Fail(label + ": its definition pages form a cycle at page " + std::to_string(p));
+            file.Fail(Say(Msg::DefinitionCycle, name, p));
         if (p >= file.PageCount())
-            file.Fail(label + ": its definition is on page " + std::to_string(p) +
-                      ", past the end of the file");
+            file.Fail(Say(Msg::DefinitionPastEnd, name, p));
         auto pg = file.Page(p);
         if (pg[0] != 0x02)
-            file.Fail(label + ": page " + std::to_string(p) + " is not a table definition page");
+            file.Fail(Say(Msg::NotDefinitionPage, name, p));
         bytes.insert(bytes.end(), pg.begin() + (bytes.empty() ? 0 : 8), pg.end());
         p = DataPage::Le32(pg, 4);
     }
@@ -77,52 +75,51 @@ TableDef TableDef::Read(const JetFile& file, std::uint32_t page, const std::stri
     TableDef t;
     t.name_ = name;
     t.page_ = page;
-    t.rowCount_ = r.U32(f.tdefRowCount, "row count");
-    t.varColumns_ = r.U16(f.tdefVarColumns, "variable column count");
-    std::uint32_t columnCount = r.U16(f.tdefColumns, "column count");
-    std::uint64_t physical = r.U32(f.tdefPhysicalIndexes, "index count");
-    t.usageMap_ = r.U32(f.tdefUsageMap, "usage map");
+    t.rowCount_ = r.U32(f.tdefRowCount, "行数");
+    t.varColumns_ = r.U16(f.tdefVarColumns, "变长列数");
+    std::uint32_t columnCount = r.U16(f.tdefColumns, "列数");
+    std::uint64_t physical = r.U32(f.tdefPhysicalIndexes, "索引数");
+    t.usageMap_ = r.U32(f.tdefUsageMap, "页映射");
 
     std::uint64_t at = f.tdefBlocks + physical * f.physicalIndexCounterSize;
     std::uint64_t names = at + static_cast<std::uint64_t>(columnCount) * f.columnEntrySize;
     for (std::uint32_t i = 0; i < columnCount; ++i, at += f.columnEntrySize) {
         Column c;
-        std::uint8_t type = r.U8(at + f.colType, "column type");
+        std::uint8_t type = r.U8(at + f.colType, "列类型");
         if (!IsKnownType(type))
-            file.Fail(label + ": column " + std::to_string(i) + " has unknown type " + std::to_string(type));
+            file.Fail(Say(Msg::ColumnUnknownType, name, i, type));
         c.type = static_cast<ColumnType>(type);
-        c.number = r.U16(at + f.colNumber, "column number");
-        c.varIndex = r.U16(at + f.colVarIndex, "column var index");
-        c.flags = r.U8(at + f.colFlags, "column flags");
-        c.fixedOffset = r.U16(at + f.colFixedOffset, "column offset");
-        c.length = r.U16(at + f.colLength, "column length");
+        c.number = r.U16(at + f.colNumber, "列编号");
+        c.varIndex = r.U16(at + f.colVarIndex, "列的变长序号");
+        c.flags = r.U8(at + f.colFlags, "列标志");
+        c.fixedOffset = r.U16(at + f.colFixedOffset, "列偏移");
+        c.length = r.U16(at + f.colLength, "列长度");
         c.fixed = (c.flags & 0x01) != 0;
         if (c.type == ColumnType::Boolean)
             c.fixed = true;
         else if (c.fixed && FixedSize(c.type) == 0)
-            file.Fail(label + ": column " + std::to_string(i) + " of a variable-length type is marked fixed");
+            file.Fail(Say(Msg::ColumnVariableMarkedFixed, name, i));
         else if (!c.fixed && FixedSize(c.type) != 0 && c.type != ColumnType::Numeric &&
                  c.type != ColumnType::Guid)
-            file.Fail(label + ": column " + std::to_string(i) + " of a fixed-width type is marked variable");
+            file.Fail(Say(Msg::ColumnFixedMarkedVariable, name, i));
         t.columns_.push_back(c);
     }
     at = names;
     for (auto& c : t.columns_) {
-        std::uint32_t len = f.columnNameLengthSize == 1 ? r.U8(at, "column name") : r.U16(at, "column name");
+        std::uint32_t len = f.columnNameLengthSize == 1 ? r.U8(at, "列名") : r.U16(at, "列名");
         at += f.columnNameLengthSize;
-        std::string_view raw = r.Bytes(at, len, "column name");
+        std::string_view raw = r.Bytes(at, len, "列名");
         at += len;
         if (f.version == JetVersion::Jet4) {
             c.name = win::Utf16LeToUtf8(raw);
         } else if (!win::CodePageToUtf8(file.TextCodePage(), raw, c.name)) {
-            file.Fail(label + ": a column name is not valid text in code page " +
-                      std::to_string(file.TextCodePage()));
+            file.Fail(Say(Msg::ColumnNameInvalid, name, file.TextCodePage()));
         }
     }
     for (std::uint64_t k = 0; k < physical; ++k, at += f.physicalIndexSize) {
-        r.Need(at, f.physicalIndexSize, "index definition");
+        r.Need(at, f.physicalIndexSize, "索引定义");
         for (int slot = 0; slot < 10; ++slot) {
-            std::uint16_t col = r.U16(at + f.physicalIndexSlots + 3 * slot, "index column");
+            std::uint16_t col = r.U16(at + f.physicalIndexSlots + 3 * slot, "索引列");
             for (auto& c : t.columns_)
                 if (col != 0xFFFF && c.number == col)
                     c.indexed = true;
@@ -132,7 +129,7 @@ TableDef TableDef::Read(const JetFile& file, std::uint32_t page, const std::stri
               [](const Column& a, const Column& b) { return a.number < b.number; });
     for (size_t i = 1; i < t.columns_.size(); ++i)
         if (t.columns_[i].number == t.columns_[i - 1].number)
-            file.Fail(label + ": two columns share the number " + std::to_string(t.columns_[i].number));
+            file.Fail(Say(Msg::ColumnNumberShared, name, t.columns_[i].number));
     return t;
 }
 
