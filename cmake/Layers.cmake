@@ -14,8 +14,7 @@ function(taxi_test name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE
     TAXI_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-    TAXI_BINARY_DIR="${CMAKE_BINARY_DIR}"
-    TAXI_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
+    TAXI_BINARY_DIR="${CMAKE_BINARY_DIR}")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
 endfunction()

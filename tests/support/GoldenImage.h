@@ -27,7 +27,4 @@ struct GoldenTolerance {
 ::testing::AssertionResult MatchesGolden(const win::gdi::Surface& actual, const std::string& relativePath,
                                          GoldenTolerance tolerance = {});
 
-// Reads a PNG into a new surface; null with a reason on failure.
-std::unique_ptr<win::gdi::Surface> ReadPng(const std::string& path, std::string* error);
-
 } // namespace taxi::test

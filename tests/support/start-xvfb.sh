@@ -2,7 +2,8 @@
 # servers starting meanwhile), exports DISPLAY, and sets xvfb_pid. The server never resets: by default it
 # resets whenever its last client leaves, and a program connecting during a reset is refused (the scripts'
 # own xdotool calls come and go all the time). Needs $work (a scratch folder). Returns
-# non-zero, with the server's log printed, when no server could be started.
+# non-zero, with the server's log printed, when no server could be started. find_window, window_origin and
+# click_client find and click the program's windows.
 start_xvfb() {
     local attempt
     for attempt in 1 2 3; do
@@ -26,4 +27,26 @@ start_xvfb() {
     echo "FAILED: Xvfb did not start"
     cat "$work/xvfb.log"
     return 1
+}
+
+find_window() { # NAME: the id of the visible window of that exact name, waiting up to 30 s (tries x 0.1 s)
+    local id
+    for _ in $(seq 1 "${tries:-300}"); do
+        # xdotool's name patterns do not match Chinese text here: compare the names in the shell.
+        for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+            [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+window_origin() { # ID: "X Y" of the window on the screen
+    xdotool getwindowgeometry "$1" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}'
+}
+
+click_client() { # ID X Y: clicks the client point (X, Y) of a skinned window (3-pixel frame, 19-pixel caption)
+    local ox oy
+    read -r ox oy < <(window_origin "$1")
+    xdotool mousemove $((ox + 3 + $2)) $((oy + 3 + 19 + $3)) click 1
 }

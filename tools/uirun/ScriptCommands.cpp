@@ -1,12 +1,17 @@
 // The script's commands, one branch each.
 #include "ScriptRunner.h"
+#include "TextRegex.h"
 
 #include "app/TaxiProgram.h"
 #include "bank/ConnectionString.h"
 #include "bank/TADOQuery.h"
+#include "platform/gdi/GdiInternal.h"
 #include "platform/win.h"
 #include "toolkit/TApplication.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <regex>
 
 namespace uirun {
@@ -91,6 +96,13 @@ bool ScriptRunner::Execute(const ScriptLine& line) {
         if (!IsInteger(s))
             Fail(line, cmd + ": \"" + s + "\" is not a whole number");
         return std::stoi(s);
+    };
+    auto textRegex = [&](const std::string& pattern) {
+        try {
+            return TextRegex(pattern);
+        } catch (const std::regex_error& e) {
+            Fail(line, cmd + ": \"" + pattern + "\" is not a valid regular expression (" + e.what() + ")");
+        }
     };
 
     if (cmd == "start") {
@@ -206,11 +218,11 @@ bool ScriptRunner::Execute(const ScriptLine& line) {
         const bool isString = std::holds_alternative<std::string>(value);
         if (let) {
             if (w.size() >= 6 && w[4].text == "regex") {
-                std::smatch m;
                 const std::string re = arg(5);
-                if (!std::regex_search(text, m, std::regex(re)))
+                const std::optional<std::string> group = textRegex(re).SearchGroup(text, 1);
+                if (!group)
                     Fail(line, "let: \"" + text + "\" does not match \"" + re + "\"");
-                text = m.size() > 1 ? m[1].str() : m[0].str();
+                text = *group;
             }
             m_variables[w[1].text] = text;
             return false;
@@ -219,7 +231,7 @@ bool ScriptRunner::Execute(const ScriptLine& line) {
         if (w[2].text == "matches" && !w[2].quoted) {
             need(4);
             const std::string re = arg(3);
-            Expectation(line, std::regex_search(text, std::regex(re)), path + " matches " + Quote(re), shown);
+            Expectation(line, textRegex(re).Search(text), path + " matches " + Quote(re), shown);
             return false;
         }
         std::string expected = arg(2);
@@ -328,6 +340,11 @@ bool ScriptRunner::Execute(const ScriptLine& line) {
         Expectation(line, got == arg(4), arg(2) + " " + Quote(arg(4)), Quote(got));
         return false;
     }
+    if (cmd == "expect-image") {
+        need(3);
+        ExpectImage(line, w[1].text, arg(2), w.size() > 3 ? number(3) : 0);
+        return false;
+    }
     if (cmd == "screenshot") {
         need(2);
         std::string error;
@@ -336,6 +353,59 @@ bool ScriptRunner::Execute(const ScriptLine& line) {
         return false;
     }
     Fail(line, "unknown command " + cmd);
+}
+
+void ScriptRunner::ExpectImage(const ScriptLine& line, const std::string& target, const std::string& golden,
+                               int allowedPixels) {
+    namespace fs = std::filesystem;
+    win::HWND hwnd = nullptr;
+    if (target == "msgbox") {
+        hwnd = FrontMessageBox();
+        if (!hwnd)
+            Fail(line, "expect-image: no message box is shown");
+    } else if (auto* form = dynamic_cast<tk::TWinControl*>(ResolveObject(line, target, nullptr))) {
+        hwnd = form->Handle();
+    } else {
+        Fail(line, "expect-image: " + target + " is not a window");
+    }
+    win::RECT r{};
+    win::GetWindowRect(hwnd, &r);
+    const std::unique_ptr<win::gdi::Surface> screen = m_display->composite();
+    r.left = std::max<long>(r.left, 0), r.top = std::max<long>(r.top, 0);
+    r.right = std::min<long>(r.right, screen->width()), r.bottom = std::min<long>(r.bottom, screen->height());
+    if (r.right <= r.left || r.bottom <= r.top)
+        Fail(line, "expect-image: " + target + " is not on the screen");
+    win::gdi::Surface shown(r.right - r.left, r.bottom - r.top);
+    for (int y = 0; y < shown.height(); ++y)
+        std::copy_n(screen->row(r.top + y) + r.left, shown.width(), shown.row(y));
+
+    const fs::path path = fs::path(m_file).parent_path() / golden;
+    std::string error;
+    const char* update = std::getenv("TAXI_UPDATE_GOLDENS");
+    if (update && *update && std::string(update) != "0") {
+        std::error_code ignored;
+        fs::create_directories(path.parent_path(), ignored);
+        if (!win::gdi::WritePng(shown, path.c_str(), &error))
+            Fail(line, "expect-image: " + error);
+        return;
+    }
+    const std::string actualPath = path.stem().string() + ".actual.png";
+    const std::unique_ptr<win::gdi::Surface> expected = win::gdi::ReadPng(path.string(), &error);
+    if (!expected) {
+        win::gdi::WritePng(shown, actualPath.c_str());
+        Fail(line, "expect-image: " + error + "; what is shown is in " + actualPath);
+    }
+    const win::gdi::PixelDifference d = win::gdi::ComparePixels(shown, *expected, 0);
+    std::string got;
+    if (d.sizeDiffers)
+        got = std::to_string(shown.width()) + "x" + std::to_string(shown.height()) + " pixels, not " +
+              std::to_string(expected->width()) + "x" + std::to_string(expected->height());
+    else if (d.count > allowedPixels)
+        got = std::to_string(d.count) + " pixels differ, the first at (" + std::to_string(d.first.x) + "," +
+              std::to_string(d.first.y) + ")";
+    if (!got.empty())
+        win::gdi::WritePng(shown, actualPath.c_str());
+    Expectation(line, got.empty(), target + " as in " + golden, got + "; what is shown is in " + actualPath);
 }
 
 } // namespace uirun

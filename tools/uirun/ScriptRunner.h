@@ -68,6 +68,10 @@ private:
     tk::TObject* ResolveObject(const ScriptLine& line, const std::string& path, std::string* property);
     tk::TControl* ResolveControl(const ScriptLine& line, const std::string& path);
     void ClickAt(int x, int y, int button, bool twice);
+    // Compares what the screen shows of a window with a PNG beside the script (rewritten instead when
+    // TAXI_UPDATE_GOLDENS is set).
+    void ExpectImage(const ScriptLine& line, const std::string& target, const std::string& golden,
+                     int allowedPixels);
 };
 
 } // namespace uirun

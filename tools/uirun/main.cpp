@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <stdexcept>
 
 namespace fs = std::filesystem;
 
@@ -29,6 +31,26 @@ std::string FreshCopy(const std::string& programFolder) {
         fs::copy(from / "img", dir / "img", fs::copy_options::recursive);
     return dir.string() + "/";
 }
+
+// A private runtime folder for the program's instance lock, so that a copy of the program running on this
+// desktop does not count for the scenario; removed when uirun ends.
+class PrivateRuntimeFolder {
+public:
+    PrivateRuntimeFolder() {
+        std::string pattern = (fs::temp_directory_path() / "uirun-runtime-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot make a private runtime folder");
+        m_path = pattern;
+        setenv("XDG_RUNTIME_DIR", m_path.c_str(), 1);
+    }
+    ~PrivateRuntimeFolder() {
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+
+private:
+    std::string m_path;
+};
 
 } // namespace
 
@@ -49,6 +71,13 @@ int main(int argc, char** argv) {
     if (!dir.empty() && dir.back() != '/')
         dir += '/';
     int failed = 0;
+    std::optional<PrivateRuntimeFolder> runtime;
+    try {
+        runtime.emplace();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "uirun: %s\n", e.what());
+        return 2;
+    }
     for (const std::string& script : scripts) {
         std::ifstream in(script, std::ios::binary);
         if (!in) {
@@ -62,8 +91,6 @@ int main(int argc, char** argv) {
         try {
             const auto lines = uirun::ScriptParser::Parse(text.str(), script);
             folder = dir.empty() ? FreshCopy(win::ExecutableFolder()) : dir;
-            // The instance lock of a program running on this desktop must not count for the scenario.
-            setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
             Modality::ProgramFolder = folder;
             uirun::ScriptRunner runner(script, lines, folder);
             for (const std::string& failure : runner.Run()) {

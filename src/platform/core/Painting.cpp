@@ -79,6 +79,25 @@ void PaintNow(HWND w, bool children) {
     }
 }
 
+// The outermost ancestor that will paint over `w` when its pending update is painted: one without
+// WS_CLIPCHILDREN whose update region reaches into `w`. Painting `w` before it would lose `w`'s pixels
+// under the ancestor's background, and `w`, already validated, would never paint again.
+HWND AncestorPaintingOver(HWND w) {
+    HWND found = nullptr;
+    const RECT area = WindowRectScreen(w);
+    for (HWND p = w->parent; p && p != S().desktop; p = p->parent) {
+        if ((p->style & WS_CLIPCHILDREN) || p->update.empty())
+            continue;
+        Region pending = p->update;
+        const RECT client = ClientRectScreen(p);
+        pending.translate(client.left, client.top);
+        pending.intersect(area);
+        if (!pending.empty())
+            found = p;
+    }
+    return found;
+}
+
 } // namespace
 
 void EnsureSurface(HWND top) {
@@ -259,7 +278,9 @@ BOOL ValidateRgn(HWND hwnd, HRGN region) {
 BOOL UpdateWindow(HWND hwnd) {
     if (!Valid(hwnd))
         return FALSE;
-    PaintNow(hwnd, true);
+    // Parents paint before their children, as the message loop orders them.
+    HWND first = AncestorPaintingOver(hwnd);
+    PaintNow(first ? first : hwnd, true);
     display::Current().flush();
     return TRUE;
 }

@@ -42,4 +42,14 @@ std::shared_ptr<Surface> SurfaceOfDC(HDC dc);
 // Writes the surface as a 24-bit PNG (screenshots, golden images). False with a reason in `error` on failure.
 bool WritePng(const Surface& surface, const char* path, std::string* error = nullptr);
 
+// Reads a PNG into a new surface (24-bit, alpha dropped); null with a reason in `error` on failure.
+std::unique_ptr<Surface> ReadPng(const std::string& path, std::string* error = nullptr);
+
+struct PixelDifference {
+    bool sizeDiffers = false;
+    int count = 0;   // pixels with a channel differing by more than the tolerance
+    POINT first{-1, -1};
+};
+PixelDifference ComparePixels(const Surface& actual, const Surface& expected, int channelTolerance);
+
 } // namespace win::gdi

@@ -90,6 +90,30 @@ TEST_F(PaintRegion, ParentPaintsBeforeChildrenAndClipChildrenProtectsThem) {
     EXPECT_EQ(At(30, 30), Px(RGB(0, 255, 0)));
 }
 
+TEST_F(PaintRegion, UpdatingAChildFirstPaintsTheParentThatWouldPaintOverIt) {
+    // A control that repaints itself at once (a button taking the focus as its dialog is shown) while the
+    // parent's own first paint is still pending must not be painted over by that paint afterwards.
+    HWND top = Filled(nullptr, 0, 0, 200, 200, RGB(0, 0, 255), WS_POPUP | WS_VISIBLE);
+    HWND child = Filled(top, 20, 20, 50, 50, RGB(0, 255, 0));
+    HWND clipping =
+        Filled(nullptr, 300, 0, 200, 200, RGB(0, 0, 255), WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
+    HWND protectedChild = Filled(clipping, 20, 20, 50, 50, RGB(0, 255, 0));
+    Log().clear();
+    UpdateWindow(child);
+    UpdateWindow(protectedChild);
+    display->pump();
+    std::vector<HWND> order;
+    for (auto& r : Log())
+        if (r.msg == WM_PAINT)
+            order.push_back(r.hwnd);
+    ASSERT_GE(order.size(), 3u);
+    EXPECT_EQ(order[0], top);
+    EXPECT_EQ(order[1], child);
+    EXPECT_EQ(order[2], protectedChild);
+    EXPECT_EQ(At(30, 30), Px(RGB(0, 255, 0)));
+    EXPECT_EQ(At(330, 30), Px(RGB(0, 255, 0)));
+}
+
 TEST_F(PaintRegion, MovingAChildRepaintsWhatItUncovers) {
     HWND top = Filled(nullptr, 0, 0, 200, 200, RGB(0, 0, 255), WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
     HWND child = Filled(top, 20, 20, 50, 50, RGB(0, 255, 0));
