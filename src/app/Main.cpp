@@ -13,5 +13,7 @@ int main() {
         return 1;
     }
     win::display::Install(std::move(display));
-    return taxi::RunProgram();
+    const int result = taxi::RunProgram();
+    win::display::Close();
+    return result;
 }

@@ -7,6 +7,8 @@
 #include "result/Tchengjiform.h"
 #include "skin/data/TSkinData.h"
 
+#include <cstdio>
+
 namespace taxi {
 
 void InitializeProgramToolkit() {
@@ -43,9 +45,19 @@ int RunProgram() {
     tk::Application->SetTitle(kApplicationTitle);
     win::HANDLE mutex = win::CreateMutexA(nullptr, win::FALSE, kApplicationTitle);
     const bool running = win::GetLastError() == win::ERROR_ALREADY_EXISTS;
+    int result = 0;
     if (running) {
         win::MessageBoxA(nullptr, "程序已经运行", "提示", win::MB_OK);
         tk::Application->Terminate();
+    } else if (!mutex) {
+        // Without the lock nothing stops a second copy, and two copies would write the same bank's
+        // wrong-answer flags behind each other's backs: refusing to start is the safe side.
+        std::fprintf(stderr, "taxitrainer: not starting: the single-instance lock cannot be taken: %s\n",
+                     win::MutexFailure().c_str());
+        win::MessageBoxA(nullptr, "无法确认程序是否已经运行，程序不能启动。", "提示",
+                         win::MB_OK | win::MB_ICONERROR);
+        tk::Application->Terminate();
+        result = 1;
     } else {
         CreateProgramWindows();
         tk::Application->Run();
@@ -53,7 +65,7 @@ int RunProgram() {
     FinalizeProgram();
     if (mutex)
         win::CloseHandle(mutex);
-    return 0;
+    return result;
 }
 
 } // namespace taxi

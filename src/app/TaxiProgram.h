@@ -7,7 +7,7 @@ constexpr const char* kApplicationTitle = "出租车驾驶员从业资格证考�
 
 // Runs the program on the current display until the main window closes, then frees its windows so that it
 // can run again in the same process. The program folder is Modality::ProgramFolder, or the executable's
-// folder when that is empty.
+// folder when that is empty. Returns 1 without any window when the single-instance lock cannot be taken.
 int RunProgram();
 
 // The parts of RunProgram, for measuring start-up without the message loop: the toolkit with every class

@@ -5,9 +5,11 @@
 namespace win::display {
 
 namespace {
+// Never destroyed at exit: a display whose connection is gone must not be torn down from an exit handler,
+// and exit() can come from inside the display's own library. Close ends it while the program still runs.
 std::unique_ptr<Display>& Slot() {
-    static std::unique_ptr<Display> display;
-    return display;
+    static auto* display = new std::unique_ptr<Display>;
+    return *display;
 }
 
 void Queue(core::InputEvent::Kind kind, POINT pt, int button, int delta, UINT vk, char32_t ch) {
@@ -38,6 +40,10 @@ void Install(std::unique_ptr<Display> display) {
     SIZE sz = Slot()->screenSize();
     HWND desk = core::S().desktop;
     desk->rcWindow = desk->rcClient = RECT{0, 0, sz.cx, sz.cy};
+}
+
+void Close() {
+    Slot().reset();
 }
 
 void QueueMouseMove(int x, int y) {

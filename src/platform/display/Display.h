@@ -34,6 +34,10 @@ Display& Current();
 // Replaces the current display (windows keep existing; the new display shows them from its next flush).
 void Install(std::unique_ptr<Display> display);
 
+// Ends the current display (the next use makes a headless one again). The program calls it when its windows
+// are gone; nothing ends the display at exit.
+void Close();
+
 // Raw input from a display, at screen coordinates. Buttons: 0 left, 1 right, 2 middle.
 void QueueMouseMove(int x, int y);
 void QueueMouseButton(int x, int y, int button, bool down);

@@ -2,8 +2,11 @@
 #include "platform/core/WindowManager.h"
 
 #include <SDL.h>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
+#include <unistd.h>
 
 namespace win::display {
 
@@ -77,6 +80,29 @@ std::u32string Utf32(const char* s) {
     return out;
 }
 
+// Xlib's own handler for a lost connection calls exit(): exit handlers would then tear the display down
+// through the dead connection, and Xlib spins forever waiting for replies that never come. A lost display
+// ends the program here and now instead. Only the display code calls into X, and never in the middle of a
+// write to the bank, so ending at this point leaves every file as it was after its last complete write.
+int DisplayLost(void*) {
+    static constexpr char kMessage[] = ": the connection to the X display was lost; ending\n";
+    const char* name = program_invocation_short_name;
+    (void)!::write(2, name, std::strlen(name));
+    (void)!::write(2, kMessage, sizeof kMessage - 1);
+    ::_exit(1);
+}
+
+// The handler goes into the Xlib that SDL loaded (by whatever route), not into a second link of our own.
+void EndOnLostConnection() {
+    void* x11 = ::dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+    if (!x11)
+        return;
+    using IoErrorHandler = int (*)(void*);
+    if (auto set = reinterpret_cast<IoErrorHandler (*)(IoErrorHandler)>(::dlsym(x11, "XSetIOErrorHandler")))
+        set(DisplayLost);
+    ::dlclose(x11);
+}
+
 } // namespace
 
 std::unique_ptr<SdlDisplay> SdlDisplay::Open(std::string* error) {
@@ -91,6 +117,11 @@ std::unique_ptr<SdlDisplay> SdlDisplay::Open(std::string* error) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); // termination signals end the program as usual
+    // Windows are presented from memory surfaces. Left to itself, SDL tries an OpenGL context to decide
+    // whether to back window surfaces with textures, which maps the whole GL stack (tens of megabytes,
+    // most of the program's memory) for nothing the program draws.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         if (error)
             *error = SDL_GetError();
@@ -104,6 +135,8 @@ std::unique_ptr<SdlDisplay> SdlDisplay::Open(std::string* error) {
             *error = "no X11 or Wayland display is available";
         return nullptr;
     }
+    if (!std::strcmp(driver, "x11"))
+        EndOnLostConnection();
     std::unique_ptr<SdlDisplay> d(new SdlDisplay);
     d->m_start = std::chrono::steady_clock::now();
     SDL_Rect bounds;

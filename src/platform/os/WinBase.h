@@ -60,7 +60,8 @@ union LARGE_INTEGER {
 
 // A named mutex is the single-instance lock: one per name and desktop session, held until the handle is
 // closed or the process ends in any way (the OS drops the lock of a killed process). A second CreateMutex
-// for a held name succeeds with GetLastError() == ERROR_ALREADY_EXISTS (183). A null name gives a private,
+// for a held name succeeds with GetLastError() == ERROR_ALREADY_EXISTS (183). Null with ERROR_ACCESS_DENIED
+// when no lock folder that only this user can write is to be had. A null name gives a private,
 // unnamed mutex. `initialOwner` is accepted and has no further effect (one thread).
 HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES attributes, BOOL initialOwner, LPCSTR name);
 HANDLE CreateMutexW(LPSECURITY_ATTRIBUTES attributes, BOOL initialOwner, LPCWSTR name);
@@ -97,6 +98,10 @@ inline DWORD GetModuleFileName(HMODULE m, LPSTR b, DWORD s) {
 #include <string>
 
 namespace win {
+
+// Why this thread's last CreateMutex for a name failed (which folder or file, and what is wrong with it);
+// empty after a success.
+std::string MutexFailure();
 
 // The folder of the running executable, with a trailing '/'; data paths are built from it, never from the
 // working directory. Empty when the system cannot tell.
