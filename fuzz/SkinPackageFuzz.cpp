@@ -77,11 +77,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ini.LoadFromText(std::string_view(reinterpret_cast<const char*>(data), size));
     Query(ini);
 
+    // The in-memory decoder and the byte-at-a-time one agree, on the output and on where the bits ran out.
+    std::vector<std::uint8_t> fast;
+    std::string error;
+    TLZHReport fastReport;
+    if (TLZH::ExpandContainer(input, 64 * 1024, fast, error, &fastReport) && fastReport.DeclaredSize > 0) {
+        std::size_t next = 4;
+        std::vector<std::uint8_t> slow;
+        const TLZHReport slowReport = TLZH().Decode(
+            fastReport.DeclaredSize,
+            [&](std::uint8_t* buffer, int) {
+                if (next >= size)
+                    return 0;
+                buffer[0] = data[next++];
+                return 1;
+            },
+            [&](std::uint8_t byte) { slow.push_back(byte); });
+        slow.resize(fast.size());
+        Check(slow == fast && slowReport.BitsPastEnd == fastReport.BitsPastEnd &&
+              slowReport.OverrunOffset == fastReport.OverrunOffset);
+    }
+
     if (size <= 16 * 1024) {
         std::vector<std::uint8_t> back;
-        std::string error;
-        Check(TLZH::ExpandContainer(TLZHEncoder::CompressContainer(input), 1 << 20, back, error));
-        Check(back.size() == size && std::equal(back.begin(), back.end(), data));
+        TLZHReport report;
+        Check(TLZH::ExpandContainer(TLZHEncoder::CompressContainer(input), 1 << 20, back, error, &report));
+        Check(back.size() == size && std::equal(back.begin(), back.end(), data) && !report.Overran());
     }
     return 0;
 }

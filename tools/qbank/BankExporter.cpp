@@ -5,9 +5,9 @@
 #include "bank/OptionList.h"
 #include "bank/QuestionRecord.h"
 #include "bank/RightAnswer.h"
+#include "platform/os/AtomicFile.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace qbank {
 
@@ -94,14 +94,9 @@ int BankExporter::Export(const std::string& path, const std::string& folder, boo
     }
     for (int c = 1; c <= 8; ++c) {
         fs::path file = fs::path(folder) / ("ch" + std::to_string(c) + ".txt");
-        fs::path temp = file.string() + ".part";
-        {
-            std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-            out << QuestionSource::Format(chapters[c], c);
-            if (!out.flush())
-                throw SourceError(temp.string() + ": cannot be written");
-        }
-        fs::rename(temp, file);
+        std::string error;
+        if (!win::WriteFileAtomically(file, QuestionSource::Format(chapters[c], c), error))
+            throw SourceError(file.string() + ": " + error);
     }
     return row;
 }

@@ -2,6 +2,7 @@
 # build, `skinpack pack` packs them (format 70000) into reference.skin.
 add_library(skinpack_reference STATIC ReferenceSkin.cpp ReferenceSkinCanvas.cpp ReferenceSkinImages.cpp)
 target_include_directories(skinpack_reference PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(skinpack_reference PRIVATE platform_os)
 target_link_libraries(skinpack_cli PUBLIC skinpack_reference)
 
 set(reference_dir ${CMAKE_BINARY_DIR}/reference-skin)

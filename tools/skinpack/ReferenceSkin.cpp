@@ -1,7 +1,8 @@
 #include "ReferenceSkin.h"
 
+#include "platform/os/AtomicFile.h"
+
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 namespace refskin {
@@ -270,12 +271,12 @@ bool DrawReferenceSkin(const std::string& dir, std::string& error) {
         return false;
     }
     const auto write = [&](const std::string& name, const void* data, std::size_t size) {
-        std::ofstream out(fs::path(dir) / name, std::ios::binary | std::ios::trunc);
-        out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-        out.close();
-        if (!out)
-            error = (fs::path(dir) / name).string() + ": cannot be written";
-        return static_cast<bool>(out);
+        std::string reason;
+        if (win::WriteFileAtomically(fs::path(dir) / name,
+                                     std::string_view(static_cast<const char*>(data), size), reason))
+            return true;
+        error = (fs::path(dir) / name).string() + ": " + reason;
+        return false;
     };
     for (const ImageSpec& entry : kImages) {
         const DrawnImage image = DrawImage(entry.name);

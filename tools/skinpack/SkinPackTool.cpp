@@ -8,6 +8,8 @@
 
 #include "ReferenceSkin.h"
 
+#include "platform/os/AtomicFile.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -16,7 +18,6 @@
 #include <set>
 #include <stdexcept>
 #include <system_error>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using skin::TSkinReader;
@@ -52,10 +53,66 @@ std::string UnsafeNameReason(const std::string& name) {
     return {};
 }
 
+// The length of the UTF-8 sequence at the start of `text` when it is a printable character, else 0.
+std::size_t PrintableUtf8(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    std::uint32_t code = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (text.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+        code = code << 6 | (byte(i) & 0x3F);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    const bool c1Control = code >= 0x80 && code <= 0x9F;
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    return overlong || c1Control || surrogate || code > 0x10FFFF ? 0 : length;
+}
+
 } // namespace
 
+// Names, paths and description text come from outside: a control byte must not reach the terminal.
+std::string SkinPackTool::Printable(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        if (const std::size_t length = c >= 0x80 ? PrintableUtf8(text.substr(i)) : 0) {
+            out.append(text.substr(i, length));
+            i += length;
+            continue;
+        }
+        static constexpr char kHex[] = "0123456789abcdef";
+        out += "\\x";
+        out += kHex[c >> 4];
+        out += kHex[c & 0xF];
+        ++i;
+    }
+    return out;
+}
+
 int SkinPackTool::Fail(const std::string& message) {
-    *err_ << "skinpack: " << message << '\n';
+    *err_ << "skinpack: " << Printable(message) << '\n';
     return 1;
 }
 
@@ -90,24 +147,28 @@ bool SkinPackTool::ReadFile(const fs::path& path, std::vector<std::uint8_t>& byt
 }
 
 bool SkinPackTool::WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-    fs::path temp = path;
-    temp += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            fs::remove(temp, ec);
-            Fail(path.string() + ": cannot be written");
-            return false;
-        }
+    std::string error;
+    if (!win::WriteFileAtomically(path, bytes, error)) {
+        Fail(path.string() + ": " + error);
+        return false;
     }
-    std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        Fail(path.string() + ": cannot be written");
+    return true;
+}
+
+// The program reads a short or damaged container as best it can; whoever makes a skin has to hear of it.
+bool SkinPackTool::CheckExpansion(const std::string& in, const skin::TLZHReport& report) {
+    if (report.SizeMissing) {
+        Fail(in + ": " + "the container is shorter than the four bytes of its expanded size");
+        return false;
+    }
+    if (report.DeclaredSize < 0) {
+        Fail(in + ": LZH container: expanded size " + std::to_string(report.DeclaredSize) + " is negative");
+        return false;
+    }
+    if (report.Overran()) {
+        Fail(in + ": the compressed stream is " + std::to_string(report.BytesMissing()) +
+             " bytes short: it ran out at output offset " + std::to_string(report.OverrunOffset) + " of " +
+             std::to_string(report.DeclaredSize));
         return false;
     }
     return true;
@@ -117,9 +178,12 @@ bool SkinPackTool::ReadPackage(const std::string& in, TSkinReader& reader) {
     std::vector<std::uint8_t> bytes;
     if (!ReadFile(in, bytes))
         return false;
-    if (!reader.ReadPackage(bytes)) {
+    const bool read = reader.ReadPackage(bytes);
+    if (!CheckExpansion(in, reader.Expansion()))
+        return false;
+    if (!read) {
         std::string text = reader.FailureText();
-        std::replace(text.begin(), text.end(), '\r', '\n');
+        std::replace(text.begin(), text.end(), '\r', ' ');
         Fail(in + ": " + text);
         return false;
     }
@@ -142,8 +206,11 @@ int SkinPackTool::Expand(const std::string& in, const std::string& outPath) {
     if (!ReadFile(in, bytes))
         return 1;
     std::string error;
-    if (!skin::TLZH::ExpandContainer(bytes, TSkinReader::DefaultMaxExpandedSize, expanded, error))
+    skin::TLZHReport report;
+    if (!skin::TLZH::ExpandContainer(bytes, TSkinReader::DefaultMaxExpandedSize, expanded, error, &report))
         return Fail(in + ": " + error);
+    if (!CheckExpansion(in, report))
+        return 1;
     if (!WriteFile(outPath, expanded))
         return 1;
     *out_ << bytes.size() << " -> " << expanded.size() << " bytes\n";
@@ -159,7 +226,7 @@ int SkinPackTool::Pack(const std::string& dir, const std::string& outPath, std::
         if (entry.is_regular_file(ec))
             names.push_back(entry.path().filename().string());
         else
-            *err_ << "skinpack: " << entry.path().string() << ": not a regular file, left out\n";
+            *err_ << "skinpack: " << Printable(entry.path().string()) << ": not a regular file, left out\n";
     }
     if (ec)
         return Fail(dir + ": " + ec.message());
@@ -211,7 +278,7 @@ int SkinPackTool::Unpack(const std::string& in, const std::string& dir) {
         if (!WriteFile(fs::path(dir) / reader.EntryName(i), bytes))
             return 1;
     }
-    *out_ << reader.EntryCount() << " entries written to " << dir << '\n';
+    *out_ << reader.EntryCount() << " entries written to " << Printable(dir) << '\n';
     return 0;
 }
 
@@ -222,7 +289,7 @@ int SkinPackTool::List(const std::string& in) {
     std::int64_t total = 0;
     *out_ << "format " << reader.Header().Format << ", " << reader.EntryCount() << " entries\n";
     for (int i = 0; i < reader.EntryCount(); ++i) {
-        *out_ << std::setw(10) << reader.EntrySize(i) << "  " << reader.EntryName(i) << '\n';
+        *out_ << std::setw(10) << reader.EntrySize(i) << "  " << Printable(reader.EntryName(i)) << '\n';
         total += reader.EntrySize(i);
     }
     *out_ << std::setw(10) << total << "  bytes in all\n";
@@ -243,7 +310,7 @@ int SkinPackTool::Ini(const std::string& in, const std::string& section, const s
     const std::string value = ini.ReadString(section, key, "");
     if (value.empty())
         return Fail(name + ": no value for [" + section + "] " + key);
-    *out_ << value << '\n';
+    *out_ << Printable(value) << '\n';
     return 0;
 }
 

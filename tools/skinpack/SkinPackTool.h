@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class SkinPackTool {
@@ -15,6 +16,9 @@ public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
     static constexpr std::uintmax_t MaxInputSize = 64 * 1024 * 1024;
+
+    // `text` with control characters, backslashes and bytes that are not printable UTF-8 shown as \xNN.
+    static std::string Printable(std::string_view text);
 
 private:
     int Compress(const std::string& in, const std::string& outPath);
@@ -31,6 +35,8 @@ private:
     bool ReadFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes);
     // Writes beside the target and renames, so a failure never leaves a partial file under the name.
     bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+    // Refuses a container whose size is missing or negative, or whose bits ran out before the end.
+    bool CheckExpansion(const std::string& in, const skin::TLZHReport& report);
     int Fail(const std::string& message);
 
     std::ostream* out_ = nullptr;

@@ -106,9 +106,8 @@ const std::vector<tk::TColor>& GradientRamp(int lines, tk::TColor start, tk::TCo
         int ch[3];
         for (int k = 0; k < 3; ++k) {
             const int s = Channel(start, 8 * k), e = Channel(end, 8 * k);
-            // Rounded with floor division: truncating would stop a falling channel one step short of `end`.
-            const int scaled = i * (e - s) + n1 / 2;
-            ch[k] = s + (scaled >= 0 ? scaled / n1 : -((-scaled + n1 - 1) / n1));
+            // Truncated towards zero, so a falling channel ends one step above `end`, as skins expect.
+            ch[k] = s + (i * (e - s) + n1 / 2) / n1;
         }
         slot.colours[i] = Rgb(ch[0], ch[1], ch[2]);
     }

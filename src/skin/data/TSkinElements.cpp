@@ -417,7 +417,8 @@ void TSkinElements::LoadMdiButtons() {
         b->Action = kMdiActions[i];
         b->Align = b->Visibility = b->Visibility1 = 100;
         b->FrameCount = 4;
-        if (a > 0) {
+        // A strip narrower than 12 pixels still places the buttons, with empty images.
+        if (!strip.Empty()) {
             b->Image.AssignPart(strip, 4 * a * i, 0, 4 * a, strip.Height());
             b->XCoord = (a + 4) * (3 - i);
         }

@@ -29,7 +29,7 @@ const PositionTables& Positions() {
     return tables;
 }
 
-LzhModel::LzhModel() : Freq(TableSize + 1), Parent(TableSize + CharCount), Son(TableSize) {
+LzhModel::LzhModel() : Freq(2 * TableSize + 1, 0xFFFF), Parent(TableSize + CharCount), Son(TableSize) {
 }
 
 void LzhModel::Start() {
@@ -79,34 +79,9 @@ void LzhModel::Rebuild() {
 void LzhModel::Update(int symbol) {
     if (Freq[Root] == MaxFreq)
         Rebuild();
-    int c = Parent[symbol + TableSize];
-    do {
-        const unsigned k = ++Freq[c];
-        int l = c + 1;
-        if (k > Freq[l]) {
-            // The sentinel Freq[TableSize] = 0xFFFF stops this scan.
-            while (k > Freq[++l]) {
-            }
-            --l;
-            Freq[c] = Freq[l];
-            Freq[l] = static_cast<std::uint16_t>(k);
-
-            const int i = Son[c];
-            Parent[i] = static_cast<std::int16_t>(l);
-            if (i < TableSize)
-                Parent[i + 1] = static_cast<std::int16_t>(l);
-
-            const int j = Son[l];
-            Son[l] = static_cast<std::int16_t>(i);
-            Parent[j] = static_cast<std::int16_t>(c);
-            if (j < TableSize)
-                Parent[j + 1] = static_cast<std::int16_t>(c);
-            Son[c] = static_cast<std::int16_t>(j);
-
-            c = l;
-        }
-        c = Parent[c];
-    } while (c != 0);
+    const int leaf = Parent[symbol + TableSize];
+    const unsigned k = ++Freq[leaf];
+    Climb(k > Freq[leaf + 1] ? Swap(leaf, k) : leaf);
 }
 
 } // namespace skin::lzh

@@ -51,14 +51,85 @@ public:
     void Start();
     void Update(int symbol);
 
+    // The same update for a symbol the decoder has just reached by walking down from the root: `path` holds
+    // the nodes it went through, path[0] the root and path[depth] the leaf. Up to the first swap the parents
+    // are known without chasing the parent links.
+    void UpdateAlong(int symbol, const std::int16_t* path, int depth) {
+        if (Freq[Root] == MaxFreq) {
+            Update(symbol);
+            return;
+        }
+        std::uint16_t* freq = Freq.data();
+        for (int d = depth; d >= 0; --d) {
+            const int c = path[d];
+            const unsigned k = ++freq[c];
+            if (k > freq[c + 1]) {
+                Climb(Swap(c, k));
+                return;
+            }
+        }
+    }
+
     // Node layout: Son[node] is a leaf's symbol + TableSize, or the left child (the right child is the
     // next node); Parent is indexed by node, and by symbol + TableSize for leaves.
-    std::vector<std::uint16_t> Freq;  // TableSize + 1, the last a sentinel
+    std::vector<std::uint16_t> Freq;  // TableSize, then sentinels of 0xFFFF
     std::vector<std::int16_t> Parent; // TableSize + CharCount
     std::vector<std::int16_t> Son;    // TableSize
 
 private:
     void Rebuild();
+    // Moves node `c`, whose frequency has just become `k`, past the nodes of lower frequency; gives its
+    // place.
+    int Swap(int c, unsigned k);
+    // Increments and reorders from the parent of `c` up to the root.
+    void Climb(int c);
 };
+
+inline int LzhModel::Swap(int c, unsigned k) {
+    std::uint16_t* freq = Freq.data();
+    std::int16_t* parent = Parent.data();
+    std::int16_t* son = Son.data();
+    // Frequencies never fall along the nodes, so the last node still below `k` is found by galloping, then
+    // halving; a newly seen symbol can pass hundreds of equal nodes. The sentinels from Freq[TableSize] on
+    // stop the gallop.
+    int l = c + 1;
+    if (freq[l + 1] < k) {
+        int step = 2;
+        ++l;
+        while (freq[l + step] < k) {
+            l += step;
+            step *= 2;
+        }
+        for (int high = l + step; high - l > 1;) {
+            const int middle = (l + high) / 2;
+            (freq[middle] < k ? l : high) = middle;
+        }
+    }
+    freq[c] = freq[l];
+    freq[l] = static_cast<std::uint16_t>(k);
+
+    const int i = son[c];
+    parent[i] = static_cast<std::int16_t>(l);
+    if (i < TableSize)
+        parent[i + 1] = static_cast<std::int16_t>(l);
+
+    const int j = son[l];
+    son[l] = static_cast<std::int16_t>(i);
+    parent[j] = static_cast<std::int16_t>(c);
+    if (j < TableSize)
+        parent[j + 1] = static_cast<std::int16_t>(c);
+    son[c] = static_cast<std::int16_t>(j);
+    return l;
+}
+
+inline void LzhModel::Climb(int c) {
+    std::uint16_t* freq = Freq.data();
+    const std::int16_t* parent = Parent.data();
+    while ((c = parent[c]) != 0) {
+        const unsigned k = ++freq[c];
+        if (k > freq[c + 1])
+            c = Swap(c, k);
+    }
+}
 
 } // namespace skin::lzh

@@ -2,7 +2,9 @@
 
 #include "skin/package/LzhModel.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -12,41 +14,248 @@ using namespace lzh;
 
 namespace {
 
-class BitInput {
+// The container in memory: eight bytes are loaded at once while that many are left.
+class SpanSource {
 public:
-    explicit BitInput(const TLZH::ReadProc& read) : read_(read) {}
-
-    int Bit() {
-        Fill();
-        const int bit = buffer_ >> 15;
-        buffer_ = static_cast<std::uint16_t>(buffer_ << 1);
-        --count_;
-        return bit;
+    explicit SpanSource(std::span<const std::uint8_t> bytes)
+        : next_(bytes.data()), end_(next_ + bytes.size()) {}
+    bool CanLoad8() const { return end_ - next_ >= 8; }
+    std::uint64_t Load8() const {
+        std::uint64_t word;
+        std::memcpy(&word, next_, 8);
+        return __builtin_bswap64(word);
     }
-
-    int Byte() {
-        Fill();
-        const int byte = buffer_ >> 8;
-        buffer_ = static_cast<std::uint16_t>(buffer_ << 8);
-        count_ -= 8;
-        return byte;
+    void Advance(int bytes) { next_ += bytes; }
+    bool Next(std::uint8_t& byte) {
+        if (next_ == end_)
+            return false;
+        byte = *next_++;
+        return true;
     }
 
 private:
-    void Fill() {
-        while (count_ <= 8) {
+    const std::uint8_t* next_;
+    const std::uint8_t* end_;
+};
+
+class ProcSource {
+public:
+    explicit ProcSource(const TLZH::ReadProc& read) : read_(read) {}
+    static bool CanLoad8() { return false; }
+    static std::uint64_t Load8() { return 0; }
+    static void Advance(int) {}
+    bool Next(std::uint8_t& byte) { return read_(&byte, 1) == 1; }
+
+private:
+    const TLZH::ReadProc& read_;
+};
+
+// Input bits, most significant first, left-aligned in a 64-bit word of which `avail_` bits are valid. The
+// bits below those may already hold the following input bytes, each in its final place, so loading a byte
+// again over them changes nothing. Once the source has ended every further byte is zero.
+template <class Source> class BitReader {
+public:
+    explicit BitReader(Source& source) : source_(source) {}
+
+    // Leaves at least 57 bits buffered.
+    void Refill() {
+        if (source_.CanLoad8()) {
+            word_ |= source_.Load8() >> avail_;
+            const int bytes = (63 - avail_) >> 3;
+            source_.Advance(bytes);
+            loaded_ += static_cast<std::uint64_t>(bytes);
+            avail_ |= 56;
+            return;
+        }
+        while (avail_ <= 56) {
             std::uint8_t byte = 0;
-            if (read_(&byte, 1) != 1)
+            if (!ended_ && !source_.Next(byte)) {
+                ended_ = true;
+                realBits_ = loaded_ * 8;
                 byte = 0;
-            buffer_ = static_cast<std::uint16_t>(buffer_ | (byte << (8 - count_)));
-            count_ += 8;
+            }
+            word_ |= std::uint64_t(byte) << (56 - avail_);
+            avail_ += 8;
+            ++loaded_;
         }
     }
 
-    const TLZH::ReadProc& read_;
-    std::uint16_t buffer_ = 0;
-    int count_ = 0;
+    int Available() const { return avail_; }
+
+    int Bit() {
+        if (avail_ == 0)
+            Refill();
+        const int bit = static_cast<int>(word_ >> 63);
+        word_ <<= 1;
+        --avail_;
+        return bit;
+    }
+
+    // The next 8 bits, left in the buffer; at least 14 bits are buffered afterwards.
+    unsigned PeekByte() {
+        if (avail_ < 14)
+            Refill();
+        return static_cast<unsigned>(word_ >> 56);
+    }
+
+    // 1 to 14 bits, after PeekByte.
+    unsigned Take(int bits) {
+        const auto value = static_cast<unsigned>(word_ >> (64 - bits));
+        word_ <<= bits;
+        avail_ -= bits;
+        return value;
+    }
+
+    bool Ended() const { return ended_; }
+    std::uint64_t BitsPastEnd() const {
+        const std::uint64_t consumed = loaded_ * 8 - static_cast<std::uint64_t>(avail_);
+        return ended_ && consumed > realBits_ ? consumed - realBits_ : 0;
+    }
+
+private:
+    Source& source_;
+    std::uint64_t word_ = 0;
+    int avail_ = 0;
+    bool ended_ = false;
+    std::uint64_t loaded_ = 0;   // bytes placed in the word, zeros past the end included
+    std::uint64_t realBits_ = 0; // input bits there were, once the source has ended
 };
+
+// Output straight into memory. The ring's initial contents (RingStart spaces last, zeros before them) stand
+// in for whatever a match reaches back to before the first output byte; beyond that, RingSize bytes back in
+// the output are what the ring would hold. Matches are copied 16 bytes at a time, so the output needs
+// kCopySlack bytes of room past the expanded size.
+constexpr int kCopySlack = MaxMatch + 16;
+
+class LinearSink {
+public:
+    explicit LinearSink(std::uint8_t* start) : start_(start), out_(start) {
+        std::memset(prefix_.data(), 0, RingSize - RingStart);
+        std::memset(prefix_.data() + (RingSize - RingStart), ' ', RingStart);
+    }
+    void Literal(std::uint8_t c) { *out_++ = c; }
+    void Copy(int distance, int length) {
+        std::uint8_t* to = out_;
+        const std::ptrdiff_t written = out_ - start_;
+        out_ += length;
+        if (distance + 1 > written) [[unlikely]] {
+            // Position p before the first byte is prefix_[RingSize + p].
+            for (std::ptrdiff_t k = 0, p = written - distance - 1; k < length; ++k, ++p)
+                to[k] = p < 0 ? prefix_[static_cast<std::size_t>(RingSize + p)] : start_[p];
+            return;
+        }
+        const std::uint8_t* from = to - distance - 1;
+        if (distance >= 15) {
+            for (int k = 0; k < length; k += 16)
+                std::memcpy(to + k, from + k, 16);
+        } else if (distance == 0) {
+            std::memset(to, *from, MaxMatch);
+        } else {
+            for (int k = 0; k < length; ++k)
+                to[k] = from[k];
+        }
+    }
+
+private:
+    std::uint8_t* start_;
+    std::uint8_t* out_;
+    std::array<std::uint8_t, RingSize> prefix_;
+};
+
+class ProcSink {
+public:
+    explicit ProcSink(const TLZH::WriteProc& write) : write_(write) {
+        ring_ = std::make_unique<std::array<std::uint8_t, RingSize + MaxMatch - 1>>();
+        std::memset(ring_->data(), ' ', RingStart);
+    }
+    void Literal(std::uint8_t c) {
+        write_(c);
+        (*ring_)[r_] = c;
+        r_ = (r_ + 1) & (RingSize - 1);
+    }
+    void Copy(int distance, int length) {
+        const int from = (r_ - distance - 1) & (RingSize - 1);
+        for (int k = 0; k < length; ++k)
+            Literal((*ring_)[(from + k) & (RingSize - 1)]);
+    }
+
+private:
+    const TLZH::WriteProc& write_;
+    std::unique_ptr<std::array<std::uint8_t, RingSize + MaxMatch - 1>> ring_;
+    int r_ = RingStart;
+};
+
+// Bits a match's distance takes, by its leading byte: the prefix, then the low six bits.
+struct DistanceTable {
+    std::array<std::uint8_t, 256> Bits{};
+    std::array<std::uint16_t, 256> High{};
+};
+
+const DistanceTable& Distances() {
+    static const DistanceTable table = [] {
+        DistanceTable t;
+        const PositionTables& p = Positions();
+        for (int b = 0; b < 256; ++b) {
+            t.Bits[b] = static_cast<std::uint8_t>(p.DecodeLen[b] + 6);
+            t.High[b] = static_cast<std::uint16_t>(p.DecodeCode[b] << 6);
+        }
+        return t;
+    }();
+    return table;
+}
+
+template <class Source, class Sink> TLZHReport Run(std::int32_t expandedSize, Source& source, Sink& sink) {
+    std::unique_ptr<LzhModel> model;
+    try {
+        model = std::make_unique<LzhModel>();
+    } catch (const std::bad_alloc&) {
+        throw ElzhException(TLZH::NoMemoryMessage);
+    }
+    model->Start();
+    const std::int16_t* son = model->Son.data();
+    const DistanceTable& distances = Distances();
+    BitReader<Source> in(source);
+
+    std::array<std::int16_t, TableSize> path;
+    path[0] = Root;
+
+    TLZHReport report;
+    report.DeclaredSize = expandedSize;
+    std::int64_t count = 0;
+    while (count < expandedSize) {
+        // Enough for any path the tree can have (its depth stays far below this); Bit() refills otherwise.
+        if (in.Available() < 32)
+            in.Refill();
+        int node = Root;
+        int depth = 0;
+        int next = son[Root];
+        while (next < TableSize) {
+            node = next + in.Bit();
+            path[++depth] = static_cast<std::int16_t>(node);
+            next = son[node];
+        }
+        const int symbol = next - TableSize;
+        model->UpdateAlong(symbol, path.data(), depth);
+
+        const std::int64_t start = count;
+        if (symbol < 256) {
+            sink.Literal(static_cast<std::uint8_t>(symbol));
+            ++count;
+        } else {
+            const unsigned lead = in.PeekByte();
+            const unsigned bits = in.Take(distances.Bits[lead]);
+            const int distance = distances.High[lead] | static_cast<int>(bits & 0x3F);
+            const int length = symbol - MatchSymbolBase;
+            sink.Copy(distance, length);
+            count += length;
+        }
+        if (in.Ended() && report.OverrunOffset < 0 && in.BitsPastEnd() != 0) [[unlikely]]
+            report.OverrunOffset = start;
+    }
+    report.Written = count;
+    report.BitsPastEnd = in.BitsPastEnd();
+    return report;
+}
 
 } // namespace
 
@@ -56,84 +265,45 @@ std::int32_t TLZH::ReadInt32(const std::uint8_t* bytes) {
     return static_cast<std::int32_t>(v);
 }
 
-void TLZH::Decode(std::int32_t expandedSize, const ReadProc& read, const WriteProc& write) {
-    std::unique_ptr<LzhModel> model;
-    std::unique_ptr<std::array<std::uint8_t, RingSize + MaxMatch - 1>> ring;
+TLZHReport TLZH::Decode(std::int32_t expandedSize, const ReadProc& read, const WriteProc& write) {
+    ProcSource source(read);
+    std::unique_ptr<ProcSink> sink;
     try {
-        model = std::make_unique<LzhModel>();
-        ring = std::make_unique<std::array<std::uint8_t, RingSize + MaxMatch - 1>>();
+        sink = std::make_unique<ProcSink>(write);
     } catch (const std::bad_alloc&) {
         throw ElzhException(NoMemoryMessage);
     }
-    model->Start();
-    std::uint8_t* text = ring->data();
-    std::fill(text, text + RingStart, std::uint8_t(' '));
-    int r = RingStart;
-
-    BitInput in(read);
-    const PositionTables& positions = Positions();
-    const auto& son = model->Son;
-    std::int64_t count = 0;
-    while (count < expandedSize) {
-        int node = son[Root];
-        while (node < TableSize)
-            node = son[node + in.Bit()];
-        const int symbol = node - TableSize;
-        model->Update(symbol);
-
-        if (symbol < 256) {
-            write(static_cast<std::uint8_t>(symbol));
-            text[r] = static_cast<std::uint8_t>(symbol);
-            r = (r + 1) & (RingSize - 1);
-            ++count;
-            continue;
-        }
-        int b = in.Byte();
-        const int high = positions.DecodeCode[b] << 6;
-        for (int extra = positions.DecodeLen[b] - 2; extra > 0; --extra)
-            b = (b << 1) + in.Bit();
-        const int distance = high | (b & 0x3F);
-        const int from = (r - distance - 1) & (RingSize - 1);
-        const int length = symbol - MatchSymbolBase;
-        for (int k = 0; k < length; ++k) {
-            const std::uint8_t c = text[(from + k) & (RingSize - 1)];
-            write(c);
-            text[r] = c;
-            r = (r + 1) & (RingSize - 1);
-        }
-        count += length;
-    }
+    return Run(expandedSize, source, *sink);
 }
 
 bool TLZH::ExpandContainer(std::span<const std::uint8_t> container, std::int32_t maxExpandedSize,
-                           std::vector<std::uint8_t>& output, std::string& error) {
+                           std::vector<std::uint8_t>& output, std::string& error, TLZHReport* report) {
     output.clear();
-    if (container.size() < 4)
+    TLZHReport result;
+    if (container.size() < 4) {
+        result.SizeMissing = true;
+        if (report)
+            *report = result;
         return true;
-    const std::int32_t size = ReadInt32(container.data());
-    if (size < 0) {
-        error = "LZH container: expanded size " + std::to_string(size) + " is negative";
-        return false;
     }
+    const std::int32_t size = ReadInt32(container.data());
+    result.DeclaredSize = size;
     if (size > maxExpandedSize) {
         error = "LZH container: expanded size " + std::to_string(size) + " exceeds the limit of " +
                 std::to_string(maxExpandedSize) + " bytes";
+        if (report)
+            *report = result;
         return false;
     }
-    std::span<const std::uint8_t> bits = container.subspan(4);
-    std::size_t next = 0;
-    output.reserve(static_cast<std::size_t>(size) + MaxMatch);
-    TLZH lzh;
-    lzh.Decode(
-        size,
-        [&](std::uint8_t* buffer, int count) {
-            int n = 0;
-            while (n < count && next < bits.size())
-                buffer[n++] = bits[next++];
-            return n;
-        },
-        [&](std::uint8_t byte) { output.push_back(byte); });
-    output.resize(static_cast<std::size_t>(size));
+    if (size > 0) {
+        output.resize(static_cast<std::size_t>(size) + kCopySlack);
+        SpanSource source(container.subspan(4));
+        LinearSink sink(output.data());
+        result = Run(size, source, sink);
+        output.resize(static_cast<std::size_t>(size));
+    }
+    if (report)
+        *report = result;
     return true;
 }
 

@@ -28,6 +28,7 @@ void TSkinReader::Clear() {
     offsets_.clear();
     expanded_.clear();
     failure_.clear();
+    expansion_ = {};
     olderSkin_ = false;
 }
 
@@ -48,9 +49,12 @@ bool TSkinReader::ReadPackage(std::span<const std::uint8_t> compressed) {
     Clear();
     std::vector<std::uint8_t> expanded;
     std::string error;
-    if (!TLZH::ExpandContainer(compressed, maxExpandedSize_, expanded, error))
-        return Fail("Skin package: " + error);
-    return IndexPackage(std::move(expanded));
+    TLZHReport report;
+    const bool indexed = TLZH::ExpandContainer(compressed, maxExpandedSize_, expanded, error, &report)
+                             ? IndexPackage(std::move(expanded))
+                             : Fail("Skin package: " + error);
+    expansion_ = report;
+    return indexed;
 }
 
 bool TSkinReader::IndexPackage(std::vector<std::uint8_t> expanded) {

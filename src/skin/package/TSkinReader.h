@@ -2,6 +2,8 @@
 // format block, name list, size table, entry data) and hands out entries by name.
 #pragma once
 
+#include "skin/package/TLZH.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -25,7 +27,8 @@ public:
 
     // Expands the container and indexes it. False when the package cannot be used; FailureText() then
     // says why (OlderSkinMessage for an unknown format number, which is how an empty or truncated
-    // package reads). Throws ElzhException when the decoder tables cannot be allocated.
+    // package, or one whose expanded size is negative, reads). Throws ElzhException when the decoder
+    // tables cannot be allocated. Expansion() tells what the decoder met, also when the read failed.
     bool ReadPackage(std::span<const std::uint8_t> compressed);
 
     // Indexes bytes that are already expanded.
@@ -43,6 +46,7 @@ public:
     const std::string& FailureText() const { return failure_; }
     bool IsOlderSkin() const { return olderSkin_; }
     const TSkinHeader& Header() const { return header_; }
+    const TLZHReport& Expansion() const { return expansion_; }
 
     int EntryCount() const { return static_cast<int>(names_.size()); }
     const std::string& EntryName(int index) const { return names_.at(index); }
@@ -66,6 +70,7 @@ private:
     std::vector<std::size_t> offsets_; // of each entry within expanded_
     std::vector<std::uint8_t> expanded_;
     std::string failure_;
+    TLZHReport expansion_;
     bool olderSkin_ = false;
     std::int32_t maxExpandedSize_ = DefaultMaxExpandedSize;
 };

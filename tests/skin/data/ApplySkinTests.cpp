@@ -159,8 +159,15 @@ TEST(ApplySkinCaptionButtons, MdiButtonsSplitTheStripIntoThreeImages) {
         EXPECT_EQ(b.Image.Height(), 13);
         EXPECT_EQ(b.Image.Pixel(0, 0), std::uint32_t(52 * i));
     }
-    const auto none = Load("[MDICONTROLS]\r\nImage=mdi.bmp\r\n", {{"mdi.bmp", SolidBmp(11, 13)}});
-    EXPECT_TRUE(none->skin.SysButtons[0]->Image.Empty()) << "narrower than 12: no part to take";
+    // Narrower than 12: a = 0, so no part to take, but the places are still (0 + 4) * (3 - i).
+    const auto narrow = Load("[MDICONTROLS]\r\nImage=mdi.bmp\r\n", {{"mdi.bmp", SolidBmp(11, 13)}});
+    ASSERT_EQ(narrow->skin.SysButtons.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(narrow->skin.SysButtons[i]->Image.Empty());
+        EXPECT_EQ(narrow->skin.SysButtons[i]->XCoord, 12 - 4 * i);
+    }
+    const auto missing = Load("[MDICONTROLS]\r\nImage=absent.bmp\r\n");
+    EXPECT_EQ(missing->skin.SysButtons[0]->XCoord, 0) << "no strip, no place";
 }
 
 TEST(ApplySkinDerived, ASkinWithoutTrackGetsTheBuiltInChannels) {
@@ -239,10 +246,12 @@ TEST(ApplySkinDerived, ToolbarGradientAndCaptionColourComeFromTheTopBorder) {
     EXPECT_EQ(k.Toolbar->Image.Height(), 40);
     EXPECT_EQ(k.Toolbar->FrameCount, 1);
     EXPECT_EQ(ColourFromPixel(k.Toolbar->Image.Pixel(0, 0)), MixColours(0xC8C8C8, tk::clWhite, 150));
-    const int sat = ColourSaturation(0xC06020);
-    ASSERT_GT(sat, 110);
-    EXPECT_EQ(ColourFromPixel(k.Toolbar->Image.Pixel(9, 39)),
-              MixColours(0xC06020, tk::clWhite, (225 - sat) * 25 / 140 + 50));
+    // Saturation of (32, 96, 192) is 213, so the bottom is MixColours(c, white, 52) = (139, 172, 222) and
+    // the top 247 in every channel. All three fall, and truncating towards zero leaves each one above the
+    // end: 247 + (39 * -108 + 19) div 39 = 140, then 173 and 223. Row 1: 245, 246 and 247.
+    EXPECT_EQ(ColourSaturation(0xC06020), 213);
+    EXPECT_EQ(ColourFromPixel(k.Toolbar->Image.Pixel(9, 39)), 0xDFAD8Cu);
+    EXPECT_EQ(ColourFromPixel(k.Toolbar->Image.Pixel(0, 1)), 0xF7F6F5u);
     ASSERT_NE(k.FaceBrush, nullptr);
 }
 

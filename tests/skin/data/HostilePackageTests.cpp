@@ -125,6 +125,23 @@ TEST(HostilePackages, NotAPackageIsReportedAndChangesNothing) {
     EXPECT_EQ(skin.Toolbar, nullptr);
 }
 
+TEST(HostilePackages, NegativeOrTruncatedContainersReadAsAnOlderSkinOrWithZeros) {
+    skintest::FailureCapture failures;
+    TSkinElements skin;
+    Bytes negative = Package("[Colours]\r\nButtonFace=1 2 3\r\n");
+    Put32(negative, 0, static_cast<std::uint32_t>(-5));
+    EXPECT_FALSE(skin.LoadPackage(negative));
+    ASSERT_EQ(failures.messages.size(), 1u);
+    EXPECT_EQ(failures.messages[0], "This is Older Skin File\rPlease update to new version !");
+
+    // Cutting off the end of the description text costs its last keys, nothing more.
+    Bytes cut =
+        Package("[Colours]\r\nButtonFace=1 2 3\r\n" + std::string(400, ';'), {{"a.bmp", SolidBmp(40, 40)}});
+    cut.resize(cut.size() - 4);
+    EXPECT_TRUE(skin.LoadPackage(cut));
+    EXPECT_EQ(failures.messages.size(), 1u);
+}
+
 TEST(HostilePackages, APackageWithoutDescriptionTextGivesTheDefaults) {
     TSkinElements skin;
     ASSERT_TRUE(skin.LoadPackage(Package("", {{"a.bmp", SolidBmp(2, 2)}})));

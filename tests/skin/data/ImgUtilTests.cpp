@@ -189,13 +189,20 @@ TEST(BuiltinBitmaps, HaveTheirSizesAndTheMenuGlyphsAreMonochrome) {
     EXPECT_TRUE(b.Empty());
 }
 
-TEST(GradientRamp, FallingChannelsReachTheEndColour) {
-    const std::vector<tk::TColor>& ramp = GradientRamp(40, 0xF0F0F0, 0x8B9A6F);
-    EXPECT_EQ(ramp.front(), 0xF0F0F0u);
-    EXPECT_EQ(ramp.back(), 0x8B9A6Fu);
-    const std::vector<tk::TColor>& ramp2 = GradientRamp(4, 0x00FF00, 0x000000);
-    EXPECT_EQ(ramp2[1], 0x00AA00u); // 255 - 85
-    EXPECT_EQ(ramp2[3], 0x000000u);
+TEST(GradientRamp, FallingChannelsTruncateTowardsZero) {
+    // Green 255 to 0 over 4 lines, n - 1 = 3: 255 + (i * -255 + 1) div 3 gives 255, 171, 86 and 1; flooring
+    // would give 170, 85 and 0.
+    const std::vector<tk::TColor>& ramp = GradientRamp(4, 0x00FF00, 0x000000);
+    EXPECT_EQ(ramp, (std::vector<tk::TColor>{0x00FF00u, 0x00AB00u, 0x005600u, 0x000100u}));
+    // 40 lines from 240 to 111, 154 and 139: the last line is 240 + (39 * -129 + 19) div 39 = 240 - 128 =
+    // 112, 240 - 85 = 155 and 240 - 100 = 140; rising channels are untouched by the rule.
+    const std::vector<tk::TColor>& fall = GradientRamp(40, 0xF0F0F0, 0x8B9A6F);
+    EXPECT_EQ(fall.front(), 0xF0F0F0u);
+    // Second line: red 240 + (-129 + 19) div 39 = 238, green 240 + (-86 + 19) div 39 = 239, blue 238.
+    EXPECT_EQ(fall[1], 0xEEEFEEu);
+    EXPECT_EQ(fall.back(), 0x8C9B70u);
+    const std::vector<tk::TColor>& rise = GradientRamp(40, 0x8B9A6F, 0xF0F0F0);
+    EXPECT_EQ(rise.back(), 0xF0F0F0u);
 }
 
 TEST(ElementDrawing, CornersStayUnscaledAndMarginsThatDoNotFitAreDropped) {

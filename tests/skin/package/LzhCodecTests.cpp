@@ -1,3 +1,4 @@
+#include "SamplePackage.h"
 #include "skin/package/LzhModel.h"
 #include "skin/package/TLZH.h"
 #include "skin/package/TLZHEncoder.h"
@@ -192,12 +193,15 @@ TEST(LzhCodec, TruncatedStreamStillGivesTheDeclaredSize) {
     EXPECT_TRUE(std::equal(data.begin(), data.begin() + 5000, out.begin()));
 }
 
-TEST(LzhContainer, RefusesNegativeAndOversizedSizes) {
+TEST(LzhContainer, NegativeSizesExpandToNothingAndOversizedOnesAreRefused) {
     Bytes out{1, 2, 3};
     std::string error;
-    EXPECT_FALSE(TLZH::ExpandContainer(Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0}, 1 << 20, out, error));
-    EXPECT_NE(error.find("-1"), std::string::npos);
+    TLZHReport report;
+    EXPECT_TRUE(
+        TLZH::ExpandContainer(Bytes{0xFB, 0xFF, 0xFF, 0xFF, 0xE6, 0x80}, 1 << 20, out, error, &report));
     EXPECT_TRUE(out.empty());
+    EXPECT_EQ(report.DeclaredSize, -5);
+    EXPECT_FALSE(report.Overran());
     EXPECT_FALSE(TLZH::ExpandContainer(Bytes{0x01, 0x00, 0x10, 0x00}, 1 << 20, out, error));
     EXPECT_NE(error.find("1048577"), std::string::npos);
 }
@@ -205,8 +209,115 @@ TEST(LzhContainer, RefusesNegativeAndOversizedSizes) {
 TEST(LzhContainer, ShortContainerExpandsToNothing) {
     Bytes out{1};
     std::string error;
-    EXPECT_TRUE(TLZH::ExpandContainer(Bytes{0x10, 0x00}, 1 << 20, out, error));
+    TLZHReport report;
+    EXPECT_TRUE(TLZH::ExpandContainer(Bytes{0x10, 0x00}, 1 << 20, out, error, &report));
     EXPECT_TRUE(out.empty());
+    EXPECT_TRUE(report.SizeMissing);
+}
+
+// Inputs of every kind the decoder's copy paths distinguish: literals, runs (distance 0), short periodic
+// overlaps, long distances, maximal matches and matches into the initial ring.
+std::vector<Bytes> VariedCorpus() {
+    std::vector<Bytes> corpus;
+    corpus.push_back(RandomBytes(30000, 21));
+    Bytes runs;
+    for (int i = 0; i < 400; ++i)
+        runs.insert(runs.end(), static_cast<std::size_t>(1 + i % 97), static_cast<std::uint8_t>(i * 37));
+    corpus.push_back(runs);
+    for (int period = 2; period <= 20; period += 3) {
+        Bytes periodic;
+        const Bytes unit = RandomBytes(static_cast<std::size_t>(period), static_cast<unsigned>(period));
+        for (int i = 0; i < 3000; ++i)
+            periodic.push_back(i % 500 == 499 ? 0x55 : unit[static_cast<std::size_t>(i % period)]);
+        corpus.push_back(periodic);
+    }
+    Bytes far;
+    const Bytes block = RandomBytes(4090, 5);
+    for (int rep = 0; rep < 6; ++rep) {
+        far.insert(far.end(), block.begin(), block.end());
+        far.push_back(static_cast<std::uint8_t>(rep));
+    }
+    corpus.push_back(far);
+    Bytes spaces(5000, ' ');
+    spaces[4500] = 'x';
+    corpus.push_back(spaces);
+    corpus.push_back(sample::MakeSkinWriter().BuildExpanded());
+    return corpus;
+}
+
+// The same stream through the procedure interface, which keeps the ring of the published algorithm.
+Bytes DecodeThroughProcedures(const Bytes& container, TLZHReport* report = nullptr) {
+    const Bytes bits(container.begin() + 4, container.end());
+    Bytes out;
+    std::size_t next = 0;
+    const TLZHReport r = TLZH().Decode(
+        TLZH::ReadInt32(container.data()),
+        [&](std::uint8_t* buffer, int count) {
+            int n = 0;
+            while (n < count && next < bits.size())
+                buffer[n++] = bits[next++];
+            return n;
+        },
+        [&](std::uint8_t byte) { out.push_back(byte); });
+    if (report)
+        *report = r;
+    out.resize(static_cast<std::size_t>(std::max(TLZH::ReadInt32(container.data()), 0)));
+    return out;
+}
+
+TEST(LzhCodec, VariedCorpusDecodesToTheEncodersInputBothWays) {
+    for (const Bytes& data : VariedCorpus()) {
+        const Bytes container = TLZHEncoder::CompressContainer(data);
+        Bytes out;
+        std::string error;
+        TLZHReport report;
+        ASSERT_TRUE(TLZH::ExpandContainer(container, 64 << 20, out, error, &report)) << error;
+        ASSERT_EQ(out, data) << "length " << data.size();
+        EXPECT_FALSE(report.Overran()) << "length " << data.size();
+        EXPECT_GE(report.Written, static_cast<std::int64_t>(data.size()));
+        ASSERT_EQ(DecodeThroughProcedures(container), data) << "length " << data.size();
+    }
+}
+
+TEST(LzhCodec, TruncatedCorpusReadsZerosAndReportsWhereItRanOut) {
+    for (const Bytes& data : VariedCorpus()) {
+        const Bytes full = TLZHEncoder::CompressContainer(data);
+        for (const std::size_t keep : {std::size_t{4}, 4 + (full.size() - 4) / 3, full.size() - 1}) {
+            const Bytes cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(keep));
+            Bytes padded = cut;
+            padded.resize(keep + 4 * data.size() + 64, 0);
+            Bytes out, fromPadded;
+            std::string error;
+            TLZHReport report, paddedReport, procReport;
+            ASSERT_TRUE(TLZH::ExpandContainer(cut, 64 << 20, out, error, &report));
+            ASSERT_TRUE(TLZH::ExpandContainer(padded, 64 << 20, fromPadded, error, &paddedReport));
+            EXPECT_EQ(out, fromPadded) << "missing bytes read as zeros, length " << data.size();
+            EXPECT_EQ(DecodeThroughProcedures(cut, &procReport), out);
+            ASSERT_EQ(out.size(), data.size());
+            ASSERT_TRUE(report.Overran()) << "length " << data.size() << ", kept " << keep;
+            EXPECT_FALSE(paddedReport.Overran());
+            EXPECT_EQ(procReport.BitsPastEnd, report.BitsPastEnd);
+            EXPECT_EQ(procReport.OverrunOffset, report.OverrunOffset);
+            // Everything before the symbol that ran out came from real bits.
+            ASSERT_GE(report.OverrunOffset, 0);
+            ASSERT_LT(report.OverrunOffset, static_cast<std::int64_t>(data.size()));
+            EXPECT_TRUE(std::equal(data.begin(), data.begin() + report.OverrunOffset, out.begin()));
+            EXPECT_GE(report.BytesMissing(), 1u);
+        }
+    }
+}
+
+TEST(LzhDecoder, MatchesReachingBeforeTheFirstByteReadTheInitialRing) {
+    // Symbol 256 (a match of three), then distance 4036 (prefix 11111111, low bits 000100): it starts at
+    // ring position 4095, never written and zero, and goes on into the spaces at 0 and 1.
+    const Bytes bits{0x8C, 0xFF, 0x10};
+    EXPECT_EQ(DecodeBits(bits, 3), (Bytes{0, ' ', ' '}));
+    Bytes container{3, 0, 0, 0};
+    container.insert(container.end(), bits.begin(), bits.end());
+    Bytes out;
+    std::string error;
+    ASSERT_TRUE(TLZH::ExpandContainer(container, 100, out, error));
+    EXPECT_EQ(out, (Bytes{0, ' ', ' '}));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -89,10 +90,13 @@ TEST_F(SkinPackToolTest, CompressAndExpand) {
 }
 
 TEST_F(SkinPackToolTest, BadInputFailsWithoutLeavingFiles) {
-    Write("negative.lzh", Bytes{0x00, 0x00, 0x00, 0xF0, 0x12});
+    Write("negative.lzh", Bytes{0xFB, 0xFF, 0xFF, 0xFF, 0x12});
     EXPECT_EQ(Run({"expand", P("negative.lzh"), P("out.bin")}), 1);
     EXPECT_NE(err_.str().find("negative.lzh"), std::string::npos);
+    EXPECT_NE(err_.str().find("expanded size -5 is negative"), std::string::npos) << err_.str();
     EXPECT_FALSE(fs::exists(P("out.bin")));
+    EXPECT_EQ(Run({"list", P("negative.lzh")}), 1);
+    EXPECT_NE(err_.str().find("expanded size -5 is negative"), std::string::npos) << err_.str();
 
     Write("notaskin.skn", skin::TLZHEncoder::CompressContainer(skin::sample::Bytes("plain text here")));
     EXPECT_EQ(Run({"unpack", P("notaskin.skn"), P("out")}), 1);
@@ -130,6 +134,69 @@ TEST_F(SkinPackToolTest, UnpackRefusesNamesThatAreNotPlainFileNames) {
         EXPECT_FALSE(fs::exists(P("out"))) << names;
         EXPECT_FALSE(fs::exists(dir_ / "evil.bmp"));
     }
+}
+
+TEST_F(SkinPackToolTest, TruncatedStreamsAreRefusedWithWhatIsMissing) {
+    Write("in/a.bmp", skin::sample::MakeBmp(60, 40, 24, 3));
+    Write("in/skin.ini", skin::sample::Bytes(skin::sample::MakeDescription()));
+    ASSERT_EQ(Run({"pack", P("in"), P("full.skn")}), 0) << err_.str();
+    Bytes cut = Read("full.skn");
+    cut.resize(cut.size() - 40);
+    Write("cut.skn", cut);
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"list", P("cut.skn")},
+                                                    {"unpack", P("cut.skn"), P("out")},
+                                                    {"expand", P("cut.skn"), P("out.bin")}}) {
+        EXPECT_EQ(Run(command), 1) << command[0];
+        EXPECT_NE(err_.str().find("cut.skn: the compressed stream is"), std::string::npos) << err_.str();
+        EXPECT_NE(err_.str().find("bytes short: it ran out at output offset"), std::string::npos)
+            << err_.str();
+    }
+    EXPECT_FALSE(fs::exists(P("out")));
+    EXPECT_FALSE(fs::exists(P("out.bin")));
+    ASSERT_EQ(Run({"list", P("full.skn")}), 0) << err_.str();
+}
+
+TEST_F(SkinPackToolTest, WritesReplacePlantedSymlinksInsteadOfFollowingThem) {
+    Write("in/a.bmp", skin::sample::Bytes("new image"));
+    ASSERT_EQ(Run({"pack", P("in"), P("skin.skn")}), 0) << err_.str();
+    Write("victim.txt", skin::sample::Bytes("precious"));
+    fs::create_directories(dir_ / "out");
+    fs::create_symlink(dir_ / "victim.txt", dir_ / "out" / "a.bmp");
+    fs::create_symlink(dir_ / "victim.txt", dir_ / "out" / ("a.bmp.tmp" + std::to_string(::getpid())));
+    fs::create_symlink(dir_ / "victim.txt", dir_ / "packed.skn");
+    ASSERT_EQ(Run({"unpack", P("skin.skn"), P("out")}), 0) << err_.str();
+    ASSERT_EQ(Run({"compress", P("in/a.bmp"), P("packed.skn")}), 0) << err_.str();
+    EXPECT_EQ(Read("victim.txt"), skin::sample::Bytes("precious"));
+    EXPECT_FALSE(fs::is_symlink(dir_ / "out" / "a.bmp"));
+    EXPECT_EQ(Read("out/a.bmp"), skin::sample::Bytes("new image"));
+    EXPECT_FALSE(fs::is_symlink(dir_ / "packed.skn"));
+}
+
+TEST_F(SkinPackToolTest, OutsideTextIsEscapedBeforeItReachesTheTerminal) {
+    EXPECT_EQ(SkinPackTool::Printable("a\x1b[31mb\\c\x7f"), "a\\x1b[31mb\\x5cc\\x7f");
+    // UTF-8 letters stay; C1 controls, broken sequences and overlong forms do not.
+    EXPECT_EQ(SkinPackTool::Printable("\xc3\xa9t\xc3\xa9"), "\xc3\xa9t\xc3\xa9");
+    EXPECT_EQ(SkinPackTool::Printable("\xc2\x9b"
+                                      "1m"),
+              "\\xc2\\x9b"
+              "1m");
+    EXPECT_EQ(SkinPackTool::Printable("\xe2\x82"), "\\xe2\\x82");
+    EXPECT_EQ(SkinPackTool::Printable("\xe0\x80\xaf"), "\\xe0\\x80\\xaf");
+
+    Write("esc.skn", PackageNamed("ok.bmp\r\nred\x1b[31m.bmp", 2));
+    EXPECT_EQ(Run({"list", P("esc.skn")}), 0) << err_.str();
+    EXPECT_EQ(out_.str().find('\x1b'), std::string::npos);
+    EXPECT_NE(out_.str().find("red\\x1b[31m.bmp"), std::string::npos) << out_.str();
+    EXPECT_EQ(Run({"unpack", P("esc.skn"), P("out")}), 1);
+    EXPECT_EQ(err_.str().find('\x1b'), std::string::npos);
+    EXPECT_NE(err_.str().find("red\\x1b[31m.bmp"), std::string::npos) << err_.str();
+    EXPECT_EQ(Run({"list", P("no\x1bsuch.skn")}), 1);
+    EXPECT_EQ(err_.str().find('\x1b'), std::string::npos);
+
+    Write("ini/skin.ini", skin::sample::Bytes("[A]\r\nk=x\x1b]0;title\x07y\r\n"));
+    ASSERT_EQ(Run({"pack", P("ini"), P("ini.skn")}), 0) << err_.str();
+    ASSERT_EQ(Run({"ini", P("ini.skn"), "A", "k"}), 0) << err_.str();
+    EXPECT_EQ(out_.str(), "x\\x1b]0;title\\x07y\n");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "SamplePackage.h"
 
 #include "skin/package/SkinFormat.h"
+#include "skin/package/TLZH.h"
 #include "skin/package/TLZHEncoder.h"
 #include "skin/package/TSkinReader.h"
 #include "skin/package/TSkinWriter.h"
@@ -194,15 +195,43 @@ TEST(SkinReader, AtMost1001Entries) {
     EXPECT_NE(reader.FailureText().find("1000000 entries"), std::string::npos);
 }
 
-TEST(SkinReader, RefusesAbsurdOrNegativeExpandedSizes) {
+TEST(SkinReader, RefusesAbsurdExpandedSizesAndReadsNegativeOnesAsAnOlderSkin) {
     TSkinReader reader;
+    // A negative size decodes to nothing, whose header reads as format 0.
     EXPECT_FALSE(reader.ReadPackage(Bytes{0x00, 0x00, 0x00, 0x80}));
-    EXPECT_NE(reader.FailureText().find("negative"), std::string::npos);
+    EXPECT_TRUE(reader.IsOlderSkin());
+    EXPECT_EQ(reader.FailureText(), TSkinReader::OlderSkinMessage);
+    EXPECT_EQ(reader.Expansion().DeclaredSize, INT32_MIN);
     EXPECT_FALSE(reader.ReadPackage(Bytes{0x01, 0x00, 0x00, 0x04, 0x00}));
     EXPECT_NE(reader.FailureText().find("limit"), std::string::npos);
     reader.SetMaxExpandedSize(100);
     EXPECT_FALSE(reader.ReadPackage(
         TLZHEncoder::CompressContainer(RawPackage(70000, "a", {200}, std::string(200, 'q')))));
+}
+
+TEST(SkinReader, TruncatedPackageStillReadsWithZerosAndReportsTheOverrun) {
+    std::string tail(3000, '\0');
+    for (std::size_t i = 0; i < tail.size(); ++i)
+        tail[i] = static_cast<char>(i * 2654435761u >> 13);
+    const Bytes expanded = RawPackage(70000, "a.bmp\r\nb.bmp", {5, 3000}, "first" + tail);
+    const Bytes full = TLZHEncoder::CompressContainer(expanded);
+    TSkinReader reader;
+    ASSERT_TRUE(reader.ReadPackage(full));
+    EXPECT_FALSE(reader.Expansion().Overran());
+
+    const Bytes cut(full.begin(), full.end() - 200);
+    Bytes zeroFilled;
+    std::string error;
+    ASSERT_TRUE(TLZH::ExpandContainer(cut, 1 << 20, zeroFilled, error));
+    ASSERT_TRUE(reader.ReadPackage(cut)) << reader.FailureText();
+    EXPECT_TRUE(reader.Expansion().Overran());
+    EXPECT_GE(reader.Expansion().BytesMissing(), 200u);
+    EXPECT_GT(reader.Expansion().OverrunOffset, 0);
+    EXPECT_EQ(Entry(reader, "a.bmp"), "first");
+    const std::string b = Entry(reader, "b.bmp");
+    ASSERT_EQ(b.size(), 3000u);
+    EXPECT_EQ(b, std::string(zeroFilled.end() - 3000, zeroFilled.end()));
+    EXPECT_NE(b, tail);
 }
 
 TEST(SkinReader, FailedReadForgetsThePreviousPackage) {
