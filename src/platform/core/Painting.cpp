@@ -79,25 +79,6 @@ void PaintNow(HWND w, bool children) {
     }
 }
 
-// The outermost ancestor that will paint over `w` when its pending update is painted: one without
-// WS_CLIPCHILDREN whose update region reaches into `w`. Painting `w` before it would lose `w`'s pixels
-// under the ancestor's background, and `w`, already validated, would never paint again.
-HWND AncestorPaintingOver(HWND w) {
-    HWND found = nullptr;
-    const RECT area = WindowRectScreen(w);
-    for (HWND p = w->parent; p && p != S().desktop; p = p->parent) {
-        if ((p->style & WS_CLIPCHILDREN) || p->update.empty())
-            continue;
-        Region pending = p->update;
-        const RECT client = ClientRectScreen(p);
-        pending.translate(client.left, client.top);
-        pending.intersect(area);
-        if (!pending.empty())
-            found = p;
-    }
-    return found;
-}
-
 } // namespace
 
 void EnsureSurface(HWND top) {
@@ -164,8 +145,11 @@ void InvalidateInternal(HWND hwnd, const Region* rgn, UINT flags) {
     }
     const bool children =
         (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(hwnd->style & WS_CLIPCHILDREN));
-    if (!children)
-        return;
+    if (children)
+        InvalidateChildren(hwnd, area, flags, rgn == nullptr);
+}
+
+void InvalidateChildren(HWND hwnd, const Region& area, UINT flags, bool wholeClient) {
     for (HWND ch : hwnd->children) {
         if (!(ch->style & WS_VISIBLE))
             continue;
@@ -173,7 +157,7 @@ void InvalidateInternal(HWND hwnd, const Region* rgn, UINT flags) {
         inWindow.intersect(ch->rcWindow);
         if (inWindow.empty())
             continue;
-        if ((flags & RDW_INVALIDATE) && !rgn)
+        if ((flags & RDW_INVALIDATE) && wholeClient)
             ch->ncDirty = true;
         else if (flags & RDW_INVALIDATE) {
             Region frame = inWindow;
@@ -278,9 +262,7 @@ BOOL ValidateRgn(HWND hwnd, HRGN region) {
 BOOL UpdateWindow(HWND hwnd) {
     if (!Valid(hwnd))
         return FALSE;
-    // Parents paint before their children, as the message loop orders them.
-    HWND first = AncestorPaintingOver(hwnd);
-    PaintNow(first ? first : hwnd, true);
+    PaintNow(hwnd, true);
     display::Current().flush();
     return TRUE;
 }
@@ -329,6 +311,10 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
     }
     Region update = hwnd->update;
     const bool erase = hwnd->erase;
+    // What a parent paints without WS_CLIPCHILDREN covers its children there; a child that painted itself
+    // early (a button taking the focus as its dialog is shown) must paint again after it.
+    if (!(hwnd->style & WS_CLIPCHILDREN) && !update.empty())
+        InvalidateChildren(hwnd, update, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN, false);
     hwnd->update.clear();
     hwnd->erase = false;
     hwnd->internalPaint = false;

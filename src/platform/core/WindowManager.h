@@ -250,6 +250,9 @@ void ReleaseInputState(HWND hwnd);
 
 // Painting
 void InvalidateInternal(HWND hwnd, const Region* rgn, UINT flags); // rgn in client coords, null = all
+// The children's share of an invalidation of `area` (in `hwnd`'s client coordinates); `wholeClient` when
+// the whole client area was invalidated, which marks every child's frame too.
+void InvalidateChildren(HWND hwnd, const Region& area, UINT flags, bool wholeClient);
 void InvalidateScreenArea(HWND parent, const RECT& rectInParentClient);
 HWND NextWindowToPaint(HWND filter);
 Region VisibleRegion(HWND hwnd, bool window, bool clipChildren, bool clipSiblings); // surface coordinates
