@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libpixman-1-dev libfreetype-dev libfontconfig-dev libjpeg-dev libpng-dev
-  fonts-wqy-microhei fonts-wqy-zenhei
+  fonts-wqy-microhei fonts-wqy-zenhei fonts-wine
   mdbtools
   xvfb xauth xdotool x11-utils
   clang libclang-rt-14-dev

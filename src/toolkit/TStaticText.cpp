@@ -52,7 +52,6 @@ void TCustomStaticText::SetBorderStyle(TStaticBorderStyle style) {
     if (style != m_borderStyle) {
         m_borderStyle = style;
         RecreateWnd();
-        AdjustSize();
     }
 }
 
@@ -84,9 +83,10 @@ void TCustomStaticText::CreateParams(TCreateParams& params) {
 bool TCustomStaticText::CanAutoSize(int& width, int& height) {
     win::UINT flags = win::DT_SINGLELINE | win::DT_EXPANDTABS | (m_showAccelChar ? 0 : win::DT_NOPREFIX);
     win::SIZE size = TextExtent(*Font(), Caption(), flags);
-    int border = m_borderStyle == TStaticBorderStyle::sbsNone ? 0 : 2;
-    width = size.cx + 2 * border;
-    height = size.cy + 2 * border;
+    // Two border widths on every side, whatever the border style: the single and the sunken border take
+    // one of them, and a label keeps its size when its border changes.
+    width = size.cx + 4 * win::GetSystemMetrics(win::SM_CXBORDER);
+    height = size.cy + 4 * win::GetSystemMetrics(win::SM_CYBORDER);
     return true;
 }
 

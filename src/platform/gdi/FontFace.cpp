@@ -1,5 +1,7 @@
 #include "platform/gdi/FontFace.h"
 
+#include "platform/gdi/DialogSans.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -15,8 +17,8 @@ namespace win::gdi {
 
 namespace {
 
-// The Windows interface faces the program names have no installed counterpart; the bitmap-hinted CJK face
-// covers Latin and Chinese alike and stays crisp at dialog sizes.
+// Apart from the dialog face (DialogSans.h), the Windows interface faces the program names have no installed
+// counterpart; the bitmap-hinted CJK face covers Latin and Chinese alike and stays crisp at dialog sizes.
 constexpr const char* kUiFace = "WenQuanYi Zen Hei Sharp";
 constexpr const char* kCjkFallback = "WenQuanYi Zen Hei Sharp";
 
@@ -86,44 +88,196 @@ Library& library() {
     return lib;
 }
 
-// A face at one size; selects the nearest bitmap strike when one lies within a pixel above the request.
-struct SizedFace {
+// One open face of a font file, shared by every font drawn from it; each font draws through a size object
+// of its own. The file is read, not mapped: a mapped CJK file keeps every page a lookup touched resident,
+// while reading keeps only the tables FreeType loads and the glyphs being rendered.
+struct SharedFace {
     FT_Face face = nullptr;
+    FT_StreamRec stream{};
+
+    SharedFace() = default;
+    SharedFace(const SharedFace&) = delete;
+    SharedFace& operator=(const SharedFace&) = delete;
+    ~SharedFace() {
+        if (face)
+            FT_Done_Face(face);
+        else if (stream.descriptor.value >= 0)
+            ::close(static_cast<int>(stream.descriptor.value));
+    }
+
+    static unsigned long read(FT_Stream stream, unsigned long offset, unsigned char* buffer,
+                              unsigned long count) {
+        const int fd = static_cast<int>(stream->descriptor.value);
+        if (count == 0) // a seek: 0 is success
+            return offset <= stream->size ? 0 : 1;
+        unsigned long done = 0;
+        while (done < count) {
+            const ssize_t n = ::pread(fd, buffer + done, count - done, static_cast<off_t>(offset + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            done += static_cast<unsigned long>(n);
+        }
+        return done;
+    }
+    static void close(FT_Stream stream) {
+        ::close(static_cast<int>(stream->descriptor.value));
+        stream->descriptor.value = -1;
+    }
+
+    bool open(const std::string& path, int index) {
+        stream.descriptor.value = -1;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || st.st_size <= 0) {
+            ::close(fd);
+            return false;
+        }
+        stream.descriptor.value = fd;
+        stream.size = static_cast<unsigned long>(st.st_size);
+        stream.read = &SharedFace::read;
+        stream.close = &SharedFace::close;
+        FT_Open_Args args{};
+        args.flags = FT_OPEN_STREAM;
+        args.stream = &stream;
+        if (FT_Open_Face(library().ft, &args, index, &face) != 0) {
+            face = nullptr;
+            return false;
+        }
+        return true;
+    }
+};
+
+// The open face of (file, index), opened on first use and closed with the last font that draws from it.
+std::shared_ptr<SharedFace> sharedFace(const std::string& path, int index) {
+    static std::map<std::pair<std::string, int>, std::weak_ptr<SharedFace>> open;
+    if (path.empty())
+        return nullptr;
+    std::weak_ptr<SharedFace>& slot = open[{path, index}];
+    if (auto live = slot.lock())
+        return live;
+    auto made = std::make_shared<SharedFace>();
+    if (!made->open(path, index))
+        return nullptr;
+    slot = made;
+    return made;
+}
+
+// A shared face at one size; selects the nearest bitmap strike when one lies within a pixel above the
+// request.
+struct SizedFace {
+    std::shared_ptr<SharedFace> shared;
+    FT_Size size = nullptr;
     bool strike = false;
     bool synthBold = false;
     bool synthItalic = false;
 
+    SizedFace() = default;
+    SizedFace(const SizedFace&) = delete;
+    SizedFace& operator=(const SizedFace&) = delete;
+    ~SizedFace() { release(); }
+
+    FT_Face face() const { return size ? shared->face : nullptr; }
+
+    // Makes this font's size and slant the shared face's current ones.
+    FT_Face use() const {
+        FT_Face f = shared->face;
+        FT_Activate_Size(size);
+        static FT_Matrix shear{0x10000, 0x5800, 0, 0x10000};
+        FT_Set_Transform(f, synthItalic ? &shear : nullptr, nullptr);
+        return f;
+    }
+
     bool open(const FaceFile& file, int em, int weight, bool italic) {
-        if (file.path.empty() || FT_New_Face(library().ft, file.path.c_str(), file.index, &face) != 0) {
-            face = nullptr;
+        if (!attach(file))
             return false;
-        }
-        synthBold = weight >= 600 && !(face->style_flags & FT_STYLE_FLAG_BOLD);
-        synthItalic = italic && !(face->style_flags & FT_STYLE_FLAG_ITALIC);
-        if (!synthItalic && (face->face_flags & FT_FACE_FLAG_FIXED_SIZES)) {
-            for (int i = 0; i < face->num_fixed_sizes; ++i) {
-                int ppem = static_cast<int>((face->available_sizes[i].y_ppem + 32) >> 6);
-                if (ppem >= em && ppem <= em + 1 && FT_Select_Size(face, i) == 0) {
+        FT_Face f = shared->face;
+        synthBold = weight >= 600 && !(f->style_flags & FT_STYLE_FLAG_BOLD);
+        synthItalic = italic && !(f->style_flags & FT_STYLE_FLAG_ITALIC);
+        if (!synthItalic && (f->face_flags & FT_FACE_FLAG_FIXED_SIZES)) {
+            for (int i = 0; i < f->num_fixed_sizes; ++i) {
+                int ppem = static_cast<int>((f->available_sizes[i].y_ppem + 32) >> 6);
+                if (ppem >= em && ppem <= em + 1 && FT_Select_Size(f, i) == 0) {
                     strike = true;
                     break;
                 }
             }
         }
-        if (!strike && FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(em)) != 0)
+        if (!strike && FT_Set_Pixel_Sizes(f, 0, static_cast<FT_UInt>(em)) != 0) {
+            release();
             return false;
-        if (synthItalic) {
-            FT_Matrix shear{0x10000, 0x5800, 0, 0x10000};
-            FT_Set_Transform(face, &shear, nullptr);
         }
         return true;
     }
-    ~SizedFace() {
-        if (face)
-            FT_Done_Face(face);
+    // A bitmap face at one of its strikes; bold is synthesised, italic cannot be.
+    bool openStrike(const FaceFile& file, int strikeIndex, int weight) {
+        if (!attach(file))
+            return false;
+        synthBold = weight >= 600 && !(shared->face->style_flags & FT_STYLE_FLAG_BOLD);
+        strike = FT_Select_Size(shared->face, strikeIndex) == 0;
+        if (!strike)
+            release();
+        return strike;
     }
-    int ascent() const { return static_cast<int>((face->size->metrics.ascender + 63) >> 6); }
-    int descent() const { return static_cast<int>((-face->size->metrics.descender + 63) >> 6); }
+    int ascent() const { return static_cast<int>((size->metrics.ascender + 63) >> 6); }
+    int descent() const { return static_cast<int>((-size->metrics.descender + 63) >> 6); }
+
+private:
+    // A new size object on the file's shared face, made current for the size selection that follows.
+    bool attach(const FaceFile& file) {
+        shared = sharedFace(file.path, file.index);
+        if (!shared || FT_New_Size(shared->face, &size) != 0) {
+            size = nullptr;
+            shared.reset();
+            return false;
+        }
+        FT_Activate_Size(size);
+        return true;
+    }
+    void release() {
+        if (size)
+            FT_Done_Size(size);
+        size = nullptr;
+        shared.reset();
+    }
 };
+
+struct DialogSansFace {
+    FaceFile file;
+    std::vector<BitmapStrike> strikes;
+};
+
+// Found once per process; an empty file means the CJK face stands in, as for the other interface faces.
+const DialogSansFace& dialogSansFace() {
+    static const DialogSansFace found = [] {
+        DialogSansFace result;
+        for (const std::string& path : DialogSansCandidates()) {
+            FT_Face face = nullptr;
+            if (FT_New_Face(library().ft, path.c_str(), 0, &face) != 0)
+                continue;
+            const bool usable = face->charmap && face->charmap->encoding == FT_ENCODING_UNICODE &&
+                                face->num_fixed_sizes > 0 && FT_Get_Char_Index(face, U'0') != 0;
+            for (int i = 0; usable && i < face->num_fixed_sizes; ++i) {
+                if (FT_Select_Size(face, i) != 0)
+                    continue;
+                result.strikes.push_back(BitmapStrike{i, static_cast<int>(face->size->metrics.ascender >> 6),
+                                                      static_cast<int>(-face->size->metrics.descender >> 6)});
+            }
+            FT_Done_Face(face);
+            if (!result.strikes.empty()) {
+                std::sort(result.strikes.begin(), result.strikes.end(),
+                          [](const BitmapStrike& a, const BitmapStrike& b) { return a.ascent < b.ascent; });
+                result.file.path = path;
+                break;
+            }
+        }
+        return result;
+    }();
+    return found;
+}
 
 bool isUiFamily(const std::string& name) {
     std::string l = lower(name);
@@ -161,43 +315,56 @@ std::shared_ptr<FontFace> FontFace::Resolve(const LOGFONT& lf) {
         return it->second;
 
     std::shared_ptr<FontFace> f(new FontFace);
-    FaceFile primaryFile = matchFamily(isUiFamily(family) ? kUiFace : family, weight, italic);
+    const DialogSansFace& dialog = dialogSansFace();
+    const bool dialogSans = IsDialogSansFamily(family) && !dialog.file.path.empty();
+    FaceFile primaryFile =
+        dialogSans ? dialog.file : matchFamily(isUiFamily(family) ? kUiFace : family, weight, italic);
     FaceFile fallbackFile = matchFamily(kCjkFallback, weight, italic);
-    // Sizes are kept to what a screen can show; a hostile height must not allocate huge glyphs.
-    long long height = lf.lfHeight;
-    int em = 12;
-    if (height < 0) {
-        em = static_cast<int>(std::min<long long>(-height, 512));
-    } else if (height > 0) {
-        // A positive height is the cell height; scale the em so that ascender + descender fill it.
-        FT_Face probe = nullptr;
-        double ratio = 1.2;
-        if (!primaryFile.path.empty() &&
-            FT_New_Face(library().ft, primaryFile.path.c_str(), primaryFile.index, &probe) == 0) {
-            if (probe->units_per_EM > 0 && probe->ascender - probe->descender > 0)
-                ratio = static_cast<double>(probe->ascender - probe->descender) / probe->units_per_EM;
-            FT_Done_Face(probe);
+    int asc = 0, desc = 0, em = 12;
+    if (dialogSans) {
+        const StrikeChoice cell = ChooseStrike(dialog.strikes, lf.lfHeight);
+        if (cell.index >= 0 && !italic)
+            f->m_impl->primary.openStrike(primaryFile, cell.index, weight);
+        // Ideographs fill their em, Latin capitals do not reach the character height: one pixel more puts
+        // them at the same visual size (the classic pairing of 8-pt dialog Latin with 12-pixel ideographs).
+        f->m_impl->fallback.open(fallbackFile, std::min(cell.charHeight + 1, 512), weight, italic);
+        asc = cell.ascent;
+        desc = cell.descent;
+        em = cell.charHeight;
+    } else {
+        // Sizes are kept to what a screen can show; a hostile height must not allocate huge glyphs.
+        long long height = lf.lfHeight;
+        if (height < 0) {
+            em = static_cast<int>(std::min<long long>(-height, 512));
+        } else if (height > 0) {
+            // A positive height is the cell height; scale the em so that ascender + descender fill it.
+            FT_Face probe = nullptr;
+            double ratio = 1.2;
+            if (!primaryFile.path.empty() &&
+                FT_New_Face(library().ft, primaryFile.path.c_str(), primaryFile.index, &probe) == 0) {
+                if (probe->units_per_EM > 0 && probe->ascender - probe->descender > 0)
+                    ratio = static_cast<double>(probe->ascender - probe->descender) / probe->units_per_EM;
+                FT_Done_Face(probe);
+            }
+            em = static_cast<int>(std::lround(std::min<long long>(height, 600) / ratio));
         }
-        em = static_cast<int>(std::lround(std::min<long long>(height, 600) / ratio));
+        em = std::clamp(em, 1, 512);
+        if (!f->m_impl->primary.open(primaryFile, em, weight, italic))
+            f->m_impl->primary.open(fallbackFile, em, weight, italic);
+        f->m_impl->fallback.open(fallbackFile, em, weight, italic);
+        for (SizedFace* sf : {&f->m_impl->primary, &f->m_impl->fallback}) {
+            if (!sf->face)
+                continue;
+            asc = std::max(asc, sf->ascent());
+            desc = std::max(desc, sf->descent());
+        }
     }
-    em = std::clamp(em, 1, 512);
-    if (!f->m_impl->primary.open(primaryFile, em, weight, italic))
-        f->m_impl->primary.open(fallbackFile, em, weight, italic);
-    f->m_impl->fallback.open(fallbackFile, em, weight, italic);
     f->m_impl->mono = lf.lfQuality == NONANTIALIASED_QUALITY;
     f->m_weight = weight;
     f->m_italic = italic;
     f->m_underline = lf.lfUnderline != 0;
     f->m_strikeOut = lf.lfStrikeOut != 0;
     f->m_family = family;
-
-    int asc = 0, desc = 0;
-    for (SizedFace* sf : {&f->m_impl->primary, &f->m_impl->fallback}) {
-        if (!sf->face)
-            continue;
-        asc = std::max(asc, sf->ascent());
-        desc = std::max(desc, sf->descent());
-    }
     if (asc + desc == 0) {
         asc = em;
         desc = em / 4;
@@ -247,6 +414,8 @@ const Glyph& FontFace::glyph(char32_t ch) {
         g.height = static_cast<int>(bm.rows);
         g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
         g.coverage.assign(static_cast<size_t>(g.width) * g.height, 0);
+        // An emboldened bitmap strike comes back as grey levels 0..1.
+        const int grays = std::max<int>(2, bm.num_grays);
         for (int y = 0; y < g.height; ++y) {
             const unsigned char* src = bm.buffer + static_cast<long>(y) * bm.pitch;
             for (int x = 0; x < g.width; ++x) {
@@ -254,7 +423,8 @@ const Glyph& FontFace::glyph(char32_t ch) {
                 if (bm.pixel_mode == FT_PIXEL_MODE_MONO)
                     v = (src[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
                 else if (bm.pixel_mode == FT_PIXEL_MODE_GRAY)
-                    v = src[x];
+                    v = grays == 256 ? src[x]
+                                     : static_cast<std::uint8_t>(std::min(255, src[x] * 255 / (grays - 1)));
                 g.coverage[static_cast<size_t>(y) * g.width + x] = v;
             }
         }
