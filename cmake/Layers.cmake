@@ -3,7 +3,7 @@ function(taxi_library name folder)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
   add_library(${name} STATIC ${sources})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
@@ -13,10 +13,10 @@ function(taxi_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE
-    TAXI_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-    TAXI_BINARY_DIR="${CMAKE_BINARY_DIR}")
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR} DISCOVERY_TIMEOUT 60)
+    TAXI_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    TAXI_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
+  gtest_discover_tests(${name} WORKING_DIRECTORY ${PROJECT_BINARY_DIR} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # taxi_bench(NAME SOURCES... DEPS ...) – one Google Benchmark executable (not run by the tests).
@@ -25,9 +25,9 @@ function(taxi_bench name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} benchmark::benchmark benchmark::benchmark_main)
   target_compile_definitions(${name} PRIVATE
-    TAXI_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-    TAXI_BINARY_DIR="${CMAKE_BINARY_DIR}")
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+    TAXI_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    TAXI_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bench)
   # Each benchmark runs once, briefly, with the tests: a benchmark that no longer runs is caught when it
   # breaks, not when someone next measures. Its figures mean nothing here.
   if(TAXI_TESTS)

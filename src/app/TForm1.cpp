@@ -1,8 +1,8 @@
 #include "app/TForm1.h"
 
 #include "practice/TForm2.h"
-#include "result/FormParts.h"
 #include "result/Modality.h"
+#include "toolkit/FormParts.h"
 
 extern const char MainFormLayout[];
 
@@ -68,11 +68,11 @@ TForm1::TForm1(tk::TComponent* owner) : tk::TForm(owner) {
     LoadLayout(MainFormLayout, "Form1.layout");
     HandleNeeded();
     for (int i = 0; i < 4; ++i)
-        ModeButtons[i] = FindPart<tk::TBitBtn>(*this, "BitBtn" + std::to_string(i + 1));
+        ModeButtons[i] = tk::FindPart<tk::TBitBtn>(*this, "BitBtn" + std::to_string(i + 1));
     for (int i = 0; i < 16; ++i)
-        ChapterLinks[i] = FindPart<tk::TStaticText>(*this, "StaticText" + std::to_string(i + 11));
-    StaticText27 = FindPart<tk::TStaticText>(*this, "StaticText27");
-    Timer2 = FindPart<tk::TTimer>(*this, "Timer2");
+        ChapterLinks[i] = tk::FindPart<tk::TStaticText>(*this, "StaticText" + std::to_string(i + 11));
+    StaticText27 = tk::FindPart<tk::TStaticText>(*this, "StaticText27");
+    Timer2 = tk::FindPart<tk::TTimer>(*this, "Timer2");
     DoCreate();
 }
 

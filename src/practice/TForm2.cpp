@@ -4,8 +4,8 @@
 #include "bank/OptionList.h"
 #include "bank/PicturePath.h"
 #include "practice/RandomGenerator.h"
-#include "result/FormParts.h"
 #include "result/Modality.h"
+#include "toolkit/FormParts.h"
 
 extern const char PracticeFormLayout[];
 
@@ -38,32 +38,32 @@ TForm2::TForm2(tk::TComponent* owner) : tk::TForm(owner) {
 }
 
 void TForm2::FindControls() {
-    StaticText17 = FindPart<tk::TStaticText>(*this, "StaticText17");
-    GroupBox1 = FindPart<tk::TRadioGroup>(*this, "GroupBox1");
-    GroupBox2 = FindPart<tk::TRadioGroup>(*this, "GroupBox2");
-    GroupBox3 = FindPart<tk::TRadioGroup>(*this, "GroupBox3");
-    Panel1 = FindPart<tk::TPanel>(*this, "Panel1");
-    Panel2 = FindPart<tk::TPanel>(*this, "Panel2");
-    Panel3 = FindPart<tk::TPanel>(*this, "Panel3");
-    t_namet = FindPart<tk::TStaticText>(*this, "t_namet");
+    StaticText17 = tk::FindPart<tk::TStaticText>(*this, "StaticText17");
+    GroupBox1 = tk::FindPart<tk::TRadioGroup>(*this, "GroupBox1");
+    GroupBox2 = tk::FindPart<tk::TRadioGroup>(*this, "GroupBox2");
+    GroupBox3 = tk::FindPart<tk::TRadioGroup>(*this, "GroupBox3");
+    Panel1 = tk::FindPart<tk::TPanel>(*this, "Panel1");
+    Panel2 = tk::FindPart<tk::TPanel>(*this, "Panel2");
+    Panel3 = tk::FindPart<tk::TPanel>(*this, "Panel3");
+    t_namet = tk::FindPart<tk::TStaticText>(*this, "t_namet");
     for (int i = 0; i < 4; ++i) {
-        RadioButtons[i] = FindPart<tk::TRadioButton>(*this, "RadioButton" + std::to_string(i + 1));
-        CheckBoxes[i] = FindPart<tk::TCheckBox>(*this, "CheckBox" + std::to_string(i + 1));
+        RadioButtons[i] = tk::FindPart<tk::TRadioButton>(*this, "RadioButton" + std::to_string(i + 1));
+        CheckBoxes[i] = tk::FindPart<tk::TCheckBox>(*this, "CheckBox" + std::to_string(i + 1));
     }
-    Button1 = FindPart<tk::TButton>(*this, "Button1");
-    StaticText1 = FindPart<tk::TStaticText>(*this, "StaticText1");
-    Image1 = FindPart<tk::TImage>(*this, "Image1");
-    StaticText15 = FindPart<tk::TStaticText>(*this, "StaticText15");
-    StaticText16 = FindPart<tk::TStaticText>(*this, "StaticText16");
-    SpeedButton2 = FindPart<tk::TSpeedButton>(*this, "SpeedButton2");
-    SpeedButton5 = FindPart<tk::TSpeedButton>(*this, "SpeedButton5");
-    StaticText3 = FindPart<tk::TStaticText>(*this, "StaticText3");
-    StaticText6 = FindPart<tk::TStaticText>(*this, "StaticText6");
-    StaticText9 = FindPart<tk::TStaticText>(*this, "StaticText9");
-    StaticText11 = FindPart<tk::TStaticText>(*this, "StaticText11");
-    Edit1 = FindPart<tk::TEdit>(*this, "Edit1");
-    Timer1 = FindPart<tk::TTimer>(*this, "Timer1");
-    Timer2 = FindPart<tk::TTimer>(*this, "Timer2");
+    Button1 = tk::FindPart<tk::TButton>(*this, "Button1");
+    StaticText1 = tk::FindPart<tk::TStaticText>(*this, "StaticText1");
+    Image1 = tk::FindPart<tk::TImage>(*this, "Image1");
+    StaticText15 = tk::FindPart<tk::TStaticText>(*this, "StaticText15");
+    StaticText16 = tk::FindPart<tk::TStaticText>(*this, "StaticText16");
+    SpeedButton2 = tk::FindPart<tk::TSpeedButton>(*this, "SpeedButton2");
+    SpeedButton5 = tk::FindPart<tk::TSpeedButton>(*this, "SpeedButton5");
+    StaticText3 = tk::FindPart<tk::TStaticText>(*this, "StaticText3");
+    StaticText6 = tk::FindPart<tk::TStaticText>(*this, "StaticText6");
+    StaticText9 = tk::FindPart<tk::TStaticText>(*this, "StaticText9");
+    StaticText11 = tk::FindPart<tk::TStaticText>(*this, "StaticText11");
+    Edit1 = tk::FindPart<tk::TEdit>(*this, "Edit1");
+    Timer1 = tk::FindPart<tk::TTimer>(*this, "Timer1");
+    Timer2 = tk::FindPart<tk::TTimer>(*this, "Timer2");
     m_feedbackBackground = StaticText1->Color();
 }
 

@@ -1,7 +1,7 @@
 #include "result/Tchengjiform.h"
 
-#include "result/FormParts.h"
 #include "result/Modality.h"
+#include "toolkit/FormParts.h"
 
 extern const char ResultFormLayout[];
 
@@ -15,8 +15,8 @@ Tchengjiform::Tchengjiform(tk::TComponent* owner) : tk::TForm(owner) {
     LoadLayout(ResultFormLayout, "chengjiform.layout");
     HandleNeeded();
     for (int i = 0; i < 5; ++i)
-        ResultLabels[i] = FindPart<tk::TStaticText>(*this, "StaticText" + std::to_string(i + 1));
-    Button1 = FindPart<tk::TButton>(*this, "Button1");
+        ResultLabels[i] = tk::FindPart<tk::TStaticText>(*this, "StaticText" + std::to_string(i + 1));
+    Button1 = tk::FindPart<tk::TButton>(*this, "Button1");
     DoCreate();
 }
 

@@ -1,4 +1,5 @@
 #include "ControlTestClasses.h"
+#include "support/TestGuards.h"
 
 #include <gtest/gtest.h>
 
@@ -161,14 +162,14 @@ TEST_F(ToolkitWindows, ReplacedWindowProcSeesEveryMessageUntilRestored) {
 
     std::vector<win::UINT> seen;
     auto saved = inner->WindowProc;
-    inner->WindowProc = [&](TMessage& m) {
+    taxi::test::ScopedValue<decltype(saved)> hook(inner->WindowProc, [&](TMessage& m) {
         seen.push_back(m.Msg);
         if (m.Msg == win::WM_USER + 7) {
             m.Result = 77; // answered by the hook alone
             return;
         }
         saved(m);
-    };
+    });
     EXPECT_EQ(win::SendMessageA(hwnd, win::WM_USER + 7, 0, 0), 77);
     win::SendMessageA(hwnd, win::WM_USER + 8, 0, 0);
     inner->SetEnabled(false);
@@ -180,7 +181,7 @@ TEST_F(ToolkitWindows, ReplacedWindowProcSeesEveryMessageUntilRestored) {
     EXPECT_EQ(std::find(inner->defaulted.begin(), inner->defaulted.end(), win::WM_USER + 7),
               inner->defaulted.end());
 
-    inner->WindowProc = saved;
+    hook.restore();
     std::size_t before = seen.size();
     win::SendMessageA(hwnd, win::WM_USER + 9, 0, 0);
     EXPECT_EQ(seen.size(), before);

@@ -1,6 +1,7 @@
 // The widgets as a person uses them: clicks and keys through the headless display, on a form streamed from a
 // layout.
 #include "WidgetTestForm.h"
+#include "support/TestGuards.h"
 
 #include "toolkit/DrawingUtils.h"
 #include "toolkit/SysUtils.h"
@@ -86,8 +87,13 @@ TEST_F(Widgets, StaticTextSizesItselfToItsTextUnlessFixed) {
     auto* feedback = form->Get<TStaticText>("Feedback");
     auto* notice = form->Get<TStaticText>("Notice");
     win::SIZE expected = TextExtent(*feedback->Font(), feedback->Caption());
-    EXPECT_EQ(feedback->Width(), expected.cx);
-    EXPECT_EQ(feedback->Height(), expected.cy);
+    EXPECT_EQ(feedback->Width(), expected.cx + 4) << "two pixels of margin a side";
+    EXPECT_EQ(feedback->Height(), expected.cy + 4);
+    feedback->SetBorderStyle(TStaticBorderStyle::sbsSunken);
+    EXPECT_EQ(feedback->Width(), expected.cx + 4) << "a border lies within the margin";
+    feedback->SetBorderStyle(TStaticBorderStyle::sbsSingle);
+    EXPECT_EQ(feedback->Height(), expected.cy + 4);
+    feedback->SetBorderStyle(TStaticBorderStyle::sbsNone);
     int before = feedback->Width();
     feedback->SetCaption("请注意您答错了,正确答案是：【C】。");
     EXPECT_GT(feedback->Width(), before) << "grows to the right with its text";
@@ -402,14 +408,14 @@ TEST_F(Widgets, AReplacedWindowProcSeesAWidgetsMessagesAndMayAnswerThemAlone) {
     std::vector<win::UINT> seen;
     auto saved = prev->WindowProc;
     bool paintAlone = true;
-    prev->WindowProc = [&](TMessage& m) {
+    taxi::test::ScopedValue<decltype(saved)> hook(prev->WindowProc, [&](TMessage& m) {
         seen.push_back(m.Msg);
         if (m.Msg == win::WM_PAINT && paintAlone) {
             m.Result = 1; // drawn by the hook; the button's own painting does not run
             return;
         }
         saved(m);
-    };
+    });
     prev->Repaint();
     ClickCentre(prev);
     auto has = [&](win::UINT msg) { return std::find(seen.begin(), seen.end(), msg) != seen.end(); };
@@ -419,7 +425,7 @@ TEST_F(Widgets, AReplacedWindowProcSeesAWidgetsMessagesAndMayAnswerThemAlone) {
     EXPECT_TRUE(has(win::WM_LBUTTONUP));
     EXPECT_EQ(form->clicks, (std::vector<std::string>{"Prev"})) << "passed on, the click still happens";
 
-    prev->WindowProc = saved;
+    hook.restore();
     seen.clear();
     ClickCentre(prev);
     EXPECT_TRUE(seen.empty());
@@ -454,10 +460,10 @@ TEST_F(Widgets, ANewWindowAfterAStyleChangeKeepsTextStateAndPlace) {
     auto* box = form->Get<TCheckBox>("CheckBox2");
     std::vector<win::UINT> seen;
     auto saved = notes->WindowProc;
-    notes->WindowProc = [&](TMessage& m) {
+    taxi::test::ScopedValue<decltype(saved)> hook(notes->WindowProc, [&](TMessage& m) {
         seen.push_back(m.Msg);
         saved(m);
-    };
+    });
     win::HWND before = notes->Handle();
     notes->SetScrollBars(TScrollStyle::ssBoth);
     EXPECT_NE(std::find(seen.begin(), seen.end(), CM_RECREATEWND), seen.end()) << "the hook learns of it";
@@ -465,7 +471,7 @@ TEST_F(Widgets, ANewWindowAfterAStyleChangeKeepsTextStateAndPlace) {
     EXPECT_TRUE(win::GetWindowLongA(notes->Handle(), win::GWL_STYLE) & win::WS_HSCROLL);
     EXPECT_EQ(notes->Text(), "备注");
     EXPECT_EQ(notes->Left(), 8);
-    notes->WindowProc = saved;
+    hook.restore();
 
     box->SetAlignment(TLeftRight::taLeftJustify);
     EXPECT_EQ(win::SendMessageA(box->Handle(), win::BM_GETCHECK, 0, 0),

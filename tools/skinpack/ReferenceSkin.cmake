@@ -5,11 +5,11 @@ target_include_directories(skinpack_reference PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}
 target_link_libraries(skinpack_reference PRIVATE platform_os)
 target_link_libraries(skinpack_cli PUBLIC skinpack_reference)
 
-set(reference_dir ${CMAKE_BINARY_DIR}/reference-skin)
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/reference.skin
+set(reference_dir ${PROJECT_BINARY_DIR}/reference-skin)
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/reference.skin
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${reference_dir}
   COMMAND skinpack draw-reference ${reference_dir}
-  COMMAND skinpack pack ${reference_dir} ${CMAKE_BINARY_DIR}/reference.skin
+  COMMAND skinpack pack ${reference_dir} ${PROJECT_BINARY_DIR}/reference.skin
   DEPENDS skinpack
   COMMENT "Drawing and packing the reference skin")
-add_custom_target(reference_skin ALL DEPENDS ${CMAKE_BINARY_DIR}/reference.skin)
+add_custom_target(reference_skin ALL DEPENDS ${PROJECT_BINARY_DIR}/reference.skin)

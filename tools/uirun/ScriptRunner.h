@@ -4,11 +4,13 @@
 #pragma once
 
 #include "ScriptParser.h"
+#include "TextRegex.h"
 
 #include "platform/display/HeadlessDisplay.h"
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tk {
@@ -59,6 +61,45 @@ private:
     bool ProgramWaits(std::uint32_t timeoutMs);
     // Executes one command; true when it handed the program input to process.
     bool Execute(const ScriptLine& line);
+
+    // A command: its name, the fewest arguments it takes, and its handler, which returns what Execute does.
+    using Handler = bool (ScriptRunner::*)(const ScriptLine& line);
+    struct Command {
+        std::string_view name;
+        std::size_t minArguments;
+        Handler run;
+    };
+    static const Command kCommands[];
+
+    // Input (InputCommands.cpp).
+    bool Start(const ScriptLine& line);
+    bool Wait(const ScriptLine& line);
+    bool Click(const ScriptLine& line);
+    bool ClickAtPoint(const ScriptLine& line);
+    bool MoveTo(const ScriptLine& line);
+    bool Clipboard(const ScriptLine& line);
+    bool Type(const ScriptLine& line);
+    bool Key(const ScriptLine& line);
+    bool Answer(const ScriptLine& line);
+    // Expectations (ExpectCommands.cpp).
+    bool ExpectProperty(const ScriptLine& line);
+    bool Let(const ScriptLine& line);
+    bool ExpectMessageBox(const ScriptLine& line);
+    bool ExpectNoMessageBox(const ScriptLine& line);
+    bool ExpectWindow(const ScriptLine& line);
+    bool ExpectImageCommand(const ScriptLine& line);
+    bool Screenshot(const ScriptLine& line);
+    // The bank (BankCommands.cpp).
+    bool Bank(const ScriptLine& line);
+    bool ExpectBank(const ScriptLine& line);
+
+    // What every command checks of its words; `count` does not include the command's name.
+    void NeedArguments(const ScriptLine& line, std::size_t count) const;
+    std::string Argument(const ScriptLine& line, std::size_t i) const;
+    int Number(const ScriptLine& line, std::size_t i) const;
+    TextRegex Regex(const ScriptLine& line, const std::string& pattern) const;
+    // A property's value as a script writes it; `isString` tells whether it was a string.
+    std::string PropertyText(const ScriptLine& line, const std::string& path, bool* isString);
 
     std::string Where(const ScriptLine& line) const;
     [[noreturn]] void Fail(const ScriptLine& line, const std::string& what) const;

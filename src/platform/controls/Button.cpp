@@ -35,9 +35,9 @@ LRESULT Button::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!StateOf(hwnd) && msg != WM_NCCREATE && msg != WM_CREATE)
         States().create(hwnd);
     switch (msg) {
-    case WM_NCCREATE: States().create(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_NCCREATE: return OnNcCreate(hwnd, wParam, lParam);
     case WM_CREATE: return OnCreate(hwnd);
-    case WM_NCDESTROY: States().drop(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_NCDESTROY: return OnNcDestroy(hwnd, wParam, lParam);
     case WM_PAINT:
     case WM_PRINTCLIENT: return OnPaint(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_ERASEBKGND: return 1;
@@ -46,17 +46,13 @@ LRESULT Button::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE: return OnMouseMove(hwnd, PointOf(lParam));
     case WM_LBUTTONUP: return OnMouseUp(hwnd, PointOf(lParam));
     case WM_CAPTURECHANGED: return OnCaptureChanged(hwnd);
-    case WM_MOUSELEAVE: StateOf(hwnd)->hot = false; return 0;
+    case WM_MOUSELEAVE: return OnMouseLeave(hwnd);
     case WM_KEYDOWN: return OnKeyDown(hwnd, wParam, lParam);
     case WM_KEYUP: return OnKeyUp(hwnd, wParam);
     case WM_SETFOCUS: return OnFocus(hwnd, true);
     case WM_KILLFOCUS: return OnFocus(hwnd, false);
-    case WM_ENABLE: Repaint(hwnd); return 0;
-    case WM_SETTEXT: {
-        LRESULT r = DefWindowProcA(hwnd, msg, wParam, lParam);
-        Repaint(hwnd);
-        return r;
-    }
+    case WM_ENABLE: return OnEnable(hwnd);
+    case WM_SETTEXT: return OnSetText(hwnd, wParam, lParam);
     case WM_SETFONT: return OnSetFont(hwnd, reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0);
     case WM_GETFONT: return reinterpret_cast<LRESULT>(StateOf(hwnd)->font);
     case WM_GETDLGCODE: return OnGetDlgCode(hwnd);
@@ -71,6 +67,32 @@ LRESULT Button::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case BM_SETIMAGE: return OnSetImage(hwnd, reinterpret_cast<HANDLE>(lParam));
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+}
+
+LRESULT Button::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    States().create(hwnd);
+    return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
+}
+
+LRESULT Button::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    States().drop(hwnd);
+    return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
+}
+
+LRESULT Button::OnMouseLeave(HWND hwnd) {
+    StateOf(hwnd)->hot = false;
+    return 0;
+}
+
+LRESULT Button::OnEnable(HWND hwnd) {
+    Repaint(hwnd);
+    return 0;
+}
+
+LRESULT Button::OnSetText(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    const LRESULT r = DefWindowProcA(hwnd, WM_SETTEXT, wParam, lParam);
+    Repaint(hwnd);
+    return r;
 }
 
 LRESULT Button::OnCreate(HWND hwnd) {

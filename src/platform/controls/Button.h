@@ -28,7 +28,12 @@ public:
     static bool IsPush(DWORD type) { return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON; }
 
 private:
+    static LRESULT OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
     static LRESULT OnCreate(HWND hwnd);
+    static LRESULT OnMouseLeave(HWND hwnd);
+    static LRESULT OnEnable(HWND hwnd);
+    static LRESULT OnSetText(HWND hwnd, WPARAM wParam, LPARAM lParam);
     static LRESULT OnPaint(HWND hwnd, HDC given);
     static LRESULT OnMouseDown(HWND hwnd, POINT pt);
     static LRESULT OnMouseMove(HWND hwnd, POINT pt);

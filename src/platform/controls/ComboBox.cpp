@@ -35,38 +35,33 @@ void ComboListDone(HWND combo, bool accept) {
 }
 
 LRESULT ComboBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        States().create(hwnd).font = DefaultGuiFont();
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
+    if (msg == WM_NCCREATE)
+        return OnNcCreate(hwnd, wParam, lParam);
     ComboState* st = StateOf(hwnd);
     if (!st)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_CREATE: return OnCreate(hwnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_DESTROY: return OnDestroy(hwnd);
-    case WM_NCDESTROY: States().drop(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_NCDESTROY: return OnNcDestroy(hwnd, wParam, lParam);
     case WM_PAINT:
     case WM_PRINTCLIENT: return OnPaint(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: return OnMouseDown(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_KEYDOWN: return OnKeyDown(hwnd, wParam, false);
-    case WM_SYSKEYDOWN:
-        if (wParam == static_cast<WPARAM>(VK_DOWN) || wParam == static_cast<WPARAM>(VK_UP))
-            return OnKeyDown(hwnd, wParam, true);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_SYSKEYDOWN: return OnSysKeyDown(hwnd, wParam, lParam);
     case WM_CHAR: return OnChar(hwnd, static_cast<char32_t>(wParam));
     case WM_SETFOCUS: return OnFocus(hwnd, true);
     case WM_KILLFOCUS: return OnFocus(hwnd, false);
-    case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
+    case WM_ENABLE: return OnEnable(hwnd);
     case WM_SETFONT: return OnSetFont(hwnd, reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0);
     case WM_GETFONT: return reinterpret_cast<LRESULT>(st->font);
     case WM_GETTEXT: return OnGetText(hwnd, static_cast<int>(wParam), reinterpret_cast<LPSTR>(lParam));
     case WM_GETTEXTLENGTH: return OnGetTextLength(hwnd);
     case WM_SETTEXT: return OnSetText(hwnd, reinterpret_cast<LPCSTR>(lParam));
     case WM_COMMAND: return OnCommand(hwnd, wParam, lParam);
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS | (st->dropped ? DLGC_WANTALLKEYS : 0);
+    case WM_GETDLGCODE: return OnGetDlgCode(hwnd);
     case CB_ADDSTRING: return ToList(hwnd, LB_ADDSTRING, wParam, lParam);
     case CB_INSERTSTRING: return ToList(hwnd, LB_INSERTSTRING, wParam, lParam);
     case CB_DELETESTRING: return ToList(hwnd, LB_DELETESTRING, wParam, lParam);
@@ -84,8 +79,8 @@ LRESULT ComboBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case CB_SHOWDROPDOWN: return OnShowDropDown(hwnd, wParam != 0);
     case CB_GETDROPPEDSTATE: return st->dropped ? TRUE : FALSE;
     case CB_GETDROPPEDCONTROLRECT: return OnDroppedRect(hwnd, reinterpret_cast<RECT*>(lParam));
-    case CB_LIMITTEXT: return st->edit ? SendMessageA(st->edit, EM_LIMITTEXT, wParam, 0) : FALSE;
-    case CB_GETEDITSEL: return st->edit ? SendMessageA(st->edit, EM_GETSEL, wParam, lParam) : CB_ERR;
+    case CB_LIMITTEXT: return OnLimitText(hwnd, wParam);
+    case CB_GETEDITSEL: return OnGetEditSel(hwnd, wParam, lParam);
     case CB_SETEDITSEL: return OnSetEditSel(hwnd, lParam);
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
@@ -449,6 +444,42 @@ void ComboBox::Draw(HWND hwnd, HDC dc) {
             DrawFocusRect(dc, &t);
     }
     RestoreDC(dc, saved);
+}
+
+LRESULT ComboBox::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    States().create(hwnd).font = DefaultGuiFont();
+    return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
+}
+
+LRESULT ComboBox::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    States().drop(hwnd);
+    return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
+}
+
+// Alt+Down and Alt+Up open and close the list; other Alt keys go to the default procedure.
+LRESULT ComboBox::OnSysKeyDown(HWND hwnd, WPARAM vk, LPARAM lParam) {
+    if (vk == static_cast<WPARAM>(VK_DOWN) || vk == static_cast<WPARAM>(VK_UP))
+        return OnKeyDown(hwnd, vk, true);
+    return DefWindowProcA(hwnd, WM_SYSKEYDOWN, vk, lParam);
+}
+
+LRESULT ComboBox::OnEnable(HWND hwnd) {
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return 0;
+}
+
+LRESULT ComboBox::OnGetDlgCode(HWND hwnd) {
+    return DLGC_WANTARROWS | DLGC_WANTCHARS | (StateOf(hwnd)->dropped ? DLGC_WANTALLKEYS : 0);
+}
+
+LRESULT ComboBox::OnLimitText(HWND hwnd, WPARAM limit) {
+    HWND edit = StateOf(hwnd)->edit;
+    return edit ? SendMessageA(edit, EM_LIMITTEXT, limit, 0) : FALSE;
+}
+
+LRESULT ComboBox::OnGetEditSel(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    HWND edit = StateOf(hwnd)->edit;
+    return edit ? SendMessageA(edit, EM_GETSEL, wParam, lParam) : CB_ERR;
 }
 
 LRESULT ComboBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

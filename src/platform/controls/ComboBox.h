@@ -25,7 +25,14 @@ public:
     static RECT ButtonRect(HWND hwnd);
 
 private:
+    static LRESULT OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
     static LRESULT OnCreate(HWND hwnd, const CREATESTRUCTA* cs);
+    static LRESULT OnSysKeyDown(HWND hwnd, WPARAM vk, LPARAM lParam);
+    static LRESULT OnEnable(HWND hwnd);
+    static LRESULT OnGetDlgCode(HWND hwnd);
+    static LRESULT OnLimitText(HWND hwnd, WPARAM limit);
+    static LRESULT OnGetEditSel(HWND hwnd, WPARAM wParam, LPARAM lParam);
     static LRESULT OnDestroy(HWND hwnd);
     static LRESULT OnReset(HWND hwnd);
     static LRESULT OnSelectString(HWND hwnd, WPARAM start, LPCSTR text);

@@ -1,5 +1,7 @@
 #include "platform/controls/ControlsInternal.h"
+#include "platform/core/ControlsHooks.h"
 
+#include <string_view>
 #include <vector>
 
 namespace win::controls {
@@ -122,5 +124,25 @@ void RegisterSystemClasses() {
         RegisterClassExA(&wc);
     }
 }
+
+namespace controls {
+
+namespace {
+FARPROC ProcAddress(const char* name) {
+    if (std::string_view(name) == "GetScrollBarInfo")
+        return reinterpret_cast<FARPROC>(&GetScrollBarInfo);
+    return nullptr;
+}
+} // namespace
+
+void InstallSystemControls() {
+    core::SystemControls hooks;
+    hooks.registerClasses = &RegisterSystemClasses;
+    hooks.defNonClient = &DefNonClient;
+    hooks.procAddress = &ProcAddress;
+    core::SetSystemControls(hooks);
+}
+
+} // namespace controls
 
 } // namespace win

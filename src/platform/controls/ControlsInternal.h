@@ -64,6 +64,15 @@ inline std::string U32ToUtf8(const std::u32string& s) {
 bool PointInWindow(HWND hwnd, POINT screen);
 RECT ClientRectOf(HWND hwnd);
 
+// What DefWindowProc delegates to the controls: the standard scroll bars of WS_HSCROLL/WS_VSCROLL windows
+// (painting over the frame, the scroll loop on WM_NCLBUTTONDOWN), the classic menu bar of a window with a
+// menu (room in WM_NCCALCSIZE, HTMENU, painting, mouse and keyboard), and the system menu (Alt+Space, the
+// caption icon, a right click on the caption). Returns true when the message was handled, with its result in
+// *result; otherwise the default procedure goes on as usual. DefWindowProc asks it first.
+bool DefNonClient(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+// The client rectangle the plain frame leaves inside `window` (same coordinates), without the menu bar.
+RECT PlainClientRect(HWND hwnd, const RECT& window);
+
 // Class procedures, registered by RegisterSystemClasses.
 LRESULT ButtonProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT StaticProc(HWND, UINT, WPARAM, LPARAM);

@@ -88,21 +88,38 @@ void Dialog::FocusFirst(HWND hwnd) {
 
 LRESULT Dialog::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_NCCREATE: States().create(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
-    case WM_NCDESTROY: States().drop(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_NCCREATE: return OnNcCreate(hwnd, wParam, lParam);
+    case WM_NCDESTROY: return OnNcDestroy(hwnd, wParam, lParam);
     case WM_ERASEBKGND: return OnEraseBkgnd(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_COMMAND: return OnCommand(hwnd, LOWORD(wParam), HIWORD(wParam));
     case WM_CLOSE: return OnClose(hwnd);
     case WM_ACTIVATE: return OnActivate(hwnd, LOWORD(wParam));
-    case WM_SETFOCUS: FocusFirst(hwnd); return 0;
-    case DM_GETDEFID: {
-        DialogState* st = StateOf(hwnd);
-        return st && st->defId ? MAKELRESULT(static_cast<WORD>(st->defId), DC_HASDEFID) : 0;
-    }
+    case WM_SETFOCUS: return OnSetFocus(hwnd);
+    case DM_GETDEFID: return OnGetDefId(hwnd);
     case DM_SETDEFID: return OnSetDefId(hwnd, static_cast<int>(wParam));
     case WM_NEXTDLGCTL: return OnNextDlgCtl(hwnd, wParam, LOWORD(lParam) != 0);
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+}
+
+LRESULT Dialog::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    States().create(hwnd);
+    return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
+}
+
+LRESULT Dialog::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    States().drop(hwnd);
+    return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
+}
+
+LRESULT Dialog::OnSetFocus(HWND hwnd) {
+    FocusFirst(hwnd);
+    return 0;
+}
+
+LRESULT Dialog::OnGetDefId(HWND hwnd) {
+    DialogState* st = StateOf(hwnd);
+    return st && st->defId ? MAKELRESULT(static_cast<WORD>(st->defId), DC_HASDEFID) : 0;
 }
 
 LRESULT Dialog::OnEraseBkgnd(HWND hwnd, HDC dc) {
@@ -307,7 +324,7 @@ BOOL IsDialogMessageA(HWND dialog, LPMSG msg) {
             }
         }
         if (msg->message == WM_CHAR && !(code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE))) {
-            if (msg->wParam == U'\t' || msg->wParam == U'\r' || msg->wParam == 0x1B)
+            if (msg->wParam == U'\t' || msg->wParam == U'\r' || msg->wParam == U'\x1B')
                 return TRUE;
             if (ClickByMnemonic(dialog, static_cast<char32_t>(msg->wParam)))
                 return TRUE;

@@ -23,6 +23,10 @@ public:
     static void FocusFirst(HWND hwnd);
 
 private:
+    static LRESULT OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnSetFocus(HWND hwnd);
+    static LRESULT OnGetDefId(HWND hwnd);
     static LRESULT OnEraseBkgnd(HWND hwnd, HDC dc);
     static LRESULT OnCommand(HWND hwnd, WORD id, WORD code);
     static LRESULT OnClose(HWND hwnd);

@@ -66,7 +66,7 @@ LRESULT EditControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!StateOf(hwnd))
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     switch (msg) {
-    case WM_NCDESTROY: States().drop(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_NCDESTROY: return OnNcDestroy(hwnd, wParam, lParam);
     case WM_PAINT:
     case WM_PRINTCLIENT: return OnPaint(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_ERASEBKGND: return 1;
@@ -76,11 +76,11 @@ LRESULT EditControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK: return OnMouseDown(hwnd, PointOf(lParam), true);
     case WM_MOUSEMOVE: return OnMouseMove(hwnd, PointOf(lParam));
     case WM_LBUTTONUP: return OnMouseUp(hwnd);
-    case WM_CAPTURECHANGED: StateOf(hwnd)->selecting = false; return 0;
+    case WM_CAPTURECHANGED: return OnCaptureChanged(hwnd);
     case WM_SETFOCUS: return OnFocus(hwnd, true);
     case WM_KILLFOCUS: return OnFocus(hwnd, false);
-    case WM_ENABLE: Refresh(hwnd); return 0;
-    case WM_SIZE: EditView::ScrollToCaret(hwnd, *StateOf(hwnd)); return 0;
+    case WM_ENABLE: return OnEnable(hwnd);
+    case WM_SIZE: return OnSize(hwnd);
     case WM_SETTEXT: return OnSetText(hwnd, reinterpret_cast<LPCSTR>(lParam));
     case WM_GETTEXT: return OnGetText(hwnd, static_cast<int>(wParam), reinterpret_cast<LPSTR>(lParam));
     case WM_GETTEXTLENGTH: return OnGetTextLength(hwnd);
@@ -104,28 +104,19 @@ LRESULT EditControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case EM_LIMITTEXT: return OnLimitText(hwnd, wParam);
     case EM_GETLIMITTEXT: return static_cast<LRESULT>(StateOf(hwnd)->model.limit());
     case EM_GETMODIFY: return StateOf(hwnd)->model.modified() ? TRUE : FALSE;
-    case EM_SETMODIFY: StateOf(hwnd)->model.setModified(wParam != 0); return 0;
+    case EM_SETMODIFY: return OnSetModify(hwnd, wParam != 0);
     case EM_CANUNDO: return StateOf(hwnd)->model.canUndo() ? TRUE : FALSE;
     case EM_SETREADONLY: return OnSetReadOnly(hwnd, wParam != 0);
-    case EM_SETPASSWORDCHAR:
-        StateOf(hwnd)->passwordChar = static_cast<char32_t>(wParam);
-        Refresh(hwnd);
-        return 0;
+    case EM_SETPASSWORDCHAR: return OnSetPasswordChar(hwnd, static_cast<char32_t>(wParam));
     case EM_GETLINECOUNT: return static_cast<LRESULT>(StateOf(hwnd)->model.lineCount());
     case EM_LINEINDEX: return OnLineIndex(hwnd, static_cast<int>(wParam));
     case EM_LINELENGTH: return OnLineLength(hwnd, static_cast<int>(wParam));
     case EM_LINEFROMCHAR: return OnLineFromChar(hwnd, static_cast<int>(wParam));
     case EM_GETLINE: return OnGetLine(hwnd, wParam, reinterpret_cast<LPSTR>(lParam));
     case EM_GETFIRSTVISIBLELINE: return static_cast<LRESULT>(StateOf(hwnd)->firstLine);
-    case EM_SCROLLCARET:
-        EditView::ScrollToCaret(hwnd, *StateOf(hwnd));
-        Refresh(hwnd);
-        return TRUE;
+    case EM_SCROLLCARET: return OnScrollCaret(hwnd);
     case EM_LINESCROLL: return OnScroll(hwnd, true, 0xFFFF, static_cast<int>(lParam));
-    case EM_GETRECT:
-        if (lParam)
-            *reinterpret_cast<RECT*>(lParam) = EditView::TextRect(hwnd);
-        return 0;
+    case EM_GETRECT: return OnGetRect(hwnd, reinterpret_cast<RECT*>(lParam));
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
@@ -141,6 +132,49 @@ LRESULT EditControl::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName))
         st.model.setText(ForField(hwnd, Utf8ToU32(cs->lpszName)));
     return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
+}
+
+LRESULT EditControl::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    States().drop(hwnd);
+    return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
+}
+
+LRESULT EditControl::OnCaptureChanged(HWND hwnd) {
+    StateOf(hwnd)->selecting = false;
+    return 0;
+}
+
+LRESULT EditControl::OnEnable(HWND hwnd) {
+    Refresh(hwnd);
+    return 0;
+}
+
+LRESULT EditControl::OnSize(HWND hwnd) {
+    EditView::ScrollToCaret(hwnd, *StateOf(hwnd));
+    return 0;
+}
+
+LRESULT EditControl::OnSetModify(HWND hwnd, bool modified) {
+    StateOf(hwnd)->model.setModified(modified);
+    return 0;
+}
+
+LRESULT EditControl::OnSetPasswordChar(HWND hwnd, char32_t ch) {
+    StateOf(hwnd)->passwordChar = ch;
+    Refresh(hwnd);
+    return 0;
+}
+
+LRESULT EditControl::OnScrollCaret(HWND hwnd) {
+    EditView::ScrollToCaret(hwnd, *StateOf(hwnd));
+    Refresh(hwnd);
+    return TRUE;
+}
+
+LRESULT EditControl::OnGetRect(HWND hwnd, RECT* rect) {
+    if (rect)
+        *rect = EditView::TextRect(hwnd);
+    return 0;
 }
 
 void EditControl::Refresh(HWND hwnd) {

@@ -25,6 +25,14 @@ public:
 
 private:
     static LRESULT OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnCaptureChanged(HWND hwnd);
+    static LRESULT OnEnable(HWND hwnd);
+    static LRESULT OnSize(HWND hwnd);
+    static LRESULT OnSetModify(HWND hwnd, bool modified);
+    static LRESULT OnSetPasswordChar(HWND hwnd, char32_t ch);
+    static LRESULT OnScrollCaret(HWND hwnd);
+    static LRESULT OnGetRect(HWND hwnd, RECT* rect);
     static LRESULT OnPaint(HWND hwnd, HDC given);
     static LRESULT OnChar(HWND hwnd, char32_t ch);
     static LRESULT OnKeyDown(HWND hwnd, WPARAM vk, LPARAM flags);

@@ -89,28 +89,24 @@ void ListBox::UpdateScrollBar(HWND hwnd) {
 }
 
 LRESULT ListBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        States().create(hwnd).font = DefaultGuiFont();
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
+    if (msg == WM_NCCREATE)
+        return OnNcCreate(hwnd, wParam, lParam);
     ListBoxState* st = StateOf(hwnd);
     if (!st)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
-    const int count = static_cast<int>(st->items.size());
     switch (msg) {
-    case WM_NCDESTROY: States().drop(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_NCDESTROY: return OnNcDestroy(hwnd, wParam, lParam);
     case WM_PAINT:
     case WM_PRINTCLIENT: return OnPaint(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_ERASEBKGND: return 1;
-    case WM_SIZE: UpdateScrollBar(hwnd); return 0;
+    case WM_SIZE: return OnSize(hwnd);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: return OnMouseDown(hwnd, PointOf(lParam));
     case WM_MOUSEMOVE: return OnMouseMove(hwnd, PointOf(lParam));
     case WM_LBUTTONUP: return OnMouseUp(hwnd, PointOf(lParam));
     case WM_KEYDOWN: return OnKeyDown(hwnd, wParam);
     case WM_VSCROLL: return OnScroll(hwnd, LOWORD(wParam), static_cast<SHORT>(HIWORD(wParam)));
-    case WM_MOUSEWHEEL:
-        return OnScroll(hwnd, static_cast<SHORT>(HIWORD(wParam)) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+    case WM_MOUSEWHEEL: return OnMouseWheel(hwnd, static_cast<SHORT>(HIWORD(wParam)));
     case WM_SETFOCUS: return OnFocus(hwnd, true);
     case WM_KILLFOCUS: return OnFocus(hwnd, false);
     case WM_SETFONT: return OnSetFont(hwnd, reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0);
@@ -122,21 +118,47 @@ LRESULT ListBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case LB_RESETCONTENT: return OnReset(hwnd);
     case LB_SETCURSEL: return OnSetCurSel(hwnd, wParam);
     case LB_GETCURSEL: return st->cursel;
-    case LB_GETCOUNT: return count;
+    case LB_GETCOUNT: return static_cast<LRESULT>(st->items.size());
     case LB_GETTEXT: return OnGetText(hwnd, wParam, reinterpret_cast<LPSTR>(lParam));
-    case LB_GETTEXTLEN:
-        return wParam < static_cast<WPARAM>(count) ? static_cast<LRESULT>(st->items[wParam].text.size())
-                                                   : LB_ERR;
+    case LB_GETTEXTLEN: return OnGetTextLen(hwnd, wParam);
     case LB_GETTOPINDEX: return st->top;
     case LB_SETTOPINDEX: return OnSetTopIndex(hwnd, wParam);
-    case LB_GETITEMDATA:
-        return wParam < static_cast<WPARAM>(count) ? static_cast<LRESULT>(st->items[wParam].data) : LB_ERR;
+    case LB_GETITEMDATA: return OnGetItemData(hwnd, wParam);
     case LB_SETITEMDATA: return OnSetItemData(hwnd, wParam, static_cast<ULONG_PTR>(lParam));
     case LB_GETITEMHEIGHT: return ItemHeight(hwnd);
     case LB_FINDSTRING: return OnFind(hwnd, wParam, reinterpret_cast<LPCSTR>(lParam), false);
     case LB_FINDSTRINGEXACT: return OnFind(hwnd, wParam, reinterpret_cast<LPCSTR>(lParam), true);
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+}
+
+LRESULT ListBox::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    States().create(hwnd).font = DefaultGuiFont();
+    return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
+}
+
+LRESULT ListBox::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    States().drop(hwnd);
+    return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
+}
+
+LRESULT ListBox::OnSize(HWND hwnd) {
+    UpdateScrollBar(hwnd);
+    return 0;
+}
+
+LRESULT ListBox::OnMouseWheel(HWND hwnd, int delta) {
+    return OnScroll(hwnd, delta > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+}
+
+LRESULT ListBox::OnGetTextLen(HWND hwnd, WPARAM index) {
+    const ListBoxState* st = StateOf(hwnd);
+    return index < st->items.size() ? static_cast<LRESULT>(st->items[index].text.size()) : LB_ERR;
+}
+
+LRESULT ListBox::OnGetItemData(HWND hwnd, WPARAM index) {
+    const ListBoxState* st = StateOf(hwnd);
+    return index < st->items.size() ? static_cast<LRESULT>(st->items[index].data) : LB_ERR;
 }
 
 LRESULT ListBox::OnFocus(HWND hwnd, bool gained) {

@@ -33,6 +33,12 @@ public:
     static void EnsureVisible(HWND hwnd, int index);
 
 private:
+    static LRESULT OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnSize(HWND hwnd);
+    static LRESULT OnMouseWheel(HWND hwnd, int delta);
+    static LRESULT OnGetTextLen(HWND hwnd, WPARAM index);
+    static LRESULT OnGetItemData(HWND hwnd, WPARAM index);
     static LRESULT OnFocus(HWND hwnd, bool gained);
     static LRESULT OnSetFont(HWND hwnd, HFONT font, bool redraw);
     static LRESULT OnReset(HWND hwnd);

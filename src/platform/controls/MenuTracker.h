@@ -26,6 +26,9 @@ public:
     static void Select(HWND hwnd, int index);
 
 private:
+    static LRESULT OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnGetMenu(HWND hwnd);
     static LRESULT OnPaint(HWND hwnd, HDC given);
 };
 

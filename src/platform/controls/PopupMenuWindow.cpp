@@ -64,15 +64,30 @@ LRESULT PopupMenuWindow::OnPaint(HWND hwnd, HDC given) {
     });
 }
 
+LRESULT PopupMenuWindow::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    States().create(hwnd);
+    return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
+}
+
+LRESULT PopupMenuWindow::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    States().drop(hwnd);
+    return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
+}
+
+LRESULT PopupMenuWindow::OnGetMenu(HWND hwnd) {
+    const PopupWindowState* st = StateOf(hwnd);
+    return st ? reinterpret_cast<LRESULT>(st->menu) : 0;
+}
+
 LRESULT PopupMenuWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_NCCREATE: States().create(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
-    case WM_NCDESTROY: States().drop(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_NCCREATE: return OnNcCreate(hwnd, wParam, lParam);
+    case WM_NCDESTROY: return OnNcDestroy(hwnd, wParam, lParam);
     case WM_PAINT:
     case WM_PRINTCLIENT: return OnPaint(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_ERASEBKGND: return 1;
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
-    case MN_GETHMENU: return StateOf(hwnd) ? reinterpret_cast<LRESULT>(StateOf(hwnd)->menu) : 0;
+    case MN_GETHMENU: return OnGetMenu(hwnd);
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }

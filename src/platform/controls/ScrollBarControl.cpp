@@ -5,6 +5,21 @@ namespace win::controls {
 
 namespace {
 
+LRESULT OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    ScrollBarModel::MarkControl(hwnd);
+    return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
+}
+
+LRESULT OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    ScrollBarModel::Drop(hwnd);
+    return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
+}
+
+LRESULT OnEnable(HWND hwnd) {
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return 0;
+}
+
 LRESULT OnPaint(HWND hwnd, HDC given) {
     return PaintWith(hwnd, given, [&](HDC dc) { ScrollBarPainter::Draw(hwnd, dc, SB_CTL); });
 }
@@ -77,8 +92,8 @@ LRESULT OnSetCursor(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 
 LRESULT ScrollBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_NCCREATE: ScrollBarModel::MarkControl(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
-    case WM_NCDESTROY: ScrollBarModel::Drop(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_NCCREATE: return OnNcCreate(hwnd, wParam, lParam);
+    case WM_NCDESTROY: return OnNcDestroy(hwnd, wParam, lParam);
     case WM_PAINT:
     case WM_PRINTCLIENT: return OnPaint(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_ERASEBKGND: return 1;
@@ -86,7 +101,7 @@ LRESULT ScrollBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK: return OnMouseDown(hwnd, lParam);
     case WM_KEYDOWN: return OnKeyDown(hwnd, wParam);
     case WM_SETCURSOR: return OnSetCursor(hwnd, wParam, lParam);
-    case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
+    case WM_ENABLE: return OnEnable(hwnd);
     case WM_GETDLGCODE: return DLGC_WANTARROWS;
     case SBM_SETPOS: return SetScrollPos(hwnd, SB_CTL, static_cast<int>(wParam), lParam != 0);
     case SBM_GETPOS: return GetScrollPos(hwnd, SB_CTL);

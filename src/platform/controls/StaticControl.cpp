@@ -18,30 +18,16 @@ StaticState& StateOf(HWND hwnd) {
 
 LRESULT StaticControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_NCCREATE: {
-        StateOf(hwnd).font = DefaultGuiFont();
-        const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        if (cs && (static_cast<DWORD>(cs->style) & SS_TYPEMASK) == SS_ICON) {
-            // An icon static is named by its icon, not by a text.
-            CREATESTRUCTA copy = *cs;
-            copy.lpszName = nullptr;
-            return DefWindowProcA(hwnd, msg, wParam, reinterpret_cast<LPARAM>(&copy));
-        }
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    case WM_NCDESTROY: States().drop(hwnd); return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_NCCREATE: return OnNcCreate(hwnd, wParam, lParam);
+    case WM_NCDESTROY: return OnNcDestroy(hwnd, wParam, lParam);
     case WM_PAINT:
     case WM_PRINTCLIENT: return OnPaint(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_ERASEBKGND: return 1;
     case WM_NCHITTEST: return OnNcHitTest(hwnd, wParam, lParam);
     case WM_LBUTTONDOWN: return OnClick(hwnd, STN_CLICKED);
     case WM_LBUTTONDBLCLK: return OnClick(hwnd, STN_DBLCLK);
-    case WM_SETTEXT: {
-        LRESULT r = DefWindowProcA(hwnd, msg, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return r;
-    }
-    case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); return 0;
+    case WM_SETTEXT: return OnSetText(hwnd, wParam, lParam);
+    case WM_ENABLE: return OnEnable(hwnd);
     case WM_SETFONT: return OnSetFont(hwnd, reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0);
     case WM_GETFONT: return reinterpret_cast<LRESULT>(StateOf(hwnd).font);
     case WM_GETDLGCODE: return DLGC_STATIC;
@@ -49,6 +35,34 @@ LRESULT StaticControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case STM_GETICON: return reinterpret_cast<LRESULT>(StateOf(hwnd).icon);
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+}
+
+LRESULT StaticControl::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    StateOf(hwnd).font = DefaultGuiFont();
+    const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    if (cs && (static_cast<DWORD>(cs->style) & SS_TYPEMASK) == SS_ICON) {
+        // An icon static is named by its icon, not by a text.
+        CREATESTRUCTA copy = *cs;
+        copy.lpszName = nullptr;
+        return DefWindowProcA(hwnd, WM_NCCREATE, wParam, reinterpret_cast<LPARAM>(&copy));
+    }
+    return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
+}
+
+LRESULT StaticControl::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    States().drop(hwnd);
+    return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
+}
+
+LRESULT StaticControl::OnSetText(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    const LRESULT r = DefWindowProcA(hwnd, WM_SETTEXT, wParam, lParam);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return r;
+}
+
+LRESULT StaticControl::OnEnable(HWND hwnd) {
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return 0;
 }
 
 LRESULT StaticControl::OnPaint(HWND hwnd, HDC given) {

@@ -15,6 +15,10 @@ public:
     static LRESULT Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
+    static LRESULT OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnSetText(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static LRESULT OnEnable(HWND hwnd);
     static LRESULT OnPaint(HWND hwnd, HDC given);
     static LRESULT OnNcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam);
     static LRESULT OnClick(HWND hwnd, WORD code);

@@ -637,16 +637,11 @@ inline auto GetMenuString(HMENU m, UINT i, LPSTR b, int n, UINT f) {
     return GetMenuStringA(m, i, b, n, f);
 }
 
-// ---- Non-client services for the default window procedure ----------------------------------------------
+// ---- Start-up ---------------------------------------------------------------------------------------------
 namespace controls {
-// What DefWindowProc delegates to the controls: the standard scroll bars of WS_HSCROLL/WS_VSCROLL windows
-// (painting over the frame, the scroll loop on WM_NCLBUTTONDOWN), the classic menu bar of a window with a
-// menu (room in WM_NCCALCSIZE, HTMENU, painting, mouse and keyboard), and the system menu (Alt+Space, the
-// caption icon, a right click on the caption). Returns true when the message was handled, with its result in
-// *result; otherwise the default procedure goes on as usual. DefWindowProc asks it first.
-bool DefNonClient(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
-// The client rectangle the plain frame leaves inside `window` (same coordinates), without the menu bar.
-RECT PlainClientRect(HWND hwnd, const RECT& window);
+// Hands the core what it asks of the controls (the system classes, their part of the default window
+// procedure, their user32 entry points). The platform calls it when it makes its first display.
+void InstallSystemControls();
 } // namespace controls
 
 } // namespace win

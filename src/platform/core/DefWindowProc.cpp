@@ -1,8 +1,5 @@
+#include "platform/core/ControlsHooks.h"
 #include "platform/core/WindowManager.h"
-
-// The controls' part of the default procedure (window scroll bars, menu bar, system menu). It calls
-// DefWindowProc itself for the plain default of the same message.
-#include "platform/controls/WinControls.h"
 
 namespace win::core {
 
@@ -12,12 +9,17 @@ namespace {
 // the same pair is the plain default.
 std::vector<std::pair<HWND, UINT>> g_extending;
 
+// The controls' part of the default procedure (window scroll bars, menu bar, system menu) calls
+// DefWindowProc itself for the plain default of the same message.
 bool AskControls(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    const auto defNonClient = GetSystemControls().defNonClient;
+    if (!defNonClient)
+        return false;
     for (auto& e : g_extending)
         if (e.first == hwnd && e.second == msg)
             return false;
     g_extending.push_back({hwnd, msg});
-    bool handled = controls::DefNonClient(hwnd, msg, wParam, lParam, result);
+    bool handled = defNonClient(hwnd, msg, wParam, lParam, result);
     g_extending.pop_back();
     return handled;
 }
@@ -262,6 +264,53 @@ LRESULT ToParent(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+LRESULT OnNcPaint(HWND hwnd, HRGN clip) {
+    NcPaintDefault(hwnd, clip);
+    return 0;
+}
+
+LRESULT OnClose(HWND hwnd) {
+    DestroyWindow(hwnd);
+    return 0;
+}
+
+LRESULT OnRButtonUp(HWND hwnd, POINT client) {
+    ClientToScreen(hwnd, &client);
+    Send(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(client.x, client.y));
+    return 0;
+}
+
+LRESULT OnNcRButtonUp(HWND hwnd, LPARAM screenPoint) {
+    Send(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), screenPoint);
+    return 0;
+}
+
+LRESULT OnMouseActivate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    const LRESULT r = ToParent(hwnd, WM_MOUSEACTIVATE, wParam, lParam);
+    return r ? r : MA_ACTIVATE;
+}
+
+LRESULT OnActivate(HWND hwnd, WORD state) {
+    if (state != WA_INACTIVE && !(hwnd->style & WS_MINIMIZE))
+        SetFocus(hwnd);
+    return 0;
+}
+
+LRESULT OnCancelMode(HWND hwnd) {
+    if (S().capture == hwnd)
+        ReleaseCapture();
+    return 0;
+}
+
+// As on Windows, redraw off simply hides the window from painting without any message.
+LRESULT OnSetRedraw(HWND hwnd, bool redraw) {
+    if (redraw)
+        hwnd->style |= WS_VISIBLE;
+    else
+        hwnd->style &= ~WS_VISIBLE;
+    return 0;
+}
+
 } // namespace
 
 } // namespace win::core
@@ -279,8 +328,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_NCCREATE: return OnNcCreate(hwnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_NCCALCSIZE: return OnNcCalcSize(hwnd, wParam != 0, lParam);
-    case WM_NCHITTEST: return NcHitTestDefault(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    case WM_NCPAINT: NcPaintDefault(hwnd, reinterpret_cast<HRGN>(wParam)); return 0;
+    case WM_NCHITTEST: return NcHitTestDefault(hwnd, PointOf(lParam));
+    case WM_NCPAINT: return OnNcPaint(hwnd, reinterpret_cast<HRGN>(wParam));
     case WM_NCACTIVATE: return OnNcActivate(hwnd, wParam != 0, lParam);
     case WM_PAINT: return OnPaint(hwnd);
     case WM_ERASEBKGND: return OnEraseBkgnd(hwnd, reinterpret_cast<HDC>(wParam));
@@ -288,30 +337,19 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXT:
         return CopyWindowText(hwnd->text, reinterpret_cast<LPSTR>(lParam), static_cast<int>(wParam));
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(hwnd->text.size());
-    case WM_CLOSE: DestroyWindow(hwnd); return 0;
+    case WM_CLOSE: return OnClose(hwnd);
     case WM_SYSCOMMAND: return OnSysCommand(hwnd, wParam, lParam);
     case WM_NCLBUTTONDOWN: return OnNcLButtonDown(hwnd, static_cast<LRESULT>(wParam), lParam);
     case WM_NCLBUTTONDBLCLK: return OnNcLButtonDblClk(hwnd, static_cast<LRESULT>(wParam), lParam);
-    case WM_RBUTTONUP: {
-        POINT p = PointOf(lParam);
-        ClientToScreen(hwnd, &p);
-        Send(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(p.x, p.y));
-        return 0;
-    }
-    case WM_NCRBUTTONUP: Send(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), lParam); return 0;
+    case WM_RBUTTONUP: return OnRButtonUp(hwnd, PointOf(lParam));
+    case WM_NCRBUTTONUP: return OnNcRButtonUp(hwnd, lParam);
     case WM_CONTEXTMENU:
     case WM_MOUSEWHEEL: return ToParent(hwnd, msg, wParam, lParam);
-    case WM_MOUSEACTIVATE: {
-        LRESULT r = ToParent(hwnd, msg, wParam, lParam);
-        return r ? r : MA_ACTIVATE;
-    }
+    case WM_MOUSEACTIVATE: return OnMouseActivate(hwnd, wParam, lParam);
     case WM_SETCURSOR:
         return OnSetCursor(hwnd, reinterpret_cast<HWND>(wParam), LOWORD(static_cast<DWORD_PTR>(lParam)),
                            HIWORD(static_cast<DWORD_PTR>(lParam)));
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && !(hwnd->style & WS_MINIMIZE))
-            SetFocus(hwnd);
-        return 0;
+    case WM_ACTIVATE: return OnActivate(hwnd, LOWORD(wParam));
     case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(hwnd, reinterpret_cast<WINDOWPOS*>(lParam));
     case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(hwnd, reinterpret_cast<const WINDOWPOS*>(lParam));
     case WM_SETICON: return OnSetIcon(hwnd, wParam, reinterpret_cast<HICON>(lParam));
@@ -326,17 +364,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC: return OnCtlColor(msg, reinterpret_cast<HDC>(wParam));
     case WM_PRINT: return OnPrint(hwnd, reinterpret_cast<HDC>(wParam), static_cast<UINT>(lParam));
-    case WM_CANCELMODE:
-        if (S().capture == hwnd)
-            ReleaseCapture();
-        return 0;
-    case WM_SETREDRAW:
-        // As on Windows, redraw off simply hides the window from painting without any message.
-        if (wParam)
-            hwnd->style |= WS_VISIBLE;
-        else
-            hwnd->style &= ~WS_VISIBLE;
-        return 0;
+    case WM_CANCELMODE: return OnCancelMode(hwnd);
+    case WM_SETREDRAW: return OnSetRedraw(hwnd, wParam != 0);
     default: return 0;
     }
 }

@@ -61,6 +61,110 @@ void CheckLeave(HWND under, LRESULT hit) {
     Post(w, nc ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
 }
 
+// Hovering means resting: any larger move or a button restarts the wait.
+void RestartHoverWait(const InputEvent& ev) {
+    auto& s = S();
+    if (s.trackWindow && (s.trackFlags & TME_HOVER) &&
+        (std::abs(ev.pt.x - s.hoverPt.x) > GetSystemMetrics(SM_CXDOUBLECLK) / 2 ||
+         std::abs(ev.pt.y - s.hoverPt.y) > GetSystemMetrics(SM_CYDOUBLECLK) / 2 ||
+         ev.kind != InputEvent::MouseMove)) {
+        s.hoverPt = ev.pt;
+        s.hoverDue = Now64() + s.hoverTime;
+    }
+}
+
+void WheelEvent(const InputEvent& ev, MSG* out, bool* produced) {
+    auto& s = S();
+    HWND target = s.focus ? s.focus : s.active;
+    if (!target)
+        return;
+    *out = MSG{target,
+               WM_MOUSEWHEEL,
+               MAKEWPARAM(static_cast<WORD>(MouseKeys()), static_cast<WORD>(ev.wheelDelta)),
+               PointParam(ev.pt),
+               Now(),
+               ev.pt};
+    *produced = true;
+}
+
+UINT MouseMessage(InputEvent::Kind kind, bool client, int button) {
+    static constexpr UINT kDown[3] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
+    static constexpr UINT kNcDown[3] = {WM_NCLBUTTONDOWN, WM_NCRBUTTONDOWN, WM_NCMBUTTONDOWN};
+    switch (kind) {
+    case InputEvent::MouseMove: return client ? WM_MOUSEMOVE : WM_NCMOUSEMOVE;
+    case InputEvent::ButtonDown: return client ? kDown[button] : kNcDown[button];
+    default: return (client ? kDown[button] : kNcDown[button]) + 1;
+    }
+}
+
+// WM_SETCURSOR and, for a press on an inactive window, WM_MOUSEACTIVATE. False when the event goes no
+// further: the window is disabled, gone, or the activation ate the click.
+bool PrepareTarget(const InputEvent& ev, HWND target, LRESULT hit, UINT msg) {
+    auto& s = S();
+    HWND top = TopLevelOf(target);
+    if (!s.capture && (top->style & WS_DISABLED)) {
+        // A disabled window (the owner of a modal window) only learns that it was clicked.
+        if (ev.kind != InputEvent::ButtonUp)
+            Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+                 MAKELPARAM(static_cast<WORD>(HTERROR), static_cast<WORD>(msg)));
+        return false;
+    }
+    if (!s.capture && ev.kind != InputEvent::ButtonUp) {
+        Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+             MAKELPARAM(static_cast<WORD>(hit), static_cast<WORD>(msg)));
+        if (!IsWindow(target))
+            return false;
+    }
+    if (ev.kind == InputEvent::ButtonDown && !s.capture && top != s.active &&
+        !(top->exStyle & WS_EX_NOACTIVATE)) {
+        LRESULT ma = Send(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
+                          MAKELPARAM(static_cast<WORD>(hit), static_cast<WORD>(msg)));
+        if (ma == MA_ACTIVATE || ma == MA_ACTIVATEANDEAT)
+            ActivateWindow(top, true);
+        if (ma == MA_ACTIVATEANDEAT || ma == MA_NOACTIVATEANDEAT || !IsWindow(target))
+            return false;
+    }
+    return true;
+}
+
+// A press close enough in time and place to the previous one becomes a double click, once.
+UINT PressMessage(const InputEvent& ev, HWND target, UINT msg, bool client) {
+    auto& s = S();
+    const DWORD now = Now();
+    const bool dbl = !s.lastWasDblClk && s.lastDownMsg == msg && s.lastDownWindow == target &&
+                     now - s.lastDownTime <= s.doubleClickTime &&
+                     std::abs(ev.pt.x - s.lastDownPt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                     std::abs(ev.pt.y - s.lastDownPt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    s.lastDownMsg = msg;
+    s.lastDownWindow = target;
+    s.lastDownTime = now;
+    s.lastDownPt = ev.pt;
+    s.lastWasDblClk = false;
+    if (dbl && (!client || (target->cls && (target->cls->style & CS_DBLCLKS)))) {
+        s.lastWasDblClk = true;
+        return msg + 2;
+    }
+    return msg;
+}
+
+MSG MouseMsg(HWND target, UINT msg, LRESULT hit, POINT screen) {
+    MSG out{};
+    out.hwnd = target;
+    out.message = msg;
+    out.time = Now();
+    out.pt = screen;
+    if (hit == HTCLIENT) {
+        POINT c = screen;
+        ScreenToClient(target, &c);
+        out.wParam = MouseKeys();
+        out.lParam = PointParam(c);
+    } else {
+        out.wParam = static_cast<WPARAM>(hit);
+        out.lParam = PointParam(screen);
+    }
+    return out;
+}
+
 void MouseEvent(const InputEvent& ev, MSG* out, bool* produced) {
     auto& s = S();
     s.cursorPos = ev.pt;
@@ -72,26 +176,9 @@ void MouseEvent(const InputEvent& ev, MSG* out, bool* produced) {
     LRESULT realHit = HTNOWHERE;
     HWND under = HitTarget(ev.pt, &realHit);
     CheckLeave(under, realHit);
-    if (s.trackWindow && (s.trackFlags & TME_HOVER) &&
-        (std::abs(ev.pt.x - s.hoverPt.x) > GetSystemMetrics(SM_CXDOUBLECLK) / 2 ||
-         std::abs(ev.pt.y - s.hoverPt.y) > GetSystemMetrics(SM_CYDOUBLECLK) / 2 ||
-         ev.kind != InputEvent::MouseMove)) {
-        // Hovering means resting: any larger move or a button restarts the wait.
-        s.hoverPt = ev.pt;
-        s.hoverDue = Now64() + s.hoverTime;
-    }
-
+    RestartHoverWait(ev);
     if (ev.kind == InputEvent::Wheel) {
-        HWND target = s.focus ? s.focus : s.active;
-        if (!target)
-            return;
-        *out = MSG{target,
-                   WM_MOUSEWHEEL,
-                   MAKEWPARAM(static_cast<WORD>(MouseKeys()), static_cast<WORD>(ev.wheelDelta)),
-                   PointParam(ev.pt),
-                   Now(),
-                   ev.pt};
-        *produced = true;
+        WheelEvent(ev, out, produced);
         return;
     }
 
@@ -101,68 +188,13 @@ void MouseEvent(const InputEvent& ev, MSG* out, bool* produced) {
         SetCursor(LoadCursorA(nullptr, IDC_ARROW));
         return;
     }
-    static constexpr UINT kDown[3] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
-    static constexpr UINT kNcDown[3] = {WM_NCLBUTTONDOWN, WM_NCRBUTTONDOWN, WM_NCMBUTTONDOWN};
     const bool client = hit == HTCLIENT;
-    UINT msg;
-    switch (ev.kind) {
-    case InputEvent::MouseMove: msg = client ? WM_MOUSEMOVE : WM_NCMOUSEMOVE; break;
-    case InputEvent::ButtonDown: msg = client ? kDown[button] : kNcDown[button]; break;
-    default: msg = (client ? kDown[button] : kNcDown[button]) + 1; break;
-    }
-
-    HWND top = TopLevelOf(target);
-    if (!s.capture && (top->style & WS_DISABLED)) {
-        // A disabled window (the owner of a modal window) only learns that it was clicked.
-        if (ev.kind != InputEvent::ButtonUp)
-            Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
-                 MAKELPARAM(static_cast<WORD>(HTERROR), static_cast<WORD>(msg)));
+    UINT msg = MouseMessage(ev.kind, client, button);
+    if (!PrepareTarget(ev, target, hit, msg))
         return;
-    }
-    if (!s.capture && ev.kind != InputEvent::ButtonUp) {
-        Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
-             MAKELPARAM(static_cast<WORD>(hit), static_cast<WORD>(msg)));
-        if (!IsWindow(target))
-            return;
-    }
-    if (ev.kind == InputEvent::ButtonDown) {
-        if (!s.capture && top != s.active && !(top->exStyle & WS_EX_NOACTIVATE)) {
-            LRESULT ma = Send(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
-                              MAKELPARAM(static_cast<WORD>(hit), static_cast<WORD>(msg)));
-            if (ma == MA_ACTIVATE || ma == MA_ACTIVATEANDEAT)
-                ActivateWindow(top, true);
-            if (ma == MA_ACTIVATEANDEAT || ma == MA_NOACTIVATEANDEAT || !IsWindow(target))
-                return;
-        }
-        const DWORD now = Now();
-        const bool dbl = !s.lastWasDblClk && s.lastDownMsg == msg && s.lastDownWindow == target &&
-                         now - s.lastDownTime <= s.doubleClickTime &&
-                         std::abs(ev.pt.x - s.lastDownPt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-                         std::abs(ev.pt.y - s.lastDownPt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
-        s.lastDownMsg = msg;
-        s.lastDownWindow = target;
-        s.lastDownTime = now;
-        s.lastDownPt = ev.pt;
-        s.lastWasDblClk = false;
-        if (dbl && (!client || (target->cls && (target->cls->style & CS_DBLCLKS)))) {
-            msg += 2;
-            s.lastWasDblClk = true;
-        }
-    }
-    *out = MSG{};
-    out->hwnd = target;
-    out->message = msg;
-    out->time = Now();
-    out->pt = ev.pt;
-    if (client) {
-        POINT c = ev.pt;
-        ScreenToClient(target, &c);
-        out->wParam = MouseKeys();
-        out->lParam = PointParam(c);
-    } else {
-        out->wParam = static_cast<WPARAM>(hit);
-        out->lParam = PointParam(ev.pt);
-    }
+    if (ev.kind == InputEvent::ButtonDown)
+        msg = PressMessage(ev, target, msg, client);
+    *out = MouseMsg(target, msg, hit, ev.pt);
     *produced = true;
 }
 

@@ -114,30 +114,30 @@ char32_t CharForKey(UINT vk, bool shift, bool caps, bool ctrl) {
         return 0;
     if (vk >= '0' && vk <= '9')
         return shift ? U")!@#$%^&*("[vk - '0'] : vk;
-    if (vk >= 0x60 && vk <= 0x69)
-        return U'0' + (vk - 0x60);
+    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9)
+        return U'0' + (vk - VK_NUMPAD0);
     switch (vk) {
     case VK_SPACE: return U' ';
     case VK_RETURN: return U'\r';
     case VK_BACK: return 8;
     case VK_TAB: return 9;
     case VK_ESCAPE: return 27;
-    case 0x6A: return U'*';
-    case 0x6B: return U'+';
-    case 0x6D: return U'-';
-    case 0x6E: return U'.';
-    case 0x6F: return U'/';
-    case 0xBA: return shift ? U':' : U';';
-    case 0xBB: return shift ? U'+' : U'=';
-    case 0xBC: return shift ? U'<' : U',';
-    case 0xBD: return shift ? U'_' : U'-';
-    case 0xBE: return shift ? U'>' : U'.';
-    case 0xBF: return shift ? U'?' : U'/';
-    case 0xC0: return shift ? U'~' : U'`';
-    case 0xDB: return shift ? U'{' : U'[';
-    case 0xDC: return shift ? U'|' : U'\\';
-    case 0xDD: return shift ? U'}' : U']';
-    case 0xDE: return shift ? U'"' : U'\'';
+    case VK_MULTIPLY: return U'*';
+    case VK_ADD: return U'+';
+    case VK_SUBTRACT: return U'-';
+    case VK_DECIMAL: return U'.';
+    case VK_DIVIDE: return U'/';
+    case VK_OEM_1: return shift ? U':' : U';';
+    case VK_OEM_PLUS: return shift ? U'+' : U'=';
+    case VK_OEM_COMMA: return shift ? U'<' : U',';
+    case VK_OEM_MINUS: return shift ? U'_' : U'-';
+    case VK_OEM_PERIOD: return shift ? U'>' : U'.';
+    case VK_OEM_2: return shift ? U'?' : U'/';
+    case VK_OEM_3: return shift ? U'~' : U'`';
+    case VK_OEM_4: return shift ? U'{' : U'[';
+    case VK_OEM_5: return shift ? U'|' : U'\\';
+    case VK_OEM_6: return shift ? U'}' : U']';
+    case VK_OEM_7: return shift ? U'"' : U'\'';
     default: return 0;
     }
 }

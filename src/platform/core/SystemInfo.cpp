@@ -1,9 +1,8 @@
+#include "platform/core/ControlsHooks.h"
 #include "platform/core/WindowManager.h"
 #include "platform/display/Display.h"
 
 #include <cstring>
-
-#include "platform/controls/WinControls.h"
 
 namespace win {
 
@@ -163,8 +162,9 @@ FARPROC GetProcAddress(HMODULE module, LPCSTR name) {
     std::string n = name;
     if (n == "TrackMouseEvent")
         return reinterpret_cast<FARPROC>(&TrackMouseEvent);
-    if (n == "GetScrollBarInfo")
-        return reinterpret_cast<FARPROC>(&GetScrollBarInfo);
+    if (const auto fromControls = core::GetSystemControls().procAddress)
+        if (FARPROC proc = fromControls(name))
+            return proc;
     SetLastError(ERROR_PROC_NOT_FOUND);
     return nullptr;
 }

@@ -1,9 +1,7 @@
+#include "platform/core/ControlsHooks.h"
 #include "platform/core/WindowManager.h"
 
 #include <cstring>
-
-// The native control classes ("button", "edit", ...) exist without anyone registering them, as on Windows.
-#include "platform/controls/WinControls.h"
 
 namespace win::core {
 
@@ -116,7 +114,8 @@ void EnsureSystemClasses() {
     wc.style = CS_GLOBALCLASS;
     Register(&wc, false);
     S().desktop->cls = S().classes.back().get();
-    win::RegisterSystemClasses();
+    if (const auto registerClasses = GetSystemControls().registerClasses)
+        registerClasses();
 }
 
 } // namespace win::core

@@ -1,7 +1,9 @@
 #include "platform/display/HeadlessDisplay.h"
-#include "platform/core/WindowManager.h"
+#include "platform/core/WinUser.h"
+#include "platform/gdi/GdiInternal.h"
 #include "platform/os/CodePage.h"
 
+#include <algorithm>
 #include <cstring>
 #include <thread>
 
@@ -13,6 +15,22 @@ constexpr int kPumpLimit = 100000; // a window that posts to itself for ever mus
 
 std::uint32_t ToPixel(COLORREF c) {
     return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
+RECT Intersection(const RECT& a, const RECT& b) {
+    return RECT{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                std::min(a.bottom, b.bottom)};
+}
+
+// Copies `part` (window coordinates) of a window's surface to where it lies on the screen.
+void CopyPart(gdi::Surface& screen, const TopLevelWindow& w, const RECT& part) {
+    const RECT r = w.rect;
+    const RECT on =
+        Intersection(RECT{part.left + r.left, part.top + r.top, part.right + r.left, part.bottom + r.top},
+                     RECT{0, 0, screen.width(), screen.height()});
+    for (int y = on.top; y < on.bottom && on.left < on.right; ++y)
+        std::memcpy(screen.row(y) + on.left, w.surface->row(y - r.top) + (on.left - r.left),
+                    static_cast<size_t>(on.right - on.left) * 4);
 }
 
 } // namespace
@@ -33,7 +51,7 @@ std::uint64_t HeadlessDisplay::now() const {
 }
 
 bool HeadlessDisplay::wait(std::uint32_t timeoutMs) {
-    if (!core::S().input.empty())
+    if (InputPending())
         return true;
     if (timeoutMs == ~0u)
         return m_idle ? m_idle() : false;
@@ -72,7 +90,7 @@ void HeadlessDisplay::advance(std::uint32_t ms) {
         return;
     const std::uint64_t target = m_virtualNow + ms;
     std::uint64_t due;
-    while (core::NextTimerDue(&due) && due <= target) {
+    while (NextTimerDue(&due) && due <= target) {
         m_virtualNow = std::max(m_virtualNow, due);
         pump();
     }
@@ -124,26 +142,15 @@ void HeadlessDisplay::typeText(const std::string& utf8) {
 }
 
 void CompositeWindows(gdi::Surface& screen) {
-    auto& desk = core::S().desktop->children;
-    for (auto it = desk.rbegin(); it != desk.rend(); ++it) {
-        HWND w = *it;
-        if (!(w->style & WS_VISIBLE) || (w->style & WS_MINIMIZE) || !w->surface)
+    for (const TopLevelWindow& w : TopLevelWindows()) {
+        if (!w.visible || w.minimized || !w.surface)
             continue;
-        const RECT r = w->rcWindow;
-        core::Region area(RECT{0, 0, std::min(w->surface->width(), static_cast<int>(r.right - r.left)),
-                               std::min(w->surface->height(), static_cast<int>(r.bottom - r.top))});
-        if (w->windowRgn)
-            area.intersect(*w->windowRgn);
-        area.translate(r.left, r.top);
-        area.intersect(RECT{0, 0, screen.width(), screen.height()});
-        int n = 0;
-        const pixman_box32_t* boxes = pixman_region32_rectangles(area.get(), &n);
-        for (int i = 0; i < n; ++i) {
-            const pixman_box32_t& b = boxes[i];
-            for (int y = b.y1; y < b.y2; ++y)
-                std::memcpy(screen.row(y) + b.x1, w->surface->row(y - r.top) + (b.x1 - r.left),
-                            static_cast<size_t>(b.x2 - b.x1) * 4);
-        }
+        const RECT whole{0, 0, std::min(w.surface->width(), static_cast<int>(w.rect.right - w.rect.left)),
+                         std::min(w.surface->height(), static_cast<int>(w.rect.bottom - w.rect.top))};
+        if (!w.shaped)
+            CopyPart(screen, w, whole);
+        for (const RECT& part : w.shape)
+            CopyPart(screen, w, Intersection(part, whole));
     }
 }
 
@@ -169,28 +176,7 @@ HeadlessDisplay& Headless() {
 }
 
 HeadlessDisplay& ResetHeadless(bool virtualClock) {
-    auto& s = core::S();
-    for (int guard = 0; guard < 1000 && !s.desktop->children.empty(); ++guard) {
-        HWND w = s.desktop->children.front();
-        if (!DestroyWindow(w)) {
-            // A hook refused: take the window down without asking.
-            auto& list = s.desktop->children;
-            list.erase(std::remove(list.begin(), list.end(), w), list.end());
-        }
-    }
-    s.posted.clear();
-    s.input.clear();
-    s.timers.clear();
-    s.hooks.clear();
-    s.hookDepth = 0;
-    s.quitPosted = false;
-    s.keys.fill(0);
-    s.active = s.focus = s.capture = s.trackWindow = s.lastMouseWindow = s.lastDownWindow = nullptr;
-    s.trackFlags = 0;
-    s.lastDownMsg = 0;
-    s.lastWasDblClk = false;
-    s.doubleClickTime = 500;
-    s.cursorPos = POINT{640, 512};
+    ResetWindowSystem();
     Install(std::make_unique<HeadlessDisplay>(virtualClock));
     return static_cast<HeadlessDisplay&>(Current());
 }

@@ -1,5 +1,6 @@
 #include "platform/display/SdlDisplay.h"
-#include "platform/core/WindowManager.h"
+#include "platform/core/WinUser.h"
+#include "platform/gdi/Surface.h"
 
 #include <SDL.h>
 #include <cerrno>
@@ -19,18 +20,18 @@ struct KeyMap {
 
 // Keys that have no letter or digit of their own.
 constexpr KeyMap kKeys[] = {
-    {SDLK_RETURN, VK_RETURN},  {SDLK_KP_ENTER, VK_RETURN},  {SDLK_ESCAPE, VK_ESCAPE},
-    {SDLK_BACKSPACE, VK_BACK}, {SDLK_TAB, VK_TAB},          {SDLK_SPACE, VK_SPACE},
-    {SDLK_LEFT, VK_LEFT},      {SDLK_RIGHT, VK_RIGHT},      {SDLK_UP, VK_UP},
-    {SDLK_DOWN, VK_DOWN},      {SDLK_HOME, VK_HOME},        {SDLK_END, VK_END},
-    {SDLK_PAGEUP, VK_PRIOR},   {SDLK_PAGEDOWN, VK_NEXT},    {SDLK_INSERT, VK_INSERT},
-    {SDLK_DELETE, VK_DELETE},  {SDLK_LSHIFT, VK_LSHIFT},    {SDLK_RSHIFT, VK_RSHIFT},
-    {SDLK_LCTRL, VK_LCONTROL}, {SDLK_RCTRL, VK_RCONTROL},   {SDLK_LALT, VK_LMENU},
-    {SDLK_RALT, VK_RMENU},     {SDLK_CAPSLOCK, VK_CAPITAL}, {SDLK_SEMICOLON, 0xBA},
-    {SDLK_EQUALS, 0xBB},       {SDLK_COMMA, 0xBC},          {SDLK_MINUS, 0xBD},
-    {SDLK_PERIOD, 0xBE},       {SDLK_SLASH, 0xBF},          {SDLK_BACKQUOTE, 0xC0},
-    {SDLK_LEFTBRACKET, 0xDB},  {SDLK_BACKSLASH, 0xDC},      {SDLK_RIGHTBRACKET, 0xDD},
-    {SDLK_QUOTE, 0xDE},
+    {SDLK_RETURN, VK_RETURN},     {SDLK_KP_ENTER, VK_RETURN},  {SDLK_ESCAPE, VK_ESCAPE},
+    {SDLK_BACKSPACE, VK_BACK},    {SDLK_TAB, VK_TAB},          {SDLK_SPACE, VK_SPACE},
+    {SDLK_LEFT, VK_LEFT},         {SDLK_RIGHT, VK_RIGHT},      {SDLK_UP, VK_UP},
+    {SDLK_DOWN, VK_DOWN},         {SDLK_HOME, VK_HOME},        {SDLK_END, VK_END},
+    {SDLK_PAGEUP, VK_PRIOR},      {SDLK_PAGEDOWN, VK_NEXT},    {SDLK_INSERT, VK_INSERT},
+    {SDLK_DELETE, VK_DELETE},     {SDLK_LSHIFT, VK_LSHIFT},    {SDLK_RSHIFT, VK_RSHIFT},
+    {SDLK_LCTRL, VK_LCONTROL},    {SDLK_RCTRL, VK_RCONTROL},   {SDLK_LALT, VK_LMENU},
+    {SDLK_RALT, VK_RMENU},        {SDLK_CAPSLOCK, VK_CAPITAL}, {SDLK_SEMICOLON, VK_OEM_1},
+    {SDLK_EQUALS, VK_OEM_PLUS},   {SDLK_COMMA, VK_OEM_COMMA},  {SDLK_MINUS, VK_OEM_MINUS},
+    {SDLK_PERIOD, VK_OEM_PERIOD}, {SDLK_SLASH, VK_OEM_2},      {SDLK_BACKQUOTE, VK_OEM_3},
+    {SDLK_LEFTBRACKET, VK_OEM_4}, {SDLK_BACKSLASH, VK_OEM_5},  {SDLK_RIGHTBRACKET, VK_OEM_6},
+    {SDLK_QUOTE, VK_OEM_7},
 };
 
 UINT VirtualKey(SDL_Keycode k) {
@@ -161,96 +162,125 @@ std::uint64_t SdlDisplay::now() const {
                                                    .count());
 }
 
-void SdlDisplay::present(HWND hwnd, Shown& s) {
-    const RECT r = hwnd->rcWindow;
+bool SdlDisplay::createWindow(const TopLevelWindow& tw, Shown& s) {
+    const RECT r = tw.rect;
     const int w = std::max(1, static_cast<int>(r.right - r.left)),
               h = std::max(1, static_cast<int>(r.bottom - r.top));
-    const bool wantShape = hwnd->windowRgn != nullptr;
-    if (s.window && s.shaped != wantShape) {
-        SDL_DestroyWindow(s.window);
-        s.window = nullptr;
-    }
-    if (!s.window) {
-        Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-        if (hwnd->owner || (hwnd->exStyle & WS_EX_TOOLWINDOW))
-            flags |= SDL_WINDOW_SKIP_TASKBAR;
-        s.window = wantShape ? SDL_CreateShapedWindow(hwnd->text.c_str(), r.left, r.top, w, h, flags)
-                             : SDL_CreateWindow(hwnd->text.c_str(), r.left, r.top, w, h, flags);
-        if (!s.window && wantShape)
-            s.window = SDL_CreateWindow(hwnd->text.c_str(), r.left, r.top, w, h, flags);
-        if (!s.window)
-            return;
-        s.shaped = wantShape && SDL_IsShapedWindow(s.window);
-        s.rect = r;
-        s.visible = false;
-    }
-    if (std::memcmp(&s.rect, &r, sizeof r) != 0) {
-        SDL_SetWindowPosition(s.window, r.left, r.top);
-        SDL_SetWindowSize(s.window, w, h);
-        s.rect = r;
-    }
-    if (s.shaped) {
-        // The region becomes the window's shape: opaque where the window exists.
-        SDL_Surface* mask = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
-        if (mask) {
-            auto* px = static_cast<std::uint32_t*>(mask->pixels);
-            for (int y = 0; y < h; ++y)
-                for (int x = 0; x < w; ++x)
-                    px[y * (mask->pitch / 4) + x] = hwnd->windowRgn->contains(x, y) ? 0xFFFFFFFFu : 0;
-            SDL_WindowShapeMode mode;
-            mode.mode = ShapeModeDefault;
-            SDL_SetWindowShape(s.window, mask, &mode);
-            SDL_FreeSurface(mask);
-        }
-    }
-    if (!s.visible) {
-        SDL_ShowWindow(s.window);
-        s.visible = true;
-    }
+    Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+    if (!tw.inTaskList)
+        flags |= SDL_WINDOW_SKIP_TASKBAR;
+    s.window = tw.shaped ? SDL_CreateShapedWindow(tw.title.c_str(), r.left, r.top, w, h, flags)
+                         : SDL_CreateWindow(tw.title.c_str(), r.left, r.top, w, h, flags);
+    if (!s.window && tw.shaped)
+        s.window = SDL_CreateWindow(tw.title.c_str(), r.left, r.top, w, h, flags);
+    if (!s.window)
+        return false;
+    s.shaped = tw.shaped && SDL_IsShapedWindow(s.window);
+    s.rect = r;
+    s.visible = false;
+    return true;
+}
+
+// The region becomes the window's shape: opaque where the window exists.
+void SdlDisplay::applyShape(const TopLevelWindow& tw, Shown& s) {
+    const int w = std::max(1, static_cast<int>(tw.rect.right - tw.rect.left)),
+              h = std::max(1, static_cast<int>(tw.rect.bottom - tw.rect.top));
+    SDL_Surface* mask = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!mask)
+        return;
+    auto* px = static_cast<std::uint32_t*>(mask->pixels);
+    const int stride = mask->pitch / 4;
+    for (int y = 0; y < h; ++y)
+        std::fill(px + y * stride, px + y * stride + w, 0u);
+    for (const RECT& part : tw.shape)
+        for (int y = std::max<int>(0, part.top); y < std::min<int>(h, part.bottom); ++y)
+            for (int x = std::max<int>(0, part.left); x < std::min<int>(w, part.right); ++x)
+                px[y * stride + x] = 0xFFFFFFFFu;
+    SDL_WindowShapeMode mode;
+    mode.mode = ShapeModeDefault;
+    SDL_SetWindowShape(s.window, mask, &mode);
+    SDL_FreeSurface(mask);
+}
+
+void SdlDisplay::copyPixels(const TopLevelWindow& tw, Shown& s) {
     SDL_Surface* target = SDL_GetWindowSurface(s.window);
-    if (!target || !hwnd->surface)
+    if (!target || !tw.surface)
         return;
     if (SDL_LockSurface(target) == 0) {
-        const int cw = std::min(target->w, hwnd->surface->width());
-        const int ch = std::min(target->h, hwnd->surface->height());
+        const int cw = std::min(target->w, tw.surface->width());
+        const int ch = std::min(target->h, tw.surface->height());
         if (target->format->BytesPerPixel == 4)
             for (int y = 0; y < ch; ++y)
                 std::memcpy(static_cast<char*>(target->pixels) + static_cast<size_t>(y) * target->pitch,
-                            hwnd->surface->row(y), static_cast<size_t>(cw) * 4);
+                            tw.surface->row(y), static_cast<size_t>(cw) * 4);
         SDL_UnlockSurface(target);
     }
     SDL_UpdateWindowSurface(s.window);
 }
 
+void SdlDisplay::present(const TopLevelWindow& tw, Shown& s) {
+    const RECT r = tw.rect;
+    if (s.window && s.shaped != tw.shaped) {
+        SDL_DestroyWindow(s.window);
+        s.window = nullptr;
+    }
+    if (!s.window && !createWindow(tw, s))
+        return;
+    if (std::memcmp(&s.rect, &r, sizeof r) != 0) {
+        SDL_SetWindowPosition(s.window, r.left, r.top);
+        SDL_SetWindowSize(s.window, std::max(1, static_cast<int>(r.right - r.left)),
+                          std::max(1, static_cast<int>(r.bottom - r.top)));
+        s.rect = r;
+    }
+    if (s.shaped)
+        applyShape(tw, s);
+    if (!s.visible) {
+        SDL_ShowWindow(s.window);
+        s.visible = true;
+    }
+    copyPixels(tw, s);
+}
+
 void SdlDisplay::flush() {
-    auto& desk = core::S().desktop->children;
-    for (auto it = desk.rbegin(); it != desk.rend(); ++it) {
-        HWND w = *it;
-        Shown& s = m_windows[w];
-        const bool show = (w->style & WS_VISIBLE) && !(w->style & WS_MINIMIZE) && w->surface;
-        if ((w->style & WS_VISIBLE) && (w->style & WS_MINIMIZE)) {
-            if (s.window && s.visible && !s.minimized) {
-                SDL_MinimizeWindow(s.window);
-                s.minimized = true;
-            }
-        } else if (show) {
-            if (s.minimized && s.window) {
-                SDL_RestoreWindow(s.window);
-                s.minimized = false;
-            }
-            present(w, s);
-        } else if (s.window && s.visible) {
+    for (const TopLevelWindow& tw : TopLevelWindows()) {
+        Shown& s = m_windows[tw.hwnd];
+        if (tw.visible && tw.minimized)
+            minimize(s);
+        else if (tw.visible && tw.surface)
+            restoreAndPresent(tw, s);
+        else if (s.window && s.visible) {
             SDL_HideWindow(s.window);
             s.visible = false;
         }
     }
-    HWND active = core::S().active;
+    HWND active = GetActiveWindow();
     if (active != m_lastActive) {
         m_lastActive = active;
         auto it = m_windows.find(active);
         if (it != m_windows.end() && it->second.window && it->second.visible)
             SDL_RaiseWindow(it->second.window);
     }
+}
+
+void SdlDisplay::minimize(Shown& s) {
+    if (s.window && s.visible && !s.minimized) {
+        SDL_MinimizeWindow(s.window);
+        s.minimized = true;
+    }
+}
+
+void SdlDisplay::restoreAndPresent(const TopLevelWindow& tw, Shown& s) {
+    if (s.minimized && s.window) {
+        SDL_RestoreWindow(s.window);
+        s.minimized = false;
+    }
+    present(tw, s);
+}
+
+void SdlDisplay::presentNow(HWND hwnd) {
+    for (const TopLevelWindow& tw : TopLevelWindows())
+        if (tw.hwnd == hwnd)
+            present(tw, m_windows[hwnd]);
 }
 
 HWND SdlDisplay::hwndOf(std::uint32_t windowId) const {
@@ -261,67 +291,81 @@ HWND SdlDisplay::hwndOf(std::uint32_t windowId) const {
     return nullptr;
 }
 
-void SdlDisplay::handle(const SDL_Event& ev) {
-    auto origin = [&](std::uint32_t id, POINT* p) {
-        HWND h = hwndOf(id);
-        if (!h || !IsWindow(h))
-            return false;
-        p->x += h->rcWindow.left;
-        p->y += h->rcWindow.top;
-        return true;
-    };
-    switch (ev.type) {
-    case SDL_MOUSEMOTION: {
-        POINT p{ev.motion.x, ev.motion.y};
-        if (origin(ev.motion.windowID, &p))
-            QueueMouseMove(p.x, p.y);
-        break;
-    }
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-        POINT p{ev.button.x, ev.button.y};
-        int b = ev.button.button == SDL_BUTTON_LEFT ? 0 : ev.button.button == SDL_BUTTON_RIGHT ? 1 : 2;
-        if (origin(ev.button.windowID, &p))
-            QueueMouseButton(p.x, p.y, b, ev.type == SDL_MOUSEBUTTONDOWN);
-        break;
-    }
-    case SDL_MOUSEWHEEL: {
-        POINT p = core::S().cursorPos;
-        QueueMouseWheel(p.x, p.y, ev.wheel.y * WHEEL_DELTA);
-        break;
-    }
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        if (UINT vk = VirtualKey(ev.key.keysym.sym))
-            QueueKey(vk, ev.type == SDL_KEYDOWN);
-        break;
-    case SDL_TEXTINPUT:
-        // ASCII arrives as WM_CHAR through TranslateMessage; only other text (an input method) comes here.
-        for (char32_t c : Utf32(ev.text.text))
-            if (c >= 0x80)
-                QueueChar(c);
-        break;
-    case SDL_WINDOWEVENT:
-        if (ev.window.event == SDL_WINDOWEVENT_CLOSE) {
-            if (HWND h = hwndOf(ev.window.windowID))
-                PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0);
-        } else if (ev.window.event == SDL_WINDOWEVENT_RESTORED) {
-            // Brought back from the desktop's task list: the window restores itself as on Windows.
-            if (HWND h = hwndOf(ev.window.windowID); h && IsWindow(h) && IsIconic(h)) {
-                m_windows[h].minimized = false;
-                PostMessageA(h, WM_SYSCOMMAND, SC_RESTORE, 0);
-            }
-        } else if (ev.window.event == SDL_WINDOWEVENT_EXPOSED) {
-            if (HWND h = hwndOf(ev.window.windowID); h && IsWindow(h))
-                present(h, m_windows[h]);
+bool SdlDisplay::toScreen(std::uint32_t windowId, POINT* p) const {
+    HWND h = hwndOf(windowId);
+    RECT r;
+    if (!h || !IsWindow(h) || !GetWindowRect(h, &r))
+        return false;
+    p->x += r.left;
+    p->y += r.top;
+    return true;
+}
+
+void SdlDisplay::onMouseMotion(std::uint32_t windowId, POINT p) {
+    if (toScreen(windowId, &p))
+        QueueMouseMove(p.x, p.y);
+}
+
+void SdlDisplay::onMouseButton(std::uint32_t windowId, POINT p, std::uint8_t sdlButton, bool down) {
+    const int b = sdlButton == SDL_BUTTON_LEFT ? 0 : sdlButton == SDL_BUTTON_RIGHT ? 1 : 2;
+    if (toScreen(windowId, &p))
+        QueueMouseButton(p.x, p.y, b, down);
+}
+
+void SdlDisplay::onMouseWheel(int notches) {
+    POINT p;
+    GetCursorPos(&p);
+    QueueMouseWheel(p.x, p.y, notches * WHEEL_DELTA);
+}
+
+void SdlDisplay::onKey(std::int32_t sdlKey, bool down) {
+    if (UINT vk = VirtualKey(sdlKey))
+        QueueKey(vk, down);
+}
+
+// ASCII arrives as WM_CHAR through TranslateMessage; only other text (an input method) comes here.
+void SdlDisplay::onTextInput(const char* utf8) {
+    for (char32_t c : Utf32(utf8))
+        if (c >= 0x80)
+            QueueChar(c);
+}
+
+void SdlDisplay::onWindowEvent(std::uint32_t windowId, std::uint8_t event) {
+    HWND h = hwndOf(windowId);
+    if (event == SDL_WINDOWEVENT_CLOSE) {
+        if (h)
+            PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else if (event == SDL_WINDOWEVENT_RESTORED) {
+        // Brought back from the desktop's task list: the window restores itself as on Windows.
+        if (h && IsWindow(h) && IsIconic(h)) {
+            m_windows[h].minimized = false;
+            PostMessageA(h, WM_SYSCOMMAND, SC_RESTORE, 0);
         }
+    } else if (event == SDL_WINDOWEVENT_EXPOSED) {
+        if (h && IsWindow(h))
+            presentNow(h);
+    }
+}
+
+void SdlDisplay::handle(const SDL_Event& ev) {
+    switch (ev.type) {
+    case SDL_MOUSEMOTION: onMouseMotion(ev.motion.windowID, POINT{ev.motion.x, ev.motion.y}); break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        onMouseButton(ev.button.windowID, POINT{ev.button.x, ev.button.y}, ev.button.button,
+                      ev.type == SDL_MOUSEBUTTONDOWN);
         break;
+    case SDL_MOUSEWHEEL: onMouseWheel(ev.wheel.y); break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: onKey(ev.key.keysym.sym, ev.type == SDL_KEYDOWN); break;
+    case SDL_TEXTINPUT: onTextInput(ev.text.text); break;
+    case SDL_WINDOWEVENT: onWindowEvent(ev.window.windowID, ev.window.event); break;
     default: break;
     }
 }
 
 bool SdlDisplay::wait(std::uint32_t timeoutMs) {
-    if (!core::S().input.empty())
+    if (InputPending())
         return true;
     SDL_Event ev;
     int got =

@@ -5,6 +5,7 @@
 #include "platform/display/Display.h"
 
 #include <chrono>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -41,8 +42,21 @@ private:
         bool minimized = false; // iconified on the desktop, so that the user can bring it back
     };
     void handle(const SDL_Event& ev);
+    void onMouseMotion(std::uint32_t windowId, POINT p);
+    void onMouseButton(std::uint32_t windowId, POINT p, std::uint8_t sdlButton, bool down);
+    void onMouseWheel(int notches);
+    void onKey(std::int32_t sdlKey, bool down);
+    void onTextInput(const char* utf8);
+    void onWindowEvent(std::uint32_t windowId, std::uint8_t event);
     HWND hwndOf(std::uint32_t windowId) const;
-    void present(HWND hwnd, Shown& s);
+    bool toScreen(std::uint32_t windowId, POINT* p) const; // window to screen coordinates
+    bool createWindow(const TopLevelWindow& tw, Shown& s);
+    void applyShape(const TopLevelWindow& tw, Shown& s);
+    void copyPixels(const TopLevelWindow& tw, Shown& s);
+    void present(const TopLevelWindow& tw, Shown& s);
+    void presentNow(HWND hwnd);
+    void minimize(Shown& s);
+    void restoreAndPresent(const TopLevelWindow& tw, Shown& s);
 
     SIZE m_screen{1280, 1024};
     std::chrono::steady_clock::time_point m_start;

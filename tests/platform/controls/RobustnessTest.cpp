@@ -1,6 +1,7 @@
 // Hostile or careless input to the controls: null pointers, sizes out of range, stale handles, malformed
 // text. None of it may crash, hang or write outside a buffer.
 #include "ControlsFixture.h"
+#include "support/TestGuards.h"
 
 #include <cstring>
 
@@ -144,10 +145,11 @@ TEST_F(RobustnessTest, AVeryLongMessageStillFitsTheScreen) {
     std::string huge(20000, 'W');
     huge += std::string(3000, '\n');
     g_shown = RECT{};
-    HHOOK hook = SetWindowsHookExA(WH_MSGFILTER, RecordBox, nullptr, GetCurrentThreadId());
-    QueueKey(VK_RETURN);
-    EXPECT_EQ(MessageBoxA(host, huge.c_str(), "提示", MB_OK), IDOK);
-    UnhookWindowsHookEx(hook);
+    {
+        taxi::test::ScopedHook hook(WH_MSGFILTER, RecordBox);
+        QueueKey(VK_RETURN);
+        EXPECT_EQ(MessageBoxA(host, huge.c_str(), "提示", MB_OK), IDOK);
+    }
     EXPECT_GT(g_shown.right, 0);
     EXPECT_GE(g_shown.left, 0);
     EXPECT_LE(g_shown.right, GetSystemMetrics(SM_CXSCREEN));

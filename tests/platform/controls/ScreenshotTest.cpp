@@ -1,6 +1,7 @@
 // Screenshots for a person to look at: every control in one window, and a question box. Written into the
 // build folder; the test only checks that they were written.
 #include "ControlsFixture.h"
+#include "support/TestGuards.h"
 
 namespace win::testing {
 
@@ -107,7 +108,8 @@ LRESULT ShotHook(int code, WPARAM wParam, LPARAM lParam) {
 TEST_F(ScreenshotTest, QuestionBoxAndPopupMenu) {
     g_shotDisplay = display;
     g_shotTaken = false;
-    g_shotHook = SetWindowsHookExA(WH_MSGFILTER, ShotHook, nullptr, GetCurrentThreadId());
+    taxi::test::ScopedHook hook(WH_MSGFILTER, ShotHook);
+    g_shotHook = hook.get();
     display->mouseMove(3, 3);
     EXPECT_EQ(MessageBoxA(host, "您还有12题没做，确定交卷", "提示", MB_OKCANCEL | MB_ICONQUESTION), IDCANCEL);
     EXPECT_TRUE(g_shotTaken);
@@ -125,7 +127,6 @@ TEST_F(ScreenshotTest, QuestionBoxAndPopupMenu) {
     TrackPopupMenu(menu, TPM_RETURNCMD, 250, 200, 0, host, nullptr);
     EXPECT_TRUE(g_shotTaken);
     DestroyMenu(menu);
-    UnhookWindowsHookEx(g_shotHook);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "CoreTestSupport.h"
+#include "support/TestGuards.h"
 
 using namespace win;
 using namespace coretest;
+using taxi::test::ScopedHook;
 
 namespace {
 
@@ -37,8 +39,8 @@ protected:
 } // namespace
 
 TEST_F(MessageSequence, CreateSendsTheWindowsOrderAndShowsActivates) {
-    HHOOK hook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
-    ASSERT_NE(hook, nullptr);
+    ScopedHook hook(WH_CBT, CbtHook);
+    ASSERT_NE(hook.get(), nullptr);
     HWND h = Top();
     ASSERT_NE(h, nullptr);
     std::vector<UINT> want = {
@@ -52,11 +54,10 @@ TEST_F(MessageSequence, CreateSendsTheWindowsOrderAndShowsActivates) {
     EXPECT_EQ(g_cbt[1].first, HCBT_ACTIVATE);
     EXPECT_EQ(GetActiveWindow(), h);
     EXPECT_EQ(GetFocus(), h);
-    UnhookWindowsHookEx(hook);
 }
 
 TEST_F(MessageSequence, HooksRefusingCreationOrDestructionAreObeyed) {
-    HHOOK hook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, 0);
+    ScopedHook hook(WH_CBT, CbtHook, 0);
     g_cbtAnswerCode = HCBT_CREATEWND;
     g_cbtAnswer = 1;
     EXPECT_EQ(Top(), nullptr);
@@ -70,7 +71,6 @@ TEST_F(MessageSequence, HooksRefusingCreationOrDestructionAreObeyed) {
     g_cbtAnswer = 0;
     EXPECT_TRUE(DestroyWindow(h));
     EXPECT_FALSE(IsWindow(h));
-    UnhookWindowsHookEx(hook);
 }
 
 TEST_F(MessageSequence, DestroyParentFirstThenNcDestroyChildFirst) {
@@ -183,8 +183,10 @@ LRESULT CALLBACK Swallow(int code, WPARAM w, LPARAM l) {
 
 TEST_F(MessageSequence, NewestHookRunsFirstAndPassesOnThroughCallNextHookEx) {
     g_hookOrder.clear();
-    g_old = SetWindowsHookExA(WH_CBT, OlderHook, nullptr, GetCurrentThreadId());
-    g_new = SetWindowsHookExA(WH_CBT, NewerHook, nullptr, GetCurrentThreadId());
+    ScopedHook older(WH_CBT, OlderHook);
+    ScopedHook newer(WH_CBT, NewerHook); // removes itself on HCBT_DESTROYWND; removing it again only fails
+    g_old = older.get();
+    g_new = newer.get();
     HWND h = Top("t", WS_POPUP);
     EXPECT_EQ(g_hookOrder, (std::vector<int>{2, 1}));
     g_hookOrder.clear();
@@ -193,6 +195,7 @@ TEST_F(MessageSequence, NewestHookRunsFirstAndPassesOnThroughCallNextHookEx) {
     g_hookOrder.clear();
     Top("u", WS_POPUP);
     EXPECT_EQ(g_hookOrder, (std::vector<int>{1}));
+    older.release(); // removed here, by the test
     EXPECT_TRUE(UnhookWindowsHookEx(g_old));
     EXPECT_FALSE(UnhookWindowsHookEx(g_old));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HOOK_HANDLE);
@@ -202,7 +205,7 @@ TEST_F(MessageSequence, NewestHookRunsFirstAndPassesOnThroughCallNextHookEx) {
 
 TEST_F(MessageSequence, MessageFilterHooksSeeModalLoopMessagesAndMaySwallowThem) {
     g_hookOrder.clear();
-    HHOOK hook = SetWindowsHookExA(WH_MSGFILTER, Swallow, nullptr, GetCurrentThreadId());
+    ScopedHook hook(WH_MSGFILTER, Swallow);
     HWND owner = Top("owner");
     HWND dlg = Top("dlg", WS_POPUP | WS_CAPTION, 0, 0, 100, 100, owner);
     PostMessageA(dlg, WM_USER + 1, 0, 0);
@@ -217,7 +220,6 @@ TEST_F(MessageSequence, MessageFilterHooksSeeModalLoopMessagesAndMaySwallowThem)
     MSG m{dlg, WM_USER + 1, 0, 0, 0, {}};
     EXPECT_TRUE(CallMsgFilterA(&m, MSGF_MENU));
     EXPECT_EQ(g_hookOrder.back(), MSGF_MENU);
-    UnhookWindowsHookEx(hook);
 }
 
 TEST_F(MessageSequence, SetWindowPosSendsOnlyWhatItsFlagsAllow) {

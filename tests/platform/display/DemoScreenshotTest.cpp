@@ -1,4 +1,4 @@
-#include "app/DemoWindow.h"
+#include "DemoWindow.h"
 #include "platform/display/HeadlessDisplay.h"
 
 #include <gtest/gtest.h>

@@ -6,10 +6,14 @@
 
 #include <string>
 
-template <class T> T* FindPart(tk::TComponent& form, const std::string& name) {
+namespace tk {
+
+template <class T> T* FindPart(TComponent& form, const std::string& name) {
     T* part = dynamic_cast<T*>(form.FindComponent(name));
     if (!part)
-        throw tk::ComponentError(form.Name() + ": the layout has no " + T::StaticClassInfo().name +
-                                 " named " + name);
+        throw ComponentError(form.Name() + ": the layout has no " + T::StaticClassInfo().name + " named " +
+                             name);
     return part;
 }
+
+} // namespace tk

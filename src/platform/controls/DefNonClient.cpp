@@ -4,6 +4,7 @@
 #include "platform/controls/ScrollBarModel.h"
 
 #include <cctype>
+#include <optional>
 
 namespace win::controls {
 
@@ -85,81 +86,103 @@ void OnSysKeyMenu(HWND hwnd, LPARAM lParam) {
         }
 }
 
+POINT PointOf(LPARAM lParam) {
+    return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+// A handler's answer: a result when it handled the message, nothing when the plain default should run.
+using Answer = std::optional<LRESULT>;
+
+bool Handled(Answer answer, LRESULT* result) {
+    if (answer)
+        *result = *answer;
+    return answer.has_value();
+}
+
+LRESULT OnNcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    const LRESULT r = DefWindowProcA(hwnd, WM_NCHITTEST, wParam, lParam);
+    if ((r == HTBORDER || r == HTNOWHERE || r == HTCAPTION) && HasBar(hwnd) && InBar(hwnd, PointOf(lParam)))
+        return HTMENU;
+    return r;
+}
+
+// Messages that repaint the frame: the scroll bars and the menu bar are drawn again over it.
+LRESULT OnFrameChanged(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const LRESULT r = DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (IsWindow(hwnd) && IsWindowVisible(hwnd))
+        PaintExtras(hwnd);
+    return r;
+}
+
+Answer OnNcButtonDown(HWND hwnd, UINT msg, LRESULT hit, POINT pt) {
+    if (hit == HTHSCROLL || hit == HTVSCROLL) {
+        ScrollTracker::Track(hwnd, hit == HTVSCROLL ? SB_VERT : SB_HORZ, pt);
+        return 0;
+    }
+    if (hit == HTMENU && msg == WM_NCLBUTTONDOWN) {
+        TrackBar(hwnd, BarItemAt(hwnd, pt), false);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+Answer OnContextMenu(HWND hwnd, LPARAM lParam) {
+    if (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)
+        return std::nullopt;
+    const LRESULT hit = SendMessageA(hwnd, WM_NCHITTEST, 0, lParam);
+    if (hit != HTCAPTION && hit != HTSYSMENU && hit != HTMINBUTTON && hit != HTMAXBUTTON && hit != HTCLOSE)
+        return std::nullopt;
+    TrackSystemMenu(hwnd, PointOf(lParam));
+    return 0;
+}
+
+// Alt+key: the top-level window opens the menu whose mnemonic it is (SC_KEYMENU).
+Answer OnSysChar(HWND hwnd, WPARAM ch, LPARAM lParam) {
+    if (!(lParam & (1 << 29)))
+        return std::nullopt;
+    HWND root = GetAncestor(hwnd, GA_ROOT);
+    SendMessageA(root ? root : hwnd, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(ch));
+    return 0;
+}
+
+void OnMouseMenu(HWND hwnd, LPARAM lParam) {
+    POINT p = SystemMenuPoint(hwnd);
+    p.y = std::max(p.y, static_cast<LONG>(GET_Y_LPARAM(lParam)));
+    TrackSystemMenu(hwnd, p);
+}
+
+Answer OnSysCommand(HWND hwnd, WPARAM cmd, LPARAM lParam) {
+    switch (cmd & 0xFFF0) {
+    case SC_KEYMENU: OnSysKeyMenu(hwnd, lParam); return 0;
+    case SC_MOUSEMENU: OnMouseMenu(hwnd, lParam); return 0;
+    default: return std::nullopt;
+    }
+}
+
+void OnNcDestroy(HWND hwnd) {
+    ScrollBarModel::Drop(hwnd);
+    DropSystemMenu(hwnd);
+}
+
 } // namespace
 
 bool DefNonClient(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     if (!IsWindow(hwnd) || !result || (msg == WM_NCCALCSIZE && g_plainCalc > 0))
         return false;
     switch (msg) {
-    case WM_NCCALCSIZE: *result = OnNcCalcSize(hwnd, wParam, lParam); return true;
-    case WM_NCHITTEST: {
-        LRESULT r = DefWindowProcA(hwnd, msg, wParam, lParam);
-        const POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if ((r == HTBORDER || r == HTNOWHERE || r == HTCAPTION) && HasBar(hwnd) && InBar(hwnd, pt))
-            r = HTMENU;
-        *result = r;
-        return true;
-    }
+    case WM_NCCALCSIZE: return Handled(OnNcCalcSize(hwnd, wParam, lParam), result);
+    case WM_NCHITTEST: return Handled(OnNcHitTest(hwnd, wParam, lParam), result);
     case WM_NCPAINT:
     case WM_NCACTIVATE:
     case WM_SETTEXT:
-    case WM_SETICON:
-        *result = DefWindowProcA(hwnd, msg, wParam, lParam);
-        if (IsWindow(hwnd) && IsWindowVisible(hwnd))
-            PaintExtras(hwnd);
-        return true;
+    case WM_SETICON: return Handled(OnFrameChanged(hwnd, msg, wParam, lParam), result);
     case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK: {
-        const POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (wParam == static_cast<WPARAM>(HTHSCROLL) || wParam == static_cast<WPARAM>(HTVSCROLL)) {
-            ScrollTracker::Track(hwnd, wParam == static_cast<WPARAM>(HTVSCROLL) ? SB_VERT : SB_HORZ, pt);
-            *result = 0;
-            return true;
-        }
-        if (wParam == static_cast<WPARAM>(HTMENU) && msg == WM_NCLBUTTONDOWN) {
-            TrackBar(hwnd, BarItemAt(hwnd, pt), false);
-            *result = 0;
-            return true;
-        }
-        return false;
-    }
-    case WM_CONTEXTMENU: {
-        if (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)
-            return false;
-        const LRESULT hit = SendMessageA(hwnd, WM_NCHITTEST, 0, lParam);
-        if (hit == HTCAPTION || hit == HTSYSMENU || hit == HTMINBUTTON || hit == HTMAXBUTTON ||
-            hit == HTCLOSE) {
-            TrackSystemMenu(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-            *result = 0;
-            return true;
-        }
-        return false;
-    }
-    case WM_SYSCHAR:
-        if (lParam & (1 << 29)) {
-            HWND root = GetAncestor(hwnd, GA_ROOT);
-            SendMessageA(root ? root : hwnd, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wParam));
-            *result = 0;
-            return true;
-        }
-        return false;
-    case WM_SYSCOMMAND:
-        switch (wParam & 0xFFF0) {
-        case SC_KEYMENU: OnSysKeyMenu(hwnd, lParam); break;
-        case SC_MOUSEMENU: {
-            POINT p = SystemMenuPoint(hwnd);
-            p.y = std::max(p.y, static_cast<LONG>(GET_Y_LPARAM(lParam)));
-            TrackSystemMenu(hwnd, p);
-            break;
-        }
-        default: return false;
-        }
-        *result = 0;
-        return true;
-    case WM_NCDESTROY:
-        ScrollBarModel::Drop(hwnd);
-        DropSystemMenu(hwnd);
-        return false;
+    case WM_NCLBUTTONDBLCLK:
+        return Handled(OnNcButtonDown(hwnd, msg, static_cast<LRESULT>(wParam), PointOf(lParam)), result);
+    case WM_CONTEXTMENU: return Handled(OnContextMenu(hwnd, lParam), result);
+    case WM_SYSCHAR: return Handled(OnSysChar(hwnd, wParam, lParam), result);
+    case WM_SYSCOMMAND: return Handled(OnSysCommand(hwnd, wParam, lParam), result);
+    case WM_NCDESTROY: OnNcDestroy(hwnd); return false;
     default: return false;
     }
 }

@@ -1,0 +1,59 @@
+// Guards for what a test installs in shared state (#include "support/TestGuards.h", link test_support): it is
+// removed when the guard goes out of scope, also when a failed ASSERT or an exception ends the test early.
+//
+//   ScopedHook hook(WH_MSGFILTER, Probe);       // UnhookWindowsHookEx at the end of the scope
+//   ScopedValue proc(control->WindowProc, lambda); // the previous value put back at the end of the scope
+#pragma once
+
+#include "platform/win.h"
+
+#include <utility>
+
+namespace taxi::test {
+
+// A hook set with SetWindowsHookExA for the current thread (or `thread`).
+class ScopedHook {
+public:
+    ScopedHook(int id, win::HOOKPROC proc, win::DWORD thread = win::GetCurrentThreadId())
+        : m_hook(win::SetWindowsHookExA(id, proc, nullptr, thread)) {}
+    ~ScopedHook() {
+        if (m_hook)
+            win::UnhookWindowsHookEx(m_hook);
+    }
+    ScopedHook(const ScopedHook&) = delete;
+    ScopedHook& operator=(const ScopedHook&) = delete;
+
+    win::HHOOK get() const { return m_hook; }
+    // For a test that removes the hook itself and checks how that went: the guard forgets it.
+    win::HHOOK release() { return std::exchange(m_hook, nullptr); }
+
+private:
+    win::HHOOK m_hook;
+};
+
+// A variable given another value for one scope.
+template <class T> class ScopedValue {
+public:
+    ScopedValue(T& variable, T value) : m_variable(variable), m_saved(variable) {
+        m_variable = std::move(value);
+    }
+    ~ScopedValue() { restore(); }
+    ScopedValue(const ScopedValue&) = delete;
+    ScopedValue& operator=(const ScopedValue&) = delete;
+
+    // The value the variable had before.
+    const T& saved() const { return m_saved; }
+    // Puts the previous value back before the scope ends.
+    void restore() {
+        if (!m_restored)
+            m_variable = m_saved;
+        m_restored = true;
+    }
+
+private:
+    T& m_variable;
+    T m_saved;
+    bool m_restored = false;
+};
+
+} // namespace taxi::test

@@ -1,0 +1,176 @@
+// The script's expectations: properties, variables taken from them, message boxes, windows, images and
+// screenshots.
+#include "CommandSupport.h"
+#include "ScriptRunner.h"
+
+#include "platform/gdi/GdiInternal.h"
+#include "toolkit/TApplication.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+namespace uirun {
+
+std::string ScriptRunner::PropertyText(const ScriptLine& line, const std::string& path, bool* isString) {
+    std::string property;
+    tk::TObject* object = ResolveObject(line, path, &property);
+    tk::TObject* holder = nullptr;
+    const tk::PropertyInfo* info = nullptr;
+    try {
+        info = &tk::ResolveProperty(*object, property, &holder);
+    } catch (const tk::PropertyError& e) {
+        Fail(line, path + ": " + e.message);
+    }
+    const tk::PropertyValue value = info->get(*holder);
+    std::string text;
+    if (auto* s = std::get_if<std::string>(&value))
+        text = *s;
+    else if (auto* b = std::get_if<bool>(&value))
+        text = *b ? "true" : "false";
+    else if (auto* i = std::get_if<std::int64_t>(&value))
+        text = info->kind == tk::PropertyKind::Colour ? ColourText(*i) : std::to_string(*i);
+    else
+        Fail(line, path + " cannot be compared");
+    *isString = std::holds_alternative<std::string>(value);
+    return text;
+}
+
+bool ScriptRunner::ExpectProperty(const ScriptLine& line) {
+    const std::vector<Word>& w = line.words;
+    const std::string path = Argument(line, 1);
+    bool isString = false;
+    const std::string text = PropertyText(line, path, &isString);
+    const std::string shown = isString ? Quote(text) : text;
+    if (w[2].text == "matches" && !w[2].quoted) {
+        NeedArguments(line, 3);
+        const std::string re = Argument(line, 3);
+        Expectation(line, Regex(line, re).Search(text), path + " matches " + Quote(re), shown);
+        return false;
+    }
+    std::string expected = Argument(line, 2);
+    for (std::size_t i = 3; i < w.size() && expected.rfind("rgb(", 0) == 0 && expected.back() != ')'; ++i)
+        expected += Argument(line, i);
+    if (w[2].quoted)
+        Expectation(line, text == expected, Quote(expected), shown);
+    else if (expected.rfind("rgb(", 0) == 0)
+        Expectation(line, !isString && text == expected, expected, shown);
+    else
+        Expectation(line, text == expected, expected, shown);
+    return false;
+}
+
+bool ScriptRunner::Let(const ScriptLine& line) {
+    const std::vector<Word>& w = line.words;
+    if (w[2].text != "=")
+        Fail(line, "let: expected NAME = FORM.CONTROL.PROPERTY");
+    bool isString = false;
+    std::string text = PropertyText(line, Argument(line, 3), &isString);
+    if (w.size() >= 6 && w[4].text == "regex") {
+        const std::string re = Argument(line, 5);
+        const std::optional<std::string> group = Regex(line, re).SearchGroup(text, 1);
+        if (!group)
+            Fail(line, "let: \"" + text + "\" does not match \"" + re + "\"");
+        text = *group;
+    }
+    m_variables[w[1].text] = text;
+    return false;
+}
+
+bool ScriptRunner::ExpectMessageBox(const ScriptLine& line) {
+    win::HWND box = FrontMessageBox();
+    if (!box) {
+        Expectation(line, false, "message box " + Quote(Argument(line, 1)), "none");
+        return false;
+    }
+    const std::string text = WindowText(win::GetDlgItem(box, win::IDC_MSGBOX_TEXT));
+    Expectation(line, text == Argument(line, 1), "message box " + Quote(Argument(line, 1)), Quote(text));
+    if (line.words.size() > 2)
+        Expectation(line, WindowText(box) == Argument(line, 2), "caption " + Quote(Argument(line, 2)),
+                    Quote(WindowText(box)));
+    return false;
+}
+
+bool ScriptRunner::ExpectNoMessageBox(const ScriptLine& line) {
+    win::HWND box = FrontMessageBox();
+    Expectation(line, !box, "no message box",
+                "\"" + WindowText(win::GetDlgItem(box, win::IDC_MSGBOX_TEXT)) + "\"");
+    return false;
+}
+
+bool ScriptRunner::ExpectWindow(const ScriptLine& line) {
+    tk::TControl* form = ResolveControl(line, Argument(line, 1));
+    auto* win = dynamic_cast<tk::TWinControl*>(form);
+    const bool shown =
+        form->Visible() && win && win->HandleAllocated() && win::IsWindowVisible(win->Handle());
+    Expectation(line, shown == (Argument(line, 2) == "shown"), Argument(line, 1) + " " + Argument(line, 2),
+                shown ? "shown" : "hidden");
+    return false;
+}
+
+bool ScriptRunner::ExpectImageCommand(const ScriptLine& line) {
+    ExpectImage(line, line.words[1].text, Argument(line, 2), line.words.size() > 3 ? Number(line, 3) : 0);
+    return false;
+}
+
+bool ScriptRunner::Screenshot(const ScriptLine& line) {
+    std::string error;
+    if (!m_display->screenshot(Argument(line, 1), &error))
+        Fail(line, "screenshot: " + error);
+    return false;
+}
+
+void ScriptRunner::ExpectImage(const ScriptLine& line, const std::string& target, const std::string& golden,
+                               int allowedPixels) {
+    namespace fs = std::filesystem;
+    win::HWND hwnd = nullptr;
+    if (target == "msgbox") {
+        hwnd = FrontMessageBox();
+        if (!hwnd)
+            Fail(line, "expect-image: no message box is shown");
+    } else if (auto* form = dynamic_cast<tk::TWinControl*>(ResolveObject(line, target, nullptr))) {
+        hwnd = form->Handle();
+    } else {
+        Fail(line, "expect-image: " + target + " is not a window");
+    }
+    win::RECT r{};
+    win::GetWindowRect(hwnd, &r);
+    const std::unique_ptr<win::gdi::Surface> screen = m_display->composite();
+    r.left = std::max<long>(r.left, 0), r.top = std::max<long>(r.top, 0);
+    r.right = std::min<long>(r.right, screen->width()), r.bottom = std::min<long>(r.bottom, screen->height());
+    if (r.right <= r.left || r.bottom <= r.top)
+        Fail(line, "expect-image: " + target + " is not on the screen");
+    win::gdi::Surface shown(r.right - r.left, r.bottom - r.top);
+    for (int y = 0; y < shown.height(); ++y)
+        std::copy_n(screen->row(r.top + y) + r.left, shown.width(), shown.row(y));
+
+    const fs::path path = fs::path(m_file).parent_path() / golden;
+    std::string error;
+    const char* update = std::getenv("TAXI_UPDATE_GOLDENS");
+    if (update && *update && std::string(update) != "0") {
+        std::error_code ignored;
+        fs::create_directories(path.parent_path(), ignored);
+        if (!win::gdi::WritePng(shown, path.c_str(), &error))
+            Fail(line, "expect-image: " + error);
+        return;
+    }
+    const std::string actualPath = path.stem().string() + ".actual.png";
+    const std::unique_ptr<win::gdi::Surface> expected = win::gdi::ReadPng(path.string(), &error);
+    if (!expected) {
+        win::gdi::WritePng(shown, actualPath.c_str());
+        Fail(line, "expect-image: " + error + "; what is shown is in " + actualPath);
+    }
+    const win::gdi::PixelDifference d = win::gdi::ComparePixels(shown, *expected, 0);
+    std::string got;
+    if (d.sizeDiffers)
+        got = std::to_string(shown.width()) + "x" + std::to_string(shown.height()) + " pixels, not " +
+              std::to_string(expected->width()) + "x" + std::to_string(expected->height());
+    else if (d.count > allowedPixels)
+        got = std::to_string(d.count) + " pixels differ, the first at (" + std::to_string(d.first.x) + "," +
+              std::to_string(d.first.y) + ")";
+    if (!got.empty())
+        win::gdi::WritePng(shown, actualPath.c_str());
+    Expectation(line, got.empty(), target + " as in " + golden, got + "; what is shown is in " + actualPath);
+}
+
+} // namespace uirun
