@@ -29,7 +29,8 @@ const PositionTables& Positions() {
     return tables;
 }
 
-LzhModel::LzhModel() : Freq(2 * TableSize + 1, 0xFFFF), Parent(TableSize + CharCount), Son(TableSize) {
+LzhModel::LzhModel()
+    : Freq(2 * TableSize + 1, 0xFFFF), Parent(TableSize + CharCount), Son(TableSize), Watched(TableSize) {
 }
 
 void LzhModel::Start() {
@@ -45,9 +46,11 @@ void LzhModel::Start() {
     }
     Freq[TableSize] = 0xFFFF;
     Parent[Root] = 0;
+    WatchedChanged = true;
 }
 
 void LzhModel::Rebuild() {
+    WatchedChanged = true;
     int j = 0;
     for (int i = 0; i < TableSize; ++i) {
         if (Son[i] >= TableSize) {

@@ -52,8 +52,8 @@ public:
     void Update(int symbol);
 
     // The same update for a symbol the decoder has just reached by walking down from the root: `path` holds
-    // the nodes it went through, path[0] the root and path[depth] the leaf. Up to the first swap the parents
-    // are known without chasing the parent links.
+    // the nodes it went through, path[0] the root and path[depth] the leaf. Until the first swap the climb
+    // is that path, read from memory the walk has just touched instead of through the parent links.
     void UpdateAlong(int symbol, const std::int16_t* path, int depth) {
         if (Freq[Root] == MaxFreq) {
             Update(symbol);
@@ -75,6 +75,11 @@ public:
     std::vector<std::uint16_t> Freq;  // TableSize, then sentinels of 0xFFFF
     std::vector<std::int16_t> Parent; // TableSize + CharCount
     std::vector<std::int16_t> Son;    // TableSize
+
+    // A decoder may keep a view of the tree built from Son[] of some nodes; it marks them in Watched, and
+    // any swap or rebuild that changes one of them sets WatchedChanged.
+    std::vector<std::uint8_t> Watched; // TableSize
+    bool WatchedChanged = true;
 
 private:
     void Rebuild();
@@ -107,6 +112,7 @@ inline int LzhModel::Swap(int c, unsigned k) {
     }
     freq[c] = freq[l];
     freq[l] = static_cast<std::uint16_t>(k);
+    WatchedChanged |= (Watched[c] | Watched[l]) != 0;
 
     const int i = son[c];
     parent[i] = static_cast<std::int16_t>(l);

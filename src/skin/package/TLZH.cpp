@@ -98,6 +98,17 @@ public:
         return static_cast<unsigned>(word_ >> 56);
     }
 
+    // Up to 32 bits, when Available() says they are there.
+    unsigned Peek(int bits) const { return static_cast<unsigned>(word_ >> (64 - bits)); }
+
+    // The buffered bits, left-aligned, for a caller that reads them itself and then skips what it used
+    // (no more than Available()).
+    std::uint64_t Word() const { return word_; }
+    void Skip(int bits) {
+        word_ = bits < 64 ? word_ << bits : 0;
+        avail_ -= bits;
+    }
+
     // 1 to 14 bits, after PeekByte.
     unsigned Take(int bits) {
         const auto value = static_cast<unsigned>(word_ >> (64 - bits));
@@ -128,6 +139,16 @@ private:
 constexpr int kCopySlack = MaxMatch + 16;
 
 class LinearSink {
+    // kPhases[p][k] is k % p.
+    static constexpr std::array<std::array<std::uint8_t, 16>, 16> kPhases = [] {
+        std::array<std::array<std::uint8_t, 16>, 16> t{};
+        for (int p = 1; p < 16; ++p)
+            for (int k = 0; k < 16; ++k)
+                t[static_cast<std::size_t>(p)][static_cast<std::size_t>(k)] =
+                    static_cast<std::uint8_t>(k % p);
+        return t;
+    }();
+
 public:
     explicit LinearSink(std::uint8_t* start) : start_(start), out_(start) {
         std::memset(prefix_.data(), 0, RingSize - RingStart);
@@ -151,8 +172,16 @@ public:
         } else if (distance == 0) {
             std::memset(to, *from, MaxMatch);
         } else {
-            for (int k = 0; k < length; ++k)
-                to[k] = from[k];
+            // A period of 2 to 15 bytes: a byte-by-byte copy would wait on its own stores, so the first 16
+            // bytes of the pattern are gathered once and laid down in steps of whole periods.
+            const int period = distance + 1;
+            const std::uint8_t* phase = kPhases[static_cast<std::size_t>(period)].data();
+            std::uint8_t pattern[16];
+            for (int k = 0; k < 16; ++k)
+                pattern[k] = from[phase[k]];
+            const int step = 16 - 16 % period;
+            for (int k = 0; k < length; k += step)
+                std::memcpy(to + k, pattern, 16);
         }
     }
 
@@ -204,6 +233,47 @@ const DistanceTable& Distances() {
     return table;
 }
 
+// The top kTopBits levels of the tree, indexed by the next kTopBits input bits: the nodes the walk from the
+// root goes through, down to a leaf or to depth kTopBits. Swaps mostly happen far below, so the table is
+// built again only when the model reports a change to a node it was built from.
+constexpr int kTopBits = 5;
+
+struct TopEntry {
+    std::array<std::int16_t, 7> Path{}; // the nodes at depths 1 … Depth
+    std::uint8_t Depth = 0;             // the bits the walk takes
+};
+
+class TopTable {
+public:
+    void Build(LzhModel& model) {
+        std::fill(model.Watched.begin(), model.Watched.end(), std::uint8_t{0});
+        TopEntry entry;
+        Visit(model, Root, 0, 0, entry);
+        model.WatchedChanged = false;
+    }
+    const TopEntry& operator[](unsigned bits) const { return entries_[bits]; }
+
+private:
+    void Visit(LzhModel& model, int node, int depth, unsigned prefix, TopEntry& entry) {
+        if (depth == kTopBits || model.Son[static_cast<std::size_t>(node)] >= TableSize) {
+            if (depth < kTopBits)
+                model.Watched[static_cast<std::size_t>(node)] = 1;
+            entry.Depth = static_cast<std::uint8_t>(depth);
+            const unsigned first = prefix << (kTopBits - depth), last = (prefix + 1) << (kTopBits - depth);
+            std::fill(entries_.begin() + first, entries_.begin() + last, entry);
+            return;
+        }
+        model.Watched[static_cast<std::size_t>(node)] = 1;
+        for (int bit = 0; bit < 2; ++bit) {
+            const int child = model.Son[static_cast<std::size_t>(node)] + bit;
+            entry.Path[static_cast<std::size_t>(depth)] = static_cast<std::int16_t>(child);
+            Visit(model, child, depth + 1, prefix * 2 + static_cast<unsigned>(bit), entry);
+        }
+    }
+
+    std::array<TopEntry, 1 << kTopBits> entries_;
+};
+
 template <class Source, class Sink> TLZHReport Run(std::int32_t expandedSize, Source& source, Sink& sink) {
     std::unique_ptr<LzhModel> model;
     try {
@@ -216,8 +286,9 @@ template <class Source, class Sink> TLZHReport Run(std::int32_t expandedSize, So
     const DistanceTable& distances = Distances();
     BitReader<Source> in(source);
 
-    std::array<std::int16_t, TableSize> path;
+    std::array<std::int16_t, TableSize + 8> path;
     path[0] = Root;
+    TopTable top;
 
     TLZHReport report;
     report.DeclaredSize = expandedSize;
@@ -226,12 +297,29 @@ template <class Source, class Sink> TLZHReport Run(std::int32_t expandedSize, So
         // Enough for any path the tree can have (its depth stays far below this); Bit() refills otherwise.
         if (in.Available() < 32)
             in.Refill();
-        int node = Root;
-        int depth = 0;
-        int next = son[Root];
+        if (model->WatchedChanged) [[unlikely]]
+            top.Build(*model);
+        const TopEntry& entry = top[in.Peek(kTopBits)];
+        int depth = entry.Depth;
+        in.Take(depth);
+        std::memcpy(&path[1], entry.Path.data(), sizeof entry.Path);
+        int node = path[static_cast<std::size_t>(depth)];
+        int next = son[node];
+        // The bits are taken from a copy of the buffer by position, so that only the tree's own loads stay on
+        // the walk's chain of dependent steps.
+        const std::uint64_t word = in.Word();
+        const int buffered = in.Available();
+        int used = 0;
+        while (next < TableSize && used < buffered) {
+            node = next + static_cast<int>((word << used) >> 63);
+            ++used;
+            path[static_cast<std::size_t>(++depth)] = static_cast<std::int16_t>(node);
+            next = son[node];
+        }
+        in.Skip(used);
         while (next < TableSize) {
             node = next + in.Bit();
-            path[++depth] = static_cast<std::int16_t>(node);
+            path[static_cast<std::size_t>(++depth)] = static_cast<std::int16_t>(node);
             next = son[node];
         }
         const int symbol = next - TableSize;

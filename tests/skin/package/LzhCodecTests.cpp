@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <random>
+#include <string>
 
 namespace skin {
 namespace {
@@ -304,6 +306,122 @@ TEST(LzhCodec, TruncatedCorpusReadsZerosAndReportsWhereItRanOut) {
             EXPECT_TRUE(std::equal(data.begin(), data.begin() + report.OverrunOffset, out.begin()));
             EXPECT_GE(report.BytesMissing(), 1u);
         }
+    }
+}
+
+// A decoder with no shortcuts: one bit at a time down the child links, the model's own Update, the ring of
+// the published algorithm, and zeros for missing input. It stands for the behaviour the fast paths keep.
+struct PlainResult {
+    Bytes Out;
+    std::uint64_t BitsPastEnd = 0;
+    std::int64_t OverrunOffset = -1;
+};
+
+PlainResult DecodePlainly(const Bytes& container) {
+    using namespace lzh;
+    const std::int32_t size = TLZH::ReadInt32(container.data());
+    const std::uint64_t realBits = (container.size() - 4) * 8;
+    std::uint64_t bitPos = 0;
+    auto bit = [&]() -> int {
+        const std::size_t byte = 4 + static_cast<std::size_t>(bitPos / 8);
+        const int b = byte < container.size() ? (container[byte] >> (7 - bitPos % 8)) & 1 : 0;
+        ++bitPos;
+        return b;
+    };
+    LzhModel model;
+    model.Start();
+    std::vector<std::uint8_t> ring(RingSize, 0);
+    std::fill(ring.begin(), ring.begin() + RingStart, ' ');
+    int r = RingStart;
+    PlainResult result;
+    auto put = [&](std::uint8_t c) {
+        result.Out.push_back(c);
+        ring[static_cast<std::size_t>(r)] = c;
+        r = (r + 1) & (RingSize - 1);
+    };
+    while (static_cast<std::int64_t>(result.Out.size()) < size) {
+        const std::int64_t start = static_cast<std::int64_t>(result.Out.size());
+        int node = model.Son[Root];
+        while (node < TableSize)
+            node = model.Son[static_cast<std::size_t>(node + bit())];
+        const int symbol = node - TableSize;
+        model.Update(symbol);
+        if (symbol < 256) {
+            put(static_cast<std::uint8_t>(symbol));
+        } else {
+            unsigned lead = 0;
+            for (int i = 0; i < 8; ++i)
+                lead = lead << 1 | static_cast<unsigned>(bit());
+            unsigned low = lead;
+            for (int i = 2; i < Positions().DecodeLen[lead]; ++i)
+                low = low << 1 | static_cast<unsigned>(bit());
+            const int distance = Positions().DecodeCode[lead] << 6 | static_cast<int>(low & 0x3F);
+            const int from = r - distance - 1;
+            for (int k = 0; k < symbol - MatchSymbolBase; ++k)
+                put(ring[static_cast<std::size_t>((from + k) & (RingSize - 1))]);
+        }
+        if (bitPos > realBits && result.OverrunOffset < 0)
+            result.OverrunOffset = start;
+    }
+    result.BitsPastEnd = bitPos > realBits ? bitPos - realBits : 0;
+    return result;
+}
+
+void ExpectSameAsPlain(const Bytes& container, const std::string& what) {
+    const PlainResult plain = DecodePlainly(container);
+    Bytes out;
+    std::string error;
+    TLZHReport report, procReport;
+    ASSERT_TRUE(TLZH::ExpandContainer(container, 64 << 20, out, error, &report)) << what;
+    Bytes expected = plain.Out;
+    expected.resize(out.size());
+    ASSERT_EQ(out, expected) << what;
+    EXPECT_EQ(report.Written, static_cast<std::int64_t>(plain.Out.size())) << what;
+    EXPECT_EQ(report.BitsPastEnd, plain.BitsPastEnd) << what;
+    EXPECT_EQ(report.OverrunOffset, plain.OverrunOffset) << what;
+    ASSERT_EQ(DecodeThroughProcedures(container, &procReport), out) << what;
+    EXPECT_EQ(procReport.BitsPastEnd, plain.BitsPastEnd) << what;
+    EXPECT_EQ(procReport.OverrunOffset, plain.OverrunOffset) << what;
+}
+
+// Long inputs rebuild the tree many times and reshape its top levels over and over, which the decoder's
+// cached view of those levels has to follow.
+TEST(LzhCodec, ManyTreeRebuildsDecodeLikeThePlainDecoderBothWays) {
+    std::mt19937 rng(17);
+    std::geometric_distribution<int> skewed(0.05);
+    Bytes skewedText(300 * 1000), drifting(300 * 1000);
+    for (auto& b : skewedText)
+        b = static_cast<std::uint8_t>(std::min(skewed(rng), 255));
+    // The favourite symbols change every few thousand bytes, so heavy leaves keep passing each other.
+    for (std::size_t i = 0; i < drifting.size(); ++i)
+        drifting[i] = static_cast<std::uint8_t>(std::min(skewed(rng), 255) + 37 * (i / 3000));
+    for (const Bytes& data : {skewedText, drifting, RandomBytes(300 * 1000, 23)}) {
+        const Bytes container = TLZHEncoder::CompressContainer(data);
+        Bytes out;
+        std::string error;
+        ASSERT_TRUE(TLZH::ExpandContainer(container, 64 << 20, out, error));
+        ASSERT_EQ(out, data);
+        ASSERT_EQ(DecodeThroughProcedures(container), data);
+        ExpectSameAsPlain(container, "round trip");
+    }
+    // Arbitrary bits: every symbol and distance, and tree shapes no encoder of real data would make.
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        Bytes container = RandomBytes(60000, seed);
+        const std::int32_t size = 200000;
+        std::memcpy(container.data(), &size, 4);
+        ExpectSameAsPlain(container, "random bits, seed " + std::to_string(seed));
+    }
+}
+
+TEST(LzhCodec, StreamCutAtEveryByteDecodesLikeThePlainDecoderWithZeros) {
+    Bytes data = sample::MakeSkinWriter().BuildExpanded();
+    data.resize(3000);
+    const Bytes full = TLZHEncoder::CompressContainer(data);
+    for (std::size_t keep = 4; keep <= full.size(); ++keep) {
+        const Bytes cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(keep));
+        ExpectSameAsPlain(cut, "kept " + std::to_string(keep));
+        if (HasFatalFailure())
+            return;
     }
 }
 
