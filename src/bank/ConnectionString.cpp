@@ -2,6 +2,7 @@
 
 #include "bank/DatabaseError.h"
 #include "bank/jet/Messages.h"
+#include "platform/os/Bytes.h"
 
 namespace bank {
 
@@ -13,13 +14,6 @@ std::string Trim(std::string_view s) {
         return {};
     size_t b = s.find_last_not_of(" \t");
     return std::string(s.substr(a, b - a + 1));
-}
-
-std::string Lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
-    return s;
 }
 
 } // namespace
@@ -56,7 +50,7 @@ ConnectionString ConnectionString::Parse(std::string_view text) {
                 throw EDatabaseError(jet::Say(jet::Msg::ConnectionStringNotKeyValue, Trim(text.substr(i))));
             break;
         }
-        std::string key = Lower(Trim(text.substr(i, eq - i)));
+        std::string key = win::AsciiLower(Trim(text.substr(i, eq - i)));
         if (key.empty())
             throw EDatabaseError(jet::Say(jet::Msg::ConnectionStringValueWithoutKey));
         i = eq + 1;

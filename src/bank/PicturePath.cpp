@@ -1,9 +1,8 @@
 #include "bank/PicturePath.h"
 
-#include "platform/os/CodePage.h"
+#include "platform/os/Bytes.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace bank {
@@ -14,9 +13,7 @@ std::string PicturePath::Rewrite(std::string_view stored) {
     std::string out;
     out.reserve(stored.size());
     for (size_t i = 0; i < stored.size();) {
-        auto lower = [&](size_t k) {
-            return static_cast<char>(std::tolower(static_cast<unsigned char>(stored[k])));
-        };
+        auto lower = [&](size_t k) { return win::AsciiLower(stored[k]); };
         if (i + 3 <= stored.size() && lower(i) == 'j' && lower(i + 1) == 'p' && lower(i + 2) == 'g') {
             out += "bmp";
             i += 3;

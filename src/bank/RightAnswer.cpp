@@ -1,18 +1,10 @@
 #include "bank/RightAnswer.h"
 
+#include "platform/os/Bytes.h"
+
 namespace bank {
 
 const RightAnswer::Key RightAnswer::kAnswerKey = {0x5A, 0x13, 0x7C, 0x2E, 0x61, 0x0B, 0x49, 0x35, 0x76, 0x1F};
-
-int RightAnswer::HexDigitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 std::string RightAnswer::ApplyKey(std::string bytes, const Key& key) {
     for (size_t i = 0; i < bytes.size(); ++i)
@@ -24,12 +16,12 @@ std::string RightAnswer::HexToBytes(std::string_view stored) {
     std::string bytes;
     size_t p = 0;
     while (p < stored.size()) {
-        while (p < stored.size() && HexDigitValue(stored[p]) < 0)
+        while (p < stored.size() && win::HexDigitValue(stored[p]) < 0)
             ++p;
         if (p >= stored.size())
             break;
-        int high = HexDigitValue(stored[p]);
-        int low = p + 1 < stored.size() ? HexDigitValue(stored[p + 1]) : -1;
+        int high = win::HexDigitValue(stored[p]);
+        int low = p + 1 < stored.size() ? win::HexDigitValue(stored[p + 1]) : -1;
         bytes += static_cast<char>(low >= 0 ? high * 16 + low : high);
         p += 2;
     }

@@ -14,8 +14,6 @@ public:
     // This build's key; the bank tool encodes with it and the program decodes with it.
     static const Key kAnswerKey;
 
-    // The value of a hexadecimal digit (either case), or -1.
-    static int HexDigitValue(char c);
     // Stage 2 alone (its own inverse): the byte at 1-based position i is combined with key[i mod 10].
     static std::string ApplyKey(std::string bytes, const Key& key);
     // Stage 1: hexadecimal digit pairs to bytes; other characters are skipped, and a lone digit is one

@@ -2,7 +2,7 @@
 
 #include "bank/DatabaseError.h"
 #include "bank/jet/Messages.h"
-#include "platform/os/CodePage.h"
+#include "platform/os/Bytes.h"
 
 #include <cctype>
 #include <charconv>
@@ -113,7 +113,7 @@ private:
         if (t.type != Token::Type::Word || t.text.size() != std::char_traits<char>::length(word))
             return false;
         for (size_t i = 0; i < t.text.size(); ++i)
-            if (std::tolower(static_cast<unsigned char>(t.text[i])) != word[i])
+            if (win::AsciiLower(t.text[i]) != word[i])
                 return false;
         ++pos_;
         return true;

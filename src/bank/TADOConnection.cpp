@@ -4,7 +4,7 @@
 #include "bank/DatabaseError.h"
 #include "bank/jet/JetError.h"
 #include "bank/jet/Messages.h"
-#include "platform/os/CodePage.h"
+#include "platform/os/Bytes.h"
 
 #include <unistd.h>
 

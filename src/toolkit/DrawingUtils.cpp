@@ -47,46 +47,6 @@ void Frame3D(win::HDC dc, win::RECT& r, TColor topLeft, TColor bottomRight, int 
     }
 }
 
-void LayoutGlyphAndText(const win::RECT& bounds, win::SIZE glyph, win::SIZE text, TButtonLayout layout,
-                        int margin, int spacing, win::RECT* glyphRect, win::RECT* textRect) {
-    if (glyph.cx == 0 || text.cx == 0)
-        spacing = 0;
-    bool vertical = layout == TButtonLayout::blGlyphTop || layout == TButtonLayout::blGlyphBottom;
-    int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
-    int blockW = vertical ? std::max(glyph.cx, text.cx) : glyph.cx + spacing + text.cx;
-    int blockH = vertical ? glyph.cy + spacing + text.cy : std::max(glyph.cy, text.cy);
-    int x = bounds.left + (width - blockW) / 2;
-    int y = bounds.top + (height - blockH) / 2;
-    if (margin >= 0) {
-        switch (layout) {
-        case TButtonLayout::blGlyphLeft: x = bounds.left + margin; break;
-        case TButtonLayout::blGlyphRight: x = bounds.right - margin - blockW; break;
-        case TButtonLayout::blGlyphTop: y = bounds.top + margin; break;
-        case TButtonLayout::blGlyphBottom: y = bounds.bottom - margin - blockH; break;
-        }
-    }
-    auto centredX = [&](int w) { return x + (blockW - w) / 2; };
-    auto centredY = [&](int h) { return y + (blockH - h) / 2; };
-    switch (layout) {
-    case TButtonLayout::blGlyphLeft:
-        *glyphRect = {x, centredY(glyph.cy), x + glyph.cx, centredY(glyph.cy) + glyph.cy};
-        *textRect = {x + glyph.cx + spacing, y, x + blockW, y + blockH};
-        break;
-    case TButtonLayout::blGlyphRight:
-        *textRect = {x, y, x + text.cx, y + blockH};
-        *glyphRect = {x + text.cx + spacing, centredY(glyph.cy), x + blockW, centredY(glyph.cy) + glyph.cy};
-        break;
-    case TButtonLayout::blGlyphTop:
-        *glyphRect = {centredX(glyph.cx), y, centredX(glyph.cx) + glyph.cx, y + glyph.cy};
-        *textRect = {x, y + glyph.cy + spacing, x + blockW, y + blockH};
-        break;
-    case TButtonLayout::blGlyphBottom:
-        *textRect = {x, y, x + blockW, y + text.cy};
-        *glyphRect = {centredX(glyph.cx), y + text.cy + spacing, centredX(glyph.cx) + glyph.cx, y + blockH};
-        break;
-    }
-}
-
 void DrawTextIn(win::HDC dc, const std::string& text, win::RECT rect, win::UINT flags, const TFont& font,
                 bool enabled) {
     int saved = win::SaveDC(dc);

@@ -22,11 +22,6 @@ void FillColour(win::HDC dc, const win::RECT& rect, TColor colour);
 // Draws `width` rings inside `rect`, top and left in `topLeft`, bottom and right in `bottomRight`, and moves
 // `rect` inside them.
 void Frame3D(win::HDC dc, win::RECT& rect, TColor topLeft, TColor bottomRight, int width);
-// Places a glyph and a caption side by side (or one above the other) inside `bounds`, as button layouts do:
-// centred as a block, or `margin` pixels from the glyph's edge when margin is not -1, `spacing` pixels apart.
-void LayoutGlyphAndText(const win::RECT& bounds, win::SIZE glyph, win::SIZE text, TButtonLayout layout,
-                        int margin, int spacing, win::RECT* glyphRect, win::RECT* textRect);
-
 // Text in the font, transparent over what is there; grey when not enabled.
 void DrawTextIn(win::HDC dc, const std::string& text, win::RECT rect, win::UINT flags, const TFont& font,
                 bool enabled = true);

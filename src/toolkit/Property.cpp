@@ -1,6 +1,6 @@
 #include "toolkit/PropertyBuilders.h"
 
-#include "platform/os/CodePage.h"
+#include "platform/os/Bytes.h"
 
 namespace tk {
 

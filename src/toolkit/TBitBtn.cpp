@@ -1,5 +1,6 @@
 #include "toolkit/TBitBtn.h"
 
+#include "toolkit/ButtonLayout.h"
 #include "toolkit/DrawingUtils.h"
 #include "toolkit/PropertyBuilders.h"
 #include "toolkit/TCustomForm.h"
@@ -92,17 +93,14 @@ void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
         win::OffsetRect(&r, 1, 1);
 
     // Glyph piece: 1 normal, 2 disabled, 3 pressed (when the strip has them).
-    int pieces = m_glyph.Empty() ? 0 : m_numGlyphs;
-    int gw = pieces ? m_glyph.Width() / pieces : 0;
-    int gh = pieces ? m_glyph.Height() : 0;
-    win::SIZE text = TextExtent(*Font(), Caption(), win::DT_SINGLELINE);
-    win::RECT glyphRect{}, textRect{};
-    LayoutGlyphAndText(r, {gw, gh}, text, m_layout, m_margin, m_spacing, &glyphRect, &textRect);
-    if (pieces) {
+    TGlyphStrip strip = GlyphStrip(m_glyph, m_numGlyphs);
+    TButtonFace face =
+        LayoutButtonFace(r, strip.PieceSize, *Font(), Caption(), m_layout, m_margin, m_spacing);
+    if (int pieces = strip.Pieces) {
         int piece = !enabled && pieces >= 2 ? 1 : pressed && pieces >= 3 ? 2 : 0;
-        m_glyph.DrawTransparent(dc, glyphRect, {piece * gw, 0, piece * gw + gw, gh}, m_glyph.CornerColour());
+        DrawGlyphPiece(dc, m_glyph, strip, piece, face.Glyph);
     }
-    DrawTextIn(dc, Caption(), textRect, win::DT_SINGLELINE | win::DT_CENTER | win::DT_VCENTER, *Font(),
+    DrawTextIn(dc, Caption(), face.Text, win::DT_SINGLELINE | win::DT_CENTER | win::DT_VCENTER, *Font(),
                enabled);
     if (focused) {
         win::RECT focus = item.rcItem;
@@ -114,16 +112,23 @@ void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
 void TBitBtn::WndProc(TMessage& m) {
     switch (m.Msg) {
     case CN_BASE + win::WM_DRAWITEM:
-        DrawItem(*reinterpret_cast<const win::DRAWITEMSTRUCT*>(m.LParam));
-        m.Result = 1;
+        CNDrawItem(*reinterpret_cast<const win::DRAWITEMSTRUCT*>(m.LParam), m);
         return;
     case CM_FOCUSCHANGED:
-    case CM_ENABLEDCHANGED:
-        TButton::WndProc(m);
-        Invalidate();
-        return;
+    case CM_ENABLEDCHANGED: CMLookChanged(m); return;
     }
     TButton::WndProc(m);
+}
+
+void TBitBtn::CNDrawItem(const win::DRAWITEMSTRUCT& item, TMessage& m) {
+    DrawItem(item);
+    m.Result = 1;
+}
+
+// The focus ring and the greyed look are drawn by DrawItem, so a change of either repaints the button.
+void TBitBtn::CMLookChanged(TMessage& m) {
+    TButton::WndProc(m);
+    Invalidate();
 }
 
 } // namespace tk

@@ -67,6 +67,8 @@ private:
     int m_margin = -1;
     int m_spacing = 4;
 
+    void CNDrawItem(const win::DRAWITEMSTRUCT& item, TMessage& m);
+    void CMLookChanged(TMessage& m);
     void DrawItem(const win::DRAWITEMSTRUCT& item);
 };
 

@@ -77,14 +77,16 @@ void TButton::CMFocusChanged(TMessage& m) {
 
 void TButton::WndProc(TMessage& m) {
     switch (m.Msg) {
-    case CN_COMMAND:
-        if (win::HIWORD(m.WParam) == win::BN_CLICKED)
-            Click();
-        return;
+    case CN_COMMAND: CNCommand(win::HIWORD(m.WParam)); return;
     case CM_DIALOGKEY: CMDialogKey(m); return;
     case CM_FOCUSCHANGED: CMFocusChanged(m); return;
     }
     TButtonControl::WndProc(m);
+}
+
+void TButton::CNCommand(win::WORD code) {
+    if (code == win::BN_CLICKED)
+        Click();
 }
 
 } // namespace tk

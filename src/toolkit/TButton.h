@@ -33,6 +33,7 @@ private:
     bool m_active = false; // shows the default ring
     int m_modalResult = 0;
 
+    void CNCommand(win::WORD code);
     void CMDialogKey(TMessage& m);
     void CMFocusChanged(TMessage& m);
     void SetActive(bool active);

@@ -344,34 +344,14 @@ void TControl::WndProc(TMessage& m) {
     switch (m.Msg) {
     case win::WM_LBUTTONDOWN:
     case win::WM_LBUTTONDBLCLK:
-    case win::WM_RBUTTONDOWN:
-        if (Application)
-            Application->Hints().CancelHint();
-        if (m_enabled)
-            MouseMessage(m);
-        break;
+    case win::WM_RBUTTONDOWN: WMMouseDown(m); break;
     case win::WM_LBUTTONUP:
     case win::WM_RBUTTONUP:
-    case win::WM_MOUSEMOVE:
-        if (m_enabled)
-            MouseMessage(m);
-        break;
-    case win::WM_SETTEXT: m_caption = m.LParam ? reinterpret_cast<const char*>(m.LParam) : ""; break;
-    case CM_TEXTCHANGED:
-        TextChanged();
-        AdjustSize();
-        Invalidate();
-        break;
-    case CM_MOUSEENTER:
-        m_mouseInControl = true;
-        if (Application)
-            Application->Hints().MouseEntered(this);
-        break;
-    case CM_MOUSELEAVE:
-        m_mouseInControl = false;
-        if (Application)
-            Application->Hints().MouseLeft(this);
-        break;
+    case win::WM_MOUSEMOVE: WMMouseUpOrMove(m); break;
+    case win::WM_SETTEXT: WMSetText(reinterpret_cast<const char*>(m.LParam)); break;
+    case CM_TEXTCHANGED: CMTextChanged(); break;
+    case CM_MOUSEENTER: CMMouseEnter(); break;
+    case CM_MOUSELEAVE: CMMouseLeave(); break;
     case CM_FONTCHANGED: FontChanged(); break;
     case CM_PARENTFONTCHANGED: ApplyParentFont(); break;
     case CM_PARENTCOLORCHANGED: ApplyParentColor(); break;
@@ -380,6 +360,40 @@ void TControl::WndProc(TMessage& m) {
     case win::WM_PAINT: Paint(reinterpret_cast<win::HDC>(m.WParam)); break;
     }
     DefaultHandler(m);
+}
+
+void TControl::WMMouseDown(TMessage& m) {
+    if (Application)
+        Application->Hints().CancelHint();
+    if (m_enabled)
+        MouseMessage(m);
+}
+
+void TControl::WMMouseUpOrMove(TMessage& m) {
+    if (m_enabled)
+        MouseMessage(m);
+}
+
+void TControl::WMSetText(const char* text) {
+    m_caption = text ? text : "";
+}
+
+void TControl::CMTextChanged() {
+    TextChanged();
+    AdjustSize();
+    Invalidate();
+}
+
+void TControl::CMMouseEnter() {
+    m_mouseInControl = true;
+    if (Application)
+        Application->Hints().MouseEntered(this);
+}
+
+void TControl::CMMouseLeave() {
+    m_mouseInControl = false;
+    if (Application)
+        Application->Hints().MouseLeft(this);
 }
 
 void TControl::DefaultHandler(TMessage&) {

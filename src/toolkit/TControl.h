@@ -190,6 +190,12 @@ private:
     std::string m_hint;
 
     void MouseMessage(TMessage& message);
+    void WMMouseDown(TMessage& message);
+    void WMMouseUpOrMove(TMessage& message);
+    void WMSetText(const char* text);
+    void CMTextChanged();
+    void CMMouseEnter();
+    void CMMouseLeave();
     void ApplyParentFont();
     void ApplyParentColor();
 };

@@ -66,14 +66,16 @@ void TCustomCheckBox::Toggle() {
 
 void TCustomCheckBox::WndProc(TMessage& m) {
     switch (m.Msg) {
-    case CN_COMMAND:
-        if (win::HIWORD(m.WParam) == win::BN_CLICKED) {
-            Toggle();
-            Click();
-        }
-        return;
+    case CN_COMMAND: CNCommand(win::HIWORD(m.WParam)); return;
     }
     TButtonControl::WndProc(m);
+}
+
+void TCustomCheckBox::CNCommand(win::WORD code) {
+    if (code != win::BN_CLICKED)
+        return;
+    Toggle();
+    Click();
 }
 
 } // namespace tk

@@ -34,6 +34,8 @@ private:
     TCheckBoxState m_state = TCheckBoxState::cbUnchecked;
     bool m_allowGrayed = false;
     TLeftRight m_alignment = TLeftRight::taRightJustify;
+
+    void CNCommand(win::WORD code);
 };
 
 class TCheckBox : public TCustomCheckBox {

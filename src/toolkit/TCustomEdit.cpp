@@ -84,19 +84,21 @@ void TCustomEdit::Change() {
 
 void TCustomEdit::WndProc(TMessage& m) {
     switch (m.Msg) {
-    case CN_COMMAND:
-        if (win::HIWORD(m.WParam) == win::EN_CHANGE) {
-            int length = static_cast<int>(win::SendMessageA(Handle(), win::WM_GETTEXTLENGTH, 0, 0));
-            std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-            int copied = static_cast<int>(win::SendMessageA(Handle(), win::WM_GETTEXT, text.size(),
-                                                            reinterpret_cast<win::LPARAM>(text.data())));
-            text.resize(static_cast<std::size_t>(std::clamp(copied, 0, length)));
-            StoreCaption(std::move(text));
-            Change();
-        }
-        return;
+    case CN_COMMAND: CNCommand(win::HIWORD(m.WParam)); return;
     }
     TWinControl::WndProc(m);
+}
+
+void TCustomEdit::CNCommand(win::WORD code) {
+    if (code != win::EN_CHANGE)
+        return;
+    int length = static_cast<int>(win::SendMessageA(Handle(), win::WM_GETTEXTLENGTH, 0, 0));
+    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
+    int copied = static_cast<int>(win::SendMessageA(Handle(), win::WM_GETTEXT, text.size(),
+                                                    reinterpret_cast<win::LPARAM>(text.data())));
+    text.resize(static_cast<std::size_t>(std::clamp(copied, 0, length)));
+    StoreCaption(std::move(text));
+    Change();
 }
 
 } // namespace tk

@@ -38,6 +38,8 @@ private:
     int m_maxLength = 0;
     bool m_readOnly = false;
     TBorderStyle m_borderStyle = TBorderStyle::bsSingle;
+
+    void CNCommand(win::WORD code);
 };
 
 class TEdit : public TCustomEdit {

@@ -309,23 +309,29 @@ void TCustomForm::WndProc(TMessage& m) {
     switch (m.Msg) {
     case win::WM_CLOSE: Close(); return;
     case CM_VISIBLECHANGED: ShowingChanged(); return;
-    case CM_DIALOGKEY:
-        if (m.WParam == win::VK_TAB) {
-            SelectNext(KeyboardShiftState() & ssShift);
-            m.Result = 1;
-            return;
-        }
-        break;
-    case win::WM_ACTIVATE:
-        if (win::LOWORD(m.WParam) != win::WA_INACTIVE) {
-            if (OnActivate)
-                OnActivate(this);
-        } else if (OnDeactivate) {
-            OnDeactivate(this);
-        }
-        break;
+    case CM_DIALOGKEY: CMDialogKey(m); return;
+    case win::WM_ACTIVATE: WMActivate(win::LOWORD(m.WParam) != win::WA_INACTIVE); break;
     }
     TWinControl::WndProc(m);
+}
+
+// Tab moves the focus; other dialog keys go to the controls (default and cancel buttons).
+void TCustomForm::CMDialogKey(TMessage& m) {
+    if (m.WParam != win::VK_TAB) {
+        TWinControl::WndProc(m);
+        return;
+    }
+    SelectNext(KeyboardShiftState() & ssShift);
+    m.Result = 1;
+}
+
+void TCustomForm::WMActivate(bool active) {
+    if (active) {
+        if (OnActivate)
+            OnActivate(this);
+    } else if (OnDeactivate) {
+        OnDeactivate(this);
+    }
 }
 
 } // namespace tk

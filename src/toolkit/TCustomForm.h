@@ -94,6 +94,8 @@ private:
     void ApplyPosition();
     void EnableOtherForms();
     void ShowingChanged();
+    void CMDialogKey(TMessage& m);
+    void WMActivate(bool active);
     win::DWORD FrameStyle() const;
     win::DWORD FrameExStyle() const;
 };

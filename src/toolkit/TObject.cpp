@@ -1,5 +1,7 @@
 #include "toolkit/TObject.h"
 
+#include "platform/os/Bytes.h"
+
 #include <map>
 
 namespace tk {
@@ -9,8 +11,8 @@ struct CaseInsensitiveLess {
     bool operator()(const std::string& a, const std::string& b) const {
         std::size_t n = std::min(a.size(), b.size());
         for (std::size_t i = 0; i < n; ++i) {
-            char x = static_cast<char>(std::tolower(static_cast<unsigned char>(a[i])));
-            char y = static_cast<char>(std::tolower(static_cast<unsigned char>(b[i])));
+            const char x = win::AsciiLower(a[i]);
+            const char y = win::AsciiLower(b[i]);
             if (x != y)
                 return x < y;
         }

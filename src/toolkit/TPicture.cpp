@@ -4,8 +4,7 @@
 #include "toolkit/SysUtils.h"
 
 #include "platform/gdi/ImageFiles.h"
-
-#include <algorithm>
+#include "platform/os/Bytes.h"
 
 namespace tk {
 
@@ -21,10 +20,7 @@ std::string lowerExtension(const std::string& path) {
     std::size_t slash = path.find_last_of("/\\");
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         return "";
-    std::string ext = path.substr(dot + 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext;
+    return win::AsciiLower(std::string_view(path).substr(dot + 1));
 }
 } // namespace
 

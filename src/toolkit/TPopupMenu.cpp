@@ -73,29 +73,38 @@ void TPopupMenu::Popup(int x, int y) {
 
 win::LRESULT TPopupMenu::WindowMessage(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
     switch (msg) {
-    case win::WM_MEASUREITEM: {
-        auto* measure = reinterpret_cast<win::MEASUREITEMSTRUCT*>(lParam);
-        if (!measure || measure->CtlType != win::ODT_MENU || !measure->itemData)
-            break;
-        auto* item = reinterpret_cast<TMenuItem*>(measure->itemData);
-        int width = static_cast<int>(measure->itemWidth), height = static_cast<int>(measure->itemHeight);
-        win::HDC dc = win::GetDC(nullptr);
-        item->MeasureItem(dc, width, height);
-        win::ReleaseDC(nullptr, dc);
-        measure->itemWidth = static_cast<win::UINT>(std::max(width, 0));
-        measure->itemHeight = static_cast<win::UINT>(std::max(height, 0));
-        return win::TRUE;
-    }
-    case win::WM_DRAWITEM: {
-        auto* draw = reinterpret_cast<const win::DRAWITEMSTRUCT*>(lParam);
-        if (!draw || draw->CtlType != win::ODT_MENU || !draw->itemData)
-            break;
-        auto* item = reinterpret_cast<TMenuItem*>(draw->itemData);
-        item->DrawItem(draw->hDC, draw->rcItem, (draw->itemState & win::ODS_SELECTED) != 0);
-        return win::TRUE;
-    }
+    case win::WM_MEASUREITEM:
+        if (WMMeasureItem(reinterpret_cast<win::MEASUREITEMSTRUCT*>(lParam)))
+            return win::TRUE;
+        break;
+    case win::WM_DRAWITEM:
+        if (WMDrawItem(reinterpret_cast<const win::DRAWITEMSTRUCT*>(lParam)))
+            return win::TRUE;
+        break;
     }
     return win::DefWindowProcA(m_window->Handle(), msg, wParam, lParam);
+}
+
+// False when the item is not one of the menu's own.
+bool TPopupMenu::WMMeasureItem(win::MEASUREITEMSTRUCT* measure) {
+    if (!measure || measure->CtlType != win::ODT_MENU || !measure->itemData)
+        return false;
+    auto* item = reinterpret_cast<TMenuItem*>(measure->itemData);
+    int width = static_cast<int>(measure->itemWidth), height = static_cast<int>(measure->itemHeight);
+    win::HDC dc = win::GetDC(nullptr);
+    item->MeasureItem(dc, width, height);
+    win::ReleaseDC(nullptr, dc);
+    measure->itemWidth = static_cast<win::UINT>(std::max(width, 0));
+    measure->itemHeight = static_cast<win::UINT>(std::max(height, 0));
+    return true;
+}
+
+bool TPopupMenu::WMDrawItem(const win::DRAWITEMSTRUCT* draw) {
+    if (!draw || draw->CtlType != win::ODT_MENU || !draw->itemData)
+        return false;
+    auto* item = reinterpret_cast<TMenuItem*>(draw->itemData);
+    item->DrawItem(draw->hDC, draw->rcItem, (draw->itemState & win::ODS_SELECTED) != 0);
+    return true;
 }
 
 } // namespace tk

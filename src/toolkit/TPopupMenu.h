@@ -44,6 +44,8 @@ private:
     std::unique_ptr<UtilityWindow> m_window;
 
     win::LRESULT WindowMessage(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
+    bool WMMeasureItem(win::MEASUREITEMSTRUCT* measure);
+    bool WMDrawItem(const win::DRAWITEMSTRUCT* draw);
 };
 
 } // namespace tk

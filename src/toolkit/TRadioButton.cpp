@@ -66,14 +66,16 @@ void TRadioButton::CreateHandleDone() {
 
 void TRadioButton::WndProc(TMessage& m) {
     switch (m.Msg) {
-    case CN_COMMAND:
-        if (win::HIWORD(m.WParam) == win::BN_CLICKED) {
-            SetChecked(true);
-            Click();
-        }
-        return;
+    case CN_COMMAND: CNCommand(win::HIWORD(m.WParam)); return;
     }
     TButtonControl::WndProc(m);
+}
+
+void TRadioButton::CNCommand(win::WORD code) {
+    if (code != win::BN_CLICKED)
+        return;
+    SetChecked(true);
+    Click();
 }
 
 } // namespace tk

@@ -29,6 +29,7 @@ private:
     TLeftRight m_alignment = TLeftRight::taRightJustify;
 
     void TurnSiblingsOff();
+    void CNCommand(win::WORD code);
 };
 
 } // namespace tk

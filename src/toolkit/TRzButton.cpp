@@ -70,14 +70,16 @@ void TRzButton::DoMouseMove(TShiftState shift, int x, int y) {
     TCustomControl::DoMouseMove(shift, x, y);
 }
 
+void TRzButton::HotChanged() {
+    if (m_hotTrack)
+        Invalidate();
+}
+
 void TRzButton::WndProc(TMessage& m) {
     TCustomControl::WndProc(m);
     switch (m.Msg) {
     case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-        if (m_hotTrack)
-            Invalidate();
-        break;
+    case CM_MOUSELEAVE: HotChanged(); break;
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED: Invalidate(); break;
     }

@@ -42,6 +42,8 @@ private:
     bool m_hotTrack = true;
     int m_modalResult = 0;
     bool m_pointerInside = false;
+
+    void HotChanged();
 };
 
 } // namespace tk

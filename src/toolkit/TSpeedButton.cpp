@@ -1,5 +1,6 @@
 #include "toolkit/TSpeedButton.h"
 
+#include "toolkit/ButtonLayout.h"
 #include "toolkit/DrawingUtils.h"
 #include "toolkit/PropertyBuilders.h"
 #include "toolkit/TWinControl.h"
@@ -108,14 +109,17 @@ void TSpeedButton::DoMouseMove(TShiftState shift, int x, int y) {
     TGraphicControl::DoMouseMove(shift, x, y);
 }
 
+// Only a flat button shows the pointer over it.
+void TSpeedButton::HotChanged() {
+    if (m_flat)
+        Invalidate();
+}
+
 void TSpeedButton::WndProc(TMessage& m) {
     TGraphicControl::WndProc(m);
     switch (m.Msg) {
     case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-        if (m_flat)
-            Invalidate();
-        break;
+    case CM_MOUSELEAVE: HotChanged(); break;
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED: Invalidate(); break;
     }
@@ -137,20 +141,17 @@ void TSpeedButton::Paint(win::HDC dc) {
         win::OffsetRect(&r, 1, 1);
 
     // Glyph piece: 1 up, 2 disabled, 3 pressed, 4 down.
-    int pieces = m_glyph.Empty() ? 0 : m_numGlyphs;
-    int gw = pieces ? m_glyph.Width() / pieces : 0;
-    int gh = pieces ? m_glyph.Height() : 0;
-    win::SIZE text = TextExtent(*Font(), Caption(), win::DT_SINGLELINE);
-    win::RECT glyphRect{}, textRect{};
-    LayoutGlyphAndText(r, {gw, gh}, text, m_layout, m_margin, m_spacing, &glyphRect, &textRect);
-    if (pieces) {
+    TGlyphStrip strip = GlyphStrip(m_glyph, m_numGlyphs);
+    TButtonFace face =
+        LayoutButtonFace(r, strip.PieceSize, *Font(), Caption(), m_layout, m_margin, m_spacing);
+    if (int pieces = strip.Pieces) {
         int piece = !Enabled() && pieces >= 2 ? 1
                     : m_down && pieces >= 4   ? 3
                     : pressed && pieces >= 3  ? 2
                                               : 0;
-        m_glyph.DrawTransparent(dc, glyphRect, {piece * gw, 0, piece * gw + gw, gh}, m_glyph.CornerColour());
+        DrawGlyphPiece(dc, m_glyph, strip, piece, face.Glyph);
     }
-    DrawTextIn(dc, Caption(), textRect, win::DT_SINGLELINE | win::DT_VCENTER | win::DT_CENTER, *Font(),
+    DrawTextIn(dc, Caption(), face.Text, win::DT_SINGLELINE | win::DT_VCENTER | win::DT_CENTER, *Font(),
                Enabled());
 }
 

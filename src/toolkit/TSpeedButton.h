@@ -77,6 +77,7 @@ private:
     bool m_pointerInside = false;
 
     void UpdateGroup();
+    void HotChanged();
 };
 
 } // namespace tk

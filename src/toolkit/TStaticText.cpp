@@ -92,13 +92,15 @@ bool TCustomStaticText::CanAutoSize(int& width, int& height) {
 
 void TCustomStaticText::WndProc(TMessage& m) {
     switch (m.Msg) {
-    case CN_COMMAND:
-        // The double click arrives as the mouse message itself (OnDblClick).
-        if (win::HIWORD(m.WParam) == win::STN_CLICKED)
-            Click();
-        return;
+    case CN_COMMAND: CNCommand(win::HIWORD(m.WParam)); return;
     }
     TWinControl::WndProc(m);
+}
+
+// The double click arrives as the mouse message itself (OnDblClick).
+void TCustomStaticText::CNCommand(win::WORD code) {
+    if (code == win::STN_CLICKED)
+        Click();
 }
 
 } // namespace tk

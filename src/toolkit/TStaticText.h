@@ -31,6 +31,8 @@ private:
     TAlignment m_alignment = TAlignment::taLeftJustify;
     TStaticBorderStyle m_borderStyle = TStaticBorderStyle::sbsNone;
     bool m_showAccelChar = true;
+
+    void CNCommand(win::WORD code);
 };
 
 class TStaticText : public TCustomStaticText {

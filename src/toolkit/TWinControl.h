@@ -143,6 +143,14 @@ private:
     void TrackMouseOver(TControl* over);
     void UpdateBoundsFromWindow();
     void WMSetCursor(TMessage& m);
+    void WMKeyDown(TMessage& m);
+    void WMKeyUp(TMessage& m);
+    void WMChar(TMessage& m);
+    void WMMouse(TMessage& m);
+    void CMVisibleChanged();
+    void CMEnabledChanged();
+    void CMColorChanged();
+    void CMFontChanged();
     void CtlColor(TMessage& m);
     win::HBRUSH Brush();
 };

@@ -14,10 +14,6 @@ TControl*& captureControl() {
     return control;
 }
 
-bool isMouseMessage(win::UINT msg) {
-    return msg >= win::WM_MOUSEFIRST && msg <= win::WM_MOUSELAST;
-}
-
 const char* cursorResource(TCursor cursor) {
     switch (cursor) {
     case crHandPoint: return win::IDC_HAND;
@@ -52,76 +48,102 @@ void TWinControl::WndProc(TMessage& m) {
     case win::WM_MOUSELEAVE: TrackMouseOver(nullptr); break;
     case win::WM_WINDOWPOSCHANGED: UpdateBoundsFromWindow(); break;
     case win::WM_KEYDOWN:
-    case win::WM_SYSKEYDOWN: {
-        auto key = static_cast<win::WORD>(m.WParam);
-        if (m.Msg == win::WM_KEYDOWN && DialogKey(key))
-            return;
-        if (DoKeyDown(key, KeyboardShiftState()))
-            return;
-        m.WParam = key;
-        break;
-    }
-    case win::WM_KEYUP:
-        if (OnKeyUp) {
-            auto key = static_cast<win::WORD>(m.WParam);
-            OnKeyUp(this, key, KeyboardShiftState());
-            if (key == 0)
-                return;
-            m.WParam = key;
-        }
-        break;
-    case win::WM_CHAR: {
-        auto key = static_cast<char32_t>(m.WParam);
-        if (DoKeyPress(key))
-            return;
-        m.WParam = key;
-        break;
-    }
+    case win::WM_SYSKEYDOWN: WMKeyDown(m); return;
+    case win::WM_KEYUP: WMKeyUp(m); return;
+    case win::WM_CHAR: WMChar(m); return;
     case win::WM_SETFOCUS: WMSetFocus(m); break;
     case win::WM_KILLFOCUS: WMKillFocus(m); break;
     case CM_DIALOGKEY:
     case CM_FOCUSCHANGED: Broadcast(m); return;
     case CM_RECREATEWND: CMRecreateWnd(); return;
-    case CM_VISIBLECHANGED:
-        if (m_handle)
-            win::SetWindowPos(m_handle, nullptr, 0, 0, 0, 0,
-                              win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER | win::SWP_NOACTIVATE |
-                                  (Visible() ? win::SWP_SHOWWINDOW : win::SWP_HIDEWINDOW));
-        return;
-    case CM_ENABLEDCHANGED:
-        if (m_handle)
-            win::EnableWindow(m_handle, Enabled() ? win::TRUE : win::FALSE);
-        Invalidate();
-        return;
-    case CM_COLORCHANGED:
-        if (m_brush) {
-            win::DeleteObject(m_brush);
-            m_brush = nullptr;
-        }
-        Invalidate();
-        for (TControl* child : m_controls)
-            child->Perform(CM_PARENTCOLORCHANGED);
-        return;
-    case CM_FONTCHANGED:
-        if (m_handle)
-            win::SendMessageA(m_handle, win::WM_SETFONT, reinterpret_cast<win::WPARAM>(Font()->Handle()), 1);
-        FontChanged();
-        for (TControl* child : m_controls)
-            child->Perform(CM_PARENTFONTCHANGED);
-        return;
-    default:
-        if (isMouseMessage(m.Msg)) {
-            if (m.Msg == win::WM_MOUSEMOVE)
-                TrackMouseOver(
-                    ControlAtPos({win::GET_X_LPARAM(m.LParam), win::GET_Y_LPARAM(m.LParam)}, false));
-            if (RouteMouseToChild(m))
-                return;
-            if (m.Msg == win::WM_MOUSEMOVE && mouseControl() == nullptr)
-                TrackMouseOver(this);
-        }
-        break;
+    case CM_VISIBLECHANGED: CMVisibleChanged(); return;
+    case CM_ENABLEDCHANGED: CMEnabledChanged(); return;
+    case CM_COLORCHANGED: CMColorChanged(); return;
+    case CM_FONTCHANGED: CMFontChanged(); return;
+    case win::WM_MOUSEMOVE:
+    case win::WM_LBUTTONDOWN:
+    case win::WM_LBUTTONUP:
+    case win::WM_LBUTTONDBLCLK:
+    case win::WM_RBUTTONDOWN:
+    case win::WM_RBUTTONUP:
+    case win::WM_RBUTTONDBLCLK:
+    case win::WM_MBUTTONDOWN:
+    case win::WM_MBUTTONUP:
+    case win::WM_MBUTTONDBLCLK:
+    case win::WM_MOUSEWHEEL: WMMouse(m); return;
     }
     TControl::WndProc(m);
+}
+
+// A key the form or the OnKeyDown handler takes ends here; otherwise the (possibly changed) key goes on.
+void TWinControl::WMKeyDown(TMessage& m) {
+    auto key = static_cast<win::WORD>(m.WParam);
+    if (m.Msg == win::WM_KEYDOWN && DialogKey(key))
+        return;
+    if (DoKeyDown(key, KeyboardShiftState()))
+        return;
+    m.WParam = key;
+    TControl::WndProc(m);
+}
+
+void TWinControl::WMKeyUp(TMessage& m) {
+    if (OnKeyUp) {
+        auto key = static_cast<win::WORD>(m.WParam);
+        OnKeyUp(this, key, KeyboardShiftState());
+        if (key == 0)
+            return;
+        m.WParam = key;
+    }
+    TControl::WndProc(m);
+}
+
+void TWinControl::WMChar(TMessage& m) {
+    auto key = static_cast<char32_t>(m.WParam);
+    if (DoKeyPress(key))
+        return;
+    m.WParam = key;
+    TControl::WndProc(m);
+}
+
+void TWinControl::WMMouse(TMessage& m) {
+    if (m.Msg == win::WM_MOUSEMOVE)
+        TrackMouseOver(ControlAtPos({win::GET_X_LPARAM(m.LParam), win::GET_Y_LPARAM(m.LParam)}, false));
+    if (RouteMouseToChild(m))
+        return;
+    if (m.Msg == win::WM_MOUSEMOVE && mouseControl() == nullptr)
+        TrackMouseOver(this);
+    TControl::WndProc(m);
+}
+
+void TWinControl::CMVisibleChanged() {
+    if (m_handle)
+        win::SetWindowPos(m_handle, nullptr, 0, 0, 0, 0,
+                          win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER | win::SWP_NOACTIVATE |
+                              (Visible() ? win::SWP_SHOWWINDOW : win::SWP_HIDEWINDOW));
+}
+
+void TWinControl::CMEnabledChanged() {
+    if (m_handle)
+        win::EnableWindow(m_handle, Enabled() ? win::TRUE : win::FALSE);
+    Invalidate();
+}
+
+void TWinControl::CMColorChanged() {
+    if (m_brush) {
+        win::DeleteObject(m_brush);
+        m_brush = nullptr;
+    }
+    Invalidate();
+    for (TControl* child : m_controls)
+        child->Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TWinControl::CMFontChanged() {
+    if (m_handle)
+        win::SendMessageA(m_handle, win::WM_SETFONT, reinterpret_cast<win::WPARAM>(Font()->Handle()), 1);
+    FontChanged();
+    for (TControl* child : m_controls)
+        child->Perform(CM_PARENTFONTCHANGED);
 }
 
 void TWinControl::WMPaint(TMessage& m) {

@@ -5,6 +5,7 @@
 #include "bank/jet/JetError.h"
 #include "bank/jet/JetWriter.h"
 #include "bank/jet/RowReader.h"
+#include "platform/os/Bytes.h"
 
 #include <random>
 
@@ -76,7 +77,7 @@ void FirstMemo(const std::string& path, std::uint32_t& headerOffset, std::uint32
     std::uint32_t offset, length;
     ASSERT_TRUE(RowReader(db.File(), t).VarBytes(first, 1, offset, length));
     headerOffset = first.page * kPage + offset;
-    lvalPointer = DataPage::Le32(db.File().Page(first.page), offset + 4);
+    lvalPointer = win::ReadLe32(db.File().Page(first.page), offset + 4);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Integer conversion, pictures from files (hostile ones included), image lists, hints and popup menus.
 #include "WidgetTestForm.h"
 
-#include "toolkit/DrawingUtils.h"
+#include "toolkit/ButtonLayout.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/THintWindow.h"
 #include "toolkit/TImageList.h"

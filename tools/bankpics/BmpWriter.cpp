@@ -1,23 +1,11 @@
 #include "BmpWriter.h"
 
+#include "platform/os/Bytes.h"
+
 #include <fstream>
 #include <stdexcept>
 
 namespace bankpics {
-
-namespace {
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(v & 0xFF);
-    out.push_back((v >> 8) & 0xFF);
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
-} // namespace
 
 void writeBmp(const Canvas& canvas, const std::filesystem::path& file) {
     const std::uint32_t w = canvas.width(), h = canvas.height();
@@ -28,21 +16,21 @@ void writeBmp(const Canvas& canvas, const std::filesystem::path& file) {
 
     out.push_back('B');
     out.push_back('M');
-    put32(out, headers + stride * h);
-    put32(out, 0);
-    put32(out, headers);
+    win::AppendLe32(out, headers + stride * h);
+    win::AppendLe32(out, 0);
+    win::AppendLe32(out, headers);
 
-    put32(out, 40);
-    put32(out, w);
-    put32(out, h); // positive height: bottom-up rows
-    put16(out, 1);
-    put16(out, 24);
-    put32(out, 0); // BI_RGB
-    put32(out, stride * h);
-    put32(out, 2835); // 72 dpi
-    put32(out, 2835);
-    put32(out, 0);
-    put32(out, 0);
+    win::AppendLe32(out, 40);
+    win::AppendLe32(out, w);
+    win::AppendLe32(out, h); // positive height: bottom-up rows
+    win::AppendLe16(out, 1);
+    win::AppendLe16(out, 24);
+    win::AppendLe32(out, 0); // BI_RGB
+    win::AppendLe32(out, stride * h);
+    win::AppendLe32(out, 2835); // 72 dpi
+    win::AppendLe32(out, 2835);
+    win::AppendLe32(out, 0);
+    win::AppendLe32(out, 0);
 
     const std::vector<std::uint8_t> rgb = canvas.rgb();
     for (std::uint32_t row = h; row-- > 0;) {

@@ -15,6 +15,50 @@ bool Judged(int kind) {
     return kind >= 1 && kind <= 3;
 }
 
+// Every row's stored right answer, with a label naming the row in messages.
+struct StoredAnswers {
+    std::vector<RowExtent> rows;
+    std::vector<std::string> stored, labels;
+    std::vector<EncodedAnswer> answers;
+    bool allOurs = true; // every judged answer decodes with this build's key
+};
+
+StoredAnswers ReadAnswers(JetDatabase& db, const TableDef& t, int typeColumn, int answerColumn,
+                          int idColumn) {
+    StoredAnswers a;
+    RowReader reader(db.File(), t);
+    db.Scan(t, [&](const RowExtent& e) {
+        Value type = reader.ReadColumn(e, static_cast<size_t>(typeColumn));
+        Value answer = reader.ReadColumn(e, static_cast<size_t>(answerColumn));
+        int kind = type.kind == Value::Kind::Integer ? static_cast<int>(type.integer) : 0;
+        std::string label = "row " + std::to_string(a.rows.size() + 1) + " (";
+        if (idColumn >= 0) {
+            Value id = reader.ReadColumn(e, static_cast<size_t>(idColumn));
+            if (id.kind == Value::Kind::Integer)
+                label += "_id " + std::to_string(id.integer) + ", ";
+        }
+        label += "kind " + std::to_string(kind) + ")";
+        a.rows.push_back(e);
+        a.stored.push_back(answer.text);
+        a.labels.push_back(label);
+        a.answers.push_back({kind, bank::RightAnswer::HexToBytes(answer.text)});
+        if (Judged(kind))
+            a.allOurs =
+                a.allOurs && bank::RightAnswer::IsValidForm(kind, bank::RightAnswer::Decode(answer.text));
+        return true;
+    });
+    return a;
+}
+
+// The bytes as this build's key encodes what `key` encoded.
+std::string Rekey(std::string bytes, const bank::RightAnswer::Key& key) {
+    for (size_t k = 0; k < bytes.size(); ++k) {
+        auto plain = static_cast<std::uint8_t>(bytes[k]) ^ key[(k + 1) % 10];
+        bytes[k] = static_cast<char>(plain ^ bank::RightAnswer::kAnswerKey[(k + 1) % 10]);
+    }
+    return bytes;
+}
+
 } // namespace
 
 AdoptResult BankAdopter::Adopt(const std::string& path) {
@@ -26,30 +70,8 @@ AdoptResult BankAdopter::Adopt(const std::string& path) {
         result.message = "table titles lacks its t_type or t_right_answer column";
         return result;
     }
-    RowReader reader(db.File(), t);
-    std::vector<RowExtent> rows;
-    std::vector<std::string> stored, labels;
-    std::vector<EncodedAnswer> answers;
-    bool allOurs = true;
-    db.Scan(t, [&](const RowExtent& e) {
-        Value type = reader.ReadColumn(e, static_cast<size_t>(typeColumn));
-        Value answer = reader.ReadColumn(e, static_cast<size_t>(answerColumn));
-        int kind = type.kind == Value::Kind::Integer ? static_cast<int>(type.integer) : 0;
-        std::string label = "row " + std::to_string(rows.size() + 1) + " (";
-        if (idColumn >= 0) {
-            Value id = reader.ReadColumn(e, static_cast<size_t>(idColumn));
-            if (id.kind == Value::Kind::Integer)
-                label += "_id " + std::to_string(id.integer) + ", ";
-        }
-        label += "kind " + std::to_string(kind) + ")";
-        rows.push_back(e);
-        stored.push_back(answer.text);
-        labels.push_back(label);
-        answers.push_back({kind, bank::RightAnswer::HexToBytes(answer.text)});
-        if (Judged(kind))
-            allOurs = allOurs && bank::RightAnswer::IsValidForm(kind, bank::RightAnswer::Decode(answer.text));
-        return true;
-    });
+    const StoredAnswers read = ReadAnswers(db, t, typeColumn, answerColumn, idColumn);
+    const auto& [rows, stored, labels, answers, allOurs] = read;
     result.rows = static_cast<int>(rows.size());
     auto warnInvalid = [&](size_t i, const char* what) {
         result.warnings.push_back(labels[i] + ": the decoded right answer has no valid form for its kind" +
@@ -72,12 +94,7 @@ AdoptResult BankAdopter::Adopt(const std::string& path) {
     // re-encoded too and keep whatever they meant.
     std::vector<std::pair<RowExtent, std::string>> updates;
     for (size_t i = 0; i < rows.size(); ++i) {
-        std::string bytes = answers[i].bytes;
-        for (size_t k = 0; k < bytes.size(); ++k) {
-            auto plain = static_cast<std::uint8_t>(bytes[k]) ^ key.key[(k + 1) % 10];
-            bytes[k] = static_cast<char>(plain ^ bank::RightAnswer::kAnswerKey[(k + 1) % 10]);
-        }
-        auto text = KeyRecovery::ReencodeInPlace(stored[i], bytes);
+        auto text = KeyRecovery::ReencodeInPlace(stored[i], Rekey(answers[i].bytes, key.key));
         if (!text) {
             if (!Judged(answers[i].type)) {
                 result.warnings.push_back(labels[i] +

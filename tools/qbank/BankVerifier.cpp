@@ -37,9 +37,10 @@ std::string VerifyReport::Summary() const {
     return s + "\n";
 }
 
-VerifyReport BankVerifier::Verify(const std::string& path) {
-    VerifyReport r;
-    // Every damaged page is listed; the select below would stop at the first.
+namespace {
+
+// Every damaged page is listed; the select would stop at the first.
+void CheckPages(const std::string& path, VerifyReport& r) {
     try {
         bank::jet::JetDatabase db(path, bank::jet::JetFile::Mode::ReadOnly);
         for (const auto& fault : db.ForeignPages(db.Table("titles")))
@@ -47,75 +48,99 @@ VerifyReport BankVerifier::Verify(const std::string& path) {
     } catch (const bank::jet::JetError& e) {
         throw bank::EDatabaseError(e.what());
     }
-    if (!r.problems.empty())
-        return r;
-    bank::BankSelect select(path, "select * from titles");
-    bank::TADOQuery& q = select.Query();
-    const auto& names = q.FieldNames();
+}
+
+void CheckColumns(const std::vector<std::string>& names, VerifyReport& r) {
     for (const char* c : kColumns)
         if (std::none_of(names.begin(), names.end(),
                          [&](const std::string& n) { return bank::jet::NamesEqual(n, c); }))
             r.problems.push_back(std::string("column \"") + c + "\" is missing from table titles");
-    if (!r.problems.empty())
-        return r;
-    r.read = true;
+}
 
-    std::map<std::string, int> stems;
-    size_t listed = 0;
-    auto problem = [&](const std::string& what) {
-        if (listed++ < 4 * kMaxListed)
-            r.problems.push_back(what);
-    };
-    int decodable = 0;
-    for (q.First(); !q.Eof(); q.Next()) {
-        ++r.rows;
-        std::string where = "row " + std::to_string(r.rows);
+// Checks the rows one by one, listing at most 4 * kMaxListed of their problems.
+class RowChecker {
+public:
+    explicit RowChecker(VerifyReport& r) : r_(r) {}
+
+    void Check(bank::TADOQuery& q) {
+        ++r_.rows;
+        std::string where = "row " + std::to_string(r_.rows);
         try {
             int id = q.FieldByName("_id").AsInteger();
             where += " (_id " + std::to_string(id) + ")";
-            int chapter = q.FieldByName("t_class").AsInteger();
-            int type = q.FieldByName("t_type").AsInteger();
-            std::string stem = q.FieldByName("t_name").AsString();
-            std::string answer = bank::RightAnswer::Decode(q.FieldByName("t_right_answer").AsString());
-            int score = q.FieldByName("t_score").AsInteger();
-            int wrong = q.FieldByName("wrong").AsInteger();
-            q.FieldByName("t_ran").AsInteger();
-            ++r.perChapter[chapter];
-            ++r.perType[type];
-            if (chapter < 1 || chapter > 8)
-                problem(where + ": chapter (t_class) " + std::to_string(chapter) + " is not 1 to 8");
-            if (type < 1 || type > 3) {
-                problem(where + ": kind (t_type) " + std::to_string(type) + " is not 1, 2 or 3");
-                continue;
-            }
-            if (stem.empty())
-                problem(where + ": the stem is empty");
-            auto [s, fresh] = stems.emplace(stem, r.rows);
-            if (!fresh && !stem.empty())
-                problem(where + ": the stem repeats row " + std::to_string(s->second) +
-                        " (both would share one wrong-answer flag)");
-            if (bank::RightAnswer::IsValidForm(type, answer)) {
-                ++decodable;
-                if (type != 1) {
-                    auto options = bank::OptionList::Split(q.FieldByName("t_answers").AsString());
-                    if (options.size() < 2 || options.size() > 4)
-                        problem(where + ": a choice question has " + std::to_string(options.size()) +
-                                " options (2 to 4 are shown)");
-                    else if (answer.back() - 'A' >= static_cast<int>(options.size()))
-                        problem(where + ": the answer " + answer + " names an option the question lacks");
-                }
-            } else {
-                ++r.undecodable;
-            }
-            if (score != kMarks[type])
-                problem(where + ": a kind-" + std::to_string(type) + " question scores " +
-                        std::to_string(score) + "; the examination counts " + std::to_string(kMarks[type]));
-            if (wrong != 0 && wrong != 1)
-                problem(where + ": the wrong flag is " + std::to_string(wrong) + ", not 0 or 1");
+            CheckFields(q, where);
         } catch (const bank::EDatabaseError& e) {
             problem(where + ": " + e.what());
         }
     }
+
+    int Decodable() const { return decodable_; }
+    size_t Listed() const { return listed_; }
+
+private:
+    VerifyReport& r_;
+    std::map<std::string, int> stems_;
+    size_t listed_ = 0;
+    int decodable_ = 0;
+
+    void problem(const std::string& what) {
+        if (listed_++ < 4 * kMaxListed)
+            r_.problems.push_back(what);
+    }
+
+    void CheckFields(bank::TADOQuery& q, const std::string& where) {
+        int chapter = q.FieldByName("t_class").AsInteger();
+        int type = q.FieldByName("t_type").AsInteger();
+        std::string stem = q.FieldByName("t_name").AsString();
+        std::string answer = bank::RightAnswer::Decode(q.FieldByName("t_right_answer").AsString());
+        int score = q.FieldByName("t_score").AsInteger();
+        int wrong = q.FieldByName("wrong").AsInteger();
+        q.FieldByName("t_ran").AsInteger();
+        ++r_.perChapter[chapter];
+        ++r_.perType[type];
+        if (chapter < 1 || chapter > 8)
+            problem(where + ": chapter (t_class) " + std::to_string(chapter) + " is not 1 to 8");
+        if (type < 1 || type > 3) {
+            problem(where + ": kind (t_type) " + std::to_string(type) + " is not 1, 2 or 3");
+            return;
+        }
+        CheckStem(stem, where);
+        CheckAnswer(q, type, answer, where);
+        if (score != kMarks[type])
+            problem(where + ": a kind-" + std::to_string(type) + " question scores " + std::to_string(score) +
+                    "; the examination counts " + std::to_string(kMarks[type]));
+        if (wrong != 0 && wrong != 1)
+            problem(where + ": the wrong flag is " + std::to_string(wrong) + ", not 0 or 1");
+    }
+
+    void CheckStem(const std::string& stem, const std::string& where) {
+        if (stem.empty())
+            problem(where + ": the stem is empty");
+        auto [s, fresh] = stems_.emplace(stem, r_.rows);
+        if (!fresh && !stem.empty())
+            problem(where + ": the stem repeats row " + std::to_string(s->second) +
+                    " (both would share one wrong-answer flag)");
+    }
+
+    void CheckAnswer(bank::TADOQuery& q, int type, const std::string& answer, const std::string& where) {
+        if (!bank::RightAnswer::IsValidForm(type, answer)) {
+            ++r_.undecodable;
+            return;
+        }
+        ++decodable_;
+        if (type == 1)
+            return;
+        auto options = bank::OptionList::Split(q.FieldByName("t_answers").AsString());
+        if (options.size() < 2 || options.size() > 4)
+            problem(where + ": a choice question has " + std::to_string(options.size()) +
+                    " options (2 to 4 are shown)");
+        else if (answer.back() - 'A' >= static_cast<int>(options.size()))
+            problem(where + ": the answer " + answer + " names an option the question lacks");
+    }
+};
+
+// What the rows add up to: answers that do not decode, too few questions of a kind, chapter sizes.
+void CheckTotals(VerifyReport& r, int decodable) {
     if (r.undecodable > 0) {
         if (decodable == 0) {
             r.foreignKey = true;
@@ -138,8 +163,28 @@ VerifyReport BankVerifier::Verify(const std::string& path) {
                                  " questions; the main window's caption says " +
                                  std::to_string(kChapterCaptionCounts[chapter]));
     }
-    if (listed > 4 * kMaxListed)
-        r.problems.push_back("... and " + std::to_string(listed - 4 * kMaxListed) + " more");
+}
+
+} // namespace
+
+VerifyReport BankVerifier::Verify(const std::string& path) {
+    VerifyReport r;
+    CheckPages(path, r);
+    if (!r.problems.empty())
+        return r;
+    bank::BankSelect select(path, "select * from titles");
+    bank::TADOQuery& q = select.Query();
+    CheckColumns(q.FieldNames(), r);
+    if (!r.problems.empty())
+        return r;
+    r.read = true;
+
+    RowChecker rows(r);
+    for (q.First(); !q.Eof(); q.Next())
+        rows.Check(q);
+    CheckTotals(r, rows.Decodable());
+    if (rows.Listed() > 4 * kMaxListed)
+        r.problems.push_back("... and " + std::to_string(rows.Listed() - 4 * kMaxListed) + " more");
     return r;
 }
 

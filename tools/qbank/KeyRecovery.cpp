@@ -1,5 +1,8 @@
 #include "KeyRecovery.h"
 
+#include "platform/os/Bytes.h"
+
+#include <algorithm>
 #include <bitset>
 
 namespace qbank {
@@ -18,18 +21,12 @@ bool ValidWithKey(const EncodedAnswer& a, const bank::RightAnswer::Key& key) {
     return bank::RightAnswer::IsValidForm(a.type, bank::RightAnswer::ApplyKey(a.bytes, key));
 }
 
-int HexValue(char c) {
-    return bank::RightAnswer::HexDigitValue(c);
-}
+using Key = bank::RightAnswer::Key;
 
-} // namespace
-
-KeyRecoveryResult KeyRecovery::Recover(const std::vector<EncodedAnswer>& answers) {
-    KeyRecoveryResult r;
-    r.used.assign(kKeyLength, false);
-    std::vector<Candidates> sets(kKeyLength);
-    for (auto& s : sets)
-        s.set();
+// Narrows each key byte to those that turn every answer byte at its position into one of its kind's letters;
+// returns the answers that can take part.
+std::vector<const EncodedAnswer*> NarrowByLetters(const std::vector<EncodedAnswer>& answers,
+                                                  std::vector<Candidates>& sets, std::vector<bool>& used) {
     std::vector<const EncodedAnswer*> usable;
     for (const auto& a : answers) {
         if (a.type < 1 || a.type > 3 || a.bytes.empty())
@@ -44,33 +41,34 @@ KeyRecoveryResult KeyRecovery::Recover(const std::vector<EncodedAnswer>& answers
                 allowed.set(static_cast<std::uint8_t>(a.bytes[i]) ^ static_cast<std::uint8_t>(l));
             size_t k = (i + 1) % kKeyLength;
             sets[k] &= allowed;
-            r.used[k] = true;
+            used[k] = true;
         }
     }
-    if (usable.empty()) {
-        r.reason = "no answer of kind 1, 2 or 3 has a usable encoded value";
-        return r;
-    }
+    return usable;
+}
+
+// Why the candidates cannot be tried: a position with none, or too many combinations; empty when they can.
+std::string CandidatesProblem(const std::vector<Candidates>& sets, const std::vector<bool>& used) {
     std::uint64_t combinations = 1;
     for (size_t k = 0; k < kKeyLength; ++k) {
-        if (!r.used[k])
+        if (!used[k])
             continue;
-        if (sets[k].none()) {
-            r.reason =
-                "no key byte at position " + std::to_string(k) +
-                " turns every answer into a valid letter; the answers are not encoded with a fixed key";
-            return r;
-        }
+        if (sets[k].none())
+            return "no key byte at position " + std::to_string(k) +
+                   " turns every answer into a valid letter; the answers are not encoded with a fixed key";
         combinations *= sets[k].count();
-        if (combinations > kMaxCombinations) {
-            r.reason = "too many keys fit the answers' letters (the bank has too few varied answers)";
-            return r;
-        }
+        if (combinations > kMaxCombinations)
+            return "too many keys fit the answers' letters (the bank has too few varied answers)";
     }
-    // Try every remaining combination against the full forms (ascending letters included).
+    return {};
+}
+
+// Tries every remaining combination against the full forms (ascending letters included).
+std::vector<Key> KeysFitting(const std::vector<Candidates>& sets, const std::vector<bool>& used,
+                             const std::vector<const EncodedAnswer*>& usable) {
     std::vector<std::vector<std::uint8_t>> options(kKeyLength);
     for (size_t k = 0; k < kKeyLength; ++k) {
-        if (!r.used[k]) {
+        if (!used[k]) {
             options[k] = {0};
             continue;
         }
@@ -78,19 +76,14 @@ KeyRecoveryResult KeyRecovery::Recover(const std::vector<EncodedAnswer>& answers
             if (sets[k].test(b))
                 options[k].push_back(static_cast<std::uint8_t>(b));
     }
-    std::vector<bank::RightAnswer::Key> fits;
+    std::vector<Key> fits;
     std::vector<size_t> index(kKeyLength, 0);
     while (true) {
-        bank::RightAnswer::Key key{};
+        Key key{};
         for (size_t k = 0; k < kKeyLength; ++k)
             key[k] = options[k][index[k]];
-        bool all = true;
-        for (const auto* a : usable)
-            if (!ValidWithKey(*a, key)) {
-                all = false;
-                break;
-            }
-        if (all)
+        if (std::all_of(usable.begin(), usable.end(),
+                        [&](const EncodedAnswer* a) { return ValidWithKey(*a, key); }))
             fits.push_back(key);
         size_t k = 0;
         while (k < kKeyLength && ++index[k] == options[k].size())
@@ -98,18 +91,42 @@ KeyRecoveryResult KeyRecovery::Recover(const std::vector<EncodedAnswer>& answers
         if (k == kKeyLength)
             break;
     }
+    return fits;
+}
+
+std::string AmbiguityReason(const std::vector<Key>& fits) {
+    std::string positions;
+    for (size_t k = 0; k < kKeyLength; ++k)
+        if (fits[0][k] != fits[1][k])
+            positions += (positions.empty() ? "" : ", ") + std::to_string(k);
+    return std::to_string(fits.size()) + " different keys fit every answer (they differ at key position " +
+           positions + "), so the right answers cannot be told apart";
+}
+
+} // namespace
+
+KeyRecoveryResult KeyRecovery::Recover(const std::vector<EncodedAnswer>& answers) {
+    KeyRecoveryResult r;
+    r.used.assign(kKeyLength, false);
+    std::vector<Candidates> sets(kKeyLength);
+    for (auto& s : sets)
+        s.set();
+    const std::vector<const EncodedAnswer*> usable = NarrowByLetters(answers, sets, r.used);
+    if (usable.empty()) {
+        r.reason = "no answer of kind 1, 2 or 3 has a usable encoded value";
+        return r;
+    }
+    if (std::string problem = CandidatesProblem(sets, r.used); !problem.empty()) {
+        r.reason = std::move(problem);
+        return r;
+    }
+    const std::vector<Key> fits = KeysFitting(sets, r.used, usable);
     if (fits.empty()) {
         r.reason = "no single key makes every answer take its kind's form";
         return r;
     }
     if (fits.size() > 1) {
-        std::string positions;
-        for (size_t k = 0; k < kKeyLength; ++k)
-            if (fits[0][k] != fits[1][k])
-                positions += (positions.empty() ? "" : ", ") + std::to_string(k);
-        r.reason = std::to_string(fits.size()) +
-                   " different keys fit every answer (they differ at key position " + positions +
-                   "), so the right answers cannot be told apart";
+        r.reason = AmbiguityReason(fits);
         return r;
     }
     r.found = true;
@@ -130,14 +147,14 @@ std::optional<std::string> KeyRecovery::ReencodeInPlace(const std::string& store
         out[at] = (lower ? kLower : kUpper)[value];
     };
     while (p < stored.size()) {
-        while (p < stored.size() && HexValue(stored[p]) < 0)
+        while (p < stored.size() && win::HexDigitValue(stored[p]) < 0)
             ++p;
         if (p >= stored.size())
             break;
         if (n >= newBytes.size())
             return std::nullopt;
         auto b = static_cast<std::uint8_t>(newBytes[n++]);
-        if (p + 1 < stored.size() && HexValue(stored[p + 1]) >= 0) {
+        if (p + 1 < stored.size() && win::HexDigitValue(stored[p + 1]) >= 0) {
             digit(p, b >> 4);
             digit(p + 1, b & 15);
         } else {

@@ -1,5 +1,7 @@
 #include "ReferenceSkinCanvas.h"
 
+#include "platform/os/Bytes.h"
+
 #include <map>
 #include <set>
 
@@ -190,10 +192,7 @@ std::vector<std::uint8_t> Canvas::Bmp(int bits, bool transparent, Rgb matte) con
     const std::size_t paletteBytes = bits == 8 ? 4 * 256 : 0;
     const std::size_t offset = 14 + 40 + paletteBytes;
     std::vector<std::uint8_t> out(offset + stride * m_height, 0);
-    const auto put32 = [&](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            out[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    };
+    const auto put32 = [&](std::size_t at, std::uint32_t v) { win::WriteLe32(out.data() + at, v); };
     out[0] = 'B';
     out[1] = 'M';
     put32(2, static_cast<std::uint32_t>(out.size()));

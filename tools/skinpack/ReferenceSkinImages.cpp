@@ -570,6 +570,7 @@ Canvas TrackThumbs(bool pointer) {
 
 } // namespace
 
+// One table of every image the reference skin holds and what draws it; it reads best as one table.
 DrawnImage DrawImage(const std::string& name) {
     static const std::map<std::string, std::function<DrawnImage()>> drawers = {
         {"Buttons.bmp",

@@ -10,7 +10,7 @@ std::uint32_t DataPage::RowCount(const JetFile& file, std::uint32_t page) {
     auto p = file.Page(page);
     if (p[0] != 0x01)
         return 0;
-    return Le16(p, file.Format().dataRowCountOffset);
+    return win::ReadLe16(p, file.Format().dataRowCountOffset);
 }
 
 RowExtent DataPage::Row(const JetFile& file, std::uint32_t page, std::uint32_t row) {
@@ -18,7 +18,7 @@ RowExtent DataPage::Row(const JetFile& file, std::uint32_t page, std::uint32_t r
     auto p = file.Page(page);
     if (p[0] != 0x01)
         file.Fail(Say(Msg::NotDataPage, page, row, p[0]));
-    std::uint32_t count = Le16(p, f.dataRowCountOffset);
+    std::uint32_t count = win::ReadLe16(p, f.dataRowCountOffset);
     std::uint32_t tableEnd = f.dataRowTableOffset + 2 * count;
     if (tableEnd > f.pageSize)
         file.Fail(Say(Msg::RowTablePastPage, page));
@@ -27,10 +27,10 @@ RowExtent DataPage::Row(const JetFile& file, std::uint32_t page, std::uint32_t r
     RowExtent e;
     e.page = page;
     e.row = row;
-    std::uint16_t entry = Le16(p, f.dataRowTableOffset + 2 * row);
+    std::uint16_t entry = win::ReadLe16(p, f.dataRowTableOffset + 2 * row);
     e.flags = entry & 0xE000;
     e.start = entry & 0x1FFF;
-    e.end = row == 0 ? f.pageSize : Le16(p, f.dataRowTableOffset + 2 * (row - 1)) & 0x1FFFu;
+    e.end = row == 0 ? f.pageSize : win::ReadLe16(p, f.dataRowTableOffset + 2 * (row - 1)) & 0x1FFFu;
     // Deleted rows are checked too: the target of an overflow pointer and a deleted overflow pointer both
     // carry the deleted flag and are still read.
     if (e.start < tableEnd || e.start > e.end || e.end > f.pageSize)
@@ -43,7 +43,7 @@ RowExtent DataPage::Resolve(const JetFile& file, std::uint32_t rowPointer, const
     if (e.flags & kRowOverflow) {
         if (e.Length() < 4)
             file.Fail(Say(Msg::OverflowTooShort, what, e.page));
-        std::uint32_t target = Le32(file.Page(e.page), e.start);
+        std::uint32_t target = win::ReadLe32(file.Page(e.page), e.start);
         e = Row(file, target >> 8, target & 0xFF);
         if (e.flags & kRowOverflow)
             file.Fail(Say(Msg::OverflowToOverflow, what, e.page));
@@ -70,7 +70,7 @@ std::vector<std::uint32_t> DataPage::UsageMap(const JetFile& file, std::uint32_t
     if (row[0] == 0) {
         if (row.size() < 5)
             file.Fail(Say(Msg::UsageMapTooShort, e.page));
-        std::uint64_t start = Le32(row, 1);
+        std::uint64_t start = win::ReadLe32(row, 1);
         for (size_t byte = 5; byte < row.size(); ++byte)
             for (int bit = 0; bit < 8; ++bit)
                 if (row[byte] & (1 << bit))
@@ -78,7 +78,7 @@ std::vector<std::uint32_t> DataPage::UsageMap(const JetFile& file, std::uint32_t
     } else if (row[0] == 1) {
         const std::uint64_t perPage = static_cast<std::uint64_t>(f.pageSize - 4) * 8;
         for (std::uint32_t j = 0; j < f.referenceMapPages && 1 + 4 * (j + 1) <= row.size(); ++j) {
-            std::uint32_t mapPage = Le32(row, 1 + 4 * j);
+            std::uint32_t mapPage = win::ReadLe32(row, 1 + 4 * j);
             if (mapPage == 0)
                 continue;
             auto m = file.Page(mapPage);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "bank/jet/JetFile.h"
+#include "platform/os/Bytes.h"
 
 #include <cstdint>
 #include <span>
@@ -24,13 +25,6 @@ struct RowExtent {
 
 class DataPage {
 public:
-    static std::uint16_t Le16(std::span<const std::uint8_t> b, size_t at) {
-        return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
-    }
-    static std::uint32_t Le32(std::span<const std::uint8_t> b, size_t at) {
-        return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
-    }
-
     // Rows on a data page (0 for a page of another type).
     static std::uint32_t RowCount(const JetFile& file, std::uint32_t page);
     // One row's extent and flags; throws JetError when the page is not a data page, the row table is

@@ -68,7 +68,7 @@ std::vector<PageFault> JetDatabase::ForeignPages(const TableDef& table,
     std::vector<PageFault> faults;
     for (std::uint32_t page : pages) {
         auto p = file_->Page(page);
-        std::uint32_t owner = DataPage::Le32(p, 4);
+        std::uint32_t owner = win::ReadLe32(p, 4);
         if (p[0] != 0x01)
             faults.push_back({page, Say(Msg::ForeignPage, table.Name(), page, table.Page(),
                                         Say(Msg::FoundPageType, p[0]))});
@@ -175,7 +175,7 @@ void JetDatabase::RewriteText(const TableDef& table, std::string_view column,
             auto bytes = file_->Page(page);
             if (length < 12)
                 file_->Fail(Say(Msg::LongValueHeaderMalformed, e.page, e.row, c.name));
-            std::uint32_t word = DataPage::Le32(bytes, offset);
+            std::uint32_t word = win::ReadLe32(bytes, offset);
             std::uint32_t stored = word & 0x3FFFFFFF;
             if (word & 0x80000000u) {
                 if (stored > length - 12)
@@ -184,7 +184,7 @@ void JetDatabase::RewriteText(const TableDef& table, std::string_view column,
                 length = stored;
             } else if (word & 0x40000000u) {
                 RowExtent lval =
-                    DataPage::Resolve(*file_, DataPage::Le32(bytes, offset + 4), Say(Msg::WhatLongValue));
+                    DataPage::Resolve(*file_, win::ReadLe32(bytes, offset + 4), Say(Msg::WhatLongValue));
                 page = lval.page;
                 offset = lval.start;
                 length = std::min(stored, lval.Length());

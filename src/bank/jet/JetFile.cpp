@@ -3,6 +3,7 @@
 #include "bank/jet/JetError.h"
 #include "bank/jet/Messages.h"
 #include "bank/jet/Rc4.h"
+#include "platform/os/Bytes.h"
 #include "platform/os/CodePage.h"
 
 #include <algorithm>
@@ -19,10 +20,6 @@ namespace {
 constexpr std::uint8_t kHeaderMaskKey[] = {0xC7, 0xDA, 0x39, 0x6B};
 constexpr char kSignature[] = "Standard Jet DB";
 constexpr std::uint64_t kMaxFileSize = 2ull << 30; // the format's own limit
-
-std::uint32_t Le32(const std::uint8_t* p) {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
 
 } // namespace
 
@@ -58,7 +55,7 @@ JetFile::JetFile(const std::string& path, Mode mode) : path_(path), mode_(mode) 
                     Say(Msg::FileCannotRead, path_, n < 0 ? SystemErrorText(errno) : Say(Msg::FileShrank)));
             done += static_cast<size_t>(n);
         }
-        if (bytes_.size() < 0x100 || Le32(bytes_.data()) != 0x100 ||
+        if (bytes_.size() < 0x100 || win::ReadLe32(bytes_.data()) != 0x100 ||
             std::memcmp(bytes_.data() + 4, kSignature, sizeof kSignature) != 0)
             throw JetError(Say(Msg::NotJetFile, path_));
         std::uint8_t version = bytes_[0x14];
@@ -77,8 +74,8 @@ JetFile::JetFile(const std::string& path, Mode mode) : path_(path), mode_(mode) 
 
         Rc4 mask(kHeaderMaskKey);
         mask.Apply(std::span(bytes_.data() + 0x18, format_->maskedHeaderLength));
-        codePage_ = bytes_[0x3C] | (bytes_[0x3D] << 8);
-        databaseKey_ = Le32(bytes_.data() + 0x3E);
+        codePage_ = win::ReadLe16(bytes_.data() + 0x3C);
+        databaseKey_ = win::ReadLe32(bytes_.data() + 0x3E);
         if (codePage_ != 0 && win::IsCodePageSupported(codePage_))
             textCodePage_ = codePage_;
         if (databaseKey_ != 0) {

@@ -1,5 +1,6 @@
 #include "bank/jet/JetText.h"
 
+#include "platform/os/Bytes.h"
 #include "platform/os/CodePage.h"
 
 namespace bank::jet {
@@ -21,7 +22,8 @@ std::string JetText::Decode(std::string_view stored) {
             units += static_cast<char16_t>(b);
             ++i;
         } else if (i + 1 < stored.size()) {
-            units += static_cast<char16_t>(b | (static_cast<unsigned char>(stored[i + 1]) << 8));
+            units += static_cast<char16_t>(
+                win::ReadLe16(reinterpret_cast<const std::uint8_t*>(stored.data()) + i));
             i += 2;
         } else {
             break; // a lone trailing byte in two-byte mode carries no character

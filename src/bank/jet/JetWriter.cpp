@@ -145,9 +145,11 @@ void WriteFile(const std::string& path, const Image& image, bool overwrite) {
     }
 }
 
-} // namespace
+// The fixed pages at the start of a new file.
+constexpr std::uint32_t kHeaderPage = 0, kGlobalMap = 1, kCatalogDef = 2, kMaps = 3, kCatalogRows = 4,
+                        kUserDef = 5;
 
-void JetWriter::Create(const std::string& path, const TableSpec& table, const Options& options) {
+void CheckTable(const std::string& path, const TableSpec& table) {
     if (table.name.empty() || table.columns.empty())
         throw JetError(path + ": a table needs a name and at least one column");
     for (const auto& c : table.columns) {
@@ -157,10 +159,115 @@ void JetWriter::Create(const std::string& path, const TableSpec& table, const Op
         if (c.type == ColumnType::Text && (c.textChars == 0 || c.textChars > 255))
             throw JetError(path + ": column \"" + c.name + "\": a Text column holds 1 to 255 characters");
     }
-    const std::uint32_t kHeaderPage = 0, kGlobalMap = 1, kCatalogDef = 2, kMaps = 3, kCatalogRows = 4,
-                        kUserDef = 5;
+}
+
+TableLayout CatalogLayout() {
+    using C = ColumnSpec;
+    return Lay("MSysObjects",
+               {C{"Id", ColumnType::Long}, C{"ParentId", ColumnType::Long}, C{"Name", ColumnType::Text},
+                C{"Type", ColumnType::Integer}, C{"DateCreate", ColumnType::DateTime},
+                C{"DateUpdate", ColumnType::DateTime}, C{"Owner", ColumnType::Binary},
+                C{"Flags", ColumnType::Long}, C{"Database", ColumnType::Memo}, C{"Connect", ColumnType::Memo},
+                C{"ForeignName", ColumnType::Text}, C{"RmtInfoShort", ColumnType::Binary},
+                C{"RmtInfoLong", ColumnType::Ole}, C{"Lv", ColumnType::Ole}, C{"LvProp", ColumnType::Ole},
+                C{"LvModule", ColumnType::Ole}, C{"LvExtra", ColumnType::Ole}},
+               true);
+}
+
+struct CatalogObject {
+    std::uint32_t id, parent;
+    std::string name;
+    std::int64_t type;
+    std::uint32_t flags;
+};
+
+// Three containers, the database object, the catalog itself and the user table.
+std::vector<CatalogObject> CatalogObjects(const std::string& tableName) {
+    return {
+        {0x0F000001, 0x0F000000, "Tables", 3, 0},
+        {0x0F000002, 0x0F000000, "Databases", 3, 0},
+        {0x0F000003, 0x0F000000, "Relationships", 3, 0},
+        {0x10000000, 0x0F000002, "MSysDb", 2, 0x80000000u},
+        {kCatalogDef, 0x0F000001, "MSysObjects", 1, 0x80000000u},
+        {kUserDef, 0x0F000001, tableName, 1, 0},
+    };
+}
+
+void WriteCatalogRows(Image& image, PageFiller& lval, const TableLayout& sys,
+                      const std::vector<CatalogObject>& objects, double created) {
+    PageFiller catalog(image, kCatalogDef, kCatalogRows);
+    RowEncoder sysEncoder(sys, lval);
+    for (size_t k = 0; k < objects.size(); ++k) {
+        const CatalogObject& o = objects[k];
+        std::vector<Value> v(sys.columns.size());
+        v[0] = Value::Int(static_cast<std::int32_t>(o.id));
+        v[1] = Value::Int(static_cast<std::int32_t>(o.parent));
+        v[2] = Value::Str(o.name);
+        v[3] = Value::Int(o.type);
+        v[4] = v[5] = Value::Real(created);
+        v[7] = Value::Int(static_cast<std::int32_t>(o.flags));
+        catalog.Add(sysEncoder.Encode(v, k));
+    }
+}
+
+// A usage map that points at bitmap pages of its own, for tables whose pages span more than an inline map.
+std::vector<std::uint8_t> ReferenceMap(Image& image, const std::vector<std::uint32_t>& pages,
+                                       const std::string& path) {
+    const std::uint32_t perPage = (kPage - 4) * 8;
+    std::vector<std::uint8_t> m(kMapRowSize, 0);
+    m[0] = 0x01;
+    std::vector<std::uint32_t> bitmaps(kJet4Format.referenceMapPages, 0);
+    for (std::uint32_t p : pages) {
+        std::uint32_t j = p / perPage;
+        if (j >= bitmaps.size())
+            throw JetError(path + ": the table has too many pages for a usage map");
+        if (!bitmaps[j]) {
+            bitmaps[j] = image.New();
+            image.pages[bitmaps[j]][0] = 0x05;
+            image.pages[bitmaps[j]][1] = 0x01;
+            Put32(&m[1 + 4 * j], bitmaps[j]);
+        }
+        std::uint32_t bit = p - j * perPage;
+        image.pages[bitmaps[j]][4 + bit / 8] |= static_cast<std::uint8_t>(1u << (bit % 8));
+    }
+    return m;
+}
+
+struct UsageMaps {
+    std::uint32_t sysMap, sysFree, userMap, userFree;
+};
+
+// Usage maps of both tables, and their (empty) free-space maps.
+UsageMaps WriteUsageMaps(Image& image, const std::vector<std::uint32_t>& pages, const std::string& path,
+                         bool referenceUsageMap) {
+    PageFiller maps(image, 0, kMaps);
+    UsageMaps u{};
+    u.sysMap = maps.Add(InlineMap(kCatalogRows, {kCatalogRows}));
+    u.sysFree = maps.Add(InlineMap(kCatalogRows, {}));
+    if (!referenceUsageMap && pages.back() - pages.front() < (kMapRowSize - 5) * 8)
+        u.userMap = maps.Add(InlineMap(pages.front(), pages));
+    else
+        u.userMap = maps.Add(ReferenceMap(image, pages, path));
+    u.userFree = maps.Add(InlineMap(pages.front(), {}));
+    return u;
+}
+
+void WriteGlobalMap(Image& image) {
+    PageFiller global(image, 1, kGlobalMap);
+    global.Add(InlineMap(0, {}));
+    global.Add(InlineMap(0, {}));
+}
+
+void PlaceDefinition(Image& image, std::uint32_t page, const std::vector<std::uint8_t>& def) {
+    std::memcpy(image.pages[page].data(), def.data(), def.size());
+}
+
+} // namespace
+
+void JetWriter::Create(const std::string& path, const TableSpec& table, const Options& options) {
+    CheckTable(path, table);
     Image image;
-    for (int k = 0; k <= 5; ++k)
+    for (std::uint32_t k = 0; k <= kUserDef; ++k)
         image.New();
     const double created = OleDateNow();
 
@@ -172,84 +279,17 @@ void JetWriter::Create(const std::string& path, const TableSpec& table, const Op
     if (table.rows.empty())
         data.NewPage();
 
-    // The catalog: three containers, the database object, the catalog itself and the user table.
-    using C = ColumnSpec;
-    TableLayout sys = Lay(
-        "MSysObjects",
-        {C{"Id", ColumnType::Long}, C{"ParentId", ColumnType::Long}, C{"Name", ColumnType::Text},
-         C{"Type", ColumnType::Integer}, C{"DateCreate", ColumnType::DateTime},
-         C{"DateUpdate", ColumnType::DateTime}, C{"Owner", ColumnType::Binary}, C{"Flags", ColumnType::Long},
-         C{"Database", ColumnType::Memo}, C{"Connect", ColumnType::Memo}, C{"ForeignName", ColumnType::Text},
-         C{"RmtInfoShort", ColumnType::Binary}, C{"RmtInfoLong", ColumnType::Ole}, C{"Lv", ColumnType::Ole},
-         C{"LvProp", ColumnType::Ole}, C{"LvModule", ColumnType::Ole}, C{"LvExtra", ColumnType::Ole}},
-        true);
-    struct Object {
-        std::uint32_t id, parent;
-        std::string name;
-        std::int64_t type;
-        std::uint32_t flags;
-    };
-    const Object objects[] = {
-        {0x0F000001, 0x0F000000, "Tables", 3, 0},
-        {0x0F000002, 0x0F000000, "Databases", 3, 0},
-        {0x0F000003, 0x0F000000, "Relationships", 3, 0},
-        {0x10000000, 0x0F000002, "MSysDb", 2, 0x80000000u},
-        {kCatalogDef, 0x0F000001, "MSysObjects", 1, 0x80000000u},
-        {kUserDef, 0x0F000001, table.name, 1, 0},
-    };
-    PageFiller catalog(image, kCatalogDef, kCatalogRows);
-    RowEncoder sysEncoder(sys, lval);
-    for (size_t k = 0; k < std::size(objects); ++k) {
-        const Object& o = objects[k];
-        std::vector<Value> v(sys.columns.size());
-        v[0] = Value::Int(static_cast<std::int32_t>(o.id));
-        v[1] = Value::Int(static_cast<std::int32_t>(o.parent));
-        v[2] = Value::Str(o.name);
-        v[3] = Value::Int(o.type);
-        v[4] = v[5] = Value::Real(created);
-        v[7] = Value::Int(static_cast<std::int32_t>(o.flags));
-        catalog.Add(sysEncoder.Encode(v, k));
-    }
+    TableLayout sys = CatalogLayout();
+    const std::vector<CatalogObject> objects = CatalogObjects(table.name);
+    WriteCatalogRows(image, lval, sys, objects, created);
+    const UsageMaps maps = WriteUsageMaps(image, data.Pages(), path, options.referenceUsageMap);
+    WriteGlobalMap(image);
 
-    // Usage maps of both tables, and their (empty) free-space maps.
-    PageFiller maps(image, 0, kMaps);
-    std::uint32_t sysMap = maps.Add(InlineMap(kCatalogRows, {kCatalogRows}));
-    std::uint32_t sysFree = maps.Add(InlineMap(kCatalogRows, {}));
-    const auto& pages = data.Pages();
-    std::uint32_t userMap;
-    if (!options.referenceUsageMap && pages.back() - pages.front() < (kMapRowSize - 5) * 8) {
-        userMap = maps.Add(InlineMap(pages.front(), pages));
-    } else {
-        const std::uint32_t perPage = (kPage - 4) * 8;
-        std::vector<std::uint8_t> m(kMapRowSize, 0);
-        m[0] = 0x01;
-        std::vector<std::uint32_t> bitmaps(kJet4Format.referenceMapPages, 0);
-        for (std::uint32_t p : pages) {
-            std::uint32_t j = p / perPage;
-            if (j >= bitmaps.size())
-                throw JetError(path + ": the table has too many pages for a usage map");
-            if (!bitmaps[j]) {
-                bitmaps[j] = image.New();
-                image.pages[bitmaps[j]][0] = 0x05;
-                image.pages[bitmaps[j]][1] = 0x01;
-                Put32(&m[1 + 4 * j], bitmaps[j]);
-            }
-            std::uint32_t bit = p - j * perPage;
-            image.pages[bitmaps[j]][4 + bit / 8] |= static_cast<std::uint8_t>(1u << (bit % 8));
-        }
-        userMap = maps.Add(m);
-    }
-    std::uint32_t userFree = maps.Add(InlineMap(pages.front(), {}));
-
-    PageFiller global(image, 1, kGlobalMap);
-    global.Add(InlineMap(0, {}));
-    global.Add(InlineMap(0, {}));
-
-    auto place = [&](std::uint32_t page, const std::vector<std::uint8_t>& def) {
-        std::memcpy(image.pages[page].data(), def.data(), def.size());
-    };
-    place(kCatalogDef, Definition(sys, static_cast<std::uint32_t>(std::size(objects)), sysMap, sysFree));
-    place(kUserDef, Definition(user, static_cast<std::uint32_t>(table.rows.size()), userMap, userFree));
+    PlaceDefinition(image, kCatalogDef,
+                    Definition(sys, static_cast<std::uint32_t>(objects.size()), maps.sysMap, maps.sysFree));
+    PlaceDefinition(
+        image, kUserDef,
+        Definition(user, static_cast<std::uint32_t>(table.rows.size()), maps.userMap, maps.userFree));
     Header(image.pages[kHeaderPage], created);
     WriteFile(path, image, options.overwrite);
 }

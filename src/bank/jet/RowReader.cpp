@@ -20,7 +20,7 @@ RowReader::Layout RowReader::Parse(std::span<const std::uint8_t> row, const RowE
     const std::uint32_t size = static_cast<std::uint32_t>(row.size());
     if (size < f.rowCountSize)
         Fail(where, Say(Msg::RowEmpty));
-    l.columnCount = jet4 ? DataPage::Le16(row, 0) : row[0];
+    l.columnCount = jet4 ? win::ReadLe16(row, 0) : row[0];
     std::uint32_t maskLen = (l.columnCount + 7) / 8;
     if (f.rowCountSize + maskLen > size)
         Fail(where, Say(Msg::RowShorterThanMask));
@@ -30,13 +30,13 @@ RowReader::Layout RowReader::Parse(std::span<const std::uint8_t> row, const RowE
         return l;
     if (l.maskStart < f.rowCountSize * 2)
         Fail(where, Say(Msg::RowTooShortForVarCount));
-    std::uint32_t varCount = jet4 ? DataPage::Le16(row, l.maskStart - 2) : row[l.maskStart - 1];
+    std::uint32_t varCount = jet4 ? win::ReadLe16(row, l.maskStart - 2) : row[l.maskStart - 1];
     l.varOffsets.resize(varCount + 1);
     if (jet4) {
         if (static_cast<std::uint64_t>(4) + 2ull * varCount + 2 > l.maskStart)
             Fail(where, Say(Msg::RowOffsetTablePastStart));
         for (std::uint32_t i = 0; i <= varCount; ++i)
-            l.varOffsets[i] = DataPage::Le16(row, l.maskStart - 4 - 2 * i);
+            l.varOffsets[i] = win::ReadLe16(row, l.maskStart - 4 - 2 * i);
         l.fixedLimit = l.maskStart - 4 - 2 * varCount;
     } else {
         // One-byte offsets, with a table of 256-byte boundaries between them and the var count.
@@ -90,9 +90,9 @@ std::string RowReader::LongValue(std::string_view header, std::string_view inlin
                                  const RowExtent& where) const {
     static const std::string kWhat = Say(Msg::WhatLongValue), kWhatChain = Say(Msg::WhatLongValueChain);
     auto h = std::span(reinterpret_cast<const std::uint8_t*>(header.data()), header.size());
-    std::uint32_t word = DataPage::Le32(h, 0);
+    std::uint32_t word = win::ReadLe32(h, 0);
     std::uint32_t length = word & 0x3FFFFFFF;
-    std::uint32_t pointer = DataPage::Le32(h, 4);
+    std::uint32_t pointer = win::ReadLe32(h, 4);
     if (word & 0x80000000u) {
         if (length > inlineData.size())
             Fail(where, Say(Msg::InlineLongValueTooLong, length, inlineData.size()));
@@ -115,7 +115,7 @@ std::string RowReader::LongValue(std::string_view header, std::string_view inlin
         if (e.Length() < 4)
             Fail(where, Say(Msg::LongValueChainRowShort));
         auto p = file_.Page(e.page);
-        pointer = DataPage::Le32(p, e.start);
+        pointer = win::ReadLe32(p, e.start);
         std::uint32_t n =
             std::min<std::uint32_t>(e.Length() - 4, length - static_cast<std::uint32_t>(out.size()));
         out.append(reinterpret_cast<const char*>(p.data() + e.start + 4), n);
@@ -137,8 +137,8 @@ Value RowReader::Decode(std::span<const std::uint8_t> row, const Layout& l, cons
         auto b = row.subspan(at, size);
         switch (c.type) {
         case ColumnType::Byte: return Value::Int(b[0]);
-        case ColumnType::Integer: return Value::Int(static_cast<std::int16_t>(DataPage::Le16(b, 0)));
-        case ColumnType::Long: return Value::Int(static_cast<std::int32_t>(DataPage::Le32(b, 0)));
+        case ColumnType::Integer: return Value::Int(static_cast<std::int16_t>(win::ReadLe16(b, 0)));
+        case ColumnType::Long: return Value::Int(static_cast<std::int32_t>(win::ReadLe32(b, 0)));
         case ColumnType::Currency: {
             std::int64_t v;
             std::memcpy(&v, b.data(), 8);

@@ -2,6 +2,7 @@
 
 #include "bank/jet/DataPage.h"
 #include "bank/jet/Messages.h"
+#include "platform/os/Bytes.h"
 #include "platform/os/CodePage.h"
 
 #include <algorithm>
@@ -26,11 +27,11 @@ public:
     }
     std::uint16_t U16(std::uint64_t at, const char* what) const {
         Need(at, 2, what);
-        return DataPage::Le16(b_, at);
+        return win::ReadLe16(b_, at);
     }
     std::uint32_t U32(std::uint64_t at, const char* what) const {
         Need(at, 4, what);
-        return DataPage::Le32(b_, at);
+        return win::ReadLe32(b_, at);
     }
     std::string_view Bytes(std::uint64_t at, std::uint64_t n, const char* what) const {
         Need(at, n, what);
@@ -69,7 +70,7 @@ TableDef TableDef::Read(const JetFile& file, std::uint32_t page, const std::stri
         if (pg[0] != 0x02)
             file.Fail(Say(Msg::NotDefinitionPage, name, p));
         bytes.insert(bytes.end(), pg.begin() + (bytes.empty() ? 0 : 8), pg.end());
-        p = DataPage::Le32(pg, 4);
+        p = win::ReadLe32(pg, 4);
     }
     DefReader r(file, name, std::move(bytes));
     TableDef t;

@@ -1,8 +1,9 @@
-// Pieces shared by the parts of the Jet 4 writer: layout constants, little-endian stores, and the file
+// Pieces shared by the parts of the Jet 4 writer: layout constants, its little-endian stores, and the file
 // image the writer fills page by page.
 #pragma once
 
 #include "bank/jet/JetFormat.h"
+#include "platform/os/Bytes.h"
 
 #include <cstdint>
 #include <vector>
@@ -23,21 +24,18 @@ inline constexpr std::uint32_t kLvalOwner = 0x4C41564C; // "LVAL"
 
 using Page = std::vector<std::uint8_t>;
 
+// The writer computes its counts and offsets in 32 bits; a 16-bit field takes the low half.
 inline void Put16(std::uint8_t* p, std::uint32_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
+    win::WriteLe16(p, static_cast<std::uint16_t>(v));
 }
 inline void Put32(std::uint8_t* p, std::uint32_t v) {
-    for (int k = 0; k < 4; ++k)
-        p[k] = static_cast<std::uint8_t>(v >> (8 * k));
+    win::WriteLe32(p, v);
 }
 inline void Append16(std::vector<std::uint8_t>& b, std::uint32_t v) {
-    b.push_back(static_cast<std::uint8_t>(v));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
+    win::AppendLe16(b, static_cast<std::uint16_t>(v));
 }
 inline void Append32(std::vector<std::uint8_t>& b, std::uint32_t v) {
-    for (int k = 0; k < 4; ++k)
-        b.push_back(static_cast<std::uint8_t>(v >> (8 * k)));
+    win::AppendLe32(b, v);
 }
 
 struct Image {

@@ -1,7 +1,8 @@
 #include "platform/controls/ListBox.h"
 
+#include "platform/os/Bytes.h"
+
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 namespace win::controls {
@@ -15,12 +16,6 @@ WindowData<ListBoxState>& States() {
 
 POINT PointOf(LPARAM lp) {
     return POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-}
-
-std::string Lower(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
 }
 
 int VisibleCount(HWND hwnd) {
@@ -211,7 +206,7 @@ LRESULT ListBox::OnAdd(HWND hwnd, int at, LPCSTR text) {
     if (at == -1 && (GetWindowLongA(hwnd, GWL_STYLE) & LBS_SORT)) {
         auto it = std::upper_bound(
             st.items.begin(), st.items.end(), item,
-            [](const ListItem& a, const ListItem& b) { return Lower(a.text) < Lower(b.text); });
+            [](const ListItem& a, const ListItem& b) { return AsciiLower(a.text) < AsciiLower(b.text); });
         index = static_cast<int>(it - st.items.begin());
     } else if (at < 0) {
         index = count;
@@ -270,12 +265,12 @@ LRESULT ListBox::OnFind(HWND hwnd, WPARAM start, LPCSTR text, bool exact) {
     const int count = static_cast<int>(st.items.size());
     if (!text || count == 0)
         return LB_ERR;
-    const std::string key = Lower(text);
+    const std::string key = AsciiLower(text);
     int from = static_cast<int>(static_cast<INT_PTR>(start));
     from = from < -1 || from >= count ? -1 : from;
     for (int k = 1; k <= count; ++k) {
         const int i = (from + k) % count;
-        const std::string item = Lower(st.items[static_cast<size_t>(i)].text);
+        const std::string item = AsciiLower(st.items[static_cast<size_t>(i)].text);
         if (exact ? item == key : item.compare(0, key.size(), key) == 0)
             return i;
     }

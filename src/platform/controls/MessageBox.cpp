@@ -81,6 +81,88 @@ HWND Child(HWND box, LPCSTR cls, LPCSTR text, DWORD style, const RECT& r, int id
     return w;
 }
 
+// Where everything goes, in client coordinates: icon and text side by side, the buttons centred below; the
+// box centred on its owner (or the screen) and kept on the screen.
+struct BoxLayout {
+    DWORD style = 0, exStyle = 0;
+    RECT window{}; // screen coordinates
+    RECT icon{}, text{};
+    int buttonWidth = 0, buttonsLeft = 0, buttonsTop = 0;
+};
+
+BoxLayout LayoutBox(HWND owner, const std::string& body, const std::string& title,
+                    const std::vector<BoxButton>& buttons, bool hasIcon, UINT type) {
+    BoxLayout l;
+    const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
+    const int maxText = std::max(200, screenW * 5 / 8 - 2 * kMargin - (hasIcon ? kIconSize + kMargin : 0));
+    const UINT textFlags = DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX;
+    SIZE t = Measure(body, textFlags, maxText);
+    t.cx = std::max<LONG>(t.cx, 1);
+    t.cy = std::max<LONG>(t.cy, Measure("Ag", DT_SINGLELINE, 100).cy);
+    int bw = kButtonWidth;
+    for (const BoxButton& b : buttons)
+        bw = std::max<int>(bw, Measure(b.text, DT_SINGLELINE, screenW).cx + 16);
+    const int buttonsWidth =
+        static_cast<int>(buttons.size()) * bw + (static_cast<int>(buttons.size()) - 1) * kButtonGap;
+    const int textLeft = kMargin + (hasIcon ? kIconSize + kMargin : 0);
+    const int topHeight = std::max<int>(t.cy, hasIcon ? kIconSize : 0);
+    const int textTop = kMargin + (topHeight - t.cy) / 2;
+    const int captionWidth = Measure(title, DT_SINGLELINE | DT_NOPREFIX, screenW).cx + 64;
+    const int clientW =
+        std::max({textLeft + static_cast<int>(t.cx) + kMargin, buttonsWidth + 2 * kMargin, captionWidth});
+    const int buttonsTop = kMargin + topHeight + kMargin + 4;
+    const int clientH = buttonsTop + kButtonHeight + kMargin;
+    l.icon = RECT{kMargin, kMargin, kMargin + kIconSize, kMargin + kIconSize};
+    l.text = RECT{textLeft, textTop, textLeft + static_cast<int>(t.cx), textTop + static_cast<int>(t.cy)};
+    l.buttonWidth = bw;
+    l.buttonsLeft = (clientW - buttonsWidth) / 2;
+    l.buttonsTop = buttonsTop;
+
+    l.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT;
+    l.exStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | ((type & MB_SYSTEMMODAL) ? WS_EX_TOPMOST : 0);
+    RECT frame{0, 0, clientW, clientH};
+    AdjustWindowRectEx(&frame, l.style, FALSE, l.exStyle);
+    const int w = frame.right - frame.left, h = frame.bottom - frame.top;
+    RECT around{0, 0, screenW, screenH};
+    if (owner && IsWindowVisible(owner) && !IsIconic(owner))
+        GetWindowRect(owner, &around);
+    const int x =
+        std::clamp<int>(around.left + ((around.right - around.left) - w) / 2, 0, std::max(0, screenW - w));
+    const int y =
+        std::clamp<int>(around.top + ((around.bottom - around.top) - h) / 2, 0, std::max(0, screenH - h));
+    l.window = RECT{x, y, x + w, y + h};
+    return l;
+}
+
+void AddBoxChildren(HWND box, const BoxLayout& l, const std::string& body, HICON icon,
+                    const std::vector<BoxButton>& buttons, UINT type) {
+    if (icon) {
+        HWND s = Child(box, "static", nullptr, SS_ICON, l.icon, IDC_MSGBOX_ICON);
+        if (s)
+            SendMessageA(s, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    }
+    Child(box, "static", body.c_str(), SS_LEFT | SS_NOPREFIX | WS_GROUP, l.text, IDC_MSGBOX_TEXT);
+    const size_t defIndex = std::min<size_t>((type & MB_DEFMASK) >> 8, buttons.size() - 1);
+    int bx = l.buttonsLeft;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const DWORD bs =
+            (i == defIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | (i == 0 ? WS_GROUP : 0);
+        Child(box, "button", buttons[i].text, bs,
+              RECT{bx, l.buttonsTop, bx + l.buttonWidth, l.buttonsTop + kButtonHeight}, buttons[i].id);
+        bx += l.buttonWidth + kButtonGap;
+    }
+    SendMessageA(box, DM_SETDEFID, static_cast<WPARAM>(buttons[defIndex].id), 0);
+}
+
+// A box that cannot be cancelled has no working close box (a lone OK button closes it as well).
+void DisableCloseWithoutCancel(HWND box, const std::vector<BoxButton>& buttons, UINT type) {
+    const bool hasCancel =
+        std::any_of(buttons.begin(), buttons.end(), [](const BoxButton& b) { return b.id == IDCANCEL; });
+    if (!hasCancel && (type & MB_TYPEMASK) != MB_OK)
+        if (HMENU sys = GetSystemMenu(box, FALSE))
+            EnableMenuItem(sys, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+}
+
 } // namespace
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
@@ -99,43 +181,10 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     const LPCSTR iconId = IconFor(type);
     HICON icon = iconId ? LoadSystemIcon(iconId) : nullptr;
 
-    // Layout in client coordinates: icon and text side by side, the buttons centred below.
-    const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
-    const int maxText = std::max(200, screenW * 5 / 8 - 2 * kMargin - (icon ? kIconSize + kMargin : 0));
-    const UINT textFlags = DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX;
-    SIZE t = Measure(body, textFlags, maxText);
-    t.cx = std::max<LONG>(t.cx, 1);
-    t.cy = std::max<LONG>(t.cy, Measure("Ag", DT_SINGLELINE, 100).cy);
-    int bw = kButtonWidth;
-    for (const BoxButton& b : buttons)
-        bw = std::max<int>(bw, Measure(b.text, DT_SINGLELINE, screenW).cx + 16);
-    const int buttonsWidth =
-        static_cast<int>(buttons.size()) * bw + (static_cast<int>(buttons.size()) - 1) * kButtonGap;
-    const int textLeft = kMargin + (icon ? kIconSize + kMargin : 0);
-    const int topHeight = std::max<int>(t.cy, icon ? kIconSize : 0);
-    const int textTop = kMargin + (topHeight - t.cy) / 2;
-    const int captionWidth = Measure(title, DT_SINGLELINE | DT_NOPREFIX, screenW).cx + 64;
-    const int clientW =
-        std::max({textLeft + static_cast<int>(t.cx) + kMargin, buttonsWidth + 2 * kMargin, captionWidth});
-    const int buttonsTop = kMargin + topHeight + kMargin + 4;
-    const int clientH = buttonsTop + kButtonHeight + kMargin;
-
-    const DWORD style =
-        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT;
-    const DWORD ex = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | ((type & MB_SYSTEMMODAL) ? WS_EX_TOPMOST : 0);
-    RECT frame{0, 0, clientW, clientH};
-    AdjustWindowRectEx(&frame, style, FALSE, ex);
-    const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-    RECT around{0, 0, screenW, screenH};
-    if (owner && IsWindowVisible(owner) && !IsIconic(owner))
-        GetWindowRect(owner, &around);
-    const int x =
-        std::clamp<int>(around.left + ((around.right - around.left) - w) / 2, 0, std::max(0, screenW - w));
-    const int y =
-        std::clamp<int>(around.top + ((around.bottom - around.top) - h) / 2, 0, std::max(0, screenH - h));
-
-    HWND box =
-        CreateWindowExA(ex, "#32770", title.c_str(), style, x, y, w, h, owner, nullptr, nullptr, nullptr);
+    const BoxLayout l = LayoutBox(owner, body, title, buttons, icon != nullptr, type);
+    HWND box = CreateWindowExA(l.exStyle, "#32770", title.c_str(), l.style, l.window.left, l.window.top,
+                               l.window.right - l.window.left, l.window.bottom - l.window.top, owner, nullptr,
+                               nullptr, nullptr);
     if (!box)
         return 0;
     SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
@@ -143,30 +192,8 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
         st->messageBox = true;
         st->boxType = type;
     }
-    if (icon) {
-        HWND s = Child(box, "static", nullptr, SS_ICON,
-                       RECT{kMargin, kMargin, kMargin + kIconSize, kMargin + kIconSize}, IDC_MSGBOX_ICON);
-        if (s)
-            SendMessageA(s, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    }
-    Child(box, "static", body.c_str(), SS_LEFT | SS_NOPREFIX | WS_GROUP,
-          RECT{textLeft, textTop, textLeft + static_cast<int>(t.cx), textTop + static_cast<int>(t.cy)},
-          IDC_MSGBOX_TEXT);
-    const size_t defIndex = std::min<size_t>((type & MB_DEFMASK) >> 8, buttons.size() - 1);
-    int bx = (clientW - buttonsWidth) / 2;
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        const DWORD bs =
-            (i == defIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | (i == 0 ? WS_GROUP : 0);
-        Child(box, "button", buttons[i].text, bs, RECT{bx, buttonsTop, bx + bw, buttonsTop + kButtonHeight},
-              buttons[i].id);
-        bx += bw + kButtonGap;
-    }
-    SendMessageA(box, DM_SETDEFID, static_cast<WPARAM>(buttons[defIndex].id), 0);
-    const bool hasCancel =
-        std::any_of(buttons.begin(), buttons.end(), [](const BoxButton& b) { return b.id == IDCANCEL; });
-    if (!hasCancel && (type & MB_TYPEMASK) != MB_OK)
-        if (HMENU sys = GetSystemMenu(box, FALSE))
-            EnableMenuItem(sys, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    AddBoxChildren(box, l, body, icon, buttons, type);
+    DisableCloseWithoutCancel(box, buttons, type);
     MessageBeep(type & MB_ICONMASK);
     const INT_PTR result = RunDialogLoop(box);
     if (IsWindow(box))

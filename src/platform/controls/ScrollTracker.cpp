@@ -43,6 +43,85 @@ private:
     UINT m_msg;
 };
 
+// One press on a scroll bar, from the press to the release.
+struct Press {
+    HWND hwnd;
+    int bar;
+    int part;
+    int grab; // where on the thumb the pointer took it
+    Notifier notify;
+};
+
+// Marks the part pressed and sends the first step (or starts tracking the thumb); false when the window went
+// away meanwhile.
+bool StartPress(const Press& p) {
+    ScrollBarModel::Get(p.hwnd, p.bar).pressedPart = p.part;
+    if (p.part == kPartThumb) {
+        ScrollData& d = ScrollBarModel::Get(p.hwnd, p.bar);
+        d.tracking = true;
+        d.trackPos = d.pos;
+    } else {
+        p.notify.send(static_cast<WORD>(p.part));
+        if (IsWindow(p.hwnd))
+            SetTimer(p.hwnd, kRepeatTimer, kFirstDelay, nullptr);
+    }
+    return IsWindow(p.hwnd) != FALSE;
+}
+
+// The thumb follows the pointer; another part shows pressed only while the pointer is over it.
+void PointerMoved(const Press& p, POINT screen) {
+    ScrollLayout l = ScrollBarModel::Layout(p.hwnd, p.bar);
+    const int at = OffsetOf(p.hwnd, p.bar, l, screen);
+    ScrollData& d = ScrollBarModel::Get(p.hwnd, p.bar);
+    if (p.part == kPartThumb) {
+        const int pos = ScrollBarModel::PosForThumb(p.hwnd, p.bar, l, at - p.grab);
+        if (pos != d.trackPos) {
+            d.trackPos = pos;
+            p.notify.send(SB_THUMBTRACK, pos);
+            if (IsWindow(p.hwnd))
+                ScrollBarPainter::Redraw(p.hwnd, p.bar);
+        }
+        return;
+    }
+    const int shown = ScrollBarModel::PartAt(l, at) == p.part ? p.part : kPartNone;
+    if (shown != d.pressedPart) {
+        d.pressedPart = shown;
+        ScrollBarPainter::Redraw(p.hwnd, p.bar);
+    }
+}
+
+// The repeat timer: another step while the pointer is still over the pressed part.
+void Repeat(const Press& p) {
+    ScrollLayout l = ScrollBarModel::Layout(p.hwnd, p.bar);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    if (ScrollBarModel::PartAt(l, OffsetOf(p.hwnd, p.bar, l, cursor)) == p.part)
+        p.notify.send(static_cast<WORD>(p.part));
+    if (IsWindow(p.hwnd)) {
+        SetTimer(p.hwnd, kRepeatTimer, kRepeatDelay, nullptr);
+        ScrollBarPainter::Redraw(p.hwnd, p.bar);
+    }
+}
+
+void EndPress(const Press& p) {
+    KillTimer(p.hwnd, kRepeatTimer);
+    if (GetCapture() == p.hwnd)
+        ReleaseCapture();
+    ScrollData& d = ScrollBarModel::Get(p.hwnd, p.bar);
+    if (p.part == kPartThumb) {
+        const int pos = d.trackPos;
+        p.notify.send(SB_THUMBPOSITION, pos);
+        if (!IsWindow(p.hwnd))
+            return;
+        ScrollBarModel::Get(p.hwnd, p.bar).tracking = false;
+    }
+    p.notify.send(SB_ENDSCROLL);
+    if (!IsWindow(p.hwnd))
+        return;
+    ScrollBarModel::Get(p.hwnd, p.bar).pressedPart = kPartNone;
+    ScrollBarPainter::Redraw(p.hwnd, p.bar);
+}
+
 } // namespace
 
 void ScrollTracker::Track(HWND hwnd, int bar, POINT screen) {
@@ -50,19 +129,9 @@ void ScrollTracker::Track(HWND hwnd, int bar, POINT screen) {
     const int part = ScrollBarModel::PartAt(l, OffsetOf(hwnd, bar, l, screen));
     if (part == kPartNone)
         return;
-    const Notifier notify(hwnd, bar, l.vertical);
-    ScrollBarModel::Get(hwnd, bar).pressedPart = part;
-    const int grab = OffsetOf(hwnd, bar, l, screen) - l.thumbTop;
-    if (part == kPartThumb) {
-        ScrollData& d = ScrollBarModel::Get(hwnd, bar);
-        d.tracking = true;
-        d.trackPos = d.pos;
-    } else {
-        notify.send(static_cast<WORD>(part));
-        if (IsWindow(hwnd))
-            SetTimer(hwnd, kRepeatTimer, kFirstDelay, nullptr);
-    }
-    if (!IsWindow(hwnd))
+    const Press press{hwnd, bar, part, OffsetOf(hwnd, bar, l, screen) - l.thumbTop,
+                      Notifier(hwnd, bar, l.vertical)};
+    if (!StartPress(press))
         return;
     ScrollBarPainter::Redraw(hwnd, bar);
     SetCapture(hwnd);
@@ -78,62 +147,17 @@ void ScrollTracker::Track(HWND hwnd, int bar, POINT screen) {
             continue;
         if (m.message == WM_LBUTTONUP || m.message == WM_NCLBUTTONUP)
             break;
-        if (m.message == WM_MOUSEMOVE || m.message == WM_NCMOUSEMOVE) {
-            l = ScrollBarModel::Layout(hwnd, bar);
-            const int at = OffsetOf(hwnd, bar, l, m.pt);
-            ScrollData& d = ScrollBarModel::Get(hwnd, bar);
-            if (part == kPartThumb) {
-                const int pos = ScrollBarModel::PosForThumb(hwnd, bar, l, at - grab);
-                if (pos != d.trackPos) {
-                    d.trackPos = pos;
-                    notify.send(SB_THUMBTRACK, pos);
-                    if (IsWindow(hwnd))
-                        ScrollBarPainter::Redraw(hwnd, bar);
-                }
-            } else {
-                const int shown = ScrollBarModel::PartAt(l, at) == part ? part : kPartNone;
-                if (shown != d.pressedPart) {
-                    d.pressedPart = shown;
-                    ScrollBarPainter::Redraw(hwnd, bar);
-                }
-            }
-            continue;
+        if (m.message == WM_MOUSEMOVE || m.message == WM_NCMOUSEMOVE)
+            PointerMoved(press, m.pt);
+        else if (m.message == WM_TIMER && m.hwnd == hwnd && m.wParam == kRepeatTimer)
+            Repeat(press);
+        else if (!IsInput(m.message)) {
+            TranslateMessage(&m);
+            DispatchMessageA(&m);
         }
-        if (m.message == WM_TIMER && m.hwnd == hwnd && m.wParam == kRepeatTimer) {
-            l = ScrollBarModel::Layout(hwnd, bar);
-            POINT cursor;
-            GetCursorPos(&cursor);
-            if (ScrollBarModel::PartAt(l, OffsetOf(hwnd, bar, l, cursor)) == part)
-                notify.send(static_cast<WORD>(part));
-            if (IsWindow(hwnd)) {
-                SetTimer(hwnd, kRepeatTimer, kRepeatDelay, nullptr);
-                ScrollBarPainter::Redraw(hwnd, bar);
-            }
-            continue;
-        }
-        if (IsInput(m.message))
-            continue;
-        TranslateMessage(&m);
-        DispatchMessageA(&m);
     }
-    if (!IsWindow(hwnd))
-        return;
-    KillTimer(hwnd, kRepeatTimer);
-    if (GetCapture() == hwnd)
-        ReleaseCapture();
-    ScrollData& d = ScrollBarModel::Get(hwnd, bar);
-    if (part == kPartThumb) {
-        const int pos = d.trackPos;
-        notify.send(SB_THUMBPOSITION, pos);
-        if (!IsWindow(hwnd))
-            return;
-        ScrollBarModel::Get(hwnd, bar).tracking = false;
-    }
-    notify.send(SB_ENDSCROLL);
-    if (!IsWindow(hwnd))
-        return;
-    ScrollBarModel::Get(hwnd, bar).pressedPart = kPartNone;
-    ScrollBarPainter::Redraw(hwnd, bar);
+    if (IsWindow(hwnd))
+        EndPress(press);
 }
 
 } // namespace win::controls

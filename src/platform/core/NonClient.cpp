@@ -182,14 +182,9 @@ LRESULT NcHitTestDefault(HWND hwnd, POINT pt) {
     return HTBORDER;
 }
 
-void NcDraw(HWND hwnd, HDC dc) {
-    RECT wr = hwnd->rcWindow;
-    const int W = wr.right - wr.left, H = wr.bottom - wr.top;
-    const bool active = hwnd->ncActive;
-    RECT c = NcCalcDefault(hwnd, RECT{0, 0, W, H});
-    SaveDC(dc);
-    ExcludeClipRect(dc, c.left, c.top, c.right, c.bottom);
-    RECT r{0, 0, W, H};
+namespace {
+
+void DrawFrame(HWND hwnd, HDC dc, RECT r, bool active) {
     const int f = FrameWidth(hwnd->style, hwnd->exStyle);
     if (HasThickFrame(hwnd->style, hwnd->exStyle) || HasDlgFrame(hwnd->style, hwnd->exStyle)) {
         DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_ADJUST);
@@ -203,69 +198,91 @@ void NcDraw(HWND hwnd, HDC dc) {
     } else if (f > 0) {
         FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
     }
-    RECT cap = CaptionRect(hwnd);
-    if (cap.right > cap.left) {
-        UINT flags = DC_TEXT | DC_GRADIENT | (active ? DC_ACTIVE : 0);
-        if (hwnd->exStyle & WS_EX_TOOLWINDOW)
-            flags |= DC_SMALLCAP;
-        HICON icon = HasSysIcon(hwnd) ? WindowIcon(hwnd) : nullptr;
-        if (icon)
-            flags |= DC_ICON;
-        DrawCaptionBar(dc, &cap, hwnd->text.c_str(), icon, nullptr, flags);
-        RECT line{cap.left, cap.bottom, cap.right, cap.bottom + 1};
-        FillRect(dc, &line, GetSysColorBrush(COLOR_BTNFACE));
-        const bool noClose = hwnd->cls && (hwnd->cls->style & CS_NOCLOSE);
-        struct Btn {
-            LRESULT hit;
-            UINT state;
-            bool enabled;
-        } buttons[] = {
-            {HTCLOSE, DFCS_CAPTIONCLOSE, !noClose},
-            {HTMAXBUTTON, (hwnd->style & WS_MAXIMIZE) ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX,
-             (hwnd->style & WS_MAXIMIZEBOX) != 0},
-            {HTMINBUTTON, (hwnd->style & WS_MINIMIZE) ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMIN,
-             (hwnd->style & WS_MINIMIZEBOX) != 0},
-            {HTHELP, DFCS_CAPTIONHELP, true},
-        };
-        for (const Btn& b : buttons) {
-            RECT br = CaptionButtonRect(hwnd, b.hit);
-            if (br.right <= br.left)
-                continue;
-            UINT st = b.state | (b.enabled ? 0 : DFCS_INACTIVE) |
-                      (hwnd->pressedNcButton == b.hit ? DFCS_PUSHED : 0);
-            DrawFrameControl(dc, &br, DFC_CAPTION, st);
+}
+
+void DrawCaptionButtons(HWND hwnd, HDC dc) {
+    const bool noClose = hwnd->cls && (hwnd->cls->style & CS_NOCLOSE);
+    struct Btn {
+        LRESULT hit;
+        UINT state;
+        bool enabled;
+    } buttons[] = {
+        {HTCLOSE, DFCS_CAPTIONCLOSE, !noClose},
+        {HTMAXBUTTON, (hwnd->style & WS_MAXIMIZE) ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX,
+         (hwnd->style & WS_MAXIMIZEBOX) != 0},
+        {HTMINBUTTON, (hwnd->style & WS_MINIMIZE) ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMIN,
+         (hwnd->style & WS_MINIMIZEBOX) != 0},
+        {HTHELP, DFCS_CAPTIONHELP, true},
+    };
+    for (const Btn& b : buttons) {
+        RECT br = CaptionButtonRect(hwnd, b.hit);
+        if (br.right <= br.left)
+            continue;
+        UINT st =
+            b.state | (b.enabled ? 0 : DFCS_INACTIVE) | (hwnd->pressedNcButton == b.hit ? DFCS_PUSHED : 0);
+        DrawFrameControl(dc, &br, DFC_CAPTION, st);
+    }
+}
+
+void DrawCaption(HWND hwnd, HDC dc, const RECT& cap, bool active) {
+    UINT flags = DC_TEXT | DC_GRADIENT | (active ? DC_ACTIVE : 0);
+    if (hwnd->exStyle & WS_EX_TOOLWINDOW)
+        flags |= DC_SMALLCAP;
+    HICON icon = HasSysIcon(hwnd) ? WindowIcon(hwnd) : nullptr;
+    if (icon)
+        flags |= DC_ICON;
+    DrawCaptionBar(dc, &cap, hwnd->text.c_str(), icon, nullptr, flags);
+    RECT line{cap.left, cap.bottom, cap.right, cap.bottom + 1};
+    FillRect(dc, &line, GetSysColorBrush(COLOR_BTNFACE));
+    DrawCaptionButtons(hwnd, dc);
+}
+
+// Plain bars beside client area `c`; a window with real scroll bars has them painted by their owner.
+void DrawPlainScrollBars(HWND hwnd, HDC dc, const RECT& c) {
+    const int sb = GetSystemMetrics(SM_CXVSCROLL);
+    HBRUSH track = GetSysColorBrush(COLOR_SCROLLBAR);
+    if (hwnd->style & WS_VSCROLL) {
+        bool left = (hwnd->exStyle & WS_EX_LEFTSCROLLBAR) != 0;
+        RECT v =
+            left ? RECT{c.left - sb, c.top, c.left, c.bottom} : RECT{c.right, c.top, c.right + sb, c.bottom};
+        FillRect(dc, &v, track);
+        RECT up{v.left, v.top, v.right, v.top + sb}, down{v.left, v.bottom - sb, v.right, v.bottom};
+        DrawFrameControl(dc, &up, DFC_SCROLL, DFCS_SCROLLUP);
+        DrawFrameControl(dc, &down, DFC_SCROLL, DFCS_SCROLLDOWN);
+    }
+    if (hwnd->style & WS_HSCROLL) {
+        RECT h{c.left, c.bottom, c.right, c.bottom + sb};
+        FillRect(dc, &h, track);
+        RECT l{h.left, h.top, h.left + sb, h.bottom}, rr{h.right - sb, h.top, h.right, h.bottom};
+        DrawFrameControl(dc, &l, DFC_SCROLL, DFCS_SCROLLLEFT);
+        DrawFrameControl(dc, &rr, DFC_SCROLL, DFCS_SCROLLRIGHT);
+        if (hwnd->style & WS_VSCROLL) {
+            RECT corner{c.right, c.bottom, c.right + sb, c.bottom + sb};
+            FillRect(dc, &corner, GetSysColorBrush(COLOR_BTNFACE));
         }
     }
-    int e = EdgeWidth(hwnd->exStyle);
-    if (e) {
+}
+
+} // namespace
+
+void NcDraw(HWND hwnd, HDC dc) {
+    RECT wr = hwnd->rcWindow;
+    const int W = wr.right - wr.left, H = wr.bottom - wr.top;
+    const bool active = hwnd->ncActive;
+    RECT c = NcCalcDefault(hwnd, RECT{0, 0, W, H});
+    SaveDC(dc);
+    ExcludeClipRect(dc, c.left, c.top, c.right, c.bottom);
+    DrawFrame(hwnd, dc, RECT{0, 0, W, H}, active);
+    RECT cap = CaptionRect(hwnd);
+    if (cap.right > cap.left)
+        DrawCaption(hwnd, dc, cap, active);
+    const int f = FrameWidth(hwnd->style, hwnd->exStyle);
+    if (EdgeWidth(hwnd->exStyle)) {
         RECT er{f, f + (cap.right > cap.left ? cap.bottom - cap.top + 1 : 0), W - f, H - f};
         DrawEdge(dc, &er, (hwnd->exStyle & WS_EX_CLIENTEDGE) ? EDGE_SUNKEN : BDR_SUNKENOUTER, BF_RECT);
     }
-    const int sb = GetSystemMetrics(SM_CXVSCROLL);
-    if (hwnd->style & (WS_VSCROLL | WS_HSCROLL)) {
-        // Plain bars; a window with real scroll bars has them painted by their owner.
-        HBRUSH track = GetSysColorBrush(COLOR_SCROLLBAR);
-        if (hwnd->style & WS_VSCROLL) {
-            bool left = (hwnd->exStyle & WS_EX_LEFTSCROLLBAR) != 0;
-            RECT v = left ? RECT{c.left - sb, c.top, c.left, c.bottom}
-                          : RECT{c.right, c.top, c.right + sb, c.bottom};
-            FillRect(dc, &v, track);
-            RECT up{v.left, v.top, v.right, v.top + sb}, down{v.left, v.bottom - sb, v.right, v.bottom};
-            DrawFrameControl(dc, &up, DFC_SCROLL, DFCS_SCROLLUP);
-            DrawFrameControl(dc, &down, DFC_SCROLL, DFCS_SCROLLDOWN);
-        }
-        if (hwnd->style & WS_HSCROLL) {
-            RECT h{c.left, c.bottom, c.right, c.bottom + sb};
-            FillRect(dc, &h, track);
-            RECT l{h.left, h.top, h.left + sb, h.bottom}, rr{h.right - sb, h.top, h.right, h.bottom};
-            DrawFrameControl(dc, &l, DFC_SCROLL, DFCS_SCROLLLEFT);
-            DrawFrameControl(dc, &rr, DFC_SCROLL, DFCS_SCROLLRIGHT);
-            if (hwnd->style & WS_VSCROLL) {
-                RECT corner{c.right, c.bottom, c.right + sb, c.bottom + sb};
-                FillRect(dc, &corner, GetSysColorBrush(COLOR_BTNFACE));
-            }
-        }
-    }
+    if (hwnd->style & (WS_VSCROLL | WS_HSCROLL))
+        DrawPlainScrollBars(hwnd, dc, c);
     RestoreDC(dc, -1);
 }
 

@@ -16,10 +16,10 @@ bool PropKey(LPCSTR name, std::string* key) {
         if (!a)
             return false;
         auto it = S().atomNames.find(a);
-        *key = it != S().atomNames.end() ? Lower(it->second) : "#" + std::to_string(a);
+        *key = it != S().atomNames.end() ? AsciiLower(it->second) : "#" + std::to_string(a);
         return true;
     }
-    *key = Lower(name);
+    *key = AsciiLower(name);
     return true;
 }
 
@@ -62,7 +62,7 @@ ATOM AddAtom(LPCSTR name, bool counted) {
         return 0;
     }
     auto& s = S();
-    std::string key = Lower(n);
+    std::string key = AsciiLower(n);
     auto it = s.atoms.find(key);
     if (it != s.atoms.end()) {
         if (counted)
@@ -144,7 +144,7 @@ ATOM GlobalFindAtomA(LPCSTR name) {
     ATOM a;
     if (IntegerAtom(name, &a))
         return a;
-    auto it = S().atoms.find(Lower(name));
+    auto it = S().atoms.find(AsciiLower(name));
     if (it == S().atoms.end()) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return 0;
@@ -165,7 +165,7 @@ ATOM GlobalDeleteAtom(ATOM atom) {
         return atom;
     }
     if (--it->second <= 0) {
-        s.atoms.erase(Lower(s.atomNames[atom]));
+        s.atoms.erase(AsciiLower(s.atomNames[atom]));
         s.atomNames.erase(atom);
         s.atomRefs.erase(it);
     }

@@ -37,7 +37,7 @@ HMODULE User32() {
 bool IsUser32(LPCSTR name) {
     if (!name)
         return false;
-    std::string n = core::Lower(name);
+    std::string n = AsciiLower(name);
     return n == "user32.dll" || n == "user32";
 }
 

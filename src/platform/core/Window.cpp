@@ -1,7 +1,6 @@
 #include "platform/core/WindowManager.h"
 #include "platform/display/Display.h"
 
-#include <cctype>
 #include <cstring>
 
 namespace win::core {
@@ -20,12 +19,6 @@ State& S() {
         return s;
     }();
     return *state;
-}
-
-std::string Lower(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
 }
 
 HWND Valid(HWND hwnd) {

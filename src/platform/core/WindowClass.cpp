@@ -14,7 +14,7 @@ LRESULT DesktopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 bool NameMatches(const WindowClass& c, LPCSTR name) {
     if (IS_INTRESOURCE(name))
         return c.atom == static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name));
-    return c.key == Lower(name);
+    return c.key == AsciiLower(name);
 }
 
 ATOM Register(const WNDCLASSEXA* wc, bool unicode) {
@@ -33,7 +33,7 @@ ATOM Register(const WNDCLASSEXA* wc, bool unicode) {
         }
     auto c = std::make_unique<WindowClass>();
     c->name = wc->lpszClassName;
-    c->key = Lower(c->name);
+    c->key = AsciiLower(c->name);
     c->style = wc->style;
     c->proc = wc->lpfnWndProc;
     c->clsExtra = wc->cbClsExtra;

@@ -4,6 +4,7 @@
 
 #include "platform/core/WinUser.h"
 #include "platform/gdi/GdiInternal.h"
+#include "platform/os/Bytes.h"
 
 #include <algorithm>
 #include <array>
@@ -283,7 +284,6 @@ void UpdateTrackingAfterMove(HWND hwnd, LRESULT hit);
 WindowClass* FindClass(LPCSTR name, HINSTANCE instance);
 void EnsureSystemClasses();
 
-std::string Lower(std::string s);
 int CopyWindowText(const std::string& text, LPSTR buffer, int size);
 
 } // namespace win::core

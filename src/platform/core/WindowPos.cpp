@@ -1,6 +1,8 @@
 #include "platform/core/WindowManager.h"
 #include "platform/display/Display.h"
 
+#include <optional>
+
 namespace win::core {
 
 namespace {
@@ -86,10 +88,12 @@ void RecalcClient(HWND hwnd) {
     }
 }
 
-BOOL SetWindowPosInternal(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT flags) {
+namespace {
+
+// The request with its flags completed: what stays as it is gets marked so, and showing a visible window or
+// hiding a hidden one is dropped.
+WINDOWPOS RequestedPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT flags) {
     const RECT oldWin = hwnd->rcWindow;
-    const RECT oldClient = hwnd->rcClient;
-    const bool wasVisible = (hwnd->style & WS_VISIBLE) != 0;
     WINDOWPOS wp{hwnd, after, x, y, std::max(0, cx), std::max(0, cy), flags};
     if (flags & SWP_NOMOVE) {
         wp.x = oldWin.left;
@@ -103,72 +107,81 @@ BOOL SetWindowPosInternal(HWND hwnd, HWND after, int x, int y, int cx, int cy, U
         wp.flags |= SWP_NOMOVE;
     if (wp.cx == W(oldWin) && wp.cy == H(oldWin))
         wp.flags |= SWP_NOSIZE;
-    if (wasVisible)
+    if (hwnd->style & WS_VISIBLE)
         wp.flags &= ~SWP_SHOWWINDOW;
     else
         wp.flags &= ~SWP_HIDEWINDOW;
-    if (!(wp.flags & SWP_NOSENDCHANGING)) {
-        Send(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
-        if (!hwnd->alive)
-            return FALSE;
-    }
+    return wp;
+}
+
+// The window rectangle after the change, as WM_WINDOWPOSCHANGING left the request.
+RECT ResultingWindowRect(const WINDOWPOS& wp, const RECT& oldWin) {
     RECT newWin{wp.x, wp.y, wp.x + std::max(0, wp.cx), wp.y + std::max(0, wp.cy)};
     if (wp.flags & SWP_NOMOVE)
         newWin = RECT{oldWin.left, oldWin.top, oldWin.left + W(newWin), oldWin.top + H(newWin)};
     if (wp.flags & SWP_NOSIZE)
         newWin.right = newWin.left + W(oldWin), newWin.bottom = newWin.top + H(oldWin);
-    const bool sized = W(newWin) != W(oldWin) || H(newWin) != H(oldWin);
-    const bool moved = newWin.left != oldWin.left || newWin.top != oldWin.top;
-    const bool frame = (wp.flags & SWP_FRAMECHANGED) != 0;
+    return newWin;
+}
 
-    RECT newClient{oldClient.left + newWin.left - oldWin.left, oldClient.top + newWin.top - oldWin.top,
-                   oldClient.right + newWin.left - oldWin.left, oldClient.bottom + newWin.top - oldWin.top};
-    if (sized || frame) {
-        NCCALCSIZE_PARAMS p;
-        p.rgrc[0] = newWin;
-        p.rgrc[1] = oldWin;
-        p.rgrc[2] = oldClient;
-        p.lppos = &wp;
-        Send(hwnd, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&p));
-        if (!hwnd->alive)
-            return FALSE;
-        newClient = p.rgrc[0];
-        newClient.right = std::max(newClient.left, newClient.right);
-        newClient.bottom = std::max(newClient.top, newClient.bottom);
-    }
+// Asks the window for its client area in the new window rectangle; false when the window went away.
+bool CalcNewClient(HWND hwnd, WINDOWPOS& wp, const RECT& newWin, const RECT& oldWin, const RECT& oldClient,
+                   RECT& newClient) {
+    NCCALCSIZE_PARAMS p;
+    p.rgrc[0] = newWin;
+    p.rgrc[1] = oldWin;
+    p.rgrc[2] = oldClient;
+    p.lppos = &wp;
+    Send(hwnd, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&p));
+    if (!hwnd->alive)
+        return false;
+    newClient = p.rgrc[0];
+    newClient.right = std::max(newClient.left, newClient.right);
+    newClient.bottom = std::max(newClient.top, newClient.bottom);
+    return true;
+}
 
-    bool reordered = false;
-    if (!(wp.flags & SWP_NOZORDER) && hwnd->parent) {
-        auto before = hwnd->parent->children;
-        Reorder(hwnd, wp.hwndInsertAfter, !(wp.flags & SWP_NOOWNERZORDER));
-        reordered = before != hwnd->parent->children;
-    }
-    const bool show = (wp.flags & SWP_SHOWWINDOW) != 0;
-    const bool hide = (wp.flags & SWP_HIDEWINDOW) != 0;
-    const bool top = IsTopLevel(hwnd);
-    if (!(wp.flags & SWP_NOREDRAW) && !top && wasVisible && (hide || moved || sized || reordered))
+// True when the window's place among its siblings changed.
+bool ApplyZOrder(HWND hwnd, const WINDOWPOS& wp) {
+    if ((wp.flags & SWP_NOZORDER) || !hwnd->parent)
+        return false;
+    auto before = hwnd->parent->children;
+    Reorder(hwnd, wp.hwndInsertAfter, !(wp.flags & SWP_NOOWNERZORDER));
+    return before != hwnd->parent->children;
+}
+
+struct PosChange {
+    bool sized, moved, frame, reordered, show, hide, top, wasVisible;
+};
+
+// Stores the new rectangles and visibility, and marks for painting what the change uncovered or altered.
+void ApplyPosChange(HWND hwnd, const WINDOWPOS& wp, const RECT& oldWin, const RECT& newWin,
+                    const RECT& newClient, const PosChange& c) {
+    if (!(wp.flags & SWP_NOREDRAW) && !c.top && c.wasVisible && (c.hide || c.moved || c.sized || c.reordered))
         InvalidateScreenArea(hwnd->parent, oldWin);
-
     hwnd->rcWindow = newWin;
     hwnd->rcClient = newClient;
-    if (show)
+    if (c.show)
         hwnd->style |= WS_VISIBLE;
-    if (hide)
+    if (c.hide)
         hwnd->style &= ~WS_VISIBLE;
-    if (top)
+    if (c.top)
         EnsureSurface(hwnd);
 
     const bool visible = (hwnd->style & WS_VISIBLE) != 0;
-    if (frame)
+    if (c.frame)
         hwnd->ncDirty = true;
     if (visible && !(wp.flags & SWP_NOREDRAW)) {
-        bool repaint = show || sized || frame || (!top && (moved || reordered));
+        bool repaint = c.show || c.sized || c.frame || (!c.top && (c.moved || c.reordered));
         if (repaint)
             InvalidateInternal(hwnd, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    } else if (visible && sized) {
+    } else if (visible && c.sized) {
         hwnd->ncDirty = true;
     }
+}
 
+// Fills in what WM_WINDOWPOSCHANGED reports: the final rectangle and whether the client area moved or sized.
+void CompleteWindowPos(WINDOWPOS& wp, const RECT& newWin, const RECT& newClient, const RECT& oldClient) {
     if (W(newClient) == W(oldClient) && H(newClient) == H(oldClient))
         wp.flags |= SWP_NOCLIENTSIZE;
     if (newClient.left == oldClient.left && newClient.top == oldClient.top)
@@ -177,16 +190,130 @@ BOOL SetWindowPosInternal(HWND hwnd, HWND after, int x, int y, int cx, int cy, U
     wp.y = newWin.top;
     wp.cx = W(newWin);
     wp.cy = H(newWin);
+}
+
+} // namespace
+
+BOOL SetWindowPosInternal(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT flags) {
+    const RECT oldWin = hwnd->rcWindow;
+    const RECT oldClient = hwnd->rcClient;
+    WINDOWPOS wp = RequestedPos(hwnd, after, x, y, cx, cy, flags);
+    if (!(wp.flags & SWP_NOSENDCHANGING)) {
+        Send(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
+        if (!hwnd->alive)
+            return FALSE;
+    }
+    const RECT newWin = ResultingWindowRect(wp, oldWin);
+    PosChange c{};
+    c.wasVisible = (hwnd->style & WS_VISIBLE) != 0;
+    c.sized = W(newWin) != W(oldWin) || H(newWin) != H(oldWin);
+    c.moved = newWin.left != oldWin.left || newWin.top != oldWin.top;
+    c.frame = (wp.flags & SWP_FRAMECHANGED) != 0;
+
+    RECT newClient{oldClient.left + newWin.left - oldWin.left, oldClient.top + newWin.top - oldWin.top,
+                   oldClient.right + newWin.left - oldWin.left, oldClient.bottom + newWin.top - oldWin.top};
+    if ((c.sized || c.frame) && !CalcNewClient(hwnd, wp, newWin, oldWin, oldClient, newClient))
+        return FALSE;
+
+    c.reordered = ApplyZOrder(hwnd, wp);
+    c.show = (wp.flags & SWP_SHOWWINDOW) != 0;
+    c.hide = (wp.flags & SWP_HIDEWINDOW) != 0;
+    c.top = IsTopLevel(hwnd);
+    ApplyPosChange(hwnd, wp, oldWin, newWin, newClient, c);
+    const bool visible = (hwnd->style & WS_VISIBLE) != 0;
+
+    CompleteWindowPos(wp, newWin, newClient, oldClient);
     Send(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
     if (!hwnd->alive)
         return TRUE;
 
-    if (hide && wasVisible)
+    if (c.hide && c.wasVisible)
         WindowHiddenOrDestroyed(hwnd);
-    else if (top && visible && !(flags & SWP_NOACTIVATE) && (show || !(flags & SWP_NOZORDER)))
+    else if (c.top && visible && !(flags & SWP_NOACTIVATE) && (c.show || !(flags & SWP_NOZORDER)))
         ActivateWindow(hwnd, false);
     return TRUE;
 }
+
+} // namespace win::core
+
+namespace win::core {
+
+namespace {
+
+enum class ShowState { None, Minimize, Maximize, Restore };
+
+struct ShowRequest {
+    UINT swp = 0;
+    ShowState state = ShowState::None;
+    bool show = true;
+    bool deactivate = false;
+};
+
+// What a ShowWindow command asks for; nothing for an unknown command.
+std::optional<ShowRequest> ShowCommand(int cmd, DWORD style) {
+    const ShowState restore = (style & (WS_MINIMIZE | WS_MAXIMIZE)) ? ShowState::Restore : ShowState::None;
+    switch (cmd) {
+    case SW_HIDE:
+        return ShowRequest{SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER,
+                           ShowState::None, false};
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+    case SW_FORCEMINIMIZE:
+        return ShowRequest{SWP_SHOWWINDOW | SWP_NOACTIVATE, ShowState::Minimize, true, true};
+    case SW_SHOWMINIMIZED: return ShowRequest{SWP_SHOWWINDOW, ShowState::Minimize};
+    case SW_SHOWMAXIMIZED: return ShowRequest{SWP_SHOWWINDOW, ShowState::Maximize};
+    case SW_SHOWNA:
+        return ShowRequest{SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE | SWP_NOMOVE};
+    case SW_SHOW: return ShowRequest{SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE};
+    case SW_SHOWNOACTIVATE: return ShowRequest{SWP_SHOWWINDOW | SWP_NOACTIVATE, restore};
+    case SW_SHOWNORMAL:
+    case SW_RESTORE:
+    case SW_SHOWDEFAULT: return ShowRequest{SWP_SHOWWINDOW, restore};
+    default: return std::nullopt;
+    }
+}
+
+RECT MaximizedRect(HWND hwnd) {
+    MINMAXINFO mmi = GetMinMaxInfo(hwnd);
+    return RECT{mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, mmi.ptMaxPosition.x + mmi.ptMaxSize.x,
+                mmi.ptMaxPosition.y + mmi.ptMaxSize.y};
+}
+
+// Minimizes, maximizes or restores the window's state and returns the rectangle it goes to; adds the state
+// change to `swp` when there is one.
+RECT ChangeShowState(HWND hwnd, ShowState state, bool child, UINT& swp) {
+    RECT target = hwnd->rcWindow;
+    const DWORD st = hwnd->style;
+    if (state == ShowState::Minimize && !(st & WS_MINIMIZE)) {
+        if (!(st & WS_MAXIMIZE))
+            hwnd->rcNormal = hwnd->rcWindow;
+        hwnd->maximizeOnRestore = (st & WS_MAXIMIZE) != 0;
+        hwnd->style = (st & ~WS_MAXIMIZE) | WS_MINIMIZE;
+        int x = child ? 0 : -32000,
+            y = child ? H(hwnd->parent->rcClient) - GetSystemMetrics(SM_CYMINIMIZED) : -32000;
+        target = RECT{x, y, x + GetSystemMetrics(SM_CXMINIMIZED), y + GetSystemMetrics(SM_CYMINIMIZED)};
+        swp |= SWP_FRAMECHANGED | SWP_STATECHANGED;
+    } else if (state == ShowState::Maximize && !(st & WS_MAXIMIZE)) {
+        if (!(st & WS_MINIMIZE))
+            hwnd->rcNormal = hwnd->rcWindow;
+        hwnd->style = (st & ~WS_MINIMIZE) | WS_MAXIMIZE;
+        target = MaximizedRect(hwnd);
+        swp |= SWP_FRAMECHANGED | SWP_STATECHANGED;
+    } else if (state == ShowState::Restore) {
+        if ((st & WS_MINIMIZE) && hwnd->maximizeOnRestore) {
+            hwnd->style = (st & ~WS_MINIMIZE) | WS_MAXIMIZE;
+            target = MaximizedRect(hwnd);
+        } else {
+            hwnd->style = st & ~(WS_MINIMIZE | WS_MAXIMIZE);
+            target = hwnd->rcNormal;
+        }
+        hwnd->maximizeOnRestore = false;
+        swp |= SWP_FRAMECHANGED | SWP_STATECHANGED;
+    }
+    return target;
+}
+
+} // namespace
 
 } // namespace win::core
 
@@ -221,96 +348,33 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
         return FALSE;
     const bool wasVisible = (hwnd->style & WS_VISIBLE) != 0;
     const bool child = (hwnd->style & WS_CHILD) != 0;
-    UINT swp = 0;
-    enum { None, Minimize, Maximize, Restore } state = None;
-    bool show = true;
-    bool deactivate = false;
-    switch (cmd) {
-    case SW_HIDE:
-        if (!wasVisible)
-            return FALSE;
-        show = false;
-        swp = SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER;
-        break;
-    case SW_MINIMIZE:
-    case SW_SHOWMINNOACTIVE:
-    case SW_FORCEMINIMIZE:
-        swp = SWP_SHOWWINDOW | SWP_NOACTIVATE;
-        state = Minimize;
-        deactivate = true;
-        break;
-    case SW_SHOWMINIMIZED:
-        swp = SWP_SHOWWINDOW;
-        state = Minimize;
-        break;
-    case SW_SHOWMAXIMIZED:
-        swp = SWP_SHOWWINDOW;
-        state = Maximize;
-        break;
-    case SW_SHOWNA: swp = SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE | SWP_NOMOVE; break;
-    case SW_SHOW: swp = SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE; break;
-    case SW_SHOWNOACTIVATE:
-        swp = SWP_SHOWWINDOW | SWP_NOACTIVATE;
-        state = (hwnd->style & (WS_MINIMIZE | WS_MAXIMIZE)) ? Restore : None;
-        break;
-    case SW_SHOWNORMAL:
-    case SW_RESTORE:
-    case SW_SHOWDEFAULT:
-        swp = SWP_SHOWWINDOW;
-        state = (hwnd->style & (WS_MINIMIZE | WS_MAXIMIZE)) ? Restore : None;
-        break;
-    default: SetLastError(ERROR_INVALID_PARAMETER); return FALSE;
+    if (cmd == SW_HIDE && !wasVisible)
+        return FALSE;
+    std::optional<ShowRequest> request = ShowCommand(cmd, hwnd->style);
+    if (!request) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
     }
+    UINT swp = request->swp;
     if (child)
         swp |= SWP_NOACTIVATE | SWP_NOZORDER;
-    if (state == None && !(swp & SWP_NOSIZE))
+    if (request->state == ShowState::None && !(swp & SWP_NOSIZE))
         swp |= SWP_NOSIZE | SWP_NOMOVE;
-    if (show != wasVisible) {
-        Send(hwnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
+    if (request->show != wasVisible) {
+        Send(hwnd, WM_SHOWWINDOW, request->show ? TRUE : FALSE, 0);
         if (!hwnd->alive)
             return wasVisible;
     }
     RECT target = hwnd->rcWindow;
-    if (state != None && !CallHooks(WH_CBT, HCBT_MINMAX, reinterpret_cast<WPARAM>(hwnd), cmd) &&
-        hwnd->alive) {
-        const DWORD st = hwnd->style;
-        if (state == Minimize && !(st & WS_MINIMIZE)) {
-            if (!(st & WS_MAXIMIZE))
-                hwnd->rcNormal = hwnd->rcWindow;
-            hwnd->maximizeOnRestore = (st & WS_MAXIMIZE) != 0;
-            hwnd->style = (st & ~WS_MAXIMIZE) | WS_MINIMIZE;
-            int x = child ? 0 : -32000,
-                y = child ? H(hwnd->parent->rcClient) - GetSystemMetrics(SM_CYMINIMIZED) : -32000;
-            target = RECT{x, y, x + GetSystemMetrics(SM_CXMINIMIZED), y + GetSystemMetrics(SM_CYMINIMIZED)};
-            swp |= SWP_FRAMECHANGED | SWP_STATECHANGED;
-        } else if (state == Maximize && !(st & WS_MAXIMIZE)) {
-            if (!(st & WS_MINIMIZE))
-                hwnd->rcNormal = hwnd->rcWindow;
-            hwnd->style = (st & ~WS_MINIMIZE) | WS_MAXIMIZE;
-            MINMAXINFO mmi = GetMinMaxInfo(hwnd);
-            target = RECT{mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, mmi.ptMaxPosition.x + mmi.ptMaxSize.x,
-                          mmi.ptMaxPosition.y + mmi.ptMaxSize.y};
-            swp |= SWP_FRAMECHANGED | SWP_STATECHANGED;
-        } else if (state == Restore) {
-            if ((st & WS_MINIMIZE) && hwnd->maximizeOnRestore) {
-                hwnd->style = (st & ~WS_MINIMIZE) | WS_MAXIMIZE;
-                MINMAXINFO mmi = GetMinMaxInfo(hwnd);
-                target = RECT{mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, mmi.ptMaxPosition.x + mmi.ptMaxSize.x,
-                              mmi.ptMaxPosition.y + mmi.ptMaxSize.y};
-            } else {
-                hwnd->style = st & ~(WS_MINIMIZE | WS_MAXIMIZE);
-                target = hwnd->rcNormal;
-            }
-            hwnd->maximizeOnRestore = false;
-            swp |= SWP_FRAMECHANGED | SWP_STATECHANGED;
-        }
-    }
+    if (request->state != ShowState::None &&
+        !CallHooks(WH_CBT, HCBT_MINMAX, reinterpret_cast<WPARAM>(hwnd), cmd) && hwnd->alive)
+        target = ChangeShowState(hwnd, request->state, child, swp);
     if (!hwnd->alive)
         return wasVisible;
     if (swp & SWP_STATECHANGED)
         swp &= ~(SWP_NOSIZE | SWP_NOMOVE);
     SetWindowPosInternal(hwnd, HWND_TOP, target.left, target.top, W(target), H(target), swp);
-    if (hwnd->alive && deactivate && S().active == hwnd)
+    if (hwnd->alive && request->deactivate && S().active == hwnd)
         WindowHiddenOrDestroyed(hwnd);
     return wasVisible ? TRUE : FALSE;
 }

@@ -198,7 +198,7 @@ HWND FindWindowA(LPCSTR className, LPCSTR windowName) {
     for (HWND w : S().desktop->children) {
         if (className &&
             (IS_INTRESOURCE(className) ? (!w->cls || w->cls->atom != reinterpret_cast<ULONG_PTR>(className))
-                                       : Lower(w->className) != Lower(className)))
+                                       : AsciiLower(w->className) != AsciiLower(className)))
             continue;
         if (windowName && w->text != windowName)
             continue;

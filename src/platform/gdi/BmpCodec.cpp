@@ -2,7 +2,9 @@
 #include "platform/gdi/DibFormat.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/ImageFiles.h"
+#include "platform/os/Bytes.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -12,21 +14,6 @@ namespace win::gdi {
 namespace {
 
 constexpr std::size_t kFileHeader = 14;
-
-std::uint32_t u32(const std::uint8_t* p) {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
-}
-std::uint16_t u16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-void put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
-    for (int i = 0; i < 4; ++i)
-        v.push_back(static_cast<std::uint8_t>(x >> (8 * i)));
-}
-void put16(std::vector<std::uint8_t>& v, std::uint16_t x) {
-    v.push_back(static_cast<std::uint8_t>(x));
-    v.push_back(static_cast<std::uint8_t>(x >> 8));
-}
 
 bool readFile(const std::string& path, std::vector<std::uint8_t>* out, std::string* error) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
@@ -52,21 +39,21 @@ bool readFile(const std::string& path, std::vector<std::uint8_t>* out, std::stri
     return true;
 }
 
-} // namespace
-
-HBITMAP LoadBmpFromMemory(const void* data, std::size_t size, std::string* error, const std::string& name) {
-    auto fail = [&](const std::string& why) -> HBITMAP {
+// Checks a whole BMP file against its size and `rules`. On success `layout` describes the pixel data, which
+// start `offBits` bytes into the file and are all there.
+bool parseBmp(const std::uint8_t* p, std::size_t size, const BmpReadRules& rules, DibLayout* layout,
+              std::size_t* offBitsOut, std::string* error, const std::string& name) {
+    auto fail = [&](const std::string& why) {
         if (error)
             *error = name + ": " + why;
-        return nullptr;
+        return false;
     };
-    const auto* p = static_cast<const std::uint8_t*>(data);
     if (!p || size < kFileHeader + 4)
         return fail("file is too short to be a bitmap (" + std::to_string(size) + " bytes)");
     if (p[0] != 'B' || p[1] != 'M')
         return fail("not a bitmap file (no \"BM\" signature)");
-    const std::uint32_t offBits = u32(p + 10);
-    const std::uint32_t headerSize = u32(p + kFileHeader);
+    const std::uint32_t offBits = ReadLe32(p + 10);
+    const std::uint32_t headerSize = ReadLe32(p + kFileHeader);
     if (headerSize == 12)
         return fail("OS/2 bitmap headers are not supported");
     if (headerSize < 40 || headerSize > 124)
@@ -76,31 +63,87 @@ HBITMAP LoadBmpFromMemory(const void* data, std::size_t size, std::string* error
     BITMAPINFOHEADER h;
     const std::uint8_t* hp = p + kFileHeader;
     h.biSize = headerSize;
-    h.biWidth = static_cast<LONG>(u32(hp + 4));
-    h.biHeight = static_cast<LONG>(u32(hp + 8));
-    h.biPlanes = u16(hp + 12);
-    h.biBitCount = u16(hp + 14);
-    h.biCompression = u32(hp + 16);
-    h.biSizeImage = u32(hp + 20);
-    h.biClrUsed = u32(hp + 32);
-    // Masks follow the first 40 header bytes; a palette follows the whole header.
-    const std::size_t tailOffset = kFileHeader + (h.biCompression == BI_BITFIELDS ? 40 : headerSize);
-    const std::size_t tailEnd = std::min<std::size_t>(size, offBits >= tailOffset ? offBits : size);
-    DibLayout layout;
+    h.biWidth = static_cast<LONG>(ReadLe32(hp + 4));
+    h.biHeight = static_cast<LONG>(ReadLe32(hp + 8));
+    h.biPlanes = ReadLe16(hp + 12);
+    h.biBitCount = ReadLe16(hp + 14);
+    h.biCompression = ReadLe32(hp + 16);
+    h.biSizeImage = ReadLe32(hp + 20);
+    h.biClrUsed = ReadLe32(hp + 32);
+    const bool bitfields = h.biCompression == BI_BITFIELDS;
+    if (rules.tolerantColourTable && h.biBitCount <= 8)
+        h.biClrUsed = std::min<DWORD>(h.biClrUsed, DWORD{1} << h.biBitCount);
+    // Masks follow the first 40 header bytes; a palette follows the whole header. Both end where the pixel
+    // data start, unless the rules let a colour table run on into them.
+    const std::size_t tailOffset = kFileHeader + (bitfields ? 40 : headerSize);
+    std::size_t tailEnd = std::min<std::size_t>(size, offBits >= tailOffset ? offBits : size);
+    std::size_t firstPixelByte = tailOffset;
+    if (rules.tolerantColourTable) {
+        tailEnd = size;
+        firstPixelByte = kFileHeader + headerSize + (bitfields && headerSize == 40 ? 12 : 0);
+    }
     std::string why;
-    if (!ParseDibHeader(h, p + tailOffset, tailEnd > tailOffset ? tailEnd - tailOffset : 0, &layout, &why))
+    if (!ParseDibHeader(h, p + tailOffset, tailEnd > tailOffset ? tailEnd - tailOffset : 0, layout, &why))
         return fail(why);
-    if (offBits < tailOffset || offBits > size)
+    if (layout->width > rules.maxSide || layout->height > rules.maxSide ||
+        static_cast<std::int64_t>(layout->width) * layout->height > rules.maxPixels)
+        return fail("bitmap of " + std::to_string(layout->width) + " x " + std::to_string(layout->height) +
+                    " pixels is larger than allowed here");
+    if (offBits < firstPixelByte || offBits > size)
         return fail("pixel data offset " + std::to_string(offBits) + " lies outside the file");
-    if (size - offBits < layout.imageSize())
+    if (size - offBits < layout->imageSize())
         return fail("pixel data is truncated (" + std::to_string(size - offBits) + " of " +
-                    std::to_string(layout.imageSize()) + " bytes)");
+                    std::to_string(layout->imageSize()) + " bytes)");
+    *offBitsOut = offBits;
+    return true;
+}
+
+} // namespace
+
+HBITMAP LoadBmpFromMemory(const void* data, std::size_t size, std::string* error, const std::string& name) {
+    const auto* p = static_cast<const std::uint8_t*>(data);
+    DibLayout layout;
+    std::size_t offBits = 0;
+    if (!parseBmp(p, size, BmpReadRules{}, &layout, &offBits, error, name))
+        return nullptr;
     Bitmap* b = NewBitmap(layout.width, layout.height, 32);
+    std::string why;
     if (!DecodeDibRows(layout, p + offBits, size - offBits, 0, layout.height, *b->surface, &why)) {
         DeleteObject(b);
-        return fail(why);
+        if (error)
+            *error = name + ": " + why;
+        return nullptr;
     }
     return b;
+}
+
+bool ReadBmpInfo(std::span<const std::uint8_t> bytes, const BmpReadRules& rules, BmpInfo* info,
+                 std::string* error, const std::string& name) {
+    DibLayout layout;
+    std::size_t offBits = 0;
+    if (!parseBmp(bytes.data(), bytes.size(), rules, &layout, &offBits, error, name))
+        return false;
+    if (info)
+        *info = BmpInfo{layout.width, layout.height, layout.bitCount};
+    return true;
+}
+
+bool DecodeBmp(std::span<const std::uint8_t> bytes, const BmpReadRules& rules,
+               std::span<std::uint32_t> pixels, std::string* error, const std::string& name) {
+    DibLayout layout;
+    std::size_t offBits = 0;
+    if (!parseBmp(bytes.data(), bytes.size(), rules, &layout, &offBits, error, name))
+        return false;
+    std::string why;
+    if (!DecodeDibRows(layout, bytes.data() + offBits, bytes.size() - offBits, 0, layout.height, pixels,
+                       &why)) {
+        if (error)
+            *error = name + ": " + why;
+        return false;
+    }
+    for (std::uint32_t& pixel : pixels)
+        pixel &= 0xFFFFFF;
+    return true;
 }
 
 HBITMAP LoadBmpFile(const std::string& path, std::string* error) {
@@ -129,20 +172,20 @@ bool SaveBmp(HBITMAP bitmap, int bitCount, std::vector<std::uint8_t>* out, std::
     out->reserve(offBits + imageSize);
     out->push_back('B');
     out->push_back('M');
-    put32(*out, static_cast<std::uint32_t>(offBits + imageSize));
-    put32(*out, 0);
-    put32(*out, offBits);
-    put32(*out, 40);
-    put32(*out, static_cast<std::uint32_t>(layout.width));
-    put32(*out, static_cast<std::uint32_t>(layout.height));
-    put16(*out, 1);
-    put16(*out, static_cast<std::uint16_t>(bitCount));
-    put32(*out, BI_RGB);
-    put32(*out, static_cast<std::uint32_t>(imageSize));
-    put32(*out, 3780); // 96 dpi
-    put32(*out, 3780);
-    put32(*out, 0);
-    put32(*out, 0);
+    AppendLe32(*out, static_cast<std::uint32_t>(offBits + imageSize));
+    AppendLe32(*out, 0);
+    AppendLe32(*out, offBits);
+    AppendLe32(*out, 40);
+    AppendLe32(*out, static_cast<std::uint32_t>(layout.width));
+    AppendLe32(*out, static_cast<std::uint32_t>(layout.height));
+    AppendLe16(*out, 1);
+    AppendLe16(*out, static_cast<std::uint16_t>(bitCount));
+    AppendLe32(*out, BI_RGB);
+    AppendLe32(*out, static_cast<std::uint32_t>(imageSize));
+    AppendLe32(*out, 3780); // 96 dpi
+    AppendLe32(*out, 3780);
+    AppendLe32(*out, 0);
+    AppendLe32(*out, 0);
     out->resize(offBits + imageSize);
     EncodeDibRows(layout, *b->surface, 0, layout.height, out->data() + offBits);
     return true;

@@ -213,18 +213,17 @@ BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags) {
     return TRUE;
 }
 
-BOOL DrawFrameControl(HDC dc, LPRECT rect, UINT type, UINT state) {
-    DeviceContext* d = LiveDC(dc);
-    if (!d || !rect) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    DrawAccess access(d);
-    Painter p{d};
-    RECT r = *rect;
-    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
-    const COLORREF grey = GetSysColor(COLOR_3DSHADOW), white = GetSysColor(COLOR_3DHILIGHT);
-    auto button = [&](RECT& b) {
+namespace {
+
+// What every kind of frame control draws with: the DC, its state flags and the button colours.
+struct FrameControl {
+    HDC dc;
+    const Painter& p;
+    UINT state;
+    COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    COLORREF grey = GetSysColor(COLOR_3DSHADOW), white = GetSysColor(COLOR_3DHILIGHT);
+
+    void button(RECT& b) const {
         if (state & (DFCS_PUSHED | DFCS_CHECKED)) {
             if (state & DFCS_FLAT)
                 DrawEdge(dc, &b, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
@@ -235,9 +234,10 @@ BOOL DrawFrameControl(HDC dc, LPRECT rect, UINT type, UINT state) {
         }
         if (!(state & DFCS_TRANSPARENT))
             p.fill(b.left, b.top, b.right, b.bottom, GetSysColor(COLOR_3DFACE));
-    };
+    }
+
     // A disabled glyph is drawn embossed: white offset by one, then grey.
-    auto glyph = [&](auto draw, RECT g) {
+    template <class Draw> void glyph(Draw draw, RECT g) const {
         if (state & (DFCS_PUSHED | DFCS_CHECKED)) {
             ++g.left;
             ++g.right;
@@ -251,79 +251,105 @@ BOOL DrawFrameControl(HDC dc, LPRECT rect, UINT type, UINT state) {
         } else {
             draw(g, text);
         }
-    };
+    }
+};
+
+void frameCaption(const FrameControl& f, const RECT& rect) {
+    RECT r = rect;
+    f.button(r);
+    const UINT kind = f.state & 0xFF;
+    f.glyph([&](const RECT& g, COLORREF c) { captionGlyph(f.p, g, kind, c); }, rect);
+}
+
+// Three diagonal ridges in the corner: shadow, shadow, highlight, face.
+void sizeGrip(const FrameControl& f, const RECT& r) {
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const int s = (r.right - 1 - x) + (r.bottom - 1 - y);
+            if (s >= 12)
+                continue;
+            const int m = s % 4;
+            if (m == 1 || m == 2)
+                f.p.px(x, y, f.grey);
+            else if (m == 3)
+                f.p.px(x, y, f.white);
+        }
+}
+
+void frameScroll(const FrameControl& f, const RECT& rect) {
+    const UINT kind = f.state & 0xFF;
+    if (kind == DFCS_SCROLLSIZEGRIP) {
+        sizeGrip(f, rect);
+        return;
+    }
+    RECT r = rect;
+    f.button(r);
+    const int dir = kind == DFCS_SCROLLUP      ? 0
+                    : kind == DFCS_SCROLLLEFT  ? 2
+                    : kind == DFCS_SCROLLRIGHT ? 3
+                                               : 1;
+    f.glyph([&](const RECT& g, COLORREF c) { drawTriangle(f.p, g, dir, c); }, rect);
+}
+
+void frameMenu(const FrameControl& f, const RECT& r) {
+    const UINT kind = f.state & 0xFF;
+    const COLORREF c = GetSysColor(COLOR_MENUTEXT);
+    if (kind == DFCS_MENUARROW)
+        drawTriangle(f.p, r, 3, c);
+    else if (kind == DFCS_MENUCHECK)
+        drawCheck(f.p, r.left + (r.right - r.left - 7) / 2, r.top + (r.bottom - r.top - 7) / 2, c);
+    else {
+        const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
+        f.p.fill(cx - 2, cy - 1, cx + 2, cy + 1, c);
+        f.p.fill(cx - 1, cy - 2, cx + 1, cy + 2, c);
+    }
+}
+
+// A 13 x 13 sunken square, left-aligned and centred vertically.
+void checkBox(const FrameControl& f, const RECT& r) {
+    const UINT kind = f.state & 0xFF, state = f.state;
+    const int size = std::min(13, static_cast<int>(std::min(r.right - r.left, r.bottom - r.top)));
+    RECT box{r.left, r.top + (r.bottom - r.top - size) / 2, r.left + size, 0};
+    box.bottom = box.top + size;
+    if (state & DFCS_FLAT)
+        DrawEdge(f.dc, &box, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST | BF_FLAT);
+    else
+        DrawEdge(f.dc, &box, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    const bool grey3 = (kind & DFCS_BUTTON3STATE) && (state & DFCS_CHECKED);
+    f.p.fill(box.left, box.top, box.right, box.bottom,
+             GetSysColor((state & (DFCS_INACTIVE | DFCS_PUSHED)) || grey3 ? COLOR_3DFACE : COLOR_WINDOW));
+    if (state & DFCS_CHECKED)
+        drawCheck(f.p, box.left + (box.right - box.left - 7) / 2, box.top + (box.bottom - box.top - 7) / 2,
+                  (state & DFCS_INACTIVE) || grey3 ? f.grey : GetSysColor(COLOR_WINDOWTEXT));
+}
+
+void frameButton(const FrameControl& f, const RECT& rect) {
+    const UINT kind = f.state & 0xFF;
+    RECT r = rect;
+    if (kind & DFCS_BUTTONPUSH)
+        f.button(r);
+    else if (kind & (DFCS_BUTTONRADIO | DFCS_BUTTONRADIOIMAGE | DFCS_BUTTONRADIOMASK))
+        radio(f.p, r, f.state);
+    else
+        checkBox(f, r);
+}
+
+} // namespace
+
+BOOL DrawFrameControl(HDC dc, LPRECT rect, UINT type, UINT state) {
+    DeviceContext* d = LiveDC(dc);
+    if (!d || !rect) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    DrawAccess access(d);
+    Painter p{d};
+    const FrameControl f{dc, p, state};
     switch (type) {
-    case DFC_CAPTION: {
-        button(r);
-        const UINT kind = state & 0xFF;
-        glyph([&](const RECT& g, COLORREF c) { captionGlyph(p, g, kind, c); }, *rect);
-        return TRUE;
-    }
-    case DFC_SCROLL: {
-        const UINT kind = state & 0xFF;
-        if (kind == DFCS_SCROLLSIZEGRIP) {
-            // Three diagonal ridges in the corner: shadow, shadow, highlight, face.
-            for (int y = r.top; y < r.bottom; ++y)
-                for (int x = r.left; x < r.right; ++x) {
-                    const int s = (r.right - 1 - x) + (r.bottom - 1 - y);
-                    if (s >= 12)
-                        continue;
-                    const int m = s % 4;
-                    if (m == 1 || m == 2)
-                        p.px(x, y, grey);
-                    else if (m == 3)
-                        p.px(x, y, white);
-                }
-            return TRUE;
-        }
-        button(r);
-        const int dir = kind == DFCS_SCROLLUP      ? 0
-                        : kind == DFCS_SCROLLLEFT  ? 2
-                        : kind == DFCS_SCROLLRIGHT ? 3
-                                                   : 1;
-        glyph([&](const RECT& g, COLORREF c) { drawTriangle(p, g, dir, c); }, *rect);
-        return TRUE;
-    }
-    case DFC_MENU: {
-        const UINT kind = state & 0xFF;
-        const COLORREF c = GetSysColor(COLOR_MENUTEXT);
-        if (kind == DFCS_MENUARROW)
-            drawTriangle(p, r, 3, c);
-        else if (kind == DFCS_MENUCHECK)
-            drawCheck(p, r.left + (r.right - r.left - 7) / 2, r.top + (r.bottom - r.top - 7) / 2, c);
-        else {
-            const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
-            p.fill(cx - 2, cy - 1, cx + 2, cy + 1, c);
-            p.fill(cx - 1, cy - 2, cx + 1, cy + 2, c);
-        }
-        return TRUE;
-    }
-    case DFC_BUTTON: {
-        const UINT kind = state & 0xFF;
-        if (kind & DFCS_BUTTONPUSH) {
-            button(r);
-            return TRUE;
-        }
-        if (kind & (DFCS_BUTTONRADIO | DFCS_BUTTONRADIOIMAGE | DFCS_BUTTONRADIOMASK)) {
-            radio(p, r, state);
-            return TRUE;
-        }
-        // Check box: a 13 x 13 sunken square, left-aligned and centred vertically.
-        const int size = std::min(13, static_cast<int>(std::min(r.right - r.left, r.bottom - r.top)));
-        RECT box{r.left, r.top + (r.bottom - r.top - size) / 2, r.left + size, 0};
-        box.bottom = box.top + size;
-        if (state & DFCS_FLAT)
-            DrawEdge(dc, &box, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST | BF_FLAT);
-        else
-            DrawEdge(dc, &box, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-        const bool grey3 = (kind & DFCS_BUTTON3STATE) && (state & DFCS_CHECKED);
-        p.fill(box.left, box.top, box.right, box.bottom,
-               GetSysColor((state & (DFCS_INACTIVE | DFCS_PUSHED)) || grey3 ? COLOR_3DFACE : COLOR_WINDOW));
-        if (state & DFCS_CHECKED)
-            drawCheck(p, box.left + (box.right - box.left - 7) / 2, box.top + (box.bottom - box.top - 7) / 2,
-                      (state & DFCS_INACTIVE) || grey3 ? grey : GetSysColor(COLOR_WINDOWTEXT));
-        return TRUE;
-    }
+    case DFC_CAPTION: frameCaption(f, *rect); return TRUE;
+    case DFC_SCROLL: frameScroll(f, *rect); return TRUE;
+    case DFC_MENU: frameMenu(f, *rect); return TRUE;
+    case DFC_BUTTON: frameButton(f, *rect); return TRUE;
     default: SetLastError(ERROR_INVALID_PARAMETER); return FALSE;
     }
 }

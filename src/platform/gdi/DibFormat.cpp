@@ -1,5 +1,7 @@
 #include "platform/gdi/DibFormat.h"
 
+#include "platform/os/Bytes.h"
+
 #include <bit>
 #include <cstring>
 
@@ -75,7 +77,7 @@ bool ParseDibHeader(const BITMAPINFOHEADER& h, const std::uint8_t* tail, std::si
         if (extra < 12)
             return fail("bitmap masks are missing");
         for (int i = 0; i < 3; ++i)
-            std::memcpy(&l.masks[i], tail + 4 * i, 4);
+            l.masks[i] = ReadLe32(tail + 4 * i);
         for (DWORD m : l.masks)
             if (!contiguous(m))
                 return fail("bitmap colour mask is not contiguous");
@@ -110,8 +112,19 @@ bool ParseDibHeader(const BITMAPINFOHEADER& h, const std::uint8_t* tail, std::si
 
 bool DecodeDibRows(const DibLayout& l, const std::uint8_t* bits, std::size_t size, int first, int count,
                    Surface& out, std::string* error) {
-    if (first < 0 || count < 0 || first + count > l.height || out.width() != l.width ||
-        out.height() != l.height) {
+    if (out.width() != l.width || out.height() != l.height) {
+        if (error)
+            *error = "bitmap rows out of range";
+        return false;
+    }
+    return DecodeDibRows(l, bits, size, first, count,
+                         std::span(out.pixels(), static_cast<std::size_t>(l.width) * l.height), error);
+}
+
+bool DecodeDibRows(const DibLayout& l, const std::uint8_t* bits, std::size_t size, int first, int count,
+                   std::span<std::uint32_t> pixels, std::string* error) {
+    if (first < 0 || count < 0 || first + count > l.height ||
+        pixels.size() != static_cast<std::size_t>(l.width) * static_cast<std::size_t>(l.height)) {
         if (error)
             *error = "bitmap rows out of range";
         return false;
@@ -128,15 +141,14 @@ bool DecodeDibRows(const DibLayout& l, const std::uint8_t* bits, std::size_t siz
         const int scan = first + k;
         const int y = l.topDown ? scan : l.height - 1 - scan;
         const std::uint8_t* src = bits + static_cast<std::size_t>(k) * l.stride;
-        std::uint32_t* dst = out.row(y);
+        std::uint32_t* dst = pixels.data() + static_cast<std::size_t>(y) * l.width;
         switch (l.bitCount) {
         case 32:
             if (l.compression == BI_RGB) {
                 std::memcpy(dst, src, static_cast<std::size_t>(l.width) * 4);
             } else {
                 for (int x = 0; x < l.width; ++x) {
-                    std::uint32_t v;
-                    std::memcpy(&v, src + 4 * x, 4);
+                    const std::uint32_t v = ReadLe32(src + 4 * x);
                     dst[x] = (r.get(v) << 16) | (g.get(v) << 8) | b.get(v);
                 }
             }
@@ -147,7 +159,7 @@ bool DecodeDibRows(const DibLayout& l, const std::uint8_t* bits, std::size_t siz
             break;
         case 16:
             for (int x = 0; x < l.width; ++x) {
-                std::uint32_t v = src[2 * x] | (src[2 * x + 1] << 8);
+                const std::uint32_t v = ReadLe16(src + 2 * x);
                 dst[x] = (r.get(v) << 16) | (g.get(v) << 8) | b.get(v);
             }
             break;

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,8 +34,11 @@ struct DibLayout {
 bool ParseDibHeader(const BITMAPINFOHEADER& header, const std::uint8_t* tail, std::size_t extra,
                     DibLayout* out, std::string* error);
 
-// Converts rows [first, first + count) of the DIB (in its own scan order) into the surface, which has the
-// DIB's size. `bits` holds `size` bytes of row data starting at scan `first`.
+// Converts rows [first, first + count) of the DIB (in its own scan order) into `pixels`, the DIB's width x
+// height words with rows top-down. `bits` holds `size` bytes of row data starting at scan `first`.
+bool DecodeDibRows(const DibLayout& layout, const std::uint8_t* bits, std::size_t size, int first, int count,
+                   std::span<std::uint32_t> pixels, std::string* error);
+// The same into a surface of the DIB's size.
 bool DecodeDibRows(const DibLayout& layout, const std::uint8_t* bits, std::size_t size, int first, int count,
                    Surface& out, std::string* error);
 

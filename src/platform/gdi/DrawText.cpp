@@ -127,30 +127,23 @@ void wrap(const std::vector<Char>& chars, size_t b, size_t e, int limit, std::ve
     }
 }
 
-} // namespace
+using Paragraphs = std::vector<std::pair<size_t, size_t>>;
 
-int DrawText(HDC dc, const char* text, int count, LPRECT rect, UINT format) {
-    DeviceContext* d = LiveDC(dc);
-    if (!d || !rect || (!text && count != 0)) {
-        SetLastError(d ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE);
-        return 0;
-    }
-    std::string_view input =
-        text ? (count < 0 ? std::string_view(text)
-                          : std::string_view(text, strnlen(text, static_cast<size_t>(count))))
-             : std::string_view();
-    FontFace& face = CurrentFace(d);
-    const int lineHeight = face.height();
-    const bool single = format & DT_SINGLELINE;
+// The text as laid out: characters with their widths, and the lines they fall into.
+struct TextLayout {
+    std::string body; // the text without prefixes
+    std::vector<Char> chars;
+    std::vector<Line> lines;
+};
 
-    std::vector<size_t> marked;
-    std::string body = (format & DT_NOPREFIX) ? std::string(input) : stripPrefixes(input, &marked);
-    if (format & DT_HIDEPREFIX)
-        marked.clear();
+std::string_view inputText(const char* text, int count) {
+    if (!text)
+        return {};
+    return count < 0 ? std::string_view(text)
+                     : std::string_view(text, strnlen(text, static_cast<size_t>(count)));
+}
 
-    // Characters with their widths; tabs expand against stops measured from the line start.
-    const int tabWidth =
-        face.aveCharWidth() * ((format & DT_TABSTOP) ? std::max(1u, (format >> 8) & 0xFF) : 8);
+std::vector<Char> measureChars(const std::string& body, const std::vector<size_t>& marked, FontFace& face) {
     std::vector<Char> chars;
     chars.reserve(body.size());
     for (size_t i = 0; i < body.size();) {
@@ -159,26 +152,34 @@ int DrawText(HDC dc, const char* text, int count, LPRECT rect, UINT format) {
         bool under = std::find(marked.begin(), marked.end(), at) != marked.end();
         chars.push_back(Char{cp, at, i - at, face.advance(cp), under});
     }
+    return chars;
+}
 
-    // Paragraphs.
-    std::vector<std::pair<size_t, size_t>> paragraphs;
-    {
-        size_t start = 0;
-        for (size_t i = 0; i < chars.size(); ++i) {
-            char32_t c = chars[i].cp;
-            if (c == U'\r' || c == U'\n') {
-                if (!single) {
-                    paragraphs.emplace_back(start, i);
-                    if (c == U'\r' && i + 1 < chars.size() && chars[i + 1].cp == U'\n')
-                        ++i;
-                    start = i + 1;
-                } else {
-                    chars[i].width = 0;
-                }
-            }
+// Splits at line ends; a single line keeps them as characters of no width.
+Paragraphs splitParagraphs(std::vector<Char>& chars, bool single) {
+    Paragraphs paragraphs;
+    size_t start = 0;
+    for (size_t i = 0; i < chars.size(); ++i) {
+        char32_t c = chars[i].cp;
+        if (c != U'\r' && c != U'\n')
+            continue;
+        if (single) {
+            chars[i].width = 0;
+            continue;
         }
-        paragraphs.emplace_back(start, chars.size());
+        paragraphs.emplace_back(start, i);
+        if (c == U'\r' && i + 1 < chars.size() && chars[i + 1].cp == U'\n')
+            ++i;
+        start = i + 1;
     }
+    paragraphs.emplace_back(start, chars.size());
+    return paragraphs;
+}
+
+// Tabs expand against stops measured from the paragraph start.
+void expandTabs(std::vector<Char>& chars, const Paragraphs& paragraphs, FontFace& face, UINT format) {
+    const int tabWidth =
+        face.aveCharWidth() * ((format & DT_TABSTOP) ? std::max(1u, (format >> 8) & 0xFF) : 8);
     for (auto [b, e] : paragraphs) {
         int x = 0;
         for (size_t i = b; i < e; ++i) {
@@ -189,68 +190,100 @@ int DrawText(HDC dc, const char* text, int count, LPRECT rect, UINT format) {
             x += chars[i].width;
         }
     }
+}
 
-    const int boxWidth = rect->right - rect->left;
-    std::vector<Line> lines;
+Line wholeLine(size_t begin, size_t end) {
+    Line line;
+    line.begin = begin;
+    line.end = end;
+    return line;
+}
+
+// Measures the characters of `body` and breaks them into lines.
+TextLayout measure(std::string body, const std::vector<size_t>& marked, FontFace& face, UINT format,
+                   int boxWidth) {
+    TextLayout layout;
+    layout.body = std::move(body);
+    layout.chars = measureChars(layout.body, marked, face);
+    const bool single = format & DT_SINGLELINE;
+    const Paragraphs paragraphs = splitParagraphs(layout.chars, single);
+    expandTabs(layout.chars, paragraphs, face, format);
     for (auto [b, e] : paragraphs) {
         if ((format & DT_WORDBREAK) && !single && b < e)
-            wrap(chars, b, e, std::max(boxWidth, 1), lines);
-        else {
-            Line line;
-            line.begin = b;
-            line.end = e;
-            lines.push_back(line);
-        }
+            wrap(layout.chars, b, e, std::max(boxWidth, 1), layout.lines);
+        else
+            layout.lines.push_back(wholeLine(b, e));
     }
-    for (Line& line : lines) {
-        line.width = widthOf(chars, line.begin, line.end);
-        line.text = lineText(body, chars, line.begin, line.end);
+    for (Line& line : layout.lines) {
+        line.width = widthOf(layout.chars, line.begin, line.end);
+        line.text = lineText(layout.body, layout.chars, line.begin, line.end);
         for (size_t i = line.begin; i < line.end; ++i)
-            if (chars[i].underlined)
-                line.underlined.push_back(chars[i].offset - chars[line.begin].offset);
+            if (layout.chars[i].underlined)
+                line.underlined.push_back(layout.chars[i].offset - layout.chars[line.begin].offset);
     }
+    return layout;
+}
 
-    if (format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS)) {
-        const int dots = face.advance(U'.') * 3;
-        for (Line& line : lines) {
-            if (line.width <= boxWidth)
-                continue;
-            size_t e = line.end;
-            int w = line.width;
-            while (e > line.begin && w + dots > boxWidth)
-                w -= chars[--e].width;
-            line.text = lineText(body, chars, line.begin, e) + "...";
-            line.width = w + dots;
-            std::erase_if(line.underlined, [&](size_t off) {
-                return e == line.begin || off >= chars[e].offset - chars[line.begin].offset;
-            });
-        }
+// Shortens each line wider than the box to what fits with "..." after it.
+void addEllipses(TextLayout& layout, FontFace& face, int boxWidth) {
+    const std::vector<Char>& chars = layout.chars;
+    const int dots = face.advance(U'.') * 3;
+    for (Line& line : layout.lines) {
+        if (line.width <= boxWidth)
+            continue;
+        size_t e = line.end;
+        int w = line.width;
+        while (e > line.begin && w + dots > boxWidth)
+            w -= chars[--e].width;
+        line.text = lineText(layout.body, chars, line.begin, e) + "...";
+        line.width = w + dots;
+        std::erase_if(line.underlined, [&](size_t off) {
+            return e == line.begin || off >= chars[e].offset - chars[line.begin].offset;
+        });
     }
+}
 
-    int maxWidth = 0;
-    for (const Line& line : lines)
-        maxWidth = std::max(maxWidth, line.width);
-    const int total = static_cast<int>(lines.size()) * lineHeight;
-    if (input.empty() && (format & DT_CALCRECT)) {
-        rect->right = rect->left;
-        rect->bottom = rect->top;
-        return 0;
+int lineLeft(const Line& line, const RECT& rect, UINT format) {
+    if (format & DT_CENTER)
+        return rect.left + (rect.right - rect.left - line.width) / 2;
+    if (format & DT_RIGHT)
+        return rect.right - line.width;
+    return rect.left;
+}
+
+void fillLineBackground(DeviceContext* d, int x, int y, int width, int height, const pixman_box32_t* clip) {
+    int x1 = d->sx(x), y1 = d->sy(y), x2 = x1 + width, y2 = y1 + height;
+    if (clip) {
+        x1 = std::max(x1, clip->x1);
+        y1 = std::max(y1, clip->y1);
+        x2 = std::min(x2, clip->x2);
+        y2 = std::min(y2, clip->y2);
     }
+    FillBox(d, x1, y1, x2, y2, ToPixel(d->state().bkColor));
+}
 
-    int top = rect->top;
-    if (single && (format & DT_VCENTER))
-        top = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
-    else if (single && (format & DT_BOTTOM))
-        top = rect->bottom - lineHeight;
-
-    if (format & DT_CALCRECT) {
-        rect->right = rect->left + maxWidth;
-        rect->bottom = rect->top + total;
-        return total;
+void paintLine(DeviceContext* d, FontFace& face, const TextLayout& layout, const Line& line, int x, int y,
+               RunStyle& style) {
+    style.underlined = line.underlined.empty() ? nullptr : &line.underlined;
+    // Tabs are laid out by their expanded widths, so draw piecewise around them.
+    if (line.text.find('\t') == std::string::npos) {
+        DrawRun(d, face, d->sx(x), d->sy(y) + face.ascent(), line.text, style);
+        return;
     }
+    std::vector<INT> dx;
+    for (size_t i = line.begin; i < line.end; ++i)
+        dx.push_back(layout.chars[i].width);
+    while (dx.size() < line.text.size())
+        dx.push_back(face.advance(U'.'));
+    style.dx = dx.data();
+    DrawRun(d, face, d->sx(x), d->sy(y) + face.ascent(), line.text, style);
+    style.dx = nullptr;
+}
 
+void paintLines(DeviceContext* d, FontFace& face, const TextLayout& layout, const RECT& rect, int top,
+                UINT format) {
     DrawAccess access(d);
-    pixman_box32_t clipBox{d->sx(rect->left), d->sy(rect->top), d->sx(rect->right), d->sy(rect->bottom)};
+    pixman_box32_t clipBox{d->sx(rect.left), d->sy(rect.top), d->sx(rect.right), d->sy(rect.bottom)};
     const pixman_box32_t* clip = (format & DT_NOCLIP) ? nullptr : &clipBox;
     RunStyle style;
     style.color = ToPixel(d->state().textColor);
@@ -258,39 +291,63 @@ int DrawText(HDC dc, const char* text, int count, LPRECT rect, UINT format) {
     style.strikeOut = face.strikeOut();
     style.clip = clip;
     int y = top;
-    for (const Line& line : lines) {
-        int x = rect->left;
-        if (format & DT_CENTER)
-            x = rect->left + (boxWidth - line.width) / 2;
-        else if (format & DT_RIGHT)
-            x = rect->right - line.width;
-        if (d->state().bkMode == OPAQUE) {
-            int x1 = d->sx(x), y1 = d->sy(y), x2 = x1 + line.width, y2 = y1 + lineHeight;
-            if (clip) {
-                x1 = std::max(x1, clip->x1);
-                y1 = std::max(y1, clip->y1);
-                x2 = std::min(x2, clip->x2);
-                y2 = std::min(y2, clip->y2);
-            }
-            FillBox(d, x1, y1, x2, y2, ToPixel(d->state().bkColor));
-        }
-        style.underlined = line.underlined.empty() ? nullptr : &line.underlined;
-        // Tabs are laid out by their expanded widths, so draw piecewise around them.
-        if (line.text.find('\t') == std::string::npos) {
-            DrawRun(d, face, d->sx(x), d->sy(y) + face.ascent(), line.text, style);
-        } else {
-            std::vector<INT> dx;
-            for (size_t i = line.begin; i < line.end; ++i)
-                dx.push_back(chars[i].width);
-            while (dx.size() < line.text.size())
-                dx.push_back(face.advance(U'.'));
-            style.dx = dx.data();
-            DrawRun(d, face, d->sx(x), d->sy(y) + face.ascent(), line.text, style);
-            style.dx = nullptr;
-        }
-        y += lineHeight;
+    for (const Line& line : layout.lines) {
+        int x = lineLeft(line, rect, format);
+        if (d->state().bkMode == OPAQUE)
+            fillLineBackground(d, x, y, line.width, face.height(), clip);
+        paintLine(d, face, layout, line, x, y, style);
+        y += face.height();
     }
-    if (single && (format & (DT_VCENTER | DT_BOTTOM)))
+}
+
+// Where the first line goes: single lines may be centred vertically or sit at the bottom.
+int firstLineTop(const RECT& rect, int lineHeight, UINT format) {
+    const bool single = format & DT_SINGLELINE;
+    if (single && (format & DT_VCENTER))
+        return rect.top + (rect.bottom - rect.top - lineHeight) / 2;
+    if (single && (format & DT_BOTTOM))
+        return rect.bottom - lineHeight;
+    return rect.top;
+}
+
+} // namespace
+
+int DrawText(HDC dc, const char* text, int count, LPRECT rect, UINT format) {
+    DeviceContext* d = LiveDC(dc);
+    if (!d || !rect || (!text && count != 0)) {
+        SetLastError(d ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE);
+        return 0;
+    }
+    std::string_view input = inputText(text, count);
+    FontFace& face = CurrentFace(d);
+    const int lineHeight = face.height();
+
+    std::vector<size_t> marked;
+    std::string body = (format & DT_NOPREFIX) ? std::string(input) : stripPrefixes(input, &marked);
+    if (format & DT_HIDEPREFIX)
+        marked.clear();
+    const int boxWidth = rect->right - rect->left;
+    TextLayout layout = measure(std::move(body), marked, face, format, boxWidth);
+    if (format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS))
+        addEllipses(layout, face, boxWidth);
+
+    const int total = static_cast<int>(layout.lines.size()) * lineHeight;
+    if (input.empty() && (format & DT_CALCRECT)) {
+        rect->right = rect->left;
+        rect->bottom = rect->top;
+        return 0;
+    }
+    if (format & DT_CALCRECT) {
+        int maxWidth = 0;
+        for (const Line& line : layout.lines)
+            maxWidth = std::max(maxWidth, line.width);
+        rect->right = rect->left + maxWidth;
+        rect->bottom = rect->top + total;
+        return total;
+    }
+    const int top = firstLineTop(*rect, lineHeight, format);
+    paintLines(d, face, layout, *rect, top, format);
+    if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)))
         return top - rect->top + lineHeight;
     return total;
 }

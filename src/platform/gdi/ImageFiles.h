@@ -7,10 +7,37 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace win::gdi {
+
+// How a BMP file is read. The defaults are the GDI's own; a caller may take smaller images only, or the
+// colour tables that older readers let pass.
+struct BmpReadRules {
+    int maxSide = 16384;
+    std::int64_t maxPixels = std::int64_t{16384} * 16384;
+    // A colour count above what the depth can index reads the 2^depth colours there are, and the colour table
+    // may run on into the pixel data (which must still start after the headers).
+    bool tolerantColourTable = false;
+};
+
+// A BMP file's size and depth (1, 4, 8, 16, 24 or 32 bits per pixel).
+struct BmpInfo {
+    int width = 0;
+    int height = 0;
+    int bitCount = 0;
+};
+
+// Checks a whole BMP file (headers, masks, colour table and pixel data against the bytes given) without
+// decoding it.
+bool ReadBmpInfo(std::span<const std::uint8_t> bytes, const BmpReadRules& rules, BmpInfo* info,
+                 std::string* error, const std::string& name = "bitmap");
+// Decodes a BMP file into `pixels`: width x height words 0x00RRGGBB, rows top-down. Refuses a file that
+// ReadBmpInfo refuses, and a `pixels` of another size.
+bool DecodeBmp(std::span<const std::uint8_t> bytes, const BmpReadRules& rules,
+               std::span<std::uint32_t> pixels, std::string* error, const std::string& name = "bitmap");
 
 HBITMAP LoadBmpFromMemory(const void* data, std::size_t size, std::string* error,
                           const std::string& name = "bitmap");

@@ -6,15 +6,25 @@ namespace win {
 
 using namespace gdi;
 
+namespace {
+
+// The surface pixel at the logical point, or null when the DC's clip leaves it out.
+std::uint32_t* visiblePixel(DeviceContext* d, int x, int y) {
+    const int px = d->sx(x), py = d->sy(y);
+    if (!pixman_region32_contains_point(const_cast<pixman_region32_t*>(d->clip()), px, py, nullptr))
+        return nullptr;
+    return &d->surface().row(py)[px];
+}
+
+} // namespace
+
 COLORREF GetPixel(HDC dc, int x, int y) {
     DeviceContext* d = dcOrFail(dc);
     if (!d)
         return CLR_INVALID;
     DrawAccess access(d);
-    int px = d->sx(x), py = d->sy(y);
-    if (!pixman_region32_contains_point(const_cast<pixman_region32_t*>(d->clip()), px, py, nullptr))
-        return CLR_INVALID;
-    return ToColorRef(d->surface().row(py)[px]);
+    const std::uint32_t* pixel = visiblePixel(d, x, y);
+    return pixel ? ToColorRef(*pixel) : CLR_INVALID;
 }
 
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) {
@@ -22,11 +32,11 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) {
     if (!d)
         return CLR_INVALID;
     DrawAccess access(d);
-    int px = d->sx(x), py = d->sy(y);
-    if (!pixman_region32_contains_point(const_cast<pixman_region32_t*>(d->clip()), px, py, nullptr))
+    std::uint32_t* pixel = visiblePixel(d, x, y);
+    if (!pixel)
         return CLR_INVALID;
-    std::uint32_t p = d->isMono() ? ToMono(ToPixel(color)) : ToPixel(color);
-    d->surface().row(py)[px] = p;
+    const std::uint32_t p = d->isMono() ? ToMono(ToPixel(color)) : ToPixel(color);
+    *pixel = p;
     return ToColorRef(p);
 }
 

@@ -29,7 +29,8 @@ Region* newRegion() {
     return r;
 }
 
-void initRect(pixman_region32_t* r, int left, int top, int right, int bottom) {
+// Clamps the corners and puts them in order: left <= right, top <= bottom.
+void clampAndOrder(int& left, int& top, int& right, int& bottom) {
     left = clampCoord(left);
     top = clampCoord(top);
     right = clampCoord(right);
@@ -38,6 +39,10 @@ void initRect(pixman_region32_t* r, int left, int top, int right, int bottom) {
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
+}
+
+void initRect(pixman_region32_t* r, int left, int top, int right, int bottom) {
+    clampAndOrder(left, top, right, bottom);
     pixman_region32_fini(r);
     if (left == right || top == bottom)
         pixman_region32_init(r);
@@ -107,14 +112,7 @@ HRGN CreateRectRgnIndirect(const RECT* rect) {
 }
 
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
-    left = clampCoord(left);
-    right = clampCoord(right);
-    top = clampCoord(top);
-    bottom = clampCoord(bottom);
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
+    clampAndOrder(left, top, right, bottom);
     // An elliptic region is at most as many rows as it is high; refuse absurd heights rather than allocate.
     if (bottom - top > 65536) {
         SetLastError(ERROR_INVALID_PARAMETER);

@@ -1,5 +1,7 @@
 #include "platform/os/CodePage.h"
 
+#include "platform/os/Bytes.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <iconv.h>
@@ -157,8 +159,8 @@ std::string Utf16ToUtf8(std::u16string_view units) {
 std::string Utf16LeToUtf8(std::string_view bytes) {
     std::u16string units(bytes.size() / 2, u'\0');
     for (size_t i = 0; i < units.size(); ++i)
-        units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                         (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+        units[i] =
+            static_cast<char16_t>(ReadLe16(reinterpret_cast<const std::uint8_t*>(bytes.data()) + 2 * i));
     return Utf16ToUtf8(units);
 }
 
@@ -252,12 +254,6 @@ std::string Utf32ToUtf8(std::u32string_view s) {
         }
     }
     return out;
-}
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace win

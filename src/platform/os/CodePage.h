@@ -39,8 +39,4 @@ bool IsValidUtf8(std::string_view text);
 std::u32string Utf8ToUtf32(std::string_view utf8);
 std::string Utf32ToUtf8(std::u32string_view codePoints);
 
-// Equal when only the letters A-Z and a-z differ in case, whatever the locale: how names of columns,
-// parameters, properties, providers and files are compared where case must not matter.
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
-
 } // namespace win

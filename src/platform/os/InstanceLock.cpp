@@ -3,6 +3,7 @@
 // crashed or killed process never leaves a stale lock behind. The file lives in a folder that only this user
 // can write: in a folder that others could write, another user could take the name first, or plant a link.
 #include "platform/os/InstanceLock.h"
+#include "platform/os/Bytes.h"
 #include "platform/os/WinBase.h"
 
 #include <cerrno>
@@ -22,14 +23,6 @@ namespace win {
 namespace os {
 
 namespace {
-
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
 
 // "N" or "N.S" with at most nine digits each; the screen S does not change the desktop.
 bool DisplayNumber(std::string_view s, unsigned long* number) {
@@ -56,7 +49,7 @@ std::string X11Desktop(std::string_view display) {
         host = host.substr(slash + 1);
     }
     const std::string n = std::to_string(number);
-    const std::string p = Lower(protocol), h = Lower(host);
+    const std::string p = AsciiLower(protocol), h = AsciiLower(host);
     if (p == "unix" || p == "local" || (p.empty() && (h.empty() || h == "unix")))
         return "local :" + n;
     if (!h.empty() && h.back() == ':')

@@ -2,6 +2,8 @@
 
 #include "skin/package/LzhModel.h"
 
+#include "platform/os/Bytes.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -348,9 +350,7 @@ template <class Source, class Sink> TLZHReport Run(std::int32_t expandedSize, So
 } // namespace
 
 std::int32_t TLZH::ReadInt32(const std::uint8_t* bytes) {
-    const std::uint32_t v = std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 |
-                            std::uint32_t(bytes[2]) << 16 | std::uint32_t(bytes[3]) << 24;
-    return static_cast<std::int32_t>(v);
+    return static_cast<std::int32_t>(win::ReadLe32(bytes));
 }
 
 TLZHReport TLZH::Decode(std::int32_t expandedSize, const ReadProc& read, const WriteProc& write) {

@@ -2,6 +2,8 @@
 
 #include "skin/package/LzhModel.h"
 
+#include "platform/os/Bytes.h"
+
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
@@ -149,10 +151,8 @@ std::vector<std::uint8_t> TLZHEncoder::CompressContainer(std::span<const std::ui
     if (data.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw std::length_error("LZH container: input of " + std::to_string(data.size()) +
                                 " bytes is too large for the 32-bit size field");
-    const auto size = static_cast<std::uint32_t>(data.size());
-    std::vector<std::uint8_t> out{static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
-                                  static_cast<std::uint8_t>(size >> 16),
-                                  static_cast<std::uint8_t>(size >> 24)};
+    std::vector<std::uint8_t> out;
+    win::AppendLe32(out, static_cast<std::uint32_t>(data.size()));
     const std::vector<std::uint8_t> bits = Encode(data);
     out.insert(out.end(), bits.begin(), bits.end());
     return out;

@@ -1,5 +1,6 @@
 #include "skin/package/TQuickIni.h"
 
+#include "platform/os/Bytes.h"
 #include "skin/package/LineSplitter.h"
 #include "skin/package/TSkinReader.h"
 
@@ -9,33 +10,8 @@ namespace skin {
 
 namespace {
 
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<char>(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
 bool IsSectionHeader(std::string_view line) {
     return !line.empty() && line.front() == '[' && line.back() == ']';
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 bool ParseHex(std::string_view digits, std::uint32_t& value) {
@@ -43,7 +19,7 @@ bool ParseHex(std::string_view digits, std::uint32_t& value) {
         return false;
     std::uint64_t v = 0;
     for (char c : digits) {
-        const int d = HexDigit(c);
+        const int d = win::HexDigitValue(c);
         if (d < 0)
             return false;
         v = v * 16 + static_cast<unsigned>(d);
@@ -110,7 +86,7 @@ void TQuickIni::ReadSections(std::vector<std::string>& list) const {
 int TQuickIni::SectionIndex(std::string_view section) const {
     const std::string wanted = "[" + std::string(section) + "]";
     for (int position : sections_) {
-        if (SameText(Line(static_cast<std::size_t>(position)), wanted))
+        if (win::EqualIgnoringAsciiCase(Line(static_cast<std::size_t>(position)), wanted))
             return position;
     }
     return -1;

@@ -1,5 +1,7 @@
 #include "toolkit/layout/LayoutParser.h"
 
+#include "platform/os/Bytes.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -15,15 +17,6 @@ bool isIdentStart(char c) {
 }
 bool isIdentChar(char c) {
     return isIdentStart(c) || (c >= '0' && c <= '9');
-}
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 class Parser {
@@ -226,7 +219,7 @@ private:
         }
         std::size_t digits = 0;
         for (; !atEnd(); ++m_pos, ++digits) {
-            int d = hexValue(m_text[m_pos]);
+            int d = win::HexDigitValue(m_text[m_pos]);
             if (d < 0 || d >= base)
                 break;
             if (magnitude > (std::numeric_limits<std::uint64_t>::max() - d) / base)
@@ -283,7 +276,7 @@ private:
             }
             if (c == ' ' || c == '\t' || c == '\r')
                 continue;
-            int d = hexValue(c);
+            int d = win::HexDigitValue(c);
             if (d < 0)
                 fail(std::string("binary data of ") + path + " holds a non-hex character '" + c + "'");
             if (high < 0) {
