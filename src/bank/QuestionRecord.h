@@ -7,10 +7,22 @@ namespace bank {
 
 class TADOQuery;
 
+// The kinds of question the stored t_type names. A row may hold another number: it is shown without
+// options and never judged, so the kind stays a plain int where it is stored and read.
+enum QuestionKind : int {
+    qkTrueFalse = 1,
+    qkSingleChoice = 2,
+    qkMultipleChoice = 3,
+};
+
+inline bool IsKnownKind(int type) {
+    return type >= qkTrueFalse && type <= qkMultipleChoice;
+}
+
 struct QuestionRecord {
     int id = 0;
     int chapter = 0; // t_class
-    int type = 0;    // t_type: 1 true/false, 2 single choice, 3 multiple choice
+    int type = 0;    // t_type, a QuestionKind for every row that is judged
     std::string name;
     std::string answers;
     std::string picture;

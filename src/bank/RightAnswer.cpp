@@ -1,5 +1,7 @@
 #include "bank/RightAnswer.h"
 
+#include "bank/QuestionRecord.h"
+
 #include "platform/os/Bytes.h"
 
 namespace bank {
@@ -45,9 +47,9 @@ std::string RightAnswer::Encode(std::string_view answer, const Key& key) {
 
 bool RightAnswer::IsValidForm(int type, std::string_view answer) {
     switch (type) {
-    case 1: return answer == "Y" || answer == "N";
-    case 2: return answer.size() == 1 && answer[0] >= 'A' && answer[0] <= 'D';
-    case 3: {
+    case qkTrueFalse: return answer == "Y" || answer == "N";
+    case qkSingleChoice: return answer.size() == 1 && answer[0] >= 'A' && answer[0] <= 'D';
+    case qkMultipleChoice: {
         if (answer.empty())
             return false;
         char previous = 'A' - 1;

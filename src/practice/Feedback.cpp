@@ -1,5 +1,7 @@
 #include "practice/Feedback.h"
 
+#include "bank/QuestionRecord.h"
+
 namespace {
 
 constexpr const char* kWrongLetters = "请注意您答错了,正确答案是：【{}】。";
@@ -36,8 +38,8 @@ std::string Feedback::WrongText(const FeedbackRow& row, const std::string& right
 
 std::string Feedback::RadioAnswer(AnswerControl control, int type) {
     switch (control) {
-    case AnswerControl::RadioButton1: return type == 1 ? "Y" : "A";
-    case AnswerControl::RadioButton2: return type == 1 ? "N" : "B";
+    case AnswerControl::RadioButton1: return type == bank::qkTrueFalse ? "Y" : "A";
+    case AnswerControl::RadioButton2: return type == bank::qkTrueFalse ? "N" : "B";
     case AnswerControl::RadioButton3: return "C";
     case AnswerControl::RadioButton4: return "D";
     case AnswerControl::Button1: break;

@@ -209,22 +209,23 @@ void TForm2::ShowQuestion() {
     m_currentRightAnswer = q.rightAnswer;
     m_currentType = q.type;
     static const char* const kTags[] = {"", "【判断题】", "【单选题】", "【多选题】"};
-    const char* tag = q.type >= 1 && q.type <= 3 ? kTags[q.type] : "";
+    const char* tag = bank::IsKnownKind(q.type) ? kTags[q.type] : "";
     t_namet->SetCaption(std::string(tag) + std::to_string(position + 1) + "、 " + q.name);
 
-    if (q.type == 1) {
+    if (q.type == bank::qkTrueFalse) {
         RadioButtons[0]->SetCaption("正确");
         RadioButtons[1]->SetCaption("错误");
         RadioButtons[0]->Show();
         RadioButtons[1]->Show();
-    } else if (q.type == 2 || q.type == 3) {
-        if (q.type == 3)
+    } else if (q.type == bank::qkSingleChoice || q.type == bank::qkMultipleChoice) {
+        if (q.type == bank::qkMultipleChoice)
             Button1->Show();
         const std::vector<std::string> options = bank::OptionList::Split(q.answers);
         if (options.size() <= 4)
             for (std::size_t k = 0; k < options.size(); ++k) {
-                tk::TButtonControl* option = q.type == 2 ? static_cast<tk::TButtonControl*>(RadioButtons[k])
-                                                         : static_cast<tk::TButtonControl*>(CheckBoxes[k]);
+                tk::TButtonControl* option = q.type == bank::qkSingleChoice
+                                                 ? static_cast<tk::TButtonControl*>(RadioButtons[k])
+                                                 : static_cast<tk::TButtonControl*>(CheckBoxes[k]);
                 option->SetCaption(options[k]);
                 option->Show();
             }
@@ -233,15 +234,15 @@ void TForm2::ShowQuestion() {
     if (!m_exercise.Exam())
         return;
     const std::string& a = m_exercise.UserAnswer(position);
-    if (q.type == 1) {
+    if (q.type == bank::qkTrueFalse) {
         if (a == "Y")
             RadioButtons[0]->SetChecked(true);
         else if (a == "N")
             RadioButtons[1]->SetChecked(true);
-    } else if (q.type == 2) {
+    } else if (q.type == bank::qkSingleChoice) {
         if (a.size() == 1 && a[0] >= 'A' && a[0] <= 'D')
             RadioButtons[a[0] - 'A']->SetChecked(true);
-    } else if (q.type == 3) {
+    } else if (q.type == bank::qkMultipleChoice) {
         for (int k = 0; k < 4; ++k)
             if (a.find(static_cast<char>('A' + k)) != std::string::npos)
                 CheckBoxes[k]->SetChecked(true);

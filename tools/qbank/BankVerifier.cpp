@@ -3,6 +3,7 @@
 #include "bank/BankSelect.h"
 #include "bank/DatabaseError.h"
 #include "bank/OptionList.h"
+#include "bank/QuestionRecord.h"
 #include "bank/RightAnswer.h"
 #include "bank/jet/JetDatabase.h"
 #include "bank/jet/JetError.h"
@@ -100,7 +101,7 @@ private:
         ++r_.perType[type];
         if (chapter < 1 || chapter > 8)
             problem(where + ": chapter (t_class) " + std::to_string(chapter) + " is not 1 to 8");
-        if (type < 1 || type > 3) {
+        if (!bank::IsKnownKind(type)) {
             problem(where + ": kind (t_type) " + std::to_string(type) + " is not 1, 2 or 3");
             return;
         }
@@ -128,7 +129,7 @@ private:
             return;
         }
         ++decodable_;
-        if (type == 1)
+        if (type == bank::qkTrueFalse)
             return;
         auto options = bank::OptionList::Split(q.FieldByName("t_answers").AsString());
         if (options.size() < 2 || options.size() > 4)

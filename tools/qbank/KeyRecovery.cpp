@@ -1,5 +1,6 @@
 #include "KeyRecovery.h"
 
+#include "bank/QuestionRecord.h"
 #include "platform/os/Bytes.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ constexpr size_t kKeyLength = 10;
 constexpr std::uint64_t kMaxCombinations = 1u << 20;
 
 std::string Letters(int type) {
-    return type == 1 ? "YN" : "ABCD";
+    return type == bank::qkTrueFalse ? "YN" : "ABCD";
 }
 
 bool ValidWithKey(const EncodedAnswer& a, const bank::RightAnswer::Key& key) {

@@ -69,9 +69,9 @@ public:
         const Line& a = Take("answer");
         if (!ValidAnswer(q.type, a.value))
             Fail(a, std::string("the answer of a ") + kTypeNames[q.type - 1] + " question must be " +
-                        (q.type == 1   ? "Y or N"
-                         : q.type == 2 ? "one of A, B, C, D"
-                                       : "letters A-D in ascending order") +
+                        (q.type == bank::qkTrueFalse      ? "Y or N"
+                         : q.type == bank::qkSingleChoice ? "one of A, B, C, D"
+                                                          : "letters A-D in ascending order") +
                         ", not \"" + a.value + "\"");
         q.answer = a.value;
         if (Peek("picture")) {
@@ -100,9 +100,9 @@ public:
     }
 
     static bool ValidAnswer(int type, const std::string& a) {
-        if (type == 1)
+        if (type == bank::qkTrueFalse)
             return a == "Y" || a == "N";
-        if (type == 2)
+        if (type == bank::qkSingleChoice)
             return a.size() == 1 && a[0] >= 'A' && a[0] <= 'D';
         if (a.empty())
             return false;

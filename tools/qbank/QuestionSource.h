@@ -2,6 +2,8 @@
 // blank lines; "#" starts a comment line. See data/README.md for the format.
 #pragma once
 
+#include "bank/QuestionRecord.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -41,7 +43,7 @@ public:
     // The text of one chapter's file; Parse(Format(q)) gives back q (ids included).
     static std::string Format(const std::vector<SourceQuestion>& questions, int chapter);
 
-    static int DefaultScore(int type) { return type == 3 ? 2 : 1; }
+    static int DefaultScore(int type) { return type == bank::qkMultipleChoice ? 2 : 1; }
     static const char* TypeName(int type);
 };
 

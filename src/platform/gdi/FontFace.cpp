@@ -3,15 +3,20 @@
 #include "platform/gdi/DialogSans.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include <map>
 #include <mutex>
 #include FT_FREETYPE_H
+#include FT_SIZES_H
 #include FT_SYNTHESIS_H
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace win::gdi {
 
@@ -52,8 +57,24 @@ struct FaceFile {
     int index = 0;
 };
 
+// Matches are kept, so that fontconfig's configuration (its parsed files and font caches) can be let go
+// between fonts and is loaded again only for a description not matched before.
+bool fontconfigLoaded = false;
+
+void releaseFontconfig() {
+    if (fontconfigLoaded)
+        FcFini();
+    fontconfigLoaded = false;
+}
+
 FaceFile matchFamily(const std::string& family, int weight, bool italic) {
-    FaceFile result;
+    static std::map<std::string, FaceFile> matched;
+    const std::string key = family + '\x1f' + std::to_string(weight >= 600) + std::to_string(italic);
+    if (auto it = matched.find(key); it != matched.end())
+        return it->second;
+    if (!fontconfigLoaded)
+        fontconfigLoaded = FcInit() == FcTrue;
+    FaceFile& result = matched[key];
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pattern, FC_WEIGHT, weight >= 600 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
@@ -78,7 +99,7 @@ struct Library {
     std::mutex mutex;
     Library() {
         FT_Init_FreeType(&ft);
-        // fontconfig keeps its configuration until told to let it go.
+        // fontconfig keeps what other lookups (the dialog face's candidates) loaded until told to let it go.
         std::atexit(FcFini);
     }
 };
@@ -255,9 +276,10 @@ const DialogSansFace& dialogSansFace() {
     static const DialogSansFace found = [] {
         DialogSansFace result;
         for (const std::string& path : DialogSansCandidates()) {
-            FT_Face face = nullptr;
-            if (FT_New_Face(library().ft, path.c_str(), 0, &face) != 0)
+            SharedFace probe;
+            if (!probe.open(path, 0))
                 continue;
+            FT_Face face = probe.face;
             const bool usable = face->charmap && face->charmap->encoding == FT_ENCODING_UNICODE &&
                                 face->num_fixed_sizes > 0 && FT_Get_Char_Index(face, U'0') != 0;
             for (int i = 0; usable && i < face->num_fixed_sizes; ++i) {
@@ -266,7 +288,6 @@ const DialogSansFace& dialogSansFace() {
                 result.strikes.push_back(BitmapStrike{i, static_cast<int>(face->size->metrics.ascender >> 6),
                                                       static_cast<int>(-face->size->metrics.descender >> 6)});
             }
-            FT_Done_Face(face);
             if (!result.strikes.empty()) {
                 std::sort(result.strikes.begin(), result.strikes.end(),
                           [](const BitmapStrike& a, const BitmapStrike& b) { return a.ascent < b.ascent; });
@@ -320,6 +341,7 @@ std::shared_ptr<FontFace> FontFace::Resolve(const LOGFONT& lf) {
     FaceFile primaryFile =
         dialogSans ? dialog.file : matchFamily(isUiFamily(family) ? kUiFace : family, weight, italic);
     FaceFile fallbackFile = matchFamily(kCjkFallback, weight, italic);
+    releaseFontconfig();
     int asc = 0, desc = 0, em = 12;
     if (dialogSans) {
         const StrikeChoice cell = ChooseStrike(dialog.strikes, lf.lfHeight);
@@ -334,26 +356,31 @@ std::shared_ptr<FontFace> FontFace::Resolve(const LOGFONT& lf) {
     } else {
         // Sizes are kept to what a screen can show; a hostile height must not allocate huge glyphs.
         long long height = lf.lfHeight;
+        // Held until the font's own size is made, so that the file is not opened twice.
+        std::shared_ptr<SharedFace> probe;
         if (height < 0) {
             em = static_cast<int>(std::min<long long>(-height, 512));
         } else if (height > 0) {
             // A positive height is the cell height; scale the em so that ascender + descender fill it.
-            FT_Face probe = nullptr;
             double ratio = 1.2;
-            if (!primaryFile.path.empty() &&
-                FT_New_Face(library().ft, primaryFile.path.c_str(), primaryFile.index, &probe) == 0) {
-                if (probe->units_per_EM > 0 && probe->ascender - probe->descender > 0)
-                    ratio = static_cast<double>(probe->ascender - probe->descender) / probe->units_per_EM;
-                FT_Done_Face(probe);
+            if ((probe = sharedFace(primaryFile.path, primaryFile.index))) {
+                const FT_Face face = probe->face;
+                if (face->units_per_EM > 0 && face->ascender - face->descender > 0)
+                    ratio = static_cast<double>(face->ascender - face->descender) / face->units_per_EM;
             }
             em = static_cast<int>(std::lround(std::min<long long>(height, 600) / ratio));
         }
         em = std::clamp(em, 1, 512);
-        if (!f->m_impl->primary.open(primaryFile, em, weight, italic))
+        const bool primaryOpen = f->m_impl->primary.open(primaryFile, em, weight, italic);
+        if (!primaryOpen)
             f->m_impl->primary.open(fallbackFile, em, weight, italic);
-        f->m_impl->fallback.open(fallbackFile, em, weight, italic);
+        // The fallback at the primary's file and size would find no character the primary lacks.
+        const bool sameFile = !primaryOpen || (primaryFile.path == fallbackFile.path &&
+                                               primaryFile.index == fallbackFile.index);
+        if (!sameFile || !f->m_impl->primary.face())
+            f->m_impl->fallback.open(fallbackFile, em, weight, italic);
         for (SizedFace* sf : {&f->m_impl->primary, &f->m_impl->fallback}) {
-            if (!sf->face)
+            if (!sf->face())
                 continue;
             asc = std::max(asc, sf->ascent());
             desc = std::max(desc, sf->descent());
@@ -374,10 +401,10 @@ std::shared_ptr<FontFace> FontFace::Resolve(const LOGFONT& lf) {
     f->m_internalLeading = std::max(0, asc + desc - em);
     cache[key] = f;
     // Metrics that need glyphs come after the face is usable.
-    f->m_aveCharWidth = f->advance(U'x');
+    f->m_aveCharWidth = f->cachedGlyph(U'x').advance;
     int maxw = 0;
     for (char32_t c : {U'W', U'M', U'中', U'@'})
-        maxw = std::max(maxw, f->advance(c));
+        maxw = std::max(maxw, f->cachedGlyph(c).advance);
     f->m_maxCharWidth = maxw;
     return f;
 }
@@ -385,24 +412,33 @@ std::shared_ptr<FontFace> FontFace::Resolve(const LOGFONT& lf) {
 const Glyph& FontFace::glyph(char32_t ch) {
     if (auto it = m_cache.find(ch); it != m_cache.end())
         return it->second;
+    // Other fonts share the FreeType face and its glyph slot.
+    std::lock_guard lock(library().mutex);
+    return cachedGlyph(ch);
+}
+
+const Glyph& FontFace::cachedGlyph(char32_t ch) {
+    if (auto it = m_cache.find(ch); it != m_cache.end())
+        return it->second;
     Glyph g;
     SizedFace* sf = nullptr;
     FT_UInt index = 0;
     for (SizedFace* candidate : {&m_impl->primary, &m_impl->fallback}) {
-        if (candidate->face && (index = FT_Get_Char_Index(candidate->face, ch)) != 0) {
+        if (candidate->face() && (index = FT_Get_Char_Index(candidate->face(), ch)) != 0) {
             sf = candidate;
             break;
         }
     }
     if (!sf)
-        sf = m_impl->primary.face ? &m_impl->primary : &m_impl->fallback;
+        sf = m_impl->primary.face() ? &m_impl->primary : &m_impl->fallback;
     if (ch == U'\t' || ch == U'\n' || ch == U'\r')
-        index = FT_Get_Char_Index(sf->face ? sf->face : nullptr, U' ');
-    if (sf->face) {
+        index = FT_Get_Char_Index(sf->face(), U' ');
+    if (sf->face()) {
+        const FT_Face face = sf->use();
         FT_Int32 flags = FT_LOAD_DEFAULT | (m_impl->mono ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
-        if (FT_Load_Glyph(sf->face, index, flags) != 0 && sf->strike)
-            FT_Load_Glyph(sf->face, index, flags | FT_LOAD_NO_BITMAP);
-        FT_GlyphSlot slot = sf->face->glyph;
+        if (FT_Load_Glyph(face, index, flags) != 0 && sf->strike)
+            FT_Load_Glyph(face, index, flags | FT_LOAD_NO_BITMAP);
+        FT_GlyphSlot slot = face->glyph;
         if (sf->synthBold)
             FT_GlyphSlot_Embolden(slot);
         if (slot->format != FT_GLYPH_FORMAT_BITMAP)

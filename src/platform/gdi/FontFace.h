@@ -1,5 +1,6 @@
 // A font at one size: the face fontconfig found for the requested family, a CJK fallback face, metrics and
-// a cache of rendered glyphs (so that repainting text costs blending, not rasterising).
+// a cache of rendered glyphs (so that repainting text costs blending, not rasterising). Fonts of one font
+// file share its FreeType face, each drawing through a size object of its own.
 #pragma once
 
 #include "platform/gdi/WinGdi.h"
@@ -49,6 +50,7 @@ public:
 private:
     struct Impl;
     FontFace();
+    const Glyph& cachedGlyph(char32_t ch); // with the FreeType lock held
     std::unique_ptr<Impl> m_impl;
     std::unordered_map<char32_t, Glyph> m_cache;
     int m_ascent = 0;

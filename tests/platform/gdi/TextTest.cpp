@@ -2,6 +2,7 @@
 #include "support/GoldenImage.h"
 
 #include <string>
+#include <vector>
 
 using namespace win;
 using gditest::Canvas;
@@ -213,4 +214,99 @@ TEST(DrawTextGolden, LayoutsOfChineseAndLatinText) {
     DrawText(c.dc, "模拟考试 Exam", -1, &title, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
     EXPECT_TRUE(
         taxi::test::MatchesGolden(c.surface(), "platform/gdi/golden/drawtext-layouts.png", kTextTolerance));
+}
+
+namespace {
+
+struct SizedFont {
+    HFONT font;
+    SizedFont(int height, const char* face, bool italic = false) {
+        font = CreateFont(height, 0, 0, 0, FW_NORMAL, italic, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, face);
+    }
+    ~SizedFont() { DeleteObject(font); }
+    SizedFont(const SizedFont&) = delete;
+    SizedFont& operator=(const SizedFont&) = delete;
+};
+
+// The pixels of `text` drawn alone in black on white with `font`.
+std::vector<std::uint32_t> rendered(HFONT font, const std::string& text) {
+    Canvas c(160, 48);
+    HGDIOBJ old = SelectObject(c.dc, font);
+    SetBkMode(c.dc, TRANSPARENT);
+    TextOut(c.dc, 2, 2, text.c_str(), static_cast<int>(text.size()));
+    SelectObject(c.dc, old);
+    const auto& s = c.surface();
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            pixels.push_back(s.row(y)[x] & 0xFFFFFF);
+    return pixels;
+}
+
+int charWidth(HFONT font, const std::string& ch) {
+    Canvas c(1, 1);
+    HGDIOBJ old = SelectObject(c.dc, font);
+    const int width = textWidth(c.dc, ch);
+    SelectObject(c.dc, old);
+    return width;
+}
+
+} // namespace
+
+// The interface families all come from one font file, whose face the fonts share: each must still rasterise
+// at its own size and slant when glyphs of the others were loaded in between.
+TEST(FontSharing, FontsOfOneFileDrawnAlternatelyKeepTheirOwnSizeAndSlant) {
+    const std::vector<std::string> chars = {"考", "试", "结", "果", "A", "g", "W", "7"};
+    std::string text;
+    for (const std::string& ch : chars)
+        text += ch;
+    // References drawn before the other sizes take part.
+    SizedFont small(-12, "SimHei"), middle(-19, "SimHei");
+    const auto smallRef = rendered(small.font, text);
+    const auto middleRef = rendered(middle.font, text);
+
+    SizedFont big(-31, "Tahoma"), slanted(-19, "Tahoma", true);
+    SizedFont smallTwin(-12, "Segoe UI"), middleTwin(-19, "Segoe UI");
+    for (const std::string& ch : chars) {
+        const int wBig = charWidth(big.font, ch);
+        const int wSlanted = charWidth(slanted.font, ch);
+        const int wSmall = charWidth(smallTwin.font, ch);
+        const int wMiddle = charWidth(middleTwin.font, ch);
+        EXPECT_GT(wBig, wMiddle) << ch;
+        EXPECT_GT(wMiddle, wSmall) << ch;
+        EXPECT_NEAR(wSlanted, wMiddle, 1) << ch;
+    }
+    EXPECT_EQ(rendered(smallTwin.font, text), smallRef);
+    EXPECT_EQ(rendered(middleTwin.font, text), middleRef);
+    EXPECT_NE(rendered(slanted.font, text), middleRef);
+    // Cached glyphs of the first fonts are unaffected too.
+    EXPECT_EQ(rendered(small.font, text), smallRef);
+    EXPECT_EQ(rendered(middle.font, text), middleRef);
+}
+
+TEST(FontSharing, DeletingAFontLeavesAnotherOfTheSameFileWorking) {
+    HFONT gone = CreateFont(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "NSimSun");
+    SizedFont kept(-22, "SimSun");
+    EXPECT_GT(charWidth(gone, "出"), 0);
+    EXPECT_GT(charWidth(kept.font, "租"), 0);
+    Canvas c(1, 1);
+    HGDIOBJ old = SelectObject(c.dc, kept.font);
+    TEXTMETRIC before{};
+    ASSERT_TRUE(GetTextMetrics(c.dc, &before));
+    SelectObject(c.dc, old);
+    ASSERT_TRUE(DeleteObject(gone));
+
+    // Characters not drawn before load glyphs from the shared face after the other font has gone.
+    const std::string text = "驾驶员Qy";
+    const auto keptPixels = rendered(kept.font, text);
+    SizedFont twin(-22, "微软雅黑");
+    EXPECT_EQ(keptPixels, rendered(twin.font, text));
+    EXPECT_NE(keptPixels, rendered(SizedFont(-12, "SimSun").font, text));
+    old = SelectObject(c.dc, kept.font);
+    TEXTMETRIC after{};
+    ASSERT_TRUE(GetTextMetrics(c.dc, &after));
+    EXPECT_EQ(after.tmHeight, before.tmHeight);
+    EXPECT_EQ(after.tmAveCharWidth, before.tmAveCharWidth);
+    EXPECT_GE(textWidth(c.dc, "驾驶员"), 3 * 20);
+    SelectObject(c.dc, old);
 }
