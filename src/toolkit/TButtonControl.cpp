@@ -12,10 +12,7 @@ void TButtonControl::DefineCommonProperties(std::vector<PropertyInfo>& p) {
     p.push_back(TControl::ParentFontProperty());
     p.push_back(TWinControl::TabStopProperty());
     p.push_back(TWinControl::TabOrderProperty());
-    p.push_back(TControl::OnClickProperty());
-    p.push_back(TControl::OnMouseDownProperty());
-    p.push_back(TControl::OnMouseUpProperty());
-    p.push_back(TControl::OnMouseMoveProperty());
+    TControl::AddMouseEventProperties(p, TControl::DoubleClick::Absent);
     p.push_back(TWinControl::OnKeyDownProperty());
     p.push_back(TWinControl::OnKeyPressProperty());
     p.push_back(TWinControl::OnEnterProperty());

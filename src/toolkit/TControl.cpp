@@ -79,6 +79,14 @@ PropertyInfo TControl::OnMouseUpProperty() {
 PropertyInfo TControl::OnMouseMoveProperty() {
     return EventProperty<TControl>("OnMouseMove", &TControl::OnMouseMove);
 }
+void TControl::AddMouseEventProperties(std::vector<PropertyInfo>& p, DoubleClick doubleClick) {
+    p.push_back(OnClickProperty());
+    if (doubleClick == DoubleClick::Published)
+        p.push_back(OnDblClickProperty());
+    p.push_back(OnMouseDownProperty());
+    p.push_back(OnMouseUpProperty());
+    p.push_back(OnMouseMoveProperty());
+}
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
     WindowProc = [this](TMessage& message) { WndProc(message); };

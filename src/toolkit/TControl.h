@@ -138,6 +138,10 @@ public:
     static PropertyInfo OnMouseDownProperty();
     static PropertyInfo OnMouseUpProperty();
     static PropertyInfo OnMouseMoveProperty();
+    // The published mouse events in their usual order: OnClick, OnDblClick (when the class has it),
+    // OnMouseDown, OnMouseUp, OnMouseMove.
+    enum class DoubleClick { Published, Absent };
+    static void AddMouseEventProperties(std::vector<PropertyInfo>& p, DoubleClick doubleClick);
 
 protected:
     virtual void WndProc(TMessage& message);

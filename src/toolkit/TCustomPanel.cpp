@@ -26,11 +26,7 @@ void definePanelProperties(std::vector<PropertyInfo>& p) {
                                               &TCustomPanel::SetParentBackground));
     p.push_back(TWinControl::TabStopProperty());
     p.push_back(TWinControl::TabOrderProperty());
-    p.push_back(TControl::OnClickProperty());
-    p.push_back(TControl::OnDblClickProperty());
-    p.push_back(TControl::OnMouseDownProperty());
-    p.push_back(TControl::OnMouseUpProperty());
-    p.push_back(TControl::OnMouseMoveProperty());
+    TControl::AddMouseEventProperties(p, TControl::DoubleClick::Published);
 }
 
 void bevel(win::HDC dc, win::RECT& r, TBevelCut cut, int width) {

@@ -12,11 +12,7 @@ void defineImageProperties(std::vector<PropertyInfo>& p) {
     p.push_back(BooleanProperty<TImage>("Proportional", &TImage::Proportional, &TImage::SetProportional));
     p.push_back(BooleanProperty<TImage>("Transparent", &TImage::Transparent, &TImage::SetTransparent));
     p.push_back(TControl::AutoSizeProperty());
-    p.push_back(TControl::OnClickProperty());
-    p.push_back(TControl::OnDblClickProperty());
-    p.push_back(TControl::OnMouseDownProperty());
-    p.push_back(TControl::OnMouseUpProperty());
-    p.push_back(TControl::OnMouseMoveProperty());
+    TControl::AddMouseEventProperties(p, TControl::DoubleClick::Published);
 }
 } // namespace
 

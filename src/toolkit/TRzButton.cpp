@@ -18,10 +18,7 @@ void defineRzButtonProperties(std::vector<PropertyInfo>& p) {
         IntegerProperty<TRzButton>("ModalResult", &TRzButton::ModalResult, &TRzButton::SetModalResult));
     p.push_back(TWinControl::TabStopProperty());
     p.push_back(TWinControl::TabOrderProperty());
-    p.push_back(TControl::OnClickProperty());
-    p.push_back(TControl::OnMouseDownProperty());
-    p.push_back(TControl::OnMouseUpProperty());
-    p.push_back(TControl::OnMouseMoveProperty());
+    TControl::AddMouseEventProperties(p, TControl::DoubleClick::Absent);
 }
 } // namespace
 

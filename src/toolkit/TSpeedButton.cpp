@@ -29,11 +29,7 @@ void defineSpeedButtonProperties(std::vector<PropertyInfo>& p) {
                                            &TSpeedButton::SetLayout));
     p.push_back(IntegerProperty<TSpeedButton>("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin));
     p.push_back(IntegerProperty<TSpeedButton>("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing));
-    p.push_back(TControl::OnClickProperty());
-    p.push_back(TControl::OnDblClickProperty());
-    p.push_back(TControl::OnMouseDownProperty());
-    p.push_back(TControl::OnMouseUpProperty());
-    p.push_back(TControl::OnMouseMoveProperty());
+    TControl::AddMouseEventProperties(p, TControl::DoubleClick::Published);
 }
 } // namespace
 

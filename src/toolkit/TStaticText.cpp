@@ -24,11 +24,7 @@ void defineStaticTextProperties(std::vector<PropertyInfo>& p) {
                                                    &TCustomStaticText::SetShowAccelChar));
     p.push_back(TWinControl::TabStopProperty());
     p.push_back(TWinControl::TabOrderProperty());
-    p.push_back(TControl::OnClickProperty());
-    p.push_back(TControl::OnDblClickProperty());
-    p.push_back(TControl::OnMouseDownProperty());
-    p.push_back(TControl::OnMouseUpProperty());
-    p.push_back(TControl::OnMouseMoveProperty());
+    TControl::AddMouseEventProperties(p, TControl::DoubleClick::Published);
 }
 } // namespace
 
