@@ -9,10 +9,6 @@ namespace win::core {
 
 namespace {
 
-bool PtIn(const RECT& r, POINT p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 LPARAM PointParam(POINT p) {
     return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
 }

@@ -46,7 +46,7 @@ TEST_F(DialogTest, TabSkipsDisabledControlsAndSelectsAnEditsText) {
     EnableWindow(off, FALSE);
     ShowWindow(d, SW_SHOW);
     SetFocus(ok);
-    MSG m{ok, WM_KEYDOWN, VK_TAB, 0};
+    MSG m{ok, WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_TRUE(IsDialogMessageA(d, &m));
     EXPECT_EQ(GetFocus(), e);
     DWORD a = 9, b = 9;
@@ -55,7 +55,7 @@ TEST_F(DialogTest, TabSkipsDisabledControlsAndSelectsAnEditsText) {
     EXPECT_EQ(b, 3u);
     EXPECT_EQ(GetNextDlgTabItem(d, e, FALSE), ok);
     EXPECT_EQ(GetNextDlgTabItem(d, ok, TRUE), e);
-    MSG other{host, WM_KEYDOWN, VK_TAB, 0};
+    MSG other{host, WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_FALSE(IsDialogMessageA(d, &other)) << "a message for another window is not the dialog's";
     EXPECT_FALSE(IsDialogMessageA(d, nullptr));
     DestroyWindow(d);

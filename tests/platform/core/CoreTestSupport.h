@@ -35,8 +35,9 @@ inline void Register(const char* name, win::UINT style = 0, win::WNDPROC proc = 
     wc.lpszClassName = name;
     wc.hbrBackground = reinterpret_cast<win::HBRUSH>(win::COLOR_BTNFACE + 1);
     wc.hCursor = win::LoadCursorA(nullptr, win::IDC_ARROW);
-    if (!win::RegisterClassExA(&wc))
+    if (!win::RegisterClassExA(&wc)) {
         ASSERT_EQ(win::GetLastError(), win::ERROR_CLASS_ALREADY_EXISTS);
+    }
 }
 
 // Messages of one window (or all when null), in order, restricted to `interesting` when it is not empty.

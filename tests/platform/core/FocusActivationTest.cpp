@@ -29,8 +29,9 @@ TEST_F(FocusActivation, SwitchingWindowsDeactivatesFirstThenActivatesAndMovesFoc
             EXPECT_EQ(LOWORD(r.wParam), WA_INACTIVE);
             EXPECT_EQ(reinterpret_cast<HWND>(r.lParam), b);
         }
-        if (r.hwnd == b && r.msg == WM_ACTIVATE)
+        if (r.hwnd == b && r.msg == WM_ACTIVATE) {
             EXPECT_EQ(reinterpret_cast<HWND>(r.lParam), a);
+        }
     }
     EXPECT_EQ(GetTopWindow(nullptr), b);
 }

@@ -150,8 +150,9 @@ TEST_F(Input, HoverIsReportedOnceAfterThePointerRests) {
     display->advance(100);
     ASSERT_EQ(Messages(a, {WM_MOUSEHOVER}).size(), 1u);
     for (auto& r : Log())
-        if (r.msg == WM_MOUSEHOVER)
+        if (r.msg == WM_MOUSEHOVER) {
             EXPECT_EQ(GET_X_LPARAM(r.lParam), 40);
+        }
     display->advance(2000);
     EXPECT_EQ(Messages(a, {WM_MOUSEHOVER}).size(), 1u);
 }

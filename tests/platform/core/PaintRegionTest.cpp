@@ -5,8 +5,6 @@ using namespace coretest;
 
 namespace {
 
-COLORREF g_fill = RGB(0, 128, 0);
-
 LRESULT CALLBACK FillProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     if (m == WM_PAINT) {
         Log().push_back(Rec{h, m, w, l});
@@ -95,7 +93,8 @@ TEST_F(PaintRegion, AChildThatPaintedBeforeItsParentPaintsAgainAfterIt) {
     // parent's first paint is still pending must not stay painted over by that paint.
     HWND top = Filled(nullptr, 0, 0, 200, 200, RGB(0, 0, 255), WS_POPUP | WS_VISIBLE);
     HWND child = Filled(top, 20, 20, 50, 50, RGB(0, 255, 0));
-    HWND clipping = Filled(nullptr, 300, 0, 200, 200, RGB(0, 0, 255), WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
+    HWND clipping =
+        Filled(nullptr, 300, 0, 200, 200, RGB(0, 0, 255), WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
     HWND protectedChild = Filled(clipping, 20, 20, 50, 50, RGB(0, 255, 0));
     UpdateWindow(child);
     UpdateWindow(protectedChild);
