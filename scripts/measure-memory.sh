@@ -8,28 +8,9 @@ set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build}" 2>/dev/null && pwd) || { echo "no such build folder: ${1:-}"; exit 1; }
 [ -x "$build/taxitrainer" ] && [ -f "$build/db1.mdb" ] || { echo "$build has no taxitrainer and db1.mdb"; exit 1; }
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "$tool is not installed (scripts/setup.sh installs it)"; exit 1; }
-done
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAILED: $1"
-    for log in "$work"/*.log; do [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -n 20 "$log"; }; done
-    exit 1
-}
-mkdir "$work/app"
-cp "$build/taxitrainer" "$build/db1.mdb" "$work/app/"
-[ -d "$build/img" ] && cp -r "$build/img" "$work/app/"
 source "$here/tests/support/start-xvfb.sh"
+begin_xvfb_run 1
+copy_program_folder "$build/taxitrainer"
 start_xvfb || exit 1
 export XDG_RUNTIME_DIR="$work"
 

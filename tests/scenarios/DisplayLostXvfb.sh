@@ -5,31 +5,9 @@
 # the program folder. Exit 77 (skipped) without Xvfb or xdotool.
 set -u
 program="$1"
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIPPED: $tool is not installed"; exit 77; }
-done
-work=$(mktemp -d)
-xvfb_pid=""
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null; done
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAILED: $1"
-    for log in "$work"/*.log "$work"/*.err; do
-        [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -n 40 "$log"; }
-    done
-    exit 1
-}
-folder=$(dirname "$program")
-mkdir "$work/app"
-cp "$program" "$folder/db1.mdb" "$work/app/" || fail "no program folder at $folder"
-[ -d "$folder/img" ] && cp -r "$folder/img" "$work/app/"
 source "$(dirname "$0")/../support/start-xvfb.sh"
+begin_xvfb_run 77
+copy_program_folder "$program"
 start_xvfb || exit 1
 export XDG_RUNTIME_DIR="$work"
 

@@ -4,50 +4,17 @@
 # and ends, and closing both windows ends the program. Exit 77 (skipped) without Xvfb or xdotool.
 set -u
 program="$1"
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIPPED: $tool is not installed"; exit 77; }
-done
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { # WHAT: says what failed, with everything the program and the server wrote
-    echo "FAILED: $1"
-    for log in "$work"/*.log "$work"/*.out "$work"/*.err; do
-        [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -n 40 "$log"; }
-    done
-    exit 1
-}
 source "$(dirname "$0")/../support/start-xvfb.sh"
+begin_xvfb_run 77
 start_xvfb || exit 1
 export XDG_RUNTIME_DIR="$work"
-
-find_window() { # NAME: the id of the visible window of that exact name, waiting up to 30 s (tries x 0.1 s)
-    for _ in $(seq 1 "${tries:-300}"); do
-        # xdotool's name patterns do not match Chinese text here: compare the names in the shell.
-        for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-            [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
-origin() { # ID: "X Y" of the window
-    xdotool getwindowgeometry "$1" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}'
-}
 
 "$program" >"$work/out.log" 2>"$work/err.log" &
 app_pid=$!
 main=$(find_window "【岚途学堂】出租车从业资格证考试题练习系统 1.0") || fail "no main window"
 sleep 1
 # "顺序练习": client (17, 77), 73 x 57, under a 3-pixel frame and a 19-pixel caption.
-read -r x y < <(origin "$main")
+read -r x y < <(window_origin "$main")
 # The buttons are enabled once the bank is open; a busy machine may need a second click.
 practice=""
 for _ in 1 2 3 4 5; do
@@ -67,7 +34,7 @@ if kill -0 "$second_pid" 2>/dev/null; then kill "$second_pid"; fail "the second 
 
 # Close both windows with their close buttons (16 x 14, 2 pixels from the caption's right end).
 for id in "$practice" "$main"; do
-    read -r x y < <(origin "$id")
+    read -r x y < <(window_origin "$id")
     w=$(xdotool getwindowgeometry "$id" | awk '/Geometry/ {split($2, g, "x"); print g[1]}')
     echo "closing $id at $x $y width $w" >>"$work/steps.log"
     xdotool mousemove $((x + w - 3 - 2 - 8)) $((y + 3 + 2 + 7)) click 1

@@ -3,7 +3,51 @@
 # resets whenever its last client leaves, and a program connecting during a reset is refused (the scripts'
 # own xdotool calls come and go all the time). Needs $work (a scratch folder). Returns
 # non-zero, with the server's log printed, when no server could be started. find_window, window_origin and
-# click_client find and click the program's windows.
+# click_client find and click the program's windows. begin_xvfb_run does the set-up every such script shares.
+
+begin_xvfb_run() { # CODE: exits with CODE (77: skipped, for ctest) when Xvfb or xdotool is missing; makes the
+    # scratch folder $work and removes it at exit, after ending the server and every process in app_pid
+    # and pids; `fail WHAT` then ends the script with everything the programs and the server wrote.
+    local tool
+    for tool in Xvfb xdotool; do
+        command -v "$tool" >/dev/null 2>&1 || {
+            [ "$1" = 77 ] && echo "SKIPPED: $tool is not installed" || echo "$tool is not installed (scripts/setup.sh installs it)"
+            exit "$1"
+        }
+    done
+    work=$(mktemp -d)
+    xvfb_pid=""
+    app_pid=""
+    pids=()
+    trap end_xvfb_run EXIT
+}
+
+end_xvfb_run() {
+    local pid
+    for pid in $app_pid "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null; done
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+
+fail() { # WHAT
+    local log
+    echo "FAILED: $1"
+    for log in "$work"/*.log "$work"/*.out "$work"/*.err; do
+        [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -n 40 "$log"; }
+    done
+    exit 1
+}
+
+copy_program_folder() { # EXECUTABLE: the program, its bank and its pictures into $work/app, so that no bank
+    # of the user's is touched
+    local folder
+    folder=$(dirname "$1")
+    mkdir "$work/app"
+    cp "$1" "$folder/db1.mdb" "$work/app/" || fail "no program folder at $folder"
+    [ -d "$folder/img" ] && cp -r "$folder/img" "$work/app/"
+    return 0
+}
 start_xvfb() {
     local attempt
     for attempt in 1 2 3; do

@@ -4,25 +4,8 @@
 # see the program end normally. Exit 77 (skipped) when Xvfb or xdotool is missing.
 set -u
 program="$1"
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIPPED: $tool is not installed"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/../../support/start-xvfb.sh"
+begin_xvfb_run 77
 start_xvfb || exit 1
 
 "$program" >"$work/out.log" 2>"$work/err.log" &
