@@ -10,7 +10,7 @@ packages=(
   fonts-wqy-microhei fonts-wqy-zenhei fonts-wine
   mdbtools
   xvfb xauth xdotool x11-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-tidy clang-format
 )
 
 missing=()

@@ -7,6 +7,7 @@ bash "$here/scripts/check-layers.sh"
 build="${BUILD_DIR:-$here/build}"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAXI_TESTS=ON -DTAXI_BENCH=ON
 cmake --build "$build" -j"$(nproc)"
+bash "$here/scripts/check-style.sh" "$build"
 # The project also builds inside another one (add_subdirectory): one small program and what it makes in the
 # project's own binary folder, which is its program folder there.
 consumer="$build/subproject"

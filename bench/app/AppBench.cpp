@@ -24,7 +24,7 @@ void BM_StartupToReadyMainWindow(benchmark::State& state) {
         taxi::InitializeProgramToolkit();
         taxi::CreateProgramWindows();
         Form1->Show();
-        display.advance(200);
+        display.Advance(200);
         if (!Form1->ModeButtons[0]->Enabled())
             state.SkipWithError("the main window did not become ready");
         taxi::FinalizeProgram();

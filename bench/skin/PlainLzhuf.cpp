@@ -25,14 +25,14 @@ const unsigned char* infile;
 const unsigned char* infile_end;
 unsigned char* outfile;
 
-int getc_in(void) {
+int GetcIn(void) {
     return infile < infile_end ? *infile++ : -1;
 }
 
 int GetBit(void) {
     int i;
     while (getlen <= 8) {
-        if ((i = getc_in()) < 0)
+        if ((i = GetcIn()) < 0)
             i = 0;
         getbuf |= i << (8 - getlen);
         getlen += 8;
@@ -47,7 +47,7 @@ int GetByte(void) {
     unsigned i;
     while (getlen <= 8) {
         int c;
-        if ((c = getc_in()) < 0)
+        if ((c = GetcIn()) < 0)
             c = 0;
         getbuf |= c << (8 - getlen);
         getlen += 8;
@@ -90,7 +90,7 @@ void StartHuff(void) {
     prnt[R] = 0;
 }
 
-void reconst(void) {
+void Reconst(void) {
     int i, j, k;
     unsigned f, l;
     j = 0;
@@ -124,10 +124,10 @@ void reconst(void) {
     }
 }
 
-void update(int c) {
+void Update(int c) {
     int i, j, k, l;
     if (freq[R] == MAX_FREQ)
-        reconst();
+        Reconst();
     c = prnt[c + T];
     do {
         k = ++freq[c];
@@ -160,7 +160,7 @@ int DecodeChar(void) {
         c = son[c];
     }
     c -= T;
-    update(c);
+    Update(c);
     return (int)c;
 }
 

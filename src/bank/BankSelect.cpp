@@ -5,12 +5,12 @@
 namespace bank {
 
 BankSelect::BankSelect(const std::string& path, const std::string& statement, bool writable) {
-    connection_.ConnectionString = ConnectionString::ForJetFile(path) + (writable ? "" : ";Mode=Read");
-    connection_.LoginPrompt = false;
-    connection_.Open();
-    query_.Connection = &connection_;
-    query_.SQL.Add(statement);
-    query_.Open();
+    m_connection.ConnectionString = ConnectionString::ForJetFile(path) + (writable ? "" : ";Mode=Read");
+    m_connection.LoginPrompt = false;
+    m_connection.Open();
+    m_query.Connection = &m_connection;
+    m_query.SQL.Add(statement);
+    m_query.Open();
 }
 
 } // namespace bank

@@ -15,11 +15,11 @@ public:
     BankSelect(const BankSelect&) = delete;
     BankSelect& operator=(const BankSelect&) = delete;
 
-    TADOQuery& Query() { return query_; }
+    TADOQuery& Query() { return m_query; }
 
 private:
-    TADOConnection connection_;
-    TADOQuery query_;
+    TADOConnection m_connection;
+    TADOQuery m_query;
 };
 
 } // namespace bank

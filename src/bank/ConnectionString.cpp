@@ -1,7 +1,7 @@
 #include "bank/ConnectionString.h"
 
 #include "bank/DatabaseError.h"
-#include "bank/jet/Messages.h"
+#include "bank/jet/MessageTable.h"
 #include "platform/os/Bytes.h"
 
 namespace bank {
@@ -86,19 +86,19 @@ ConnectionString ConnectionString::Parse(std::string_view text) {
             value = Trim(text.substr(i, end - i));
             i = end + 1;
         }
-        if (!cs.options_.emplace(key, value).second)
+        if (!cs.m_options.emplace(key, value).second)
             throw EDatabaseError(jet::Say(jet::Msg::ConnectionStringKeyTwice, key));
     }
-    cs.provider_ = cs.Option("provider");
-    cs.dataSource_ = cs.Option("data source");
-    cs.options_.erase("provider");
-    cs.options_.erase("data source");
+    cs.m_provider = cs.Option("provider");
+    cs.m_dataSource = cs.Option("data source");
+    cs.m_options.erase("provider");
+    cs.m_options.erase("data source");
     return cs;
 }
 
 std::string ConnectionString::Option(const std::string& lowerKey) const {
-    auto it = options_.find(lowerKey);
-    return it == options_.end() ? std::string() : it->second;
+    auto it = m_options.find(lowerKey);
+    return it == m_options.end() ? std::string() : it->second;
 }
 
 } // namespace bank

@@ -1,7 +1,7 @@
 #include "bank/Statement.h"
 
 #include "bank/DatabaseError.h"
-#include "bank/jet/Messages.h"
+#include "bank/jet/MessageTable.h"
 #include "platform/os/Bytes.h"
 
 #include <cctype>
@@ -70,7 +70,7 @@ std::vector<Token> Tokenize(std::string_view s, const std::string& quoted) {
 
 class Parser {
 public:
-    Parser(std::string_view text) : quoted_(text), tokens_(Tokenize(text, quoted_)) {}
+    Parser(std::string_view text) : m_quoted(text), m_tokens(Tokenize(text, m_quoted)) {}
 
     Statement Run() {
         Statement st;
@@ -99,23 +99,23 @@ public:
         } else if (st.kind == Statement::Kind::Update) {
             Fail(jet::Say(jet::Msg::StatementUpdateNeedsWhere));
         }
-        if (tokens_[pos_].type != Token::Type::End)
-            Fail(jet::Say(jet::Msg::StatementUnexpected, tokens_[pos_].text));
+        if (m_tokens[m_pos].type != Token::Type::End)
+            Fail(jet::Say(jet::Msg::StatementUnexpected, m_tokens[m_pos].text));
         return st;
     }
 
 private:
     [[noreturn]] void Fail(const std::string& what) const {
-        throw EDatabaseError(jet::Say(jet::Msg::StatementUnsupported, quoted_, what));
+        throw EDatabaseError(jet::Say(jet::Msg::StatementUnsupported, m_quoted, what));
     }
     bool Keyword(const char* word) {
-        const Token& t = tokens_[pos_];
+        const Token& t = m_tokens[m_pos];
         if (t.type != Token::Type::Word || t.text.size() != std::char_traits<char>::length(word))
             return false;
         for (size_t i = 0; i < t.text.size(); ++i)
             if (win::AsciiLower(t.text[i]) != word[i])
                 return false;
-        ++pos_;
+        ++m_pos;
         return true;
     }
     void Expect(const char* word) {
@@ -123,23 +123,23 @@ private:
             Fail(jet::Say(jet::Msg::StatementExpected, word));
     }
     void Symbol(const char* symbol, jet::Msg what) {
-        if (tokens_[pos_].type != Token::Type::Symbol || tokens_[pos_].text != symbol)
+        if (m_tokens[m_pos].type != Token::Type::Symbol || m_tokens[m_pos].text != symbol)
             Fail(jet::Say(what));
-        ++pos_;
+        ++m_pos;
     }
     std::string Name(jet::Msg what) {
-        const Token& t = tokens_[pos_];
+        const Token& t = m_tokens[m_pos];
         static const char* reserved[] = {"select", "from", "where", "update", "set"};
         if (t.type != Token::Type::Word)
             Fail(jet::Say(what));
         for (const char* r : reserved)
             if (Keyword(r))
                 Fail(jet::Say(what));
-        ++pos_;
+        ++m_pos;
         return t.text;
     }
     Operand Value() {
-        const Token& t = tokens_[pos_];
+        const Token& t = m_tokens[m_pos];
         Operand o;
         if (t.type == Token::Type::Parameter) {
             o.isParameter = true;
@@ -151,13 +151,13 @@ private:
         } else {
             Fail(jet::Say(jet::Msg::StatementExpectedValue));
         }
-        ++pos_;
+        ++m_pos;
         return o;
     }
 
-    std::string quoted_;
-    std::vector<Token> tokens_;
-    size_t pos_ = 0;
+    std::string m_quoted;
+    std::vector<Token> m_tokens;
+    size_t m_pos = 0;
 };
 
 } // namespace

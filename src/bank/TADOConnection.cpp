@@ -3,7 +3,7 @@
 #include "bank/ConnectionString.h"
 #include "bank/DatabaseError.h"
 #include "bank/jet/JetError.h"
-#include "bank/jet/Messages.h"
+#include "bank/jet/MessageTable.h"
 #include "platform/os/Bytes.h"
 
 #include <unistd.h>
@@ -25,23 +25,23 @@ void TADOConnection::Open() {
     std::string mode = cs.Option("mode");
     bool readOnly = mode == "Read" || mode == "read" || ::access(cs.DataSource().c_str(), W_OK) != 0;
     try {
-        db_ = std::make_unique<jet::JetDatabase>(cs.DataSource(), readOnly ? jet::JetFile::Mode::ReadOnly
-                                                                           : jet::JetFile::Mode::ReadWrite);
+        m_db = std::make_unique<jet::JetDatabase>(cs.DataSource(), readOnly ? jet::JetFile::Mode::ReadOnly
+                                                                            : jet::JetFile::Mode::ReadWrite);
     } catch (const jet::JetError& e) {
         throw EDatabaseError(e.what());
     }
-    dataSource_ = cs.DataSource();
+    m_dataSource = cs.DataSource();
 }
 
 void TADOConnection::Close() {
-    db_.reset();
-    dataSource_.clear();
+    m_db.reset();
+    m_dataSource.clear();
 }
 
 jet::JetDatabase& TADOConnection::Database() {
-    if (!db_)
+    if (!m_db)
         throw EDatabaseError(jet::Say(jet::Msg::ConnectionClosed));
-    return *db_;
+    return *m_db;
 }
 
 } // namespace bank

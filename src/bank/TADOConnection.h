@@ -18,15 +18,15 @@ public:
     // updates then fail with a message saying so.
     void Open();
     void Close();
-    bool Connected() const { return db_ != nullptr; }
+    bool Connected() const { return m_db != nullptr; }
 
     // The open database; throws EDatabaseError when the connection is closed.
     jet::JetDatabase& Database();
-    const std::string& DataSource() const { return dataSource_; }
+    const std::string& DataSource() const { return m_dataSource; }
 
 private:
-    std::unique_ptr<jet::JetDatabase> db_;
-    std::string dataSource_;
+    std::unique_ptr<jet::JetDatabase> m_db;
+    std::string m_dataSource;
 };
 
 } // namespace bank

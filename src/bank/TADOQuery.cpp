@@ -2,7 +2,7 @@
 
 #include "bank/DatabaseError.h"
 #include "bank/jet/JetError.h"
-#include "bank/jet/Messages.h"
+#include "bank/jet/MessageTable.h"
 #include "bank/jet/RowReader.h"
 
 #include <charconv>
@@ -41,7 +41,7 @@ bool Matches(const Value& stored, const std::variant<std::monostate, std::int64_
 } // namespace
 
 int TField::AsInteger() const {
-    const Value& v = *value_;
+    const Value& v = *m_value;
     auto bad = [&](const std::string& shown) -> int {
         throw EDatabaseError("field \"" + FieldName + "\": \"" + shown + "\" is not a valid integer value");
     };
@@ -74,7 +74,7 @@ int TField::AsInteger() const {
 }
 
 std::string TField::AsString() const {
-    const Value& v = *value_;
+    const Value& v = *m_value;
     switch (v.kind) {
     case Value::Kind::Null: return {};
     case Value::Kind::Integer: return std::to_string(v.integer);
@@ -88,45 +88,45 @@ std::string TField::AsString() const {
 }
 
 TParameter& TParameters::ParamByName(std::string_view name) {
-    for (auto& p : items_)
+    for (auto& p : m_items)
         if (SameName(p.Name, name))
             return p;
     throw EDatabaseError(jet::Say(jet::Msg::ParameterNotFound, name));
 }
 
 void TQueryText::Clear() {
-    lines_.clear();
-    owner_.TextChanged();
+    m_lines.clear();
+    m_owner.TextChanged();
 }
 
 void TQueryText::Add(const std::string& line) {
-    lines_.push_back(line);
-    owner_.TextChanged();
+    m_lines.push_back(line);
+    m_owner.TextChanged();
 }
 
 std::string TQueryText::Text() const {
     std::string s;
-    for (const auto& l : lines_)
+    for (const auto& l : m_lines)
         s += l + "\r\n";
     return s;
 }
 
 void TADOQuery::TextChanged() {
     Close();
-    statement_.reset();
-    Parameters.items_.clear();
+    m_statement.reset();
+    Parameters.m_items.clear();
     // Parameters come from the ":Name" markers as soon as the text is set, as callers look them up
     // before executing. Text that does not parse gets its error at Open/ExecSQL.
     try {
-        statement_ = Statement::Parse(SQL.Text());
-        for (const auto& name : statement_->Parameters())
-            Parameters.items_.push_back({name, {}});
+        m_statement = Statement::Parse(SQL.Text());
+        for (const auto& name : m_statement->Parameters())
+            Parameters.m_items.push_back({name, {}});
     } catch (const EDatabaseError&) {
     }
 }
 
 const Statement& TADOQuery::Parsed() {
-    if (!statement_) {
+    if (!m_statement) {
         std::string text = SQL.Text();
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
             text.pop_back();
@@ -134,7 +134,7 @@ const Statement& TADOQuery::Parsed() {
             throw EDatabaseError(jet::Say(jet::Msg::QueryNoText));
         Statement::Parse(text); // throws the parse error
     }
-    return *statement_;
+    return *m_statement;
 }
 
 void TADOQuery::Open() {
@@ -160,58 +160,58 @@ void TADOQuery::Open() {
             reader.Read(e, rows.back());
             return true;
         });
-        columns_.clear();
+        m_columns.clear();
         for (const auto& c : t.Columns())
-            columns_.push_back(c.name);
-        rows_ = std::move(rows);
+            m_columns.push_back(c.name);
+        m_rows = std::move(rows);
     } catch (const jet::JetError& e) {
         throw EDatabaseError(e.what());
     }
-    current_ = 0;
-    active_ = true;
+    m_current = 0;
+    m_active = true;
 }
 
 void TADOQuery::Close() {
-    active_ = false;
-    rows_.clear();
-    columns_.clear();
-    current_ = 0;
+    m_active = false;
+    m_rows.clear();
+    m_columns.clear();
+    m_current = 0;
 }
 
 void TADOQuery::RequireActive(const char* what) const {
-    if (!active_)
+    if (!m_active)
         throw EDatabaseError(jet::Say(jet::Msg::QueryNotOpen, what));
 }
 
 int TADOQuery::RecordCount() const {
     RequireActive("RecordCount");
-    return static_cast<int>(rows_.size());
+    return static_cast<int>(m_rows.size());
 }
 
 void TADOQuery::First() {
     RequireActive("First");
-    current_ = 0;
+    m_current = 0;
 }
 
 void TADOQuery::Next() {
     RequireActive("Next");
-    if (current_ < rows_.size())
-        ++current_;
+    if (m_current < m_rows.size())
+        ++m_current;
 }
 
 bool TADOQuery::Eof() const {
     RequireActive("Eof");
-    return current_ >= rows_.size();
+    return m_current >= m_rows.size();
 }
 
 TField TADOQuery::FieldByName(std::string_view name) const {
     RequireActive("FieldByName");
-    for (size_t i = 0; i < columns_.size(); ++i) {
-        if (!SameName(columns_[i], name))
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (!SameName(m_columns[i], name))
             continue;
-        if (current_ >= rows_.size())
+        if (m_current >= m_rows.size())
             throw EDatabaseError(jet::Say(jet::Msg::FieldNoCurrentRow, name));
-        return TField(columns_[i], rows_[current_][i]);
+        return TField(m_columns[i], m_rows[m_current][i]);
     }
     throw EDatabaseError(jet::Say(jet::Msg::FieldNotFound, name));
 }

@@ -19,41 +19,41 @@ class TADOQuery;
 // One column of the current row. Null reads as 0 or as empty text.
 class TField {
 public:
-    TField(std::string name, const jet::Value& value) : FieldName(std::move(name)), value_(&value) {}
+    TField(std::string name, const jet::Value& value) : FieldName(std::move(name)), m_value(&value) {}
     std::string FieldName;
-    bool IsNull() const { return value_->IsNull(); }
+    bool IsNull() const { return m_value->IsNull(); }
     // Signed 32-bit; EDatabaseError when the value is not an integer (text that is not one included).
     int AsInteger() const;
     std::string AsString() const;
 
 private:
-    const jet::Value* value_;
+    const jet::Value* m_value;
 };
 
 // A parameter's value: unset, an integer or a text.
 class TParamValue {
 public:
     TParamValue& operator=(std::int64_t v) {
-        v_ = v;
+        m_v = v;
         return *this;
     }
     TParamValue& operator=(int v) {
-        v_ = static_cast<std::int64_t>(v);
+        m_v = static_cast<std::int64_t>(v);
         return *this;
     }
     TParamValue& operator=(std::string v) {
-        v_ = std::move(v);
+        m_v = std::move(v);
         return *this;
     }
     TParamValue& operator=(const char* v) {
-        v_ = std::string(v);
+        m_v = std::string(v);
         return *this;
     }
-    bool IsSet() const { return !std::holds_alternative<std::monostate>(v_); }
-    const std::variant<std::monostate, std::int64_t, std::string>& Get() const { return v_; }
+    bool IsSet() const { return !std::holds_alternative<std::monostate>(m_v); }
+    const std::variant<std::monostate, std::int64_t, std::string>& Get() const { return m_v; }
 
 private:
-    std::variant<std::monostate, std::int64_t, std::string> v_;
+    std::variant<std::monostate, std::int64_t, std::string> m_v;
 };
 
 struct TParameter {
@@ -65,12 +65,12 @@ class TParameters {
 public:
     // EDatabaseError when the statement has no parameter of that name (names are case-insensitive).
     TParameter& ParamByName(std::string_view name);
-    int Count() const { return static_cast<int>(items_.size()); }
-    TParameter& Items(int index) { return items_.at(static_cast<size_t>(index)); }
+    int Count() const { return static_cast<int>(m_items.size()); }
+    TParameter& Items(int index) { return m_items.at(static_cast<size_t>(index)); }
 
 private:
     friend class TADOQuery;
-    std::vector<TParameter> items_;
+    std::vector<TParameter> m_items;
 };
 
 // The statement text, line by line; any change closes the query's result set.
@@ -79,13 +79,13 @@ public:
     void Clear();
     void Add(const std::string& line);
     std::string Text() const;
-    int Count() const { return static_cast<int>(lines_.size()); }
+    int Count() const { return static_cast<int>(m_lines.size()); }
 
 private:
     friend class TADOQuery;
-    explicit TQueryText(TADOQuery& owner) : owner_(owner) {}
-    TADOQuery& owner_;
-    std::vector<std::string> lines_;
+    explicit TQueryText(TADOQuery& owner) : m_owner(owner) {}
+    TADOQuery& m_owner;
+    std::vector<std::string> m_lines;
 };
 
 class TADOQuery {
@@ -101,13 +101,13 @@ public:
     // Runs the select and loads its rows; the first row (if any) is current.
     void Open();
     void Close();
-    bool Active() const { return active_; }
+    bool Active() const { return m_active; }
     int RecordCount() const;
     void First();
     void Next();
     bool Eof() const;
     TField FieldByName(std::string_view name) const;
-    const std::vector<std::string>& FieldNames() const { return columns_; }
+    const std::vector<std::string>& FieldNames() const { return m_columns; }
     // Runs an update; returns the number of rows it changed. The file is flushed when it returns.
     int ExecSQL();
 
@@ -117,11 +117,11 @@ private:
     const Statement& Parsed();
     void RequireActive(const char* what) const;
 
-    std::optional<Statement> statement_;
-    bool active_ = false;
-    std::vector<std::string> columns_;
-    std::vector<std::vector<jet::Value>> rows_;
-    size_t current_ = 0;
+    std::optional<Statement> m_statement;
+    bool m_active = false;
+    std::vector<std::string> m_columns;
+    std::vector<std::vector<jet::Value>> m_rows;
+    size_t m_current = 0;
 };
 
 } // namespace bank

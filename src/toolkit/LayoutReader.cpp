@@ -12,7 +12,7 @@ using layout::LayoutValue;
 
 namespace {
 
-const char* literalName(LayoutValue::Kind kind) {
+const char* LiteralName(LayoutValue::Kind kind) {
     switch (kind) {
     case LayoutValue::Kind::String: return "a string";
     case LayoutValue::Kind::Integer: return "an integer";
@@ -29,13 +29,13 @@ class Reader {
 public:
     Reader(TComponent& root, std::string_view file) : m_root(root), m_file(file) {}
 
-    void run(const LayoutObject& document) {
+    void Run(const LayoutObject& document) {
         if (!m_root.InheritsFrom(document.className))
             throw LayoutError{m_file, document.line,
                               "the layout describes a " + document.className + ", not a " +
                                   m_root.ClassName()};
         m_root.BeginLoading();
-        apply(m_root, document);
+        Apply(m_root, document);
         for (TComponent* c : m_created)
             c->EndLoading();
         m_root.EndLoading();
@@ -46,15 +46,15 @@ private:
     std::string m_file;
     std::vector<TComponent*> m_created;
 
-    void apply(TComponent& target, const LayoutObject& object) {
-        setName(target, object);
+    void Apply(TComponent& target, const LayoutObject& object) {
+        SetName(target, object);
         for (const LayoutProperty& property : object.properties)
-            assign(target, property);
+            Assign(target, property);
         for (const LayoutObject& child : object.children)
-            apply(create(target, child), child);
+            Apply(Create(target, child), child);
     }
 
-    void setName(TComponent& target, const LayoutObject& object) {
+    void SetName(TComponent& target, const LayoutObject& object) {
         try {
             target.SetName(object.name);
         } catch (const ComponentError& e) {
@@ -62,7 +62,7 @@ private:
         }
     }
 
-    TComponent& create(TComponent& enclosing, const LayoutObject& object) {
+    TComponent& Create(TComponent& enclosing, const LayoutObject& object) {
         const TClassInfo* info = FindClass(object.className);
         if (!info)
             throw LayoutError{m_file, object.line, "unknown class " + object.className};
@@ -82,12 +82,12 @@ private:
         return *component;
     }
 
-    void assign(TComponent& target, const LayoutProperty& property) {
+    void Assign(TComponent& target, const LayoutProperty& property) {
         try {
             TObject* holder = nullptr;
             const PropertyInfo& info = ResolveProperty(target, property.path, &holder);
-            if (info.isEvent()) {
-                bindEvent(*holder, info, property);
+            if (info.IsEvent()) {
+                BindEvent(*holder, info, property);
                 return;
             }
             if (!info.set)
@@ -102,7 +102,7 @@ private:
         }
     }
 
-    void bindEvent(TObject& holder, const PropertyInfo& info, const LayoutProperty& property) {
+    void BindEvent(TObject& holder, const PropertyInfo& info, const LayoutProperty& property) {
         if (property.value.kind != LayoutValue::Kind::Handler)
             throw PropertyError{"an event takes a handler (@Name)"};
         const std::any* method = m_root.FindMethod(property.value.text);
@@ -117,7 +117,7 @@ private:
 
 PropertyValue LayoutReader::Convert(const PropertyInfo& property, const LayoutValue& value) {
     auto mismatch = [&]() -> PropertyError {
-        return PropertyError{"property " + property.name + " cannot take " + literalName(value.kind)};
+        return PropertyError{"property " + property.name + " cannot take " + LiteralName(value.kind)};
     };
     switch (property.kind) {
     case PropertyKind::String:
@@ -165,7 +165,7 @@ PropertyValue LayoutReader::Convert(const PropertyInfo& property, const LayoutVa
 }
 
 void LayoutReader::Read(TComponent& root, const LayoutObject& document, std::string_view fileName) {
-    Reader(root, fileName).run(document);
+    Reader(root, fileName).Run(document);
 }
 
 void LayoutReader::ReadText(TComponent& root, std::string_view text, std::string_view fileName) {

@@ -43,7 +43,7 @@ struct PropertyInfo {
     std::function<bool(TObject&, const std::any&)> bind;
     // Integers that layouts may also write by name ("crHandPoint" for a cursor); empty for plain integers.
     std::function<std::optional<std::int64_t>(std::string_view)> integerFromName;
-    bool isEvent() const { return kind == PropertyKind::Event; }
+    bool IsEvent() const { return kind == PropertyKind::Event; }
 };
 
 // The error the property layer throws: unknown names, read-only properties, values of the wrong type.

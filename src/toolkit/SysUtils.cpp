@@ -6,7 +6,7 @@
 namespace tk {
 
 namespace {
-std::optional<int> parseInteger(const std::string& text) {
+std::optional<int> ParseInteger(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
@@ -32,13 +32,13 @@ std::optional<int> parseInteger(const std::string& text) {
 } // namespace
 
 int StrToInt(const std::string& text) {
-    if (auto value = parseInteger(text))
+    if (auto value = ParseInteger(text))
         return *value;
     throw EConvertError("'" + text + "' is not a valid integer value");
 }
 
 int StrToIntDef(const std::string& text, int fallback) {
-    return parseInteger(text).value_or(fallback);
+    return ParseInteger(text).value_or(fallback);
 }
 
 std::string IntToStr(long long value) {

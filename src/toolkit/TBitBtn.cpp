@@ -26,7 +26,7 @@ constexpr KindRole kKindRoles[] = {
     {mrRetry, false, false}, {mrIgnore, false, false}, {8, true, false},
 };
 
-void defineBitBtnProperties(std::vector<PropertyInfo>& p) {
+void DefineBitBtnProperties(std::vector<PropertyInfo>& p) {
     p.push_back(EnumProperty<TBitBtn>("Kind", kBitBtnKindInfo, &TBitBtn::Kind, &TBitBtn::SetKind));
     p.push_back(ObjectProperty<TBitBtn>("Glyph", &TBitBtn::Glyph));
     p.push_back(IntegerProperty<TBitBtn>("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs));
@@ -36,7 +36,7 @@ void defineBitBtnProperties(std::vector<PropertyInfo>& p) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TBitBtn, TButton, defineBitBtnProperties)
+TK_IMPLEMENT_CLASS(TBitBtn, TButton, DefineBitBtnProperties)
 
 TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {
     m_glyph.OnChange = [this](TBitmap&) {

@@ -8,7 +8,7 @@
 namespace tk {
 
 namespace {
-void defineBitmapProperties(std::vector<PropertyInfo>& p) {
+void DefineBitmapProperties(std::vector<PropertyInfo>& p) {
     p.push_back(BinaryProperty<TBitmap>("Data", &TBitmap::Data, &TBitmap::SetData));
     p.push_back(IntegerProperty<TBitmap>("Width", &TBitmap::Width));
     p.push_back(IntegerProperty<TBitmap>("Height", &TBitmap::Height));
@@ -27,7 +27,7 @@ struct MemoryDC {
 };
 } // namespace
 
-TK_IMPLEMENT_CLASS(TBitmap, TPersistent, defineBitmapProperties)
+TK_IMPLEMENT_CLASS(TBitmap, TPersistent, DefineBitmapProperties)
 
 TBitmap::~TBitmap() {
     if (m_handle)

@@ -6,14 +6,14 @@
 namespace tk {
 
 namespace {
-void defineButtonProperties(std::vector<PropertyInfo>& p) {
+void DefineButtonProperties(std::vector<PropertyInfo>& p) {
     TButtonControl::DefineCommonProperties(p);
     p.push_back(BooleanProperty<TButton>("Default", &TButton::Default, &TButton::SetDefault));
     p.push_back(BooleanProperty<TButton>("Cancel", &TButton::Cancel, &TButton::SetCancel));
     p.push_back(IntegerProperty<TButton>("ModalResult", &TButton::ModalResult, &TButton::SetModalResult));
 }
 
-TCustomForm* parentForm(TControl* control) {
+TCustomForm* ParentForm(TControl* control) {
     for (TControl* c = control; c; c = c->Parent())
         if (auto* form = dynamic_cast<TCustomForm*>(c))
             return form;
@@ -21,7 +21,7 @@ TCustomForm* parentForm(TControl* control) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TButton, TButtonControl, defineButtonProperties)
+TK_IMPLEMENT_CLASS(TButton, TButtonControl, DefineButtonProperties)
 
 TButton::TButton(TComponent* owner) : TButtonControl(owner) {
     SetBounds(0, 0, 75, 25);
@@ -52,7 +52,7 @@ void TButton::CreateParams(TCreateParams& params) {
 
 void TButton::Click() {
     if (m_modalResult != 0)
-        if (TCustomForm* form = parentForm(this))
+        if (TCustomForm* form = ParentForm(this))
             form->SetModalResult(m_modalResult);
     TButtonControl::Click();
 }

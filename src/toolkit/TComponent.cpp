@@ -7,12 +7,12 @@
 namespace tk {
 
 namespace {
-void defineComponentProperties(std::vector<PropertyInfo>& props) {
+void DefineComponentProperties(std::vector<PropertyInfo>& props) {
     props.push_back(StringProperty<TComponent>("Name", &TComponent::Name, &TComponent::SetName));
     props.push_back(IntegerProperty<TComponent>("Tag", &TComponent::Tag, &TComponent::SetTag));
 }
 
-bool isIdentifier(const std::string& name) {
+bool IsIdentifier(const std::string& name) {
     if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0])))
         return false;
     return std::all_of(name.begin(), name.end(),
@@ -21,7 +21,7 @@ bool isIdentifier(const std::string& name) {
 } // namespace
 
 TK_IMPLEMENT_CLASS(TPersistent, TObject, nullptr)
-TK_IMPLEMENT_CLASS(TComponent, TPersistent, defineComponentProperties)
+TK_IMPLEMENT_CLASS(TComponent, TPersistent, DefineComponentProperties)
 
 TComponent::TComponent(TComponent* owner) : m_owner(owner) {
     if (m_owner)
@@ -52,7 +52,7 @@ void TComponent::RemoveComponent(TComponent* component) {
 void TComponent::SetName(const std::string& name) {
     if (name == m_name)
         return;
-    if (!name.empty() && !isIdentifier(name))
+    if (!name.empty() && !IsIdentifier(name))
         throw ComponentError("\"" + name + "\" is not a valid component name");
     if (!name.empty() && m_owner) {
         TComponent* other = m_owner->FindComponent(name);

@@ -7,7 +7,7 @@
 namespace tk {
 
 namespace {
-void defineControlProperties(std::vector<PropertyInfo>& p) {
+void DefineControlProperties(std::vector<PropertyInfo>& p) {
     p.push_back(IntegerProperty<TControl>("Left", &TControl::Left, &TControl::SetLeft));
     p.push_back(IntegerProperty<TControl>("Top", &TControl::Top, &TControl::SetTop));
     p.push_back(IntegerProperty<TControl>("Width", &TControl::Width, &TControl::SetWidth));
@@ -26,7 +26,7 @@ void defineControlProperties(std::vector<PropertyInfo>& p) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TControl, TComponent, defineControlProperties)
+TK_IMPLEMENT_CLASS(TControl, TComponent, DefineControlProperties)
 
 std::optional<TCursor> CursorFromName(std::string_view name) {
     struct Named {

@@ -5,7 +5,7 @@
 namespace tk {
 
 namespace {
-void defineCheckBoxProperties(std::vector<PropertyInfo>& p) {
+void DefineCheckBoxProperties(std::vector<PropertyInfo>& p) {
     TButtonControl::DefineCommonProperties(p);
     p.push_back(TControl::ColorProperty());
     p.push_back(TControl::ParentColorProperty());
@@ -20,7 +20,7 @@ void defineCheckBoxProperties(std::vector<PropertyInfo>& p) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TCustomCheckBox, TButtonControl, defineCheckBoxProperties)
+TK_IMPLEMENT_CLASS(TCustomCheckBox, TButtonControl, DefineCheckBoxProperties)
 TK_IMPLEMENT_CLASS(TCheckBox, TCustomCheckBox, nullptr)
 
 TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TButtonControl(owner) {

@@ -16,7 +16,7 @@ const EnumInfo kPositionInfo{"TPosition",
                              {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                               "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
 
-void defineFormProperties(std::vector<PropertyInfo>& p) {
+void DefineFormProperties(std::vector<PropertyInfo>& p) {
     p.push_back(TControl::CaptionProperty());
     p.push_back(TControl::FontProperty());
     p.push_back(TControl::ColorProperty());
@@ -40,7 +40,7 @@ void defineFormProperties(std::vector<PropertyInfo>& p) {
     p.push_back(TControl::OnClickProperty());
 }
 
-template <class F> void guarded(F&& f) {
+template <class F> void Guarded(F&& f) {
     try {
         f();
     } catch (...) {
@@ -49,7 +49,7 @@ template <class F> void guarded(F&& f) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TCustomForm, TWinControl, defineFormProperties)
+TK_IMPLEMENT_CLASS(TCustomForm, TWinControl, DefineFormProperties)
 TK_IMPLEMENT_CLASS(TForm, TCustomForm, nullptr)
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
@@ -61,7 +61,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 
 TCustomForm::~TCustomForm() {
     if (OnDestroy)
-        guarded([&] { OnDestroy(this); });
+        Guarded([&] { OnDestroy(this); });
     if (Screen)
         Screen->RemoveForm(this);
     DestroyComponents();
@@ -73,7 +73,7 @@ void TCustomForm::LoadLayout(std::string_view text, std::string_view fileName) {
 
 void TCustomForm::DoCreate() {
     if (OnCreate)
-        guarded([&] { OnCreate(this); });
+        Guarded([&] { OnCreate(this); });
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
@@ -197,12 +197,12 @@ void TCustomForm::ShowingChanged() {
 
 void TCustomForm::DoShow() {
     if (OnShow)
-        guarded([&] { OnShow(this); });
+        Guarded([&] { OnShow(this); });
 }
 
 void TCustomForm::DoHide() {
     if (OnHide)
-        guarded([&] { OnHide(this); });
+        Guarded([&] { OnHide(this); });
 }
 
 void TCustomForm::DoClose(TCloseAction& action) {
@@ -280,19 +280,19 @@ int TCustomForm::ShowModal() {
 }
 
 namespace {
-void collectTabStops(TWinControl* parent, std::vector<TWinControl*>& out) {
+void CollectTabStops(TWinControl* parent, std::vector<TWinControl*>& out) {
     for (TWinControl* c : parent->TabList())
         if (c->Visible()) {
             if (c->TabStop() && c->Enabled())
                 out.push_back(c);
-            collectTabStops(c, out);
+            CollectTabStops(c, out);
         }
 }
 } // namespace
 
 void TCustomForm::SelectNext(bool backwards) {
     std::vector<TWinControl*> stops;
-    collectTabStops(this, stops);
+    CollectTabStops(this, stops);
     if (stops.empty())
         return;
     win::HWND focus = win::GetFocus();

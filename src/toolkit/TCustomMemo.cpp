@@ -7,14 +7,14 @@ namespace tk {
 namespace {
 const EnumInfo kScrollStyleInfo{"TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
 
-void defineMemoProperties(std::vector<PropertyInfo>& p) {
+void DefineMemoProperties(std::vector<PropertyInfo>& p) {
     p.push_back(EnumProperty<TCustomMemo>("ScrollBars", kScrollStyleInfo, &TCustomMemo::ScrollBars,
                                           &TCustomMemo::SetScrollBars));
     p.push_back(BooleanProperty<TCustomMemo>("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap));
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TCustomMemo, TCustomEdit, defineMemoProperties)
+TK_IMPLEMENT_CLASS(TCustomMemo, TCustomEdit, DefineMemoProperties)
 TK_IMPLEMENT_CLASS(TMemo, TCustomMemo, nullptr)
 
 TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner) {

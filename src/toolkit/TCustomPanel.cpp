@@ -6,7 +6,7 @@
 namespace tk {
 
 namespace {
-void definePanelProperties(std::vector<PropertyInfo>& p) {
+void DefinePanelProperties(std::vector<PropertyInfo>& p) {
     p.push_back(TControl::CaptionProperty());
     p.push_back(TControl::FontProperty());
     p.push_back(TControl::ColorProperty());
@@ -29,7 +29,7 @@ void definePanelProperties(std::vector<PropertyInfo>& p) {
     TControl::AddMouseEventProperties(p, TControl::DoubleClick::Published);
 }
 
-void bevel(win::HDC dc, win::RECT& r, TBevelCut cut, int width) {
+void Bevel(win::HDC dc, win::RECT& r, TBevelCut cut, int width) {
     if (cut == TBevelCut::bvNone)
         return;
     if (cut == TBevelCut::bvSpace) {
@@ -41,7 +41,7 @@ void bevel(win::HDC dc, win::RECT& r, TBevelCut cut, int width) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TCustomPanel, TCustomControl, definePanelProperties)
+TK_IMPLEMENT_CLASS(TCustomPanel, TCustomControl, DefinePanelProperties)
 TK_IMPLEMENT_CLASS(TPanel, TCustomPanel, nullptr)
 
 TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
@@ -55,9 +55,9 @@ void TCustomPanel::CreateParams(TCreateParams& params) {
 
 void TCustomPanel::Paint(win::HDC dc) {
     win::RECT r = ClientRect();
-    bevel(dc, r, m_bevelOuter, m_bevelWidth);
+    Bevel(dc, r, m_bevelOuter, m_bevelWidth);
     Frame3D(dc, r, Color(), Color(), m_borderWidth);
-    bevel(dc, r, m_bevelInner, m_bevelWidth);
+    Bevel(dc, r, m_bevelInner, m_bevelWidth);
     if (Caption().empty())
         return;
     win::UINT align = m_alignment == TAlignment::taLeftJustify    ? win::DT_LEFT

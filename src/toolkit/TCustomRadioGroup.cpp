@@ -9,7 +9,7 @@
 namespace tk {
 
 namespace {
-void defineRadioGroupProperties(std::vector<PropertyInfo>& p) {
+void DefineRadioGroupProperties(std::vector<PropertyInfo>& p) {
     p.push_back(IntegerProperty<TCustomRadioGroup>("ItemIndex", &TCustomRadioGroup::ItemIndex,
                                                    &TCustomRadioGroup::SetItemIndex));
     p.push_back(IntegerProperty<TCustomRadioGroup>("Columns", &TCustomRadioGroup::Columns,
@@ -17,7 +17,7 @@ void defineRadioGroupProperties(std::vector<PropertyInfo>& p) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TCustomRadioGroup, TCustomGroupBox, defineRadioGroupProperties)
+TK_IMPLEMENT_CLASS(TCustomRadioGroup, TCustomGroupBox, DefineRadioGroupProperties)
 TK_IMPLEMENT_CLASS(TRadioGroup, TCustomRadioGroup, nullptr)
 
 TCustomRadioGroup::TCustomRadioGroup(TComponent* owner) : TCustomGroupBox(owner) {

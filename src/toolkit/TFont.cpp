@@ -9,7 +9,7 @@ namespace tk {
 namespace {
 const EnumInfo kFontStyleInfo{"TFontStyles", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
 
-void defineFontProperties(std::vector<PropertyInfo>& props) {
+void DefineFontProperties(std::vector<PropertyInfo>& props) {
     props.push_back(StringProperty<TFont>("Name", &TFont::Name, &TFont::SetName));
     props.push_back(IntegerProperty<TFont>("Height", &TFont::Height, &TFont::SetHeight));
     props.push_back(IntegerProperty<TFont>("Size", &TFont::Size, &TFont::SetSize));
@@ -18,7 +18,7 @@ void defineFontProperties(std::vector<PropertyInfo>& props) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TFont, TPersistent, defineFontProperties)
+TK_IMPLEMENT_CLASS(TFont, TPersistent, DefineFontProperties)
 
 TFont::TFont() = default;
 
@@ -52,7 +52,7 @@ void TFont::SetHeight(int height) {
 
 namespace {
 // a * b / c rounded half away from zero, as the platform's MulDiv.
-int mulDiv(int a, int b, int c) {
+int MulDiv(int a, int b, int c) {
     long long p = static_cast<long long>(a) * b;
     long long q = (p >= 0 ? p + c / 2 : p - c / 2) / c;
     return static_cast<int>(q);
@@ -61,11 +61,11 @@ constexpr int kPixelsPerInch = 96;
 } // namespace
 
 int TFont::Size() const {
-    return -mulDiv(m_height, 72, kPixelsPerInch);
+    return -MulDiv(m_height, 72, kPixelsPerInch);
 }
 
 void TFont::SetSize(int points) {
-    SetHeight(-mulDiv(points, kPixelsPerInch, 72));
+    SetHeight(-MulDiv(points, kPixelsPerInch, 72));
 }
 
 void TFont::SetColor(TColor colour) {

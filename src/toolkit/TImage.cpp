@@ -5,7 +5,7 @@
 namespace tk {
 
 namespace {
-void defineImageProperties(std::vector<PropertyInfo>& p) {
+void DefineImageProperties(std::vector<PropertyInfo>& p) {
     p.push_back(ObjectProperty<TImage>("Picture", &TImage::Picture));
     p.push_back(BooleanProperty<TImage>("Stretch", &TImage::Stretch, &TImage::SetStretch));
     p.push_back(BooleanProperty<TImage>("Center", &TImage::Center, &TImage::SetCenter));
@@ -16,7 +16,7 @@ void defineImageProperties(std::vector<PropertyInfo>& p) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TImage, TGraphicControl, defineImageProperties)
+TK_IMPLEMENT_CLASS(TImage, TGraphicControl, DefineImageProperties)
 
 TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
     SetBounds(0, 0, 105, 105);

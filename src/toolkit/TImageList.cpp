@@ -7,14 +7,14 @@
 namespace tk {
 
 namespace {
-void defineImageListProperties(std::vector<PropertyInfo>& p) {
+void DefineImageListProperties(std::vector<PropertyInfo>& p) {
     p.push_back(IntegerProperty<TImageList>("Width", &TImageList::Width, &TImageList::SetWidth));
     p.push_back(IntegerProperty<TImageList>("Height", &TImageList::Height, &TImageList::SetHeight));
     p.push_back(IntegerProperty<TImageList>("Count", &TImageList::Count));
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TImageList, TComponent, defineImageListProperties)
+TK_IMPLEMENT_CLASS(TImageList, TComponent, DefineImageListProperties)
 
 TImageList::TImageList(TComponent* owner) : TComponent(owner) {
 }

@@ -11,7 +11,7 @@ namespace tk {
 namespace {
 win::UINT s_nextCommand = 100;
 
-void defineMenuItemProperties(std::vector<PropertyInfo>& p) {
+void DefineMenuItemProperties(std::vector<PropertyInfo>& p) {
     p.push_back(StringProperty<TMenuItem>("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption));
     p.push_back(BooleanProperty<TMenuItem>("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked));
     p.push_back(BooleanProperty<TMenuItem>("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled));
@@ -24,13 +24,13 @@ void defineMenuItemProperties(std::vector<PropertyInfo>& p) {
 }
 
 constexpr int kImageSpace = 16;
-const TFont& menuFont() {
+const TFont& MenuFont() {
     static TFont font;
     return font;
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TMenuItem, TComponent, defineMenuItemProperties)
+TK_IMPLEMENT_CLASS(TMenuItem, TComponent, DefineMenuItemProperties)
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), m_command(s_nextCommand++) {
 }
@@ -127,7 +127,7 @@ void TMenuItem::DefaultMeasureItem(win::HDC, int& width, int& height) {
         height = 8;
         return;
     }
-    win::SIZE text = TextExtent(menuFont(), m_caption + (m_shortCut.empty() ? "" : "    " + m_shortCut));
+    win::SIZE text = TextExtent(MenuFont(), m_caption + (m_shortCut.empty() ? "" : "    " + m_shortCut));
     TImageList* images = Menu() ? Menu()->Images() : nullptr;
     int imageHeight = images ? images->Height() : kImageSpace;
     width = 4 + kImageSpace + 8 + text.cx + 16;
@@ -155,7 +155,7 @@ void TMenuItem::DefaultDrawItem(win::HDC dc, const win::RECT& rect, bool selecte
         win::DrawFrameControl(dc, &mark, win::DFC_MENU, win::DFCS_MENUCHECK | win::DFCS_TRANSPARENT);
     }
     TFont font;
-    font.Assign(menuFont());
+    font.Assign(MenuFont());
     font.SetColor(highlighted ? clHighlightText : clMenuText);
     win::RECT text{rect.left + 4 + kImageSpace + 8, rect.top, rect.right - 8, rect.bottom};
     DrawTextIn(dc, m_caption, text, win::DT_SINGLELINE | win::DT_VCENTER | win::DT_LEFT, font, m_enabled);

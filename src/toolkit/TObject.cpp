@@ -20,7 +20,7 @@ struct CaseInsensitiveLess {
     }
 };
 
-std::map<std::string, const TClassInfo*, CaseInsensitiveLess>& registry() {
+std::map<std::string, const TClassInfo*, CaseInsensitiveLess>& Registry() {
     static std::map<std::string, const TClassInfo*, CaseInsensitiveLess> classes;
     return classes;
 }
@@ -47,12 +47,12 @@ const PropertyInfo* TClassInfo::FindProperty(std::string_view propertyName) cons
 }
 
 void RegisterClass(const TClassInfo& info) {
-    registry()[info.name] = &info;
+    Registry()[info.name] = &info;
 }
 
 const TClassInfo* FindClass(std::string_view name) {
-    auto it = registry().find(std::string(name));
-    return it == registry().end() ? nullptr : it->second;
+    auto it = Registry().find(std::string(name));
+    return it == Registry().end() ? nullptr : it->second;
 }
 
 } // namespace tk

@@ -9,13 +9,13 @@
 namespace tk {
 
 namespace {
-void definePictureProperties(std::vector<PropertyInfo>& p) {
+void DefinePictureProperties(std::vector<PropertyInfo>& p) {
     p.push_back(ObjectProperty<TPicture>("Bitmap", static_cast<TBitmap* (TPicture::*)()>(&TPicture::Bitmap)));
     p.push_back(IntegerProperty<TPicture>("Width", &TPicture::Width));
     p.push_back(IntegerProperty<TPicture>("Height", &TPicture::Height));
 }
 
-std::string lowerExtension(const std::string& path) {
+std::string LowerExtension(const std::string& path) {
     std::size_t dot = path.find_last_of('.');
     std::size_t slash = path.find_last_of("/\\");
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
@@ -24,7 +24,7 @@ std::string lowerExtension(const std::string& path) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TPicture, TPersistent, definePictureProperties)
+TK_IMPLEMENT_CLASS(TPicture, TPersistent, DefinePictureProperties)
 
 TPicture::TPicture() {
     m_bitmap.OnChange = [this](TBitmap&) {
@@ -34,7 +34,7 @@ TPicture::TPicture() {
 }
 
 void TPicture::LoadFromFile(const std::string& path) {
-    std::string ext = lowerExtension(path);
+    std::string ext = LowerExtension(path);
     std::string error;
     win::HBITMAP bitmap = nullptr;
     if (ext == "bmp")

@@ -5,7 +5,7 @@
 namespace tk {
 
 namespace {
-void definePopupMenuProperties(std::vector<PropertyInfo>& p) {
+void DefinePopupMenuProperties(std::vector<PropertyInfo>& p) {
     p.push_back(ObjectProperty<TPopupMenu>("Items", &TPopupMenu::Items));
     p.push_back(BooleanProperty<TPopupMenu>("OwnerDraw", &TPopupMenu::OwnerDraw, &TPopupMenu::SetOwnerDraw));
     p.push_back(BooleanProperty<TPopupMenu>("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup));
@@ -13,7 +13,7 @@ void definePopupMenuProperties(std::vector<PropertyInfo>& p) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TPopupMenu, TComponent, definePopupMenuProperties)
+TK_IMPLEMENT_CLASS(TPopupMenu, TComponent, DefinePopupMenuProperties)
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), m_items(new TMenuItem(this)) {
     m_items->m_menu = this;

@@ -5,7 +5,7 @@
 namespace tk {
 
 namespace {
-void defineRadioButtonProperties(std::vector<PropertyInfo>& p) {
+void DefineRadioButtonProperties(std::vector<PropertyInfo>& p) {
     TButtonControl::DefineCommonProperties(p);
     p.push_back(TControl::ColorProperty());
     p.push_back(TControl::ParentColorProperty());
@@ -15,7 +15,7 @@ void defineRadioButtonProperties(std::vector<PropertyInfo>& p) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TRadioButton, TButtonControl, defineRadioButtonProperties)
+TK_IMPLEMENT_CLASS(TRadioButton, TButtonControl, DefineRadioButtonProperties)
 
 TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {
     SetBounds(0, 0, 113, 17);

@@ -7,7 +7,7 @@
 namespace tk {
 
 namespace {
-void defineRzButtonProperties(std::vector<PropertyInfo>& p) {
+void DefineRzButtonProperties(std::vector<PropertyInfo>& p) {
     p.push_back(TControl::CaptionProperty());
     p.push_back(TControl::FontProperty());
     p.push_back(TControl::ColorProperty());
@@ -22,7 +22,7 @@ void defineRzButtonProperties(std::vector<PropertyInfo>& p) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TRzButton, TCustomControl, defineRzButtonProperties)
+TK_IMPLEMENT_CLASS(TRzButton, TCustomControl, DefineRzButtonProperties)
 
 TRzButton::TRzButton(TComponent* owner) : TCustomControl(owner) {
     SetBounds(0, 0, 75, 25);

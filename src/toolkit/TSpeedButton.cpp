@@ -10,7 +10,7 @@
 namespace tk {
 
 namespace {
-void defineSpeedButtonProperties(std::vector<PropertyInfo>& p) {
+void DefineSpeedButtonProperties(std::vector<PropertyInfo>& p) {
     p.push_back(TControl::CaptionProperty());
     p.push_back(TControl::FontProperty());
     p.push_back(TControl::ParentFontProperty());
@@ -33,7 +33,7 @@ void defineSpeedButtonProperties(std::vector<PropertyInfo>& p) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TSpeedButton, TGraphicControl, defineSpeedButtonProperties)
+TK_IMPLEMENT_CLASS(TSpeedButton, TGraphicControl, DefineSpeedButtonProperties)
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
     SetBounds(0, 0, 23, 22);

@@ -8,7 +8,7 @@ namespace tk {
 namespace {
 const EnumInfo kStaticBorderInfo{"TStaticBorderStyle", {"sbsNone", "sbsSingle", "sbsSunken"}};
 
-void defineStaticTextProperties(std::vector<PropertyInfo>& p) {
+void DefineStaticTextProperties(std::vector<PropertyInfo>& p) {
     p.push_back(TControl::CaptionProperty());
     p.push_back(TControl::FontProperty());
     p.push_back(TControl::ColorProperty());
@@ -28,7 +28,7 @@ void defineStaticTextProperties(std::vector<PropertyInfo>& p) {
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TCustomStaticText, TWinControl, defineStaticTextProperties)
+TK_IMPLEMENT_CLASS(TCustomStaticText, TWinControl, DefineStaticTextProperties)
 TK_IMPLEMENT_CLASS(TStaticText, TCustomStaticText, nullptr)
 
 TCustomStaticText::TCustomStaticText(TComponent* owner) : TWinControl(owner) {

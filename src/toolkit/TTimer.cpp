@@ -7,14 +7,14 @@ namespace tk {
 namespace {
 constexpr win::UINT_PTR kTimerId = 1;
 
-void defineTimerProperties(std::vector<PropertyInfo>& p) {
+void DefineTimerProperties(std::vector<PropertyInfo>& p) {
     p.push_back(BooleanProperty<TTimer>("Enabled", &TTimer::Enabled, &TTimer::SetEnabled));
     p.push_back(IntegerProperty<TTimer>("Interval", &TTimer::Interval, &TTimer::SetInterval));
     p.push_back(EventProperty<TTimer>("OnTimer", &TTimer::OnTimer));
 }
 } // namespace
 
-TK_IMPLEMENT_CLASS(TTimer, TComponent, defineTimerProperties)
+TK_IMPLEMENT_CLASS(TTimer, TComponent, DefineTimerProperties)
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
 }

@@ -12,17 +12,17 @@ namespace {
 thread_local TWinControl* t_creationControl = nullptr;
 win::WORD s_nextChildId = 1;
 
-std::function<void(std::exception_ptr)>& exceptionHandler() {
+std::function<void(std::exception_ptr)>& ExceptionHandler() {
     static std::function<void(std::exception_ptr)> handler;
     return handler;
 }
 
-void defineWinControlProperties(std::vector<PropertyInfo>&) {
+void DefineWinControlProperties(std::vector<PropertyInfo>&) {
 }
 
 } // namespace
 
-TK_IMPLEMENT_CLASS(TWinControl, TControl, defineWinControlProperties)
+TK_IMPLEMENT_CLASS(TWinControl, TControl, DefineWinControlProperties)
 
 PropertyInfo TWinControl::TabStopProperty() {
     return BooleanProperty<TWinControl>("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop);
@@ -47,12 +47,12 @@ PropertyInfo TWinControl::OnExitProperty() {
 }
 
 void SetExceptionHandler(std::function<void(std::exception_ptr)> handler) {
-    exceptionHandler() = std::move(handler);
+    ExceptionHandler() = std::move(handler);
 }
 
 void HandleToolkitException(std::exception_ptr error) {
-    if (exceptionHandler())
-        exceptionHandler()(error);
+    if (ExceptionHandler())
+        ExceptionHandler()(error);
     else
         std::rethrow_exception(error);
 }
@@ -178,7 +178,7 @@ void TWinControl::CreateWnd() {
 void TWinControl::AttachWindow(win::HWND hwnd) {
     m_handle = hwnd;
     win::SetPropA(hwnd, ControlAtomName().c_str(), reinterpret_cast<win::HANDLE>(this));
-    win::SetWindowLongPtrA(hwnd, win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(m_instance->proc()));
+    win::SetWindowLongPtrA(hwnd, win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(m_instance->Proc()));
 }
 
 win::LRESULT CALLBACK TWinControl::InitWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,

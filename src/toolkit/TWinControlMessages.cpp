@@ -5,16 +5,16 @@
 namespace tk {
 
 namespace {
-TControl*& mouseControl() {
+TControl*& MouseControl() {
     static TControl* control = nullptr;
     return control;
 }
-TControl*& captureControl() {
+TControl*& CaptureControl() {
     static TControl* control = nullptr;
     return control;
 }
 
-const char* cursorResource(TCursor cursor) {
+const char* CursorResource(TCursor cursor) {
     switch (cursor) {
     case crHandPoint: return win::IDC_HAND;
     case crIBeam: return win::IDC_IBEAM;
@@ -24,10 +24,10 @@ const char* cursorResource(TCursor cursor) {
 } // namespace
 
 void ForgetMouseTarget(TControl* control) {
-    if (mouseControl() == control)
-        mouseControl() = nullptr;
-    if (captureControl() == control)
-        captureControl() = nullptr;
+    if (MouseControl() == control)
+        MouseControl() = nullptr;
+    if (CaptureControl() == control)
+        CaptureControl() = nullptr;
 }
 
 void TWinControl::WndProc(TMessage& m) {
@@ -110,7 +110,7 @@ void TWinControl::WMMouse(TMessage& m) {
         TrackMouseOver(ControlAtPos({win::GET_X_LPARAM(m.LParam), win::GET_Y_LPARAM(m.LParam)}, false));
     if (RouteMouseToChild(m))
         return;
-    if (m.Msg == win::WM_MOUSEMOVE && mouseControl() == nullptr)
+    if (m.Msg == win::WM_MOUSEMOVE && MouseControl() == nullptr)
         TrackMouseOver(this);
     TControl::WndProc(m);
 }
@@ -236,7 +236,7 @@ void TWinControl::ReflectDrawItem(TMessage& m) {
 
 bool TWinControl::RouteMouseToChild(TMessage& m) {
     win::POINT p{win::GET_X_LPARAM(m.LParam), win::GET_Y_LPARAM(m.LParam)};
-    TControl* target = captureControl();
+    TControl* target = CaptureControl();
     if (target && target->Parent() != this)
         target = nullptr;
     if (!target)
@@ -247,13 +247,13 @@ bool TWinControl::RouteMouseToChild(TMessage& m) {
         m.Msg == win::WM_LBUTTONDOWN || m.Msg == win::WM_RBUTTONDOWN || m.Msg == win::WM_LBUTTONDBLCLK;
     bool up = m.Msg == win::WM_LBUTTONUP || m.Msg == win::WM_RBUTTONUP;
     if (down) {
-        captureControl() = target;
+        CaptureControl() = target;
         win::SetCapture(m_handle);
     }
     // The release ends the capture before the control hears of it: its click may open a modal window, which
     // must get the next press itself.
-    if (up && captureControl() == target) {
-        captureControl() = nullptr;
+    if (up && CaptureControl() == target) {
+        CaptureControl() = nullptr;
         if (win::GetCapture() == m_handle)
             win::ReleaseCapture();
     }
@@ -264,7 +264,7 @@ bool TWinControl::RouteMouseToChild(TMessage& m) {
 }
 
 void TWinControl::TrackMouseOver(TControl* over) {
-    TControl*& current = mouseControl();
+    TControl*& current = MouseControl();
     if (over == current)
         return;
     TControl* previous = current;
@@ -290,7 +290,7 @@ void TWinControl::WMSetCursor(TMessage& m) {
         TControl* over = ControlAtPos(p, true);
         TCursor cursor = over ? over->Cursor() : Cursor();
         if (cursor != crDefault) {
-            win::SetCursor(win::LoadCursorA(nullptr, cursorResource(cursor)));
+            win::SetCursor(win::LoadCursorA(nullptr, CursorResource(cursor)));
             m.Result = 1;
             return;
         }

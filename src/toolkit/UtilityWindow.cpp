@@ -8,7 +8,7 @@ namespace tk {
 namespace {
 constexpr const char* kClassName = "TPUtilWindow";
 
-void registerClass() {
+void RegisterClass() {
     win::WNDCLASSEXA existing{};
     if (win::GetClassInfoExA(win::GetModuleHandleA(nullptr), kClassName, &existing))
         return;
@@ -22,7 +22,7 @@ void registerClass() {
 } // namespace
 
 UtilityWindow::UtilityWindow(Handler handler) : m_handler(std::move(handler)) {
-    registerClass();
+    RegisterClass();
     m_instance = std::make_unique<win::ObjectInstance>(
         [this](win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) -> win::LRESULT {
             try {
@@ -34,13 +34,13 @@ UtilityWindow::UtilityWindow(Handler handler) : m_handler(std::move(handler)) {
             }
             return win::DefWindowProcA(hwnd, msg, wParam, lParam);
         });
-    if (!m_instance->valid())
+    if (!m_instance->Valid())
         throw ComponentError("no window procedure slot is left for a utility window");
     m_handle = win::CreateWindowExA(0, kClassName, "", win::WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                     win::GetModuleHandleA(nullptr), nullptr);
     if (!m_handle)
         throw ComponentError("cannot create a utility window");
-    win::SetWindowLongPtrA(m_handle, win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(m_instance->proc()));
+    win::SetWindowLongPtrA(m_handle, win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(m_instance->Proc()));
 }
 
 UtilityWindow::~UtilityWindow() {

@@ -23,7 +23,7 @@ struct StoredLabel {
     bool autoSize = true;
 };
 
-void collectLabels(const tk::layout::LayoutObject& object, std::vector<StoredLabel>& labels) {
+void CollectLabels(const tk::layout::LayoutObject& object, std::vector<StoredLabel>& labels) {
     for (const tk::layout::LayoutObject& child : object.children) {
         if (child.className == "TStaticText") {
             StoredLabel label;
@@ -40,20 +40,20 @@ void collectLabels(const tk::layout::LayoutObject& object, std::vector<StoredLab
             }
             labels.push_back(label);
         }
-        collectLabels(child, labels);
+        CollectLabels(child, labels);
     }
 }
 
-std::vector<StoredLabel> storedLabels(const std::string& file) {
+std::vector<StoredLabel> StoredLabels(const std::string& file) {
     std::ifstream in(std::string(TAXI_SOURCE_DIR) + "/" + file);
     std::stringstream text;
     text << in.rdbuf();
     std::vector<StoredLabel> labels;
-    collectLabels(tk::layout::LayoutParser::Parse(text.str(), file), labels);
+    CollectLabels(tk::layout::LayoutParser::Parse(text.str(), file), labels);
     return labels;
 }
 
-win::RECT boundsInForm(const tk::TControl& control, const tk::TCustomForm& form) {
+win::RECT BoundsInForm(const tk::TControl& control, const tk::TCustomForm& form) {
     win::RECT r{control.Left(), control.Top(), control.Left() + control.Width(),
                 control.Top() + control.Height()};
     for (const tk::TWinControl* p = control.Parent(); p && p != &form; p = p->Parent())
@@ -75,24 +75,24 @@ protected:
         tk::TCustomForm* form;
         const char* layout;
     };
-    static std::vector<Window> windows() {
+    static std::vector<Window> Windows() {
         return {{Form1, "src/app/Form1.layout"},
                 {Form2, "src/practice/Form2.layout"},
                 {chengjiform, "src/result/chengjiform.layout"}};
     }
 
-    static tk::TStaticText* label(const tk::TCustomForm& form, const std::string& name) {
+    static tk::TStaticText* Label(const tk::TCustomForm& form, const std::string& name) {
         return dynamic_cast<tk::TStaticText*>(form.FindComponent(name));
     }
 
     // Every label of the window lies within its client area; returns the ones that do not.
-    static std::string labelsOutside(const tk::TCustomForm& form) {
+    static std::string LabelsOutside(const tk::TCustomForm& form) {
         std::string outside;
         for (int i = 0; i < form.ComponentCount(); ++i) {
             auto* text = dynamic_cast<tk::TStaticText*>(form.Components(i));
             if (!text)
                 continue;
-            win::RECT r = boundsInForm(*text, form);
+            win::RECT r = BoundsInForm(*text, form);
             if (r.left < 0 || r.top < 0 || r.right > form.ClientWidth() || r.bottom > form.ClientHeight())
                 outside += " " + form.Name() + "." + text->Name() + " (" + std::to_string(r.left) + "," +
                            std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
@@ -105,9 +105,9 @@ protected:
 TEST_F(WindowLayouts, SelfSizingLabelsComeOutAtTheirStoredSizes) {
     int measured = 0;
     std::string wrong;
-    for (const Window& w : windows()) {
-        for (const StoredLabel& stored : storedLabels(w.layout)) {
-            tk::TStaticText* text = label(*w.form, stored.name);
+    for (const Window& w : Windows()) {
+        for (const StoredLabel& stored : StoredLabels(w.layout)) {
+            tk::TStaticText* text = Label(*w.form, stored.name);
             ASSERT_NE(text, nullptr) << w.layout << ": " << stored.name;
             EXPECT_EQ(text->AutoSize(), stored.autoSize) << stored.name;
             // A caption the window has already replaced is not what the stored size was taken from.
@@ -125,9 +125,9 @@ TEST_F(WindowLayouts, SelfSizingLabelsComeOutAtTheirStoredSizes) {
 }
 
 TEST_F(WindowLayouts, EveryLabelStaysInsideItsWindow) {
-    for (const Window& w : windows()) {
+    for (const Window& w : Windows()) {
         ASSERT_NE(w.form, nullptr);
-        EXPECT_EQ(labelsOutside(*w.form), "");
+        EXPECT_EQ(LabelsOutside(*w.form), "");
     }
     // The result lines grow to the right with their figures; the widest ones still fit.
     tk::TCustomForm& result = *chengjiform;
@@ -135,7 +135,7 @@ TEST_F(WindowLayouts, EveryLabelStaysInsideItsWindow) {
                        Tchengjiform::ResultLines(90, 100, 0, 90, 0)}) {
         for (int i = 0; i < 5; ++i)
             chengjiform->ResultLabels[i]->SetCaption(lines[i]);
-        EXPECT_EQ(labelsOutside(result), "") << lines[4];
+        EXPECT_EQ(LabelsOutside(result), "") << lines[4];
     }
 }
 

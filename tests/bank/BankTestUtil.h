@@ -61,21 +61,21 @@ inline std::string DataFile(const std::string& name) {
 class TempDir {
 public:
     TempDir() {
-        path_ = fs::path(TAXI_BINARY_DIR) / "tests" /
-                ("bank-tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-        fs::remove_all(path_);
-        fs::create_directories(path_);
+        m_path = fs::path(TAXI_BINARY_DIR) / "tests" /
+                 ("bank-tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+        fs::remove_all(m_path);
+        fs::create_directories(m_path);
     }
     ~TempDir() {
         std::error_code ec;
-        fs::remove_all(path_, ec);
+        fs::remove_all(m_path, ec);
     }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    const fs::path& Path() const { return path_; }
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
+    const fs::path& Path() const { return m_path; }
 
 private:
     static inline int counter_ = 0;
-    fs::path path_;
+    fs::path m_path;
 };
 
 inline std::string ReadBytes(const std::string& path) {

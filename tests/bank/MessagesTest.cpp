@@ -1,5 +1,5 @@
 // The table of texts users read: every one in Chinese, and arguments inserted as they are.
-#include "bank/jet/Messages.h"
+#include "bank/jet/MessageTable.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@ namespace taxi::test {
 
 namespace {
 
-bool updating() {
+bool Updating() {
     const char* v = std::getenv("TAXI_UPDATE_GOLDENS");
     return v && *v && std::string(v) != "0";
 }
@@ -20,7 +20,7 @@ bool updating() {
                                          GoldenTolerance tolerance) {
     namespace fs = std::filesystem;
     const fs::path golden = fs::path(TAXI_SOURCE_DIR) / "tests" / relativePath;
-    if (updating()) {
+    if (Updating()) {
         fs::create_directories(golden.parent_path());
         std::string err;
         if (!win::gdi::WritePng(actual, golden.c_str(), &err))
@@ -39,10 +39,10 @@ bool updating() {
     if (!expected)
         return ::testing::AssertionFailure() << err << "; actual image written to " << writeActual()
                                              << " (run scripts/update-goldens.sh to create it)";
-    if (expected->width() != actual.width() || expected->height() != actual.height())
+    if (expected->Width() != actual.Width() || expected->Height() != actual.Height())
         return ::testing::AssertionFailure()
-               << relativePath << ": size " << actual.width() << "x" << actual.height() << ", golden "
-               << expected->width() << "x" << expected->height() << "; actual written to " << writeActual();
+               << relativePath << ": size " << actual.Width() << "x" << actual.Height() << ", golden "
+               << expected->Width() << "x" << expected->Height() << "; actual written to " << writeActual();
     const win::gdi::PixelDifference d =
         win::gdi::ComparePixels(actual, *expected, tolerance.channelTolerance);
     const int different = d.count, firstX = d.first.x, firstY = d.first.y;

@@ -23,9 +23,9 @@ public:
     ScopedHook(const ScopedHook&) = delete;
     ScopedHook& operator=(const ScopedHook&) = delete;
 
-    win::HHOOK get() const { return m_hook; }
+    win::HHOOK Get() const { return m_hook; }
     // For a test that removes the hook itself and checks how that went: the guard forgets it.
-    win::HHOOK release() { return std::exchange(m_hook, nullptr); }
+    win::HHOOK Release() { return std::exchange(m_hook, nullptr); }
 
 private:
     win::HHOOK m_hook;
@@ -37,14 +37,14 @@ public:
     ScopedValue(T& variable, T value) : m_variable(variable), m_saved(variable) {
         m_variable = std::move(value);
     }
-    ~ScopedValue() { restore(); }
+    ~ScopedValue() { Restore(); }
     ScopedValue(const ScopedValue&) = delete;
     ScopedValue& operator=(const ScopedValue&) = delete;
 
     // The value the variable had before.
-    const T& saved() const { return m_saved; }
+    const T& Saved() const { return m_saved; }
     // Puts the previous value back before the scope ends.
-    void restore() {
+    void Restore() {
         if (!m_restored)
             m_variable = m_saved;
         m_restored = true;

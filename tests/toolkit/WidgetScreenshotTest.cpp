@@ -10,11 +10,11 @@ TEST_F(Widgets, ScreenshotOfEveryWidgetKind) {
     form->Get<TCheckBox>("CheckBox1")->SetState(TCheckBoxState::cbGrayed);
     form->Get<TStaticText>("Link")->SetEnabled(false);
     form->Get<TEdit>("Edit1")->SetFocus();
-    display->pump();
+    m_display->Pump();
     win::UpdateWindow(form->Handle());
     std::string path = std::string(TAXI_BINARY_DIR) + "/widgets.png";
     std::string error;
-    ASSERT_TRUE(display->screenshot(path, &error)) << error;
+    ASSERT_TRUE(m_display->Screenshot(path, &error)) << error;
 
     // The green answer-card face is really there.
     auto* card = form->Get<TRzButton>("Card1");

@@ -3,6 +3,7 @@
 #include "toolkit/layout/LayoutDocument.h"
 
 #include "platform/gdi/ImageFiles.h"
+#include "support/JpegSample.h"
 
 #include <cstdio>
 
@@ -277,11 +278,11 @@ TWidgetForm::TWidgetForm(TComponent* owner, const std::string& layout) : TForm(o
 }
 
 void Widgets::SetUp() {
-    display = &win::display::ResetHeadless(true);
+    m_display = &win::display::ResetHeadless(true);
     InitializeToolkit();
-    Application->OnException = [this](const std::string& message) { errors.push_back(message); };
+    Application->OnException = [this](const std::string& message) { m_errors.push_back(message); };
     Application->MessageBoxHandler = [this](const std::string& text, const std::string&, unsigned) {
-        boxes.push_back(text);
+        m_boxes.push_back(text);
         return 1;
     };
 }
@@ -292,17 +293,21 @@ TWidgetForm* Widgets::MakeForm() {
     try {
         form = new TWidgetForm(Application, text);
     } catch (const tk::layout::LayoutError& e) {
-        ADD_FAILURE() << e.what();
+        ADD_FAILURE() << e.What();
         throw;
     }
     form->Show();
-    display->pump();
+    m_display->Pump();
     return form;
 }
 
 void Widgets::ClickAt(TControl* control, int x, int y) {
     win::POINT p = control->ClientToScreen({x, y});
-    display->click(p.x, p.y);
+    m_display->Click(p.x, p.y);
+}
+
+Bytes EncodeJpeg(int width, int height) {
+    return testsupport::EncodeTwoToneJpeg(width, height, {250, 0, 0}, {0, 0, 250});
 }
 
 } // namespace widget_tests

@@ -71,9 +71,9 @@ protected:
     void ClickAt(TControl* control, int x, int y);
     void ClickCentre(TControl* control) { ClickAt(control, control->Width() / 2, control->Height() / 2); }
 
-    win::display::HeadlessDisplay* display = nullptr;
-    std::vector<std::string> errors;
-    std::vector<std::string> boxes;
+    win::display::HeadlessDisplay* m_display = nullptr;
+    std::vector<std::string> m_errors;
+    std::vector<std::string> m_boxes;
 };
 
 } // namespace widget_tests

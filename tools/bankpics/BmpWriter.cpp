@@ -7,8 +7,8 @@
 
 namespace bankpics {
 
-void writeBmp(const Canvas& canvas, const std::filesystem::path& file) {
-    const std::uint32_t w = canvas.width(), h = canvas.height();
+void WriteBmp(const Canvas& canvas, const std::filesystem::path& file) {
+    const std::uint32_t w = canvas.Width(), h = canvas.Height();
     const std::uint32_t stride = (w * 3 + 3) & ~3u;
     const std::uint32_t headers = 14 + 40;
     std::vector<std::uint8_t> out;
@@ -32,7 +32,7 @@ void writeBmp(const Canvas& canvas, const std::filesystem::path& file) {
     win::AppendLe32(out, 0);
     win::AppendLe32(out, 0);
 
-    const std::vector<std::uint8_t> rgb = canvas.rgb();
+    const std::vector<std::uint8_t> rgb = canvas.Rgb();
     for (std::uint32_t row = h; row-- > 0;) {
         const std::uint8_t* src = &rgb[static_cast<std::size_t>(row) * w * 3];
         for (std::uint32_t x = 0; x < w; ++x) {

@@ -7,6 +7,6 @@
 namespace bankpics {
 
 // A 24-bit uncompressed bottom-up Windows bitmap; throws std::runtime_error naming the file on failure.
-void writeBmp(const Canvas& canvas, const std::filesystem::path& file);
+void WriteBmp(const Canvas& canvas, const std::filesystem::path& file);
 
 } // namespace bankpics

@@ -21,7 +21,7 @@ struct ErrorManager {
     char message[JMSG_LENGTH_MAX];
 };
 
-void onError(j_common_ptr info) {
+void OnError(j_common_ptr info) {
     auto* err = reinterpret_cast<ErrorManager*>(info->err);
     info->err->format_message(info, err->message);
     std::longjmp(err->jump, 1);
@@ -29,15 +29,15 @@ void onError(j_common_ptr info) {
 
 } // namespace
 
-void writeJpeg(const Canvas& canvas, const std::filesystem::path& file, int quality) {
-    const std::vector<std::uint8_t> rgb = canvas.rgb();
+void WriteJpeg(const Canvas& canvas, const std::filesystem::path& file, int quality) {
+    const std::vector<std::uint8_t> rgb = canvas.Rgb();
     jpeg_compress_struct info{};
     ErrorManager err{};
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
 
     info.err = jpeg_std_error(&err.base);
-    err.base.error_exit = onError;
+    err.base.error_exit = OnError;
     if (setjmp(err.jump)) {
         jpeg_destroy_compress(&info);
         std::free(buffer);
@@ -45,8 +45,8 @@ void writeJpeg(const Canvas& canvas, const std::filesystem::path& file, int qual
     }
     jpeg_create_compress(&info);
     jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(canvas.width());
-    info.image_height = static_cast<JDIMENSION>(canvas.height());
+    info.image_width = static_cast<JDIMENSION>(canvas.Width());
+    info.image_height = static_cast<JDIMENSION>(canvas.Height());
     info.input_components = 3;
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
@@ -54,7 +54,7 @@ void writeJpeg(const Canvas& canvas, const std::filesystem::path& file, int qual
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         JSAMPROW row =
-            const_cast<JSAMPROW>(&rgb[static_cast<std::size_t>(info.next_scanline) * canvas.width() * 3]);
+            const_cast<JSAMPROW>(&rgb[static_cast<std::size_t>(info.next_scanline) * canvas.Width() * 3]);
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

@@ -7,6 +7,6 @@
 namespace bankpics {
 
 // A baseline JPEG through libjpeg; throws std::runtime_error naming the file on failure.
-void writeJpeg(const Canvas& canvas, const std::filesystem::path& file, int quality);
+void WriteJpeg(const Canvas& canvas, const std::filesystem::path& file, int quality);
 
 } // namespace bankpics

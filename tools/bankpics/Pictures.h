@@ -16,25 +16,25 @@ struct Picture {
     void (*draw)(Canvas&);
 };
 
-std::span<const Picture> pictures();
+std::span<const Picture> Pictures();
 
-void drawSpeedLimit40(Canvas& c);
-void drawNoHonking(Canvas& c);
-void drawNoParking(Canvas& c);
-void drawNoEntry(Canvas& c);
-void drawNoUTurn(Canvas& c);
-void drawPedestrianCrossing(Canvas& c);
-void drawChildren(Canvas& c);
+void DrawSpeedLimit40(Canvas& c);
+void DrawNoHonking(Canvas& c);
+void DrawNoParking(Canvas& c);
+void DrawNoEntry(Canvas& c);
+void DrawNoUTurn(Canvas& c);
+void DrawPedestrianCrossing(Canvas& c);
+void DrawChildren(Canvas& c);
 
-void drawOilPressure(Canvas& c);
-void drawCoolantTemp(Canvas& c);
-void drawCharging(Canvas& c);
-void drawBrake(Canvas& c);
-void drawAbs(Canvas& c);
-void drawEngine(Canvas& c);
-void drawSeatbelt(Canvas& c);
-void drawFuelLow(Canvas& c);
+void DrawOilPressure(Canvas& c);
+void DrawCoolantTemp(Canvas& c);
+void DrawCharging(Canvas& c);
+void DrawBrake(Canvas& c);
+void DrawAbs(Canvas& c);
+void DrawEngine(Canvas& c);
+void DrawSeatbelt(Canvas& c);
+void DrawFuelLow(Canvas& c);
 
-void drawTaximeter(Canvas& c);
+void DrawTaximeter(Canvas& c);
 
 } // namespace bankpics

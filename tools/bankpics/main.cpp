@@ -21,13 +21,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     try {
-        for (const auto& pic : bankpics::pictures()) {
+        for (const auto& pic : bankpics::Pictures()) {
             bankpics::Canvas canvas(pic.width, pic.height, {255, 255, 255});
             pic.draw(canvas);
             if (pic.format == bankpics::Format::Jpeg)
-                bankpics::writeJpeg(canvas, dir / pic.file, 92);
+                bankpics::WriteJpeg(canvas, dir / pic.file, 92);
             else
-                bankpics::writeBmp(canvas, dir / pic.file);
+                bankpics::WriteBmp(canvas, dir / pic.file);
         }
     } catch (const std::exception& e) {
         std::cerr << "bankpics: " << e.what() << "\n";

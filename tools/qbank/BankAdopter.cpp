@@ -73,7 +73,7 @@ AdoptResult BankAdopter::Adopt(const std::string& path) {
     const StoredAnswers read = ReadAnswers(db, t, typeColumn, answerColumn, idColumn);
     const auto& [rows, stored, labels, answers, allOurs] = read;
     result.rows = static_cast<int>(rows.size());
-    auto warnInvalid = [&](size_t i, const char* what) {
+    auto warnInvalid = [&result, &labels = read.labels](size_t i, const char* what) {
         result.warnings.push_back(labels[i] + ": the decoded right answer has no valid form for its kind" +
                                   what);
     };

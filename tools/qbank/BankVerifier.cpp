@@ -61,32 +61,32 @@ void CheckColumns(const std::vector<std::string>& names, VerifyReport& r) {
 // Checks the rows one by one, listing at most 4 * kMaxListed of their problems.
 class RowChecker {
 public:
-    explicit RowChecker(VerifyReport& r) : r_(r) {}
+    explicit RowChecker(VerifyReport& r) : m_r(r) {}
 
     void Check(bank::TADOQuery& q) {
-        ++r_.rows;
-        std::string where = "row " + std::to_string(r_.rows);
+        ++m_r.rows;
+        std::string where = "row " + std::to_string(m_r.rows);
         try {
             int id = q.FieldByName("_id").AsInteger();
             where += " (_id " + std::to_string(id) + ")";
             CheckFields(q, where);
         } catch (const bank::EDatabaseError& e) {
-            problem(where + ": " + e.what());
+            Problem(where + ": " + e.what());
         }
     }
 
-    int Decodable() const { return decodable_; }
-    size_t Listed() const { return listed_; }
+    int Decodable() const { return m_decodable; }
+    size_t Listed() const { return m_listed; }
 
 private:
-    VerifyReport& r_;
-    std::map<std::string, int> stems_;
-    size_t listed_ = 0;
-    int decodable_ = 0;
+    VerifyReport& m_r;
+    std::map<std::string, int> m_stems;
+    size_t m_listed = 0;
+    int m_decodable = 0;
 
-    void problem(const std::string& what) {
-        if (listed_++ < 4 * kMaxListed)
-            r_.problems.push_back(what);
+    void Problem(const std::string& what) {
+        if (m_listed++ < 4 * kMaxListed)
+            m_r.problems.push_back(what);
     }
 
     void CheckFields(bank::TADOQuery& q, const std::string& where) {
@@ -97,46 +97,46 @@ private:
         int score = q.FieldByName("t_score").AsInteger();
         int wrong = q.FieldByName("wrong").AsInteger();
         q.FieldByName("t_ran").AsInteger();
-        ++r_.perChapter[chapter];
-        ++r_.perType[type];
+        ++m_r.perChapter[chapter];
+        ++m_r.perType[type];
         if (chapter < 1 || chapter > 8)
-            problem(where + ": chapter (t_class) " + std::to_string(chapter) + " is not 1 to 8");
+            Problem(where + ": chapter (t_class) " + std::to_string(chapter) + " is not 1 to 8");
         if (!bank::IsKnownKind(type)) {
-            problem(where + ": kind (t_type) " + std::to_string(type) + " is not 1, 2 or 3");
+            Problem(where + ": kind (t_type) " + std::to_string(type) + " is not 1, 2 or 3");
             return;
         }
         CheckStem(stem, where);
         CheckAnswer(q, type, answer, where);
         if (score != kMarks[type])
-            problem(where + ": a kind-" + std::to_string(type) + " question scores " + std::to_string(score) +
+            Problem(where + ": a kind-" + std::to_string(type) + " question scores " + std::to_string(score) +
                     "; the examination counts " + std::to_string(kMarks[type]));
         if (wrong != 0 && wrong != 1)
-            problem(where + ": the wrong flag is " + std::to_string(wrong) + ", not 0 or 1");
+            Problem(where + ": the wrong flag is " + std::to_string(wrong) + ", not 0 or 1");
     }
 
     void CheckStem(const std::string& stem, const std::string& where) {
         if (stem.empty())
-            problem(where + ": the stem is empty");
-        auto [s, fresh] = stems_.emplace(stem, r_.rows);
+            Problem(where + ": the stem is empty");
+        auto [s, fresh] = m_stems.emplace(stem, m_r.rows);
         if (!fresh && !stem.empty())
-            problem(where + ": the stem repeats row " + std::to_string(s->second) +
+            Problem(where + ": the stem repeats row " + std::to_string(s->second) +
                     " (both would share one wrong-answer flag)");
     }
 
     void CheckAnswer(bank::TADOQuery& q, int type, const std::string& answer, const std::string& where) {
         if (!bank::RightAnswer::IsValidForm(type, answer)) {
-            ++r_.undecodable;
+            ++m_r.undecodable;
             return;
         }
-        ++decodable_;
+        ++m_decodable;
         if (type == bank::qkTrueFalse)
             return;
         auto options = bank::OptionList::Split(q.FieldByName("t_answers").AsString());
         if (options.size() < 2 || options.size() > 4)
-            problem(where + ": a choice question has " + std::to_string(options.size()) +
+            Problem(where + ": a choice question has " + std::to_string(options.size()) +
                     " options (2 to 4 are shown)");
         else if (answer.back() - 'A' >= static_cast<int>(options.size()))
-            problem(where + ": the answer " + answer + " names an option the question lacks");
+            Problem(where + ": the answer " + answer + " names an option the question lacks");
     }
 };
 

@@ -29,13 +29,13 @@ struct Line {
 class RecordParser {
 public:
     RecordParser(const std::string& file, int chapter, std::vector<Line> lines)
-        : file_(file), chapter_(chapter), lines_(std::move(lines)) {}
+        : m_file(file), m_chapter(chapter), m_lines(std::move(lines)) {}
 
     SourceQuestion Run() {
         SourceQuestion q;
-        q.file = file_;
-        q.line = lines_.front().number;
-        q.chapter = chapter_;
+        q.file = m_file;
+        q.line = m_lines.front().number;
+        q.chapter = m_chapter;
         if (Peek("id")) {
             const Line& l = Take("id");
             int id;
@@ -92,10 +92,10 @@ public:
                 Fail(l, "wrong must be 0 or 1, not \"" + l.value + "\"");
             q.wrong = l.value == "1";
         }
-        if (next_ < lines_.size())
-            Fail(lines_[next_], "unexpected \"" + lines_[next_].key +
-                                    ":\" here (keys go in the order id, type, "
-                                    "stem, A, B, C, D or options, answer, picture, score, wrong)");
+        if (m_next < m_lines.size())
+            Fail(m_lines[m_next], "unexpected \"" + m_lines[m_next].key +
+                                      ":\" here (keys go in the order id, type, "
+                                      "stem, A, B, C, D or options, answer, picture, score, wrong)");
         return q;
     }
 
@@ -114,22 +114,22 @@ public:
 
 private:
     [[noreturn]] void Fail(const Line& l, const std::string& what) const {
-        throw SourceError(file_ + ":" + std::to_string(l.number) + ": " + what);
+        throw SourceError(m_file + ":" + std::to_string(l.number) + ": " + what);
     }
-    bool Peek(const char* key) const { return next_ < lines_.size() && lines_[next_].key == key; }
+    bool Peek(const char* key) const { return m_next < m_lines.size() && m_lines[m_next].key == key; }
     const Line& Take(const char* key) {
-        if (next_ >= lines_.size())
-            Fail(lines_.back(), std::string("the record ends before its \"") + key + ":\" line");
-        if (lines_[next_].key != key)
-            Fail(lines_[next_],
-                 std::string("expected \"") + key + ":\" but found \"" + lines_[next_].key + ":\"");
-        return lines_[next_++];
+        if (m_next >= m_lines.size())
+            Fail(m_lines.back(), std::string("the record ends before its \"") + key + ":\" line");
+        if (m_lines[m_next].key != key)
+            Fail(m_lines[m_next],
+                 std::string("expected \"") + key + ":\" but found \"" + m_lines[m_next].key + ":\"");
+        return m_lines[m_next++];
     }
 
-    const std::string& file_;
-    int chapter_;
-    std::vector<Line> lines_;
-    size_t next_ = 0;
+    const std::string& m_file;
+    int m_chapter;
+    std::vector<Line> m_lines;
+    size_t m_next = 0;
 };
 
 } // namespace

@@ -174,13 +174,13 @@ enum class CaptionGlyph { Close, Max, Min, Restore, MdiMin, MdiRestore, MdiClose
 
 void DrawCaptionGlyph(Canvas& c, float x, float y, float size, CaptionGlyph g, Rgb colour) {
     const float s = size / 21.0f;
-    const auto P = [&](float px, float py) { return Pt{x + px * s, y + py * s}; };
+    const auto p = [&](float px, float py) { return Pt{x + px * s, y + py * s}; };
     const float w = std::max(1.6f, 2.2f * s);
     switch (g) {
     case CaptionGlyph::Close:
     case CaptionGlyph::MdiClose:
-        c.Line(P(6.5f, 6.5f), P(14.5f, 14.5f), w, colour);
-        c.Line(P(14.5f, 6.5f), P(6.5f, 14.5f), w, colour);
+        c.Line(p(6.5f, 6.5f), p(14.5f, 14.5f), w, colour);
+        c.Line(p(14.5f, 6.5f), p(6.5f, 14.5f), w, colour);
         break;
     case CaptionGlyph::Max:
         c.Rect(int(x + 6 * s), int(y + 5 * s), int(x + 15 * s), int(y + 8 * s), colour);

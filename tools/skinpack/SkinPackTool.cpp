@@ -112,12 +112,12 @@ std::string SkinPackTool::Printable(std::string_view text) {
 }
 
 int SkinPackTool::Fail(const std::string& message) {
-    *err_ << "skinpack: " << Printable(message) << '\n';
+    *m_err << "skinpack: " << Printable(message) << '\n';
     return 1;
 }
 
 int SkinPackTool::Usage() {
-    *err_ << UsageText;
+    *m_err << UsageText;
     return 2;
 }
 
@@ -197,7 +197,7 @@ int SkinPackTool::Compress(const std::string& in, const std::string& outPath) {
     const std::vector<std::uint8_t> packed = skin::TLZHEncoder::CompressContainer(bytes);
     if (!WriteFile(outPath, packed))
         return 1;
-    *out_ << bytes.size() << " -> " << packed.size() << " bytes\n";
+    *m_out << bytes.size() << " -> " << packed.size() << " bytes\n";
     return 0;
 }
 
@@ -213,7 +213,7 @@ int SkinPackTool::Expand(const std::string& in, const std::string& outPath) {
         return 1;
     if (!WriteFile(outPath, expanded))
         return 1;
-    *out_ << bytes.size() << " -> " << expanded.size() << " bytes\n";
+    *m_out << bytes.size() << " -> " << expanded.size() << " bytes\n";
     return 0;
 }
 
@@ -226,7 +226,7 @@ int SkinPackTool::Pack(const std::string& dir, const std::string& outPath, std::
         if (entry.is_regular_file(ec))
             names.push_back(entry.path().filename().string());
         else
-            *err_ << "skinpack: " << Printable(entry.path().string()) << ": not a regular file, left out\n";
+            *m_err << "skinpack: " << Printable(entry.path().string()) << ": not a regular file, left out\n";
     }
     if (ec)
         return Fail(dir + ": " + ec.message());
@@ -246,7 +246,7 @@ int SkinPackTool::Pack(const std::string& dir, const std::string& outPath, std::
         const std::vector<std::uint8_t> packed = writer.BuildPackage();
         if (!WriteFile(outPath, packed))
             return 1;
-        *out_ << names.size() << " entries, format " << format << ", " << packed.size() << " bytes\n";
+        *m_out << names.size() << " entries, format " << format << ", " << packed.size() << " bytes\n";
     } catch (const std::exception& e) {
         return Fail(e.what());
     }
@@ -278,7 +278,7 @@ int SkinPackTool::Unpack(const std::string& in, const std::string& dir) {
         if (!WriteFile(fs::path(dir) / reader.EntryName(i), bytes))
             return 1;
     }
-    *out_ << reader.EntryCount() << " entries written to " << Printable(dir) << '\n';
+    *m_out << reader.EntryCount() << " entries written to " << Printable(dir) << '\n';
     return 0;
 }
 
@@ -287,12 +287,12 @@ int SkinPackTool::List(const std::string& in) {
     if (!ReadPackage(in, reader))
         return 1;
     std::int64_t total = 0;
-    *out_ << "format " << reader.Header().Format << ", " << reader.EntryCount() << " entries\n";
+    *m_out << "format " << reader.Header().Format << ", " << reader.EntryCount() << " entries\n";
     for (int i = 0; i < reader.EntryCount(); ++i) {
-        *out_ << std::setw(10) << reader.EntrySize(i) << "  " << Printable(reader.EntryName(i)) << '\n';
+        *m_out << std::setw(10) << reader.EntrySize(i) << "  " << Printable(reader.EntryName(i)) << '\n';
         total += reader.EntrySize(i);
     }
-    *out_ << std::setw(10) << total << "  bytes in all\n";
+    *m_out << std::setw(10) << total << "  bytes in all\n";
     return 0;
 }
 
@@ -310,13 +310,13 @@ int SkinPackTool::Ini(const std::string& in, const std::string& section, const s
     const std::string value = ini.ReadString(section, key, "");
     if (value.empty())
         return Fail(name + ": no value for [" + section + "] " + key);
-    *out_ << Printable(value) << '\n';
+    *m_out << Printable(value) << '\n';
     return 0;
 }
 
 int SkinPackTool::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    out_ = &out;
-    err_ = &err;
+    m_out = &out;
+    m_err = &err;
     std::vector<std::string> rest;
     std::int32_t format = skin::DefaultSkinFormat;
     for (std::size_t i = 0; i < args.size(); ++i) {

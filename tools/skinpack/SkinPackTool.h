@@ -39,6 +39,6 @@ private:
     bool CheckExpansion(const std::string& in, const skin::TLZHReport& report);
     int Fail(const std::string& message);
 
-    std::ostream* out_ = nullptr;
-    std::ostream* err_ = nullptr;
+    std::ostream* m_out = nullptr;
+    std::ostream* m_err = nullptr;
 };

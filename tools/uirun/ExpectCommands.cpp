@@ -115,7 +115,7 @@ bool ScriptRunner::ExpectImageCommand(const ScriptLine& line) {
 
 bool ScriptRunner::Screenshot(const ScriptLine& line) {
     std::string error;
-    if (!m_display->screenshot(Argument(line, 1), &error))
+    if (!m_display->Screenshot(Argument(line, 1), &error))
         Fail(line, "screenshot: " + error);
     return false;
 }
@@ -135,14 +135,14 @@ void ScriptRunner::ExpectImage(const ScriptLine& line, const std::string& target
     }
     win::RECT r{};
     win::GetWindowRect(hwnd, &r);
-    const std::unique_ptr<win::gdi::Surface> screen = m_display->composite();
+    const std::unique_ptr<win::gdi::Surface> screen = m_display->Composite();
     r.left = std::max<long>(r.left, 0), r.top = std::max<long>(r.top, 0);
-    r.right = std::min<long>(r.right, screen->width()), r.bottom = std::min<long>(r.bottom, screen->height());
+    r.right = std::min<long>(r.right, screen->Width()), r.bottom = std::min<long>(r.bottom, screen->Height());
     if (r.right <= r.left || r.bottom <= r.top)
         Fail(line, "expect-image: " + target + " is not on the screen");
     win::gdi::Surface shown(r.right - r.left, r.bottom - r.top);
-    for (int y = 0; y < shown.height(); ++y)
-        std::copy_n(screen->row(r.top + y) + r.left, shown.width(), shown.row(y));
+    for (int y = 0; y < shown.Height(); ++y)
+        std::copy_n(screen->Row(r.top + y) + r.left, shown.Width(), shown.Row(y));
 
     const fs::path path = fs::path(m_file).parent_path() / golden;
     std::string error;
@@ -163,8 +163,8 @@ void ScriptRunner::ExpectImage(const ScriptLine& line, const std::string& target
     const win::gdi::PixelDifference d = win::gdi::ComparePixels(shown, *expected, 0);
     std::string got;
     if (d.sizeDiffers)
-        got = std::to_string(shown.width()) + "x" + std::to_string(shown.height()) + " pixels, not " +
-              std::to_string(expected->width()) + "x" + std::to_string(expected->height());
+        got = std::to_string(shown.Width()) + "x" + std::to_string(shown.Height()) + " pixels, not " +
+              std::to_string(expected->Width()) + "x" + std::to_string(expected->Height());
     else if (d.count > allowedPixels)
         got = std::to_string(d.count) + " pixels differ, the first at (" + std::to_string(d.first.x) + "," +
               std::to_string(d.first.y) + ")";

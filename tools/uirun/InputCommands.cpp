@@ -16,18 +16,10 @@ struct KeyName {
     const char* name;
     int vk;
 };
-const KeyName kKeys[] = {{"Enter", win::VK_RETURN},
-                         {"Escape", win::VK_ESCAPE},
-                         {"Space", win::VK_SPACE},
-                         {"Tab", win::VK_TAB},
-                         {"Backspace", win::VK_BACK},
-                         {"Delete", win::VK_DELETE},
-                         {"Left", win::VK_LEFT},
-                         {"Up", win::VK_UP},
-                         {"Right", win::VK_RIGHT},
-                         {"Down", win::VK_DOWN},
-                         {"Home", win::VK_HOME},
-                         {"End", win::VK_END}};
+const KeyName kKeys[] = {{"Enter", win::VK_RETURN}, {"Escape", win::VK_ESCAPE},  {"Space", win::VK_SPACE},
+                         {"Tab", win::VK_TAB},      {"Backspace", win::VK_BACK}, {"Delete", win::VK_DELETE},
+                         {"Left", win::VK_LEFT},    {"Up", win::VK_UP},          {"Right", win::VK_RIGHT},
+                         {"Down", win::VK_DOWN},    {"Home", win::VK_HOME},      {"End", win::VK_END}};
 
 int VirtualKey(std::string name) {
     for (const KeyName& k : kKeys)
@@ -90,7 +82,7 @@ bool ScriptRunner::ClickAtPoint(const ScriptLine& line) {
 }
 
 bool ScriptRunner::MoveTo(const ScriptLine& line) {
-    m_display->mouseMove(Number(line, 1), Number(line, 2));
+    m_display->MouseMove(Number(line, 1), Number(line, 2));
     return true;
 }
 
@@ -101,7 +93,7 @@ bool ScriptRunner::Clipboard(const ScriptLine& line) {
 }
 
 bool ScriptRunner::Type(const ScriptLine& line) {
-    m_display->typeText(Argument(line, 1));
+    m_display->TypeText(Argument(line, 1));
     return true;
 }
 
@@ -127,11 +119,11 @@ bool ScriptRunner::Key(const ScriptLine& line) {
     if (!vk)
         Fail(line, "key: unknown key " + name);
     for (int m : modifiers)
-        m_display->keyDown(m);
-    m_display->keyDown(vk);
-    m_display->keyUp(vk);
+        m_display->KeyDown(m);
+    m_display->KeyDown(vk);
+    m_display->KeyUp(vk);
     for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
-        m_display->keyUp(*it);
+        m_display->KeyUp(*it);
     return true;
 }
 

@@ -199,12 +199,12 @@ tk::TControl* ScriptRunner::ResolveControl(const ScriptLine& line, const std::st
 void ScriptRunner::ClickAt(int x, int y, int button, bool twice) {
     // Two commands are two separate clicks, however little virtual time lies between them.
     win::core::S().lastDownWindow = nullptr;
-    m_display->mouseMove(x, y);
-    m_display->mouseDown(button);
-    m_display->mouseUp(button);
+    m_display->MouseMove(x, y);
+    m_display->MouseDown(button);
+    m_display->MouseUp(button);
     if (twice) {
-        m_display->mouseDown(button);
-        m_display->mouseUp(button);
+        m_display->MouseDown(button);
+        m_display->MouseUp(button);
     }
 }
 

@@ -37,8 +37,8 @@ private:
     class Display : public win::display::HeadlessDisplay {
     public:
         explicit Display(ScriptRunner& runner) : HeadlessDisplay(true), m_runner(runner) {}
-        std::uint64_t now() const override { return m_now; }
-        bool wait(std::uint32_t timeoutMs) override { return m_runner.ProgramWaits(timeoutMs); }
+        std::uint64_t Now() const override { return m_now; }
+        bool Wait(std::uint32_t timeoutMs) override { return m_runner.ProgramWaits(timeoutMs); }
         std::uint64_t m_now = 100000;
 
     private:

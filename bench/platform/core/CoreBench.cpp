@@ -52,7 +52,7 @@ void SendToSubclassedWindow(benchmark::State& state) {
     ObjectInstance thunk(
         [&](HWND w, UINT m, WPARAM wp, LPARAM lp) { return CallWindowProcA(prev, w, m, wp, lp); });
     prev = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(thunk.proc())));
+        SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(thunk.Proc())));
     WPARAM v = 0;
     for (auto _ : state)
         v = static_cast<WPARAM>(SendMessageA(h, WM_USER, v, 0));
@@ -71,7 +71,7 @@ void FullRepaintWith40Children(benchmark::State& state) {
     for (int i = 0; i < 40; ++i)
         CreateWindowExA(0, "BenchPainter", "", WS_CHILD | WS_VISIBLE, 10 + (i % 10) * 68, 200 + (i / 10) * 60,
                         60, 50, top, reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)), nullptr, nullptr);
-    d.pump();
+    d.Pump();
     for (auto _ : state) {
         RedrawWindow(top, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -87,7 +87,7 @@ void TimerDispatch(benchmark::State& state) {
     for (UINT_PTR id = 1; id <= 4; ++id)
         SetTimer(h, id, static_cast<UINT>(id * 250), nullptr);
     for (auto _ : state)
-        d.advance(1000); // 4 + 2 + 1 + 1 = 8 ticks
+        d.Advance(1000); // 4 + 2 + 1 + 1 = 8 ticks
     state.SetItemsProcessed(state.iterations() * 8);
     display::ResetHeadless(true);
 }

@@ -24,7 +24,7 @@ struct Dc {
         auto s = gdi::SurfaceOfBitmap(bm);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                s->row(y)[x] = ((x * 7) & 0xFF) << 16 | ((y * 3) & 0xFF) << 8 | ((x ^ y) & 0xFF);
+                s->Row(y)[x] = ((x * 7) & 0xFF) << 16 | ((y * 3) & 0xFF) << 8 | ((x ^ y) & 0xFF);
         // Some magenta for the colour-key blits.
         RECT key{w / 4, h / 4, w / 2, h / 2};
         HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
@@ -102,7 +102,7 @@ void BM_BitmapToRegion(benchmark::State& state) {
         for (int x = 0; x < w; ++x) {
             const bool corner = (x + y < 6) || ((w - 1 - x) + y < 6);
             const bool band = y >= 30 && y < 35 && (x % 7) < 3;
-            s->row(y)[x] = corner || band ? 0xFF00FF : 0x4080C0 + (x & 15);
+            s->Row(y)[x] = corner || band ? 0xFF00FF : 0x4080C0 + (x & 15);
         }
     for (auto _ : state) {
         HRGN r = BitmapToRegion(bm, RGB(255, 0, 255));

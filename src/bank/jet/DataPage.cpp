@@ -1,6 +1,6 @@
 #include "bank/jet/DataPage.h"
 
-#include "bank/jet/Messages.h"
+#include "bank/jet/MessageTable.h"
 
 #include <string>
 

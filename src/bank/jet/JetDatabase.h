@@ -33,8 +33,8 @@ class JetDatabase {
 public:
     JetDatabase(const std::string& path, JetFile::Mode mode);
 
-    const JetFile& File() const { return *file_; }
-    const std::vector<CatalogEntry>& Catalog() const { return catalog_; }
+    const JetFile& File() const { return *m_file; }
+    const std::vector<CatalogEntry>& Catalog() const { return m_catalog; }
     std::vector<std::string> TableNames() const; // user tables, in catalog order
 
     // Throws JetError when there is no such table (names compare without regard to ASCII case).
@@ -65,9 +65,9 @@ private:
     std::vector<PageFault> ForeignPages(const TableDef& table, const std::vector<std::uint32_t>& pages) const;
     const Column& WritableColumn(const TableDef& table, std::string_view column, size_t& index) const;
 
-    std::unique_ptr<JetFile> file_;
-    std::vector<CatalogEntry> catalog_;
-    std::map<std::uint32_t, std::unique_ptr<TableDef>> tables_;
+    std::unique_ptr<JetFile> m_file;
+    std::vector<CatalogEntry> m_catalog;
+    std::map<std::uint32_t, std::unique_ptr<TableDef>> m_tables;
 };
 
 } // namespace bank::jet

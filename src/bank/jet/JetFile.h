@@ -21,16 +21,16 @@ public:
     JetFile(const JetFile&) = delete;
     JetFile& operator=(const JetFile&) = delete;
 
-    const std::string& Path() const { return path_; }
-    const JetFormat& Format() const { return *format_; }
-    bool Writable() const { return fd_ >= 0 && mode_ == Mode::ReadWrite; }
-    std::uint32_t PageCount() const { return pageCount_; }
-    std::uint32_t CodePage() const { return codePage_; }
+    const std::string& Path() const { return m_path; }
+    const JetFormat& Format() const { return *m_format; }
+    bool Writable() const { return m_fd >= 0 && m_mode == Mode::ReadWrite; }
+    std::uint32_t PageCount() const { return m_pageCount; }
+    std::uint32_t CodePage() const { return m_codePage; }
     // The code page Jet 3 text is read in: the header's when it is one we can convert, else 936 (the
     // bank's own code page).
-    std::uint32_t TextCodePage() const { return textCodePage_; }
-    void SetTextCodePage(std::uint32_t codePage) { textCodePage_ = codePage; }
-    bool Encrypted() const { return databaseKey_ != 0; }
+    std::uint32_t TextCodePage() const { return m_textCodePage; }
+    void SetTextCodePage(std::uint32_t codePage) { m_textCodePage = codePage; }
+    bool Encrypted() const { return m_databaseKey != 0; }
 
     // The whole page; throws JetError when `page` lies past the end of the file.
     std::span<const std::uint8_t> Page(std::uint32_t page) const;
@@ -49,15 +49,15 @@ public:
 private:
     void Keystream(std::uint32_t page, std::span<std::uint8_t> out) const;
 
-    std::string path_;
-    Mode mode_;
-    int fd_ = -1;
-    const JetFormat* format_ = nullptr;
-    std::vector<std::uint8_t> bytes_;
-    std::uint32_t pageCount_ = 0;
-    std::uint32_t codePage_ = 0;
-    std::uint32_t databaseKey_ = 0;
-    std::uint32_t textCodePage_ = 936;
+    std::string m_path;
+    Mode m_mode;
+    int m_fd = -1;
+    const JetFormat* m_format = nullptr;
+    std::vector<std::uint8_t> m_bytes;
+    std::uint32_t m_pageCount = 0;
+    std::uint32_t m_codePage = 0;
+    std::uint32_t m_databaseKey = 0;
+    std::uint32_t m_textCodePage = 936;
 };
 
 } // namespace bank::jet

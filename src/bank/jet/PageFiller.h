@@ -10,21 +10,21 @@ class PageFiller {
 public:
     // With `fixedPage`, every row goes to that one page (the catalog and map pages).
     PageFiller(Image& image, std::uint32_t owner, std::uint32_t fixedPage = 0)
-        : image_(image), owner_(owner), fixedPage_(fixedPage) {}
+        : m_image(image), m_owner(owner), m_fixedPage(fixedPage) {}
 
     void NewPage();
     // Returns the row pointer (page << 8 | row) of the new row.
     std::uint32_t Add(const std::vector<std::uint8_t>& row);
-    const std::vector<std::uint32_t>& Pages() const { return pages_; }
+    const std::vector<std::uint32_t>& Pages() const { return m_pages; }
 
 private:
-    Image& image_;
-    std::uint32_t owner_;
-    std::uint32_t fixedPage_;
-    std::int64_t current_ = -1;
-    std::uint32_t rows_ = 0;
-    std::uint32_t low_ = kPage;
-    std::vector<std::uint32_t> pages_;
+    Image& m_image;
+    std::uint32_t m_owner;
+    std::uint32_t m_fixedPage;
+    std::int64_t m_current = -1;
+    std::uint32_t m_rows = 0;
+    std::uint32_t m_low = kPage;
+    std::vector<std::uint32_t> m_pages;
 };
 
 } // namespace bank::jet::writer

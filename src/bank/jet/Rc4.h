@@ -14,9 +14,9 @@ public:
     void Apply(std::span<std::uint8_t> data);
 
 private:
-    std::uint8_t s_[256];
-    std::uint8_t i_ = 0;
-    std::uint8_t j_ = 0;
+    std::uint8_t m_s[256];
+    std::uint8_t m_i = 0;
+    std::uint8_t m_j = 0;
 };
 
 } // namespace bank::jet

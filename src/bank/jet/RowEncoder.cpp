@@ -28,17 +28,17 @@ TableLayout Lay(const std::string& name, const std::vector<ColumnSpec>& specs, b
 }
 
 std::vector<std::uint8_t> RowEncoder::Encode(const std::vector<Value>& values, size_t rowNumber) {
-    row_ = rowNumber;
-    if (values.size() != t_.columns.size())
+    m_row = rowNumber;
+    if (values.size() != m_t.columns.size())
         Fail(nullptr, "has " + std::to_string(values.size()) + " values for " +
-                          std::to_string(t_.columns.size()) + " columns");
-    const std::uint32_t n = static_cast<std::uint32_t>(t_.columns.size());
+                          std::to_string(m_t.columns.size()) + " columns");
+    const std::uint32_t n = static_cast<std::uint32_t>(m_t.columns.size());
     std::vector<std::uint8_t> row;
     Append16(row, n);
-    row.resize(2 + t_.fixedArea, 0);
+    row.resize(2 + m_t.fixedArea, 0);
     std::vector<std::uint8_t> mask((n + 7) / 8, 0);
     std::vector<std::uint32_t> offsets;
-    for (const auto& c : t_.columns) {
+    for (const auto& c : m_t.columns) {
         const Value& v = values[c.number];
         if (!c.size)
             offsets.push_back(static_cast<std::uint32_t>(row.size()));
@@ -50,12 +50,12 @@ std::vector<std::uint8_t> RowEncoder::Encode(const std::vector<Value>& values, s
         else
             Variable(c, v, row);
     }
-    if (t_.varColumns) {
+    if (m_t.varColumns) {
         std::uint32_t eod = static_cast<std::uint32_t>(row.size());
         Append16(row, eod);
         for (size_t i = offsets.size(); i-- > 0;)
             Append16(row, offsets[i]);
-        Append16(row, t_.varColumns);
+        Append16(row, m_t.varColumns);
     }
     row.insert(row.end(), mask.begin(), mask.end());
     if (row.size() > kMaxRow)
@@ -65,7 +65,7 @@ std::vector<std::uint8_t> RowEncoder::Encode(const std::vector<Value>& values, s
 }
 
 void RowEncoder::Fail(const ColumnLayout* c, const std::string& what) const {
-    throw JetError("table \"" + t_.name + "\", row " + std::to_string(row_ + 1) +
+    throw JetError("table \"" + m_t.name + "\", row " + std::to_string(m_row + 1) +
                    (c ? ", column \"" + c->layout.name + "\"" : std::string()) + ": " + what);
 }
 
@@ -141,7 +141,7 @@ void RowEncoder::LongValue(const std::string& data, std::vector<std::uint8_t>& r
     }
     if (size <= kMaxRow) {
         Put32(h, size | 0x40000000u);
-        Put32(h + 4, lval_.Add(std::vector<std::uint8_t>(data.begin(), data.end())));
+        Put32(h + 4, m_lval.Add(std::vector<std::uint8_t>(data.begin(), data.end())));
     } else {
         // A chain: each row is the pointer to the next piece, then its piece. Written back to front
         // so every row knows its successor.
@@ -153,7 +153,7 @@ void RowEncoder::LongValue(const std::string& data, std::vector<std::uint8_t>& r
             std::vector<std::uint8_t> r;
             Append32(r, next);
             r.insert(r.end(), data.begin() + from, data.begin() + from + n);
-            next = lval_.Add(r);
+            next = m_lval.Add(r);
         }
         Put32(h, size);
         Put32(h + 4, next);

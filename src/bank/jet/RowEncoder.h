@@ -31,7 +31,7 @@ TableLayout Lay(const std::string& name, const std::vector<ColumnSpec>& specs, b
 
 class RowEncoder {
 public:
-    RowEncoder(const TableLayout& table, PageFiller& lval) : t_(table), lval_(lval) {}
+    RowEncoder(const TableLayout& table, PageFiller& lval) : m_t(table), m_lval(lval) {}
 
     // Throws JetError naming the row (1-based) and column when a value does not fit.
     std::vector<std::uint8_t> Encode(const std::vector<Value>& values, size_t rowNumber);
@@ -43,9 +43,9 @@ private:
     void Variable(const ColumnLayout& c, const Value& v, std::vector<std::uint8_t>& row);
     void LongValue(const std::string& data, std::vector<std::uint8_t>& row);
 
-    const TableLayout& t_;
-    PageFiller& lval_;
-    size_t row_ = 0;
+    const TableLayout& m_t;
+    PageFiller& m_lval;
+    size_t m_row = 0;
 };
 
 } // namespace bank::jet::writer

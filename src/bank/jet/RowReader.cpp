@@ -1,7 +1,7 @@
 #include "bank/jet/RowReader.h"
 
 #include "bank/jet/JetText.h"
-#include "bank/jet/Messages.h"
+#include "bank/jet/MessageTable.h"
 #include "platform/os/CodePage.h"
 
 #include <cstring>
@@ -10,11 +10,11 @@
 namespace bank::jet {
 
 void RowReader::Fail(const RowExtent& where, const std::string& what) const {
-    file_.Fail(Say(Msg::InRow, table_.Name(), where.page, where.row, what));
+    m_file.Fail(Say(Msg::InRow, m_table.Name(), where.page, where.row, what));
 }
 
 RowReader::Layout RowReader::Parse(std::span<const std::uint8_t> row, const RowExtent& where) const {
-    const JetFormat& f = file_.Format();
+    const JetFormat& f = m_file.Format();
     const bool jet4 = f.version == JetVersion::Jet4;
     Layout l;
     const std::uint32_t size = static_cast<std::uint32_t>(row.size());
@@ -26,7 +26,7 @@ RowReader::Layout RowReader::Parse(std::span<const std::uint8_t> row, const RowE
         Fail(where, Say(Msg::RowShorterThanMask));
     l.maskStart = size - maskLen;
     l.fixedLimit = l.maskStart;
-    if (table_.VarColumnCount() == 0)
+    if (m_table.VarColumnCount() == 0)
         return l;
     if (l.maskStart < f.rowCountSize * 2)
         Fail(where, Say(Msg::RowTooShortForVarCount));
@@ -71,16 +71,16 @@ bool RowReader::Present(std::span<const std::uint8_t> row, const Layout& l, std:
 }
 
 std::string RowReader::Text(std::string_view stored) const {
-    if (file_.Format().version == JetVersion::Jet4)
+    if (m_file.Format().version == JetVersion::Jet4)
         return JetText::Decode(stored);
     std::string out;
-    if (!win::CodePageToUtf8(file_.TextCodePage(), stored, out)) {
+    if (!win::CodePageToUtf8(m_file.TextCodePage(), stored, out)) {
         // Keep what converts: a stray byte should not make a whole table unreadable.
         out.clear();
         for (char ch : stored) {
             std::string one;
-            out += win::CodePageToUtf8(file_.TextCodePage(), std::string_view(&ch, 1), one) ? one
-                                                                                            : "\xEF\xBF\xBD";
+            out += win::CodePageToUtf8(m_file.TextCodePage(), std::string_view(&ch, 1), one) ? one
+                                                                                             : "\xEF\xBF\xBD";
         }
     }
     return out;
@@ -99,8 +99,8 @@ std::string RowReader::LongValue(std::string_view header, std::string_view inlin
         return std::string(inlineData.substr(0, length));
     }
     if (word & 0x40000000u) {
-        RowExtent e = DataPage::Resolve(file_, pointer, kWhat);
-        auto p = file_.Page(e.page);
+        RowExtent e = DataPage::Resolve(m_file, pointer, kWhat);
+        auto p = m_file.Page(e.page);
         std::uint32_t n = std::min(length, e.Length());
         return std::string(reinterpret_cast<const char*>(p.data() + e.start), n);
     }
@@ -111,10 +111,10 @@ std::string RowReader::LongValue(std::string_view header, std::string_view inlin
             Fail(where, Say(Msg::LongValueChainEnds, out.size(), length));
         if (!seen.insert(pointer).second)
             Fail(where, Say(Msg::LongValueChainCycle));
-        RowExtent e = DataPage::Resolve(file_, pointer, kWhatChain);
+        RowExtent e = DataPage::Resolve(m_file, pointer, kWhatChain);
         if (e.Length() < 4)
             Fail(where, Say(Msg::LongValueChainRowShort));
-        auto p = file_.Page(e.page);
+        auto p = m_file.Page(e.page);
         pointer = win::ReadLe32(p, e.start);
         std::uint32_t n =
             std::min<std::uint32_t>(e.Length() - 4, length - static_cast<std::uint32_t>(out.size()));
@@ -131,7 +131,7 @@ Value RowReader::Decode(std::span<const std::uint8_t> row, const Layout& l, cons
         return Value::Null();
     if (c.fixed) {
         std::uint32_t size = FixedSize(c.type);
-        std::uint32_t at = file_.Format().rowCountSize + c.fixedOffset;
+        std::uint32_t at = m_file.Format().rowCountSize + c.fixedOffset;
         if (at + size > l.fixedLimit)
             return Value::Null(); // the column was added after this row was written
         auto b = row.subspan(at, size);
@@ -176,25 +176,25 @@ Value RowReader::Decode(std::span<const std::uint8_t> row, const Layout& l, cons
 }
 
 void RowReader::Read(const RowExtent& row, std::vector<Value>& out) const {
-    auto bytes = file_.Page(row.page).subspan(row.start, row.Length());
+    auto bytes = m_file.Page(row.page).subspan(row.start, row.Length());
     Layout l = Parse(bytes, row);
     out.clear();
-    out.reserve(table_.Columns().size());
-    for (const auto& c : table_.Columns())
+    out.reserve(m_table.Columns().size());
+    for (const auto& c : m_table.Columns())
         out.push_back(Decode(bytes, l, c, row));
 }
 
 Value RowReader::ReadColumn(const RowExtent& row, size_t column) const {
-    auto bytes = file_.Page(row.page).subspan(row.start, row.Length());
+    auto bytes = m_file.Page(row.page).subspan(row.start, row.Length());
     Layout l = Parse(bytes, row);
-    return Decode(bytes, l, table_.Columns().at(column), row);
+    return Decode(bytes, l, m_table.Columns().at(column), row);
 }
 
 RowReader::FixedSlot RowReader::Slot(const RowExtent& row, size_t column) const {
-    const Column& c = table_.Columns().at(column);
-    auto bytes = file_.Page(row.page).subspan(row.start, row.Length());
+    const Column& c = m_table.Columns().at(column);
+    auto bytes = m_file.Page(row.page).subspan(row.start, row.Length());
     Layout l = Parse(bytes, row);
-    std::uint32_t at = file_.Format().rowCountSize + c.fixedOffset;
+    std::uint32_t at = m_file.Format().rowCountSize + c.fixedOffset;
     if (c.number >= l.columnCount || at + FixedSize(c.type) > l.fixedLimit)
         Fail(row, Say(Msg::RowHasNoSlot, c.name));
     FixedSlot s;
@@ -207,8 +207,8 @@ RowReader::FixedSlot RowReader::Slot(const RowExtent& row, size_t column) const 
 
 bool RowReader::VarBytes(const RowExtent& row, size_t column, std::uint32_t& offset,
                          std::uint32_t& length) const {
-    const Column& c = table_.Columns().at(column);
-    auto bytes = file_.Page(row.page).subspan(row.start, row.Length());
+    const Column& c = m_table.Columns().at(column);
+    auto bytes = m_file.Page(row.page).subspan(row.start, row.Length());
     Layout l = Parse(bytes, row);
     if (c.fixed || !Present(bytes, l, c.number) || static_cast<size_t>(c.varIndex) + 1 >= l.varOffsets.size())
         return false;

@@ -12,7 +12,7 @@ namespace bank::jet {
 
 class RowReader {
 public:
-    RowReader(const JetFile& file, const TableDef& table) : file_(file), table_(table) {}
+    RowReader(const JetFile& file, const TableDef& table) : m_file(file), m_table(table) {}
 
     // Values in the order of table.Columns().
     void Read(const RowExtent& row, std::vector<Value>& out) const;
@@ -45,8 +45,8 @@ private:
     std::string LongValue(std::string_view header, std::string_view inlineData, const RowExtent& where) const;
     [[noreturn]] void Fail(const RowExtent& where, const std::string& what) const;
 
-    const JetFile& file_;
-    const TableDef& table_;
+    const JetFile& m_file;
+    const TableDef& m_table;
 };
 
 } // namespace bank::jet

@@ -1,7 +1,7 @@
 #include "bank/jet/TableDef.h"
 
 #include "bank/jet/DataPage.h"
-#include "bank/jet/Messages.h"
+#include "bank/jet/MessageTable.h"
 #include "platform/os/Bytes.h"
 #include "platform/os/CodePage.h"
 
@@ -15,33 +15,33 @@ namespace {
 class DefReader {
 public:
     DefReader(const JetFile& file, const std::string& table, std::vector<std::uint8_t> bytes)
-        : file_(file), table_(table), b_(std::move(bytes)) {}
+        : m_file(file), m_table(table), m_b(std::move(bytes)) {}
 
     void Need(std::uint64_t at, std::uint64_t n, const char* what) const {
-        if (at + n > b_.size())
-            file_.Fail(Say(Msg::DefinitionCutShort, table_, what, at));
+        if (at + n > m_b.size())
+            m_file.Fail(Say(Msg::DefinitionCutShort, m_table, what, at));
     }
     std::uint8_t U8(std::uint64_t at, const char* what) const {
         Need(at, 1, what);
-        return b_[at];
+        return m_b[at];
     }
     std::uint16_t U16(std::uint64_t at, const char* what) const {
         Need(at, 2, what);
-        return win::ReadLe16(b_, at);
+        return win::ReadLe16(m_b, at);
     }
     std::uint32_t U32(std::uint64_t at, const char* what) const {
         Need(at, 4, what);
-        return win::ReadLe32(b_, at);
+        return win::ReadLe32(m_b, at);
     }
     std::string_view Bytes(std::uint64_t at, std::uint64_t n, const char* what) const {
         Need(at, n, what);
-        return {reinterpret_cast<const char*>(b_.data() + at), static_cast<size_t>(n)};
+        return {reinterpret_cast<const char*>(m_b.data() + at), static_cast<size_t>(n)};
     }
 
 private:
-    const JetFile& file_;
-    const std::string& table_;
-    std::vector<std::uint8_t> b_;
+    const JetFile& m_file;
+    const std::string& m_table;
+    std::vector<std::uint8_t> m_b;
 };
 
 } // namespace
@@ -51,8 +51,8 @@ bool NamesEqual(std::string_view a, std::string_view b) {
 }
 
 int TableDef::Find(std::string_view column) const {
-    for (size_t i = 0; i < columns_.size(); ++i)
-        if (NamesEqual(columns_[i].name, column))
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (NamesEqual(m_columns[i].name, column))
             return static_cast<int>(i);
     return -1;
 }
@@ -74,13 +74,13 @@ TableDef TableDef::Read(const JetFile& file, std::uint32_t page, const std::stri
     }
     DefReader r(file, name, std::move(bytes));
     TableDef t;
-    t.name_ = name;
-    t.page_ = page;
-    t.rowCount_ = r.U32(f.tdefRowCount, "行数");
-    t.varColumns_ = r.U16(f.tdefVarColumns, "变长列数");
+    t.m_name = name;
+    t.m_page = page;
+    t.m_rowCount = r.U32(f.tdefRowCount, "行数");
+    t.m_varColumns = r.U16(f.tdefVarColumns, "变长列数");
     std::uint32_t columnCount = r.U16(f.tdefColumns, "列数");
     std::uint64_t physical = r.U32(f.tdefPhysicalIndexes, "索引数");
-    t.usageMap_ = r.U32(f.tdefUsageMap, "页映射");
+    t.m_usageMap = r.U32(f.tdefUsageMap, "页映射");
 
     std::uint64_t at = f.tdefBlocks + physical * f.physicalIndexCounterSize;
     std::uint64_t names = at + static_cast<std::uint64_t>(columnCount) * f.columnEntrySize;
@@ -103,10 +103,10 @@ TableDef TableDef::Read(const JetFile& file, std::uint32_t page, const std::stri
         else if (!c.fixed && FixedSize(c.type) != 0 && c.type != ColumnType::Numeric &&
                  c.type != ColumnType::Guid)
             file.Fail(Say(Msg::ColumnFixedMarkedVariable, name, i));
-        t.columns_.push_back(c);
+        t.m_columns.push_back(c);
     }
     at = names;
-    for (auto& c : t.columns_) {
+    for (auto& c : t.m_columns) {
         std::uint32_t len = f.columnNameLengthSize == 1 ? r.U8(at, "列名") : r.U16(at, "列名");
         at += f.columnNameLengthSize;
         std::string_view raw = r.Bytes(at, len, "列名");
@@ -121,16 +121,16 @@ TableDef TableDef::Read(const JetFile& file, std::uint32_t page, const std::stri
         r.Need(at, f.physicalIndexSize, "索引定义");
         for (int slot = 0; slot < 10; ++slot) {
             std::uint16_t col = r.U16(at + f.physicalIndexSlots + 3 * slot, "索引列");
-            for (auto& c : t.columns_)
+            for (auto& c : t.m_columns)
                 if (col != 0xFFFF && c.number == col)
                     c.indexed = true;
         }
     }
-    std::sort(t.columns_.begin(), t.columns_.end(),
+    std::sort(t.m_columns.begin(), t.m_columns.end(),
               [](const Column& a, const Column& b) { return a.number < b.number; });
-    for (size_t i = 1; i < t.columns_.size(); ++i)
-        if (t.columns_[i].number == t.columns_[i - 1].number)
-            file.Fail(Say(Msg::ColumnNumberShared, name, t.columns_[i].number));
+    for (size_t i = 1; i < t.m_columns.size(); ++i)
+        if (t.m_columns[i].number == t.m_columns[i - 1].number)
+            file.Fail(Say(Msg::ColumnNumberShared, name, t.m_columns[i].number));
     return t;
 }
 

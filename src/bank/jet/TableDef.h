@@ -27,22 +27,22 @@ public:
     // Reads the definition that starts at `page`; throws JetError naming the table on any inconsistency.
     static TableDef Read(const JetFile& file, std::uint32_t page, const std::string& name);
 
-    const std::string& Name() const { return name_; }
-    std::uint32_t Page() const { return page_; }
-    std::uint32_t RowCount() const { return rowCount_; }
-    std::uint32_t UsageMapPointer() const { return usageMap_; }
-    std::uint16_t VarColumnCount() const { return varColumns_; }
-    const std::vector<Column>& Columns() const { return columns_; } // sorted by column number
+    const std::string& Name() const { return m_name; }
+    std::uint32_t Page() const { return m_page; }
+    std::uint32_t RowCount() const { return m_rowCount; }
+    std::uint32_t UsageMapPointer() const { return m_usageMap; }
+    std::uint16_t VarColumnCount() const { return m_varColumns; }
+    const std::vector<Column>& Columns() const { return m_columns; } // sorted by column number
     // Index into Columns(), or -1; names compare without regard to ASCII case, as Jet does.
     int Find(std::string_view column) const;
 
 private:
-    std::string name_;
-    std::uint32_t page_ = 0;
-    std::uint32_t rowCount_ = 0;
-    std::uint32_t usageMap_ = 0;
-    std::uint16_t varColumns_ = 0;
-    std::vector<Column> columns_;
+    std::string m_name;
+    std::uint32_t m_page = 0;
+    std::uint32_t m_rowCount = 0;
+    std::uint32_t m_usageMap = 0;
+    std::uint16_t m_varColumns = 0;
+    std::vector<Column> m_columns;
 };
 
 bool NamesEqual(std::string_view a, std::string_view b);

@@ -28,12 +28,12 @@ void Repaint(HWND hwnd) {
 } // namespace
 
 ButtonState* Button::StateOf(HWND hwnd) {
-    return States().find(hwnd);
+    return States().Find(hwnd);
 }
 
 LRESULT Button::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!StateOf(hwnd) && msg != WM_NCCREATE && msg != WM_CREATE)
-        States().create(hwnd);
+        States().Create(hwnd);
     switch (msg) {
     case WM_NCCREATE: return OnNcCreate(hwnd, wParam, lParam);
     case WM_CREATE: return OnCreate(hwnd);
@@ -70,12 +70,12 @@ LRESULT Button::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Button::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().create(hwnd);
+    States().Create(hwnd);
     return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
 }
 
 LRESULT Button::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().drop(hwnd);
+    States().Drop(hwnd);
     return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
 }
 

@@ -26,7 +26,7 @@ int ClosedHeight(HWND hwnd) {
 } // namespace
 
 ComboState* ComboBox::StateOf(HWND hwnd) {
-    return States().find(hwnd);
+    return States().Find(hwnd);
 }
 
 void ComboListDone(HWND combo, bool accept) {
@@ -447,12 +447,12 @@ void ComboBox::Draw(HWND hwnd, HDC dc) {
 }
 
 LRESULT ComboBox::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().create(hwnd).font = DefaultGuiFont();
+    States().Create(hwnd).font = DefaultGuiFont();
     return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
 }
 
 LRESULT ComboBox::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().drop(hwnd);
+    States().Drop(hwnd);
     return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
 }
 

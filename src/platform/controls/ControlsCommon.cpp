@@ -77,13 +77,13 @@ void SetClipboardBackend(ClipboardBackend* backend) {
 BOOL SetClipboardText(const std::string& utf8) {
     Clip().text = utf8;
     if (Clip().backend)
-        Clip().backend->setText(utf8);
+        Clip().backend->SetText(utf8);
     return TRUE;
 }
 
 std::string GetClipboardText() {
     std::string s;
-    if (Clip().backend && Clip().backend->getText(&s))
+    if (Clip().backend && Clip().backend->GetText(&s))
         return s;
     return Clip().text;
 }

@@ -15,16 +15,16 @@ namespace win::controls {
 // State kept beside a window of one control class; dropped at WM_NCDESTROY.
 template <class T> class WindowData {
 public:
-    T* find(HWND hwnd) {
+    T* Find(HWND hwnd) {
         auto it = m_map.find(hwnd);
         return it == m_map.end() ? nullptr : it->second.get();
     }
-    T& create(HWND hwnd) {
+    T& Create(HWND hwnd) {
         auto& slot = m_map[hwnd];
         slot = std::make_unique<T>();
         return *slot;
     }
-    void drop(HWND hwnd) { m_map.erase(hwnd); }
+    void Drop(HWND hwnd) { m_map.erase(hwnd); }
 
 private:
     std::unordered_map<HWND, std::unique_ptr<T>> m_map;

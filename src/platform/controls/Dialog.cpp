@@ -67,7 +67,7 @@ bool ClickByMnemonic(HWND dialog, char32_t ch) {
 } // namespace
 
 DialogState* Dialog::StateOf(HWND hwnd) {
-    return States().find(hwnd);
+    return States().Find(hwnd);
 }
 
 void Dialog::FocusFirst(HWND hwnd) {
@@ -103,12 +103,12 @@ LRESULT Dialog::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Dialog::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().create(hwnd);
+    States().Create(hwnd);
     return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
 }
 
 LRESULT Dialog::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().drop(hwnd);
+    States().Drop(hwnd);
     return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
 }
 

@@ -57,7 +57,7 @@ int CopyOut(const std::string& s, LPSTR buffer, int size) {
 } // namespace
 
 EditState* EditControl::StateOf(HWND hwnd) {
-    return States().find(hwnd);
+    return States().Find(hwnd);
 }
 
 LRESULT EditControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -102,13 +102,13 @@ LRESULT EditControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnSetSel(hwnd, static_cast<LONG_PTR>(static_cast<int>(wParam)), static_cast<int>(lParam));
     case EM_REPLACESEL: return OnReplaceSel(hwnd, reinterpret_cast<LPCSTR>(lParam));
     case EM_LIMITTEXT: return OnLimitText(hwnd, wParam);
-    case EM_GETLIMITTEXT: return static_cast<LRESULT>(StateOf(hwnd)->model.limit());
-    case EM_GETMODIFY: return StateOf(hwnd)->model.modified() ? TRUE : FALSE;
+    case EM_GETLIMITTEXT: return static_cast<LRESULT>(StateOf(hwnd)->model.Limit());
+    case EM_GETMODIFY: return StateOf(hwnd)->model.Modified() ? TRUE : FALSE;
     case EM_SETMODIFY: return OnSetModify(hwnd, wParam != 0);
-    case EM_CANUNDO: return StateOf(hwnd)->model.canUndo() ? TRUE : FALSE;
+    case EM_CANUNDO: return StateOf(hwnd)->model.CanUndo() ? TRUE : FALSE;
     case EM_SETREADONLY: return OnSetReadOnly(hwnd, wParam != 0);
     case EM_SETPASSWORDCHAR: return OnSetPasswordChar(hwnd, static_cast<char32_t>(wParam));
-    case EM_GETLINECOUNT: return static_cast<LRESULT>(StateOf(hwnd)->model.lineCount());
+    case EM_GETLINECOUNT: return static_cast<LRESULT>(StateOf(hwnd)->model.LineCount());
     case EM_LINEINDEX: return OnLineIndex(hwnd, static_cast<int>(wParam));
     case EM_LINELENGTH: return OnLineLength(hwnd, static_cast<int>(wParam));
     case EM_LINEFROMCHAR: return OnLineFromChar(hwnd, static_cast<int>(wParam));
@@ -122,20 +122,20 @@ LRESULT EditControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT EditControl::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    EditState& st = States().create(hwnd);
+    EditState& st = States().Create(hwnd);
     st.font = DefaultGuiFont();
     const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
     if (cs && (static_cast<DWORD>(cs->style) & ES_MULTILINE))
-        st.model.setLimit(kMaxLimit);
+        st.model.SetLimit(kMaxLimit);
     if (cs && (static_cast<DWORD>(cs->style) & ES_PASSWORD))
         st.passwordChar = U'*';
     if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName))
-        st.model.setText(ForField(hwnd, Utf8ToU32(cs->lpszName)));
+        st.model.SetText(ForField(hwnd, Utf8ToU32(cs->lpszName)));
     return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
 }
 
 LRESULT EditControl::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().drop(hwnd);
+    States().Drop(hwnd);
     return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
 }
 
@@ -155,7 +155,7 @@ LRESULT EditControl::OnSize(HWND hwnd) {
 }
 
 LRESULT EditControl::OnSetModify(HWND hwnd, bool modified) {
-    StateOf(hwnd)->model.setModified(modified);
+    StateOf(hwnd)->model.SetModified(modified);
     return 0;
 }
 
@@ -213,7 +213,7 @@ bool EditControl::InsertText(HWND hwnd, std::u32string s, bool typed) {
         return false;
     }
     bool truncated = false;
-    const bool changed = st.model.replaceSelection(s, true, &truncated);
+    const bool changed = st.model.ReplaceSelection(s, true, &truncated);
     if (changed)
         Changed(hwnd);
     if (truncated && IsWindow(hwnd))
@@ -225,7 +225,7 @@ LRESULT EditControl::OnChar(HWND hwnd, char32_t ch) {
     EditState& st = *StateOf(hwnd);
     switch (ch) {
     case 1: // Ctrl+A
-        st.model.select(0, st.model.text().size());
+        st.model.Select(0, st.model.Text().size());
         Refresh(hwnd);
         return 0;
     case 3: return OnCopy(hwnd);
@@ -233,7 +233,7 @@ LRESULT EditControl::OnChar(HWND hwnd, char32_t ch) {
     case 0x18: return OnCut(hwnd);
     case 0x1A: return OnUndo(hwnd);
     case 8:
-        if (!ReadOnly(hwnd) && st.model.deleteBackward())
+        if (!ReadOnly(hwnd) && st.model.DeleteBackward())
             Changed(hwnd);
         return 0;
     case U'\r':
@@ -257,40 +257,40 @@ LRESULT EditControl::OnKeyDown(HWND hwnd, WPARAM vk, LPARAM flags) {
     EditState& st = *StateOf(hwnd);
     EditModel& m = st.model;
     const bool shift = KeyDown(VK_SHIFT), ctrl = KeyDown(VK_CONTROL);
-    const size_t caret = m.caret();
-    const size_t line = m.lineOf(caret);
+    const size_t caret = m.Caret();
+    const size_t line = m.LineOf(caret);
     switch (vk) {
     case VK_LEFT: {
         size_t to = caret;
-        if (!shift && m.hasSelection())
-            to = m.selStart();
+        if (!shift && m.HasSelection())
+            to = m.SelStart();
         else if (caret > 0)
             to = caret -
-                 ((caret >= 2 && m.text()[caret - 1] == U'\n' && m.text()[caret - 2] == U'\r') ? 2 : 1);
-        m.moveCaret(to, shift);
+                 ((caret >= 2 && m.Text()[caret - 1] == U'\n' && m.Text()[caret - 2] == U'\r') ? 2 : 1);
+        m.MoveCaret(to, shift);
         break;
     }
     case VK_RIGHT: {
         size_t to = caret;
-        if (!shift && m.hasSelection())
-            to = m.selEnd();
-        else if (caret < m.text().size())
+        if (!shift && m.HasSelection())
+            to = m.SelEnd();
+        else if (caret < m.Text().size())
             to = caret +
-                 ((m.text()[caret] == U'\r' && caret + 1 < m.text().size() && m.text()[caret + 1] == U'\n')
+                 ((m.Text()[caret] == U'\r' && caret + 1 < m.Text().size() && m.Text()[caret + 1] == U'\n')
                       ? 2
                       : 1);
-        m.moveCaret(to, shift);
+        m.MoveCaret(to, shift);
         break;
     }
-    case VK_HOME: m.moveCaret(ctrl || !Multi(hwnd) ? 0 : m.lineStart(line), shift); break;
-    case VK_END: m.moveCaret(ctrl || !Multi(hwnd) ? m.text().size() : m.lineEnd(line), shift); break;
+    case VK_HOME: m.MoveCaret(ctrl || !Multi(hwnd) ? 0 : m.LineStart(line), shift); break;
+    case VK_END: m.MoveCaret(ctrl || !Multi(hwnd) ? m.Text().size() : m.LineEnd(line), shift); break;
     case VK_UP:
     case VK_DOWN: {
         if (!Multi(hwnd))
             return 0;
         if ((vk == static_cast<WPARAM>(VK_UP) && line == 0) ||
-            (vk == static_cast<WPARAM>(VK_DOWN) && line + 1 >= m.lineCount())) {
-            m.moveCaret(vk == static_cast<WPARAM>(VK_UP) ? m.lineStart(0) : m.lineEnd(line), shift);
+            (vk == static_cast<WPARAM>(VK_DOWN) && line + 1 >= m.LineCount())) {
+            m.MoveCaret(vk == static_cast<WPARAM>(VK_UP) ? m.LineStart(0) : m.LineEnd(line), shift);
             break;
         }
         POINT p = EditView::CaretPoint(hwnd, st);
@@ -302,13 +302,13 @@ LRESULT EditControl::OnKeyDown(HWND hwnd, WPARAM vk, LPARAM flags) {
         q.y = EditView::TextRect(hwnd).top +
               static_cast<int>(static_cast<long long>(target) - static_cast<long long>(st.firstLine)) *
                   EditView::LineHeight(hwnd);
-        m.moveCaret(EditView::PosFromPoint(hwnd, st, q), shift);
+        m.MoveCaret(EditView::PosFromPoint(hwnd, st, q), shift);
         break;
     }
     case VK_DELETE:
         if (shift)
             return OnCut(hwnd);
-        if (!ReadOnly(hwnd) && m.deleteForward())
+        if (!ReadOnly(hwnd) && m.DeleteForward())
             Changed(hwnd);
         return 0;
     case VK_INSERT:
@@ -333,10 +333,10 @@ LRESULT EditControl::OnMouseDown(HWND hwnd, POINT pt, bool dbl) {
     const size_t pos = EditView::PosFromPoint(hwnd, *st, pt);
     if (dbl) {
         size_t a, b;
-        st->model.wordAt(pos, &a, &b);
-        st->model.select(a, b);
+        st->model.WordAt(pos, &a, &b);
+        st->model.Select(a, b);
     } else {
-        st->model.moveCaret(pos, KeyDown(VK_SHIFT));
+        st->model.MoveCaret(pos, KeyDown(VK_SHIFT));
         st->selecting = true;
         SetCapture(hwnd);
     }
@@ -350,8 +350,8 @@ LRESULT EditControl::OnMouseMove(HWND hwnd, POINT pt) {
     if (!st.selecting || GetCapture() != hwnd)
         return 0;
     const size_t pos = EditView::PosFromPoint(hwnd, st, pt);
-    if (pos != st.model.caret()) {
-        st.model.moveCaret(pos, true);
+    if (pos != st.model.Caret()) {
+        st.model.MoveCaret(pos, true);
         EditView::ScrollToCaret(hwnd, st);
         Refresh(hwnd);
     }
@@ -378,8 +378,8 @@ LRESULT EditControl::OnFocus(HWND hwnd, bool gained) {
 
 LRESULT EditControl::OnSetText(HWND hwnd, LPCSTR text) {
     EditState& st = *StateOf(hwnd);
-    st.model.setText(ForField(hwnd, Utf8ToU32(text ? text : "")));
-    st.model.setModified(false);
+    st.model.SetText(ForField(hwnd, Utf8ToU32(text ? text : "")));
+    st.model.SetModified(false);
     st.scrollX = 0;
     st.firstLine = 0;
     Changed(hwnd);
@@ -387,16 +387,16 @@ LRESULT EditControl::OnSetText(HWND hwnd, LPCSTR text) {
 }
 
 LRESULT EditControl::OnGetText(HWND hwnd, int size, LPSTR buffer) {
-    return CopyOut(U32ToUtf8(StateOf(hwnd)->model.text()), buffer, size);
+    return CopyOut(U32ToUtf8(StateOf(hwnd)->model.Text()), buffer, size);
 }
 
 LRESULT EditControl::OnGetTextLength(HWND hwnd) {
-    return static_cast<LRESULT>(U32ToUtf8(StateOf(hwnd)->model.text()).size());
+    return static_cast<LRESULT>(U32ToUtf8(StateOf(hwnd)->model.Text()).size());
 }
 
 LRESULT EditControl::OnGetSel(HWND hwnd, DWORD* start, DWORD* end) {
     const EditModel& m = StateOf(hwnd)->model;
-    const auto a = static_cast<DWORD>(m.selStart()), b = static_cast<DWORD>(m.selEnd());
+    const auto a = static_cast<DWORD>(m.SelStart()), b = static_cast<DWORD>(m.SelEnd());
     if (start)
         *start = a;
     if (end)
@@ -407,13 +407,13 @@ LRESULT EditControl::OnGetSel(HWND hwnd, DWORD* start, DWORD* end) {
 
 LRESULT EditControl::OnSetSel(HWND hwnd, LONG_PTR start, LONG_PTR end) {
     EditState& st = *StateOf(hwnd);
-    const size_t n = st.model.text().size();
+    const size_t n = st.model.Text().size();
     if (start < 0) {
-        st.model.moveCaret(st.model.caret(), false);
+        st.model.MoveCaret(st.model.Caret(), false);
     } else {
         const size_t a = std::min(static_cast<size_t>(start), n);
         const size_t b = end < 0 ? n : std::min(static_cast<size_t>(end), n);
-        st.model.select(a, b);
+        st.model.Select(a, b);
     }
     EditView::ScrollToCaret(hwnd, st);
     Refresh(hwnd);
@@ -423,7 +423,7 @@ LRESULT EditControl::OnSetSel(HWND hwnd, LONG_PTR start, LONG_PTR end) {
 LRESULT EditControl::OnReplaceSel(HWND hwnd, LPCSTR text) {
     EditState& st = *StateOf(hwnd);
     bool truncated = false;
-    if (st.model.replaceSelection(ForField(hwnd, Utf8ToU32(text ? text : "")), true, &truncated))
+    if (st.model.ReplaceSelection(ForField(hwnd, Utf8ToU32(text ? text : "")), true, &truncated))
         Changed(hwnd);
     if (truncated && IsWindow(hwnd))
         NotifyParent(hwnd, EN_MAXTEXT);
@@ -431,7 +431,7 @@ LRESULT EditControl::OnReplaceSel(HWND hwnd, LPCSTR text) {
 }
 
 LRESULT EditControl::OnLimitText(HWND hwnd, WPARAM limit) {
-    StateOf(hwnd)->model.setLimit(limit == 0 || limit > kMaxLimit ? kMaxLimit : static_cast<size_t>(limit));
+    StateOf(hwnd)->model.SetLimit(limit == 0 || limit > kMaxLimit ? kMaxLimit : static_cast<size_t>(limit));
     return 0;
 }
 
@@ -445,31 +445,31 @@ LRESULT EditControl::OnSetReadOnly(HWND hwnd, bool readOnly) {
 LRESULT EditControl::OnLineIndex(HWND hwnd, LONG_PTR line) {
     const EditModel& m = StateOf(hwnd)->model;
     if (line < 0)
-        line = static_cast<LONG_PTR>(m.lineOf(m.caret()));
-    if (static_cast<size_t>(line) >= m.lineCount())
+        line = static_cast<LONG_PTR>(m.LineOf(m.Caret()));
+    if (static_cast<size_t>(line) >= m.LineCount())
         return -1;
-    return static_cast<LRESULT>(m.lineStart(static_cast<size_t>(line)));
+    return static_cast<LRESULT>(m.LineStart(static_cast<size_t>(line)));
 }
 
 LRESULT EditControl::OnLineLength(HWND hwnd, LONG_PTR pos) {
     const EditModel& m = StateOf(hwnd)->model;
-    const size_t line = pos < 0 ? m.lineOf(m.caret()) : m.lineOf(static_cast<size_t>(pos));
-    return static_cast<LRESULT>(m.lineEnd(line) - m.lineStart(line));
+    const size_t line = pos < 0 ? m.LineOf(m.Caret()) : m.LineOf(static_cast<size_t>(pos));
+    return static_cast<LRESULT>(m.LineEnd(line) - m.LineStart(line));
 }
 
 LRESULT EditControl::OnLineFromChar(HWND hwnd, LONG_PTR pos) {
     const EditModel& m = StateOf(hwnd)->model;
-    return static_cast<LRESULT>(m.lineOf(pos < 0 ? m.caret() : static_cast<size_t>(pos)));
+    return static_cast<LRESULT>(m.LineOf(pos < 0 ? m.Caret() : static_cast<size_t>(pos)));
 }
 
 LRESULT EditControl::OnGetLine(HWND hwnd, WPARAM line, LPSTR buffer) {
     const EditModel& m = StateOf(hwnd)->model;
-    if (!buffer || line >= m.lineCount())
+    if (!buffer || line >= m.LineCount())
         return 0;
     // The first WORD of the buffer holds its size in bytes; the line is not terminated.
     WORD size = 0;
     std::memcpy(&size, buffer, sizeof size);
-    const std::string s = U32ToUtf8(m.text().substr(m.lineStart(line), m.lineEnd(line) - m.lineStart(line)));
+    const std::string s = U32ToUtf8(m.Text().substr(m.LineStart(line), m.LineEnd(line) - m.LineStart(line)));
     const size_t n = std::min<size_t>(s.size(), size);
     std::memcpy(buffer, s.data(), n);
     return static_cast<LRESULT>(n);
@@ -477,8 +477,8 @@ LRESULT EditControl::OnGetLine(HWND hwnd, WPARAM line, LPSTR buffer) {
 
 LRESULT EditControl::OnCopy(HWND hwnd) {
     EditState& st = *StateOf(hwnd);
-    if (st.model.hasSelection() && !st.passwordChar)
-        SetClipboardText(U32ToUtf8(st.model.selectedText()));
+    if (st.model.HasSelection() && !st.passwordChar)
+        SetClipboardText(U32ToUtf8(st.model.SelectedText()));
     return 0;
 }
 
@@ -498,13 +498,13 @@ LRESULT EditControl::OnPaste(HWND hwnd) {
 
 LRESULT EditControl::OnClear(HWND hwnd) {
     EditState& st = *StateOf(hwnd);
-    if (!ReadOnly(hwnd) && st.model.hasSelection() && st.model.replaceSelection(U"", false))
+    if (!ReadOnly(hwnd) && st.model.HasSelection() && st.model.ReplaceSelection(U"", false))
         Changed(hwnd);
     return 0;
 }
 
 LRESULT EditControl::OnUndo(HWND hwnd) {
-    if (ReadOnly(hwnd) || !StateOf(hwnd)->model.undo())
+    if (ReadOnly(hwnd) || !StateOf(hwnd)->model.Undo())
         return FALSE;
     Changed(hwnd);
     return TRUE;
@@ -521,10 +521,10 @@ LRESULT EditControl::OnContextMenu(HWND hwnd, LPARAM lParam) {
         pt = EditView::CaretPoint(hwnd, *st);
         ClientToScreen(hwnd, &pt);
     }
-    const bool ro = ReadOnly(hwnd), sel = st->model.hasSelection(), pw = st->passwordChar != 0;
+    const bool ro = ReadOnly(hwnd), sel = st->model.HasSelection(), pw = st->passwordChar != 0;
     HMENU menu = CreatePopupMenu();
     auto flag = [](bool on) { return on ? MF_ENABLED : MF_GRAYED; };
-    AppendMenuA(menu, MF_STRING | flag(!ro && st->model.canUndo()), WM_UNDO, "撤消(&U)");
+    AppendMenuA(menu, MF_STRING | flag(!ro && st->model.CanUndo()), WM_UNDO, "撤消(&U)");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING | flag(!ro && sel && !pw), WM_CUT, "剪切(&T)");
     AppendMenuA(menu, MF_STRING | flag(sel && !pw), WM_COPY, "复制(&C)");
@@ -533,8 +533,8 @@ LRESULT EditControl::OnContextMenu(HWND hwnd, LPARAM lParam) {
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu,
                 MF_STRING |
-                    flag(st->model.text().size() > 0 &&
-                         !(st->model.selStart() == 0 && st->model.selEnd() == st->model.text().size())),
+                    flag(st->model.Text().size() > 0 &&
+                         !(st->model.SelStart() == 0 && st->model.SelEnd() == st->model.Text().size())),
                 kIdSelectAll, "全选(&A)");
     const UINT cmd = static_cast<UINT>(TrackPopupMenu(
         menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, pt.x, pt.y, 0, hwnd, nullptr));
@@ -553,7 +553,7 @@ LRESULT EditControl::OnScroll(HWND hwnd, bool vertical, WORD code, int thumb) {
     if (!Multi(hwnd))
         return 0;
     if (vertical) {
-        const long long lines = static_cast<long long>(st.model.lineCount());
+        const long long lines = static_cast<long long>(st.model.LineCount());
         const long long page = static_cast<long long>(EditView::VisibleLines(hwnd));
         long long first = static_cast<long long>(st.firstLine);
         switch (code) {

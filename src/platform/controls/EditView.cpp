@@ -24,7 +24,7 @@ public:
             ReleaseDC(m_hwnd, m_dc);
         }
     }
-    HDC dc() const { return m_dc; }
+    HDC Dc() const { return m_dc; }
 
 private:
     HWND m_hwnd;
@@ -44,7 +44,7 @@ int Extent(HDC dc, const std::u32string& s) {
 } // namespace
 
 std::u32string EditView::Shown(const EditState& st, size_t from, size_t to) {
-    const std::u32string& t = st.model.text();
+    const std::u32string& t = st.model.Text();
     from = std::min(from, t.size());
     to = std::clamp(to, from, t.size());
     std::u32string s = t.substr(from, to - from);
@@ -62,7 +62,7 @@ int EditView::LineHeight(HWND hwnd) {
         return 16;
     FontDC f(hwnd, *st);
     TEXTMETRICA tm;
-    if (!f.dc() || !GetTextMetricsA(f.dc(), &tm))
+    if (!f.Dc() || !GetTextMetricsA(f.Dc(), &tm))
         return 16;
     return std::max<int>(1, tm.tmHeight);
 }
@@ -88,7 +88,7 @@ size_t EditView::VisibleLines(HWND hwnd) {
 
 int EditView::Width(HWND hwnd, const EditState& st, size_t from, size_t to) {
     FontDC f(hwnd, st);
-    return Extent(f.dc(), Shown(st, from, to));
+    return Extent(f.Dc(), Shown(st, from, to));
 }
 
 size_t EditView::PosFromPoint(HWND hwnd, const EditState& st, POINT pt) {
@@ -99,16 +99,16 @@ size_t EditView::PosFromPoint(HWND hwnd, const EditState& st, POINT pt) {
         long long rel = pt.y < tr.top ? -1 : (pt.y - tr.top) / h;
         long long l = static_cast<long long>(st.firstLine) + rel;
         line = static_cast<size_t>(
-            std::clamp<long long>(l, 0, static_cast<long long>(st.model.lineCount()) - 1));
+            std::clamp<long long>(l, 0, static_cast<long long>(st.model.LineCount()) - 1));
     }
-    const size_t start = st.model.lineStart(line), end = st.model.lineEnd(line);
+    const size_t start = st.model.LineStart(line), end = st.model.LineEnd(line);
     const int x = pt.x - tr.left + st.scrollX;
     if (x <= 0)
         return start;
     FontDC f(hwnd, st);
     int prev = 0;
     for (size_t i = start; i < end; ++i) {
-        const int w = Extent(f.dc(), Shown(st, start, i + 1));
+        const int w = Extent(f.Dc(), Shown(st, start, i + 1));
         if (x < (prev + w) / 2 + (w - prev) % 2)
             return i;
         if (x < w)
@@ -120,9 +120,9 @@ size_t EditView::PosFromPoint(HWND hwnd, const EditState& st, POINT pt) {
 
 POINT EditView::CaretPoint(HWND hwnd, const EditState& st) {
     const RECT tr = TextRect(hwnd);
-    const size_t caret = st.model.caret();
-    const size_t line = st.model.lineOf(caret);
-    const size_t start = st.model.lineStart(line);
+    const size_t caret = st.model.Caret();
+    const size_t line = st.model.LineOf(caret);
+    const size_t start = st.model.LineStart(line);
     POINT p;
     p.x = tr.left + Width(hwnd, st, start, caret) - st.scrollX;
     p.y = tr.top + static_cast<int>(static_cast<long long>(line) - static_cast<long long>(st.firstLine)) *
@@ -133,16 +133,16 @@ POINT EditView::CaretPoint(HWND hwnd, const EditState& st) {
 void EditView::ScrollToCaret(HWND hwnd, EditState& st) {
     const RECT tr = TextRect(hwnd);
     const int width = tr.right - tr.left;
-    const size_t caret = st.model.caret();
-    const size_t line = st.model.lineOf(caret);
-    const int x = Width(hwnd, st, st.model.lineStart(line), caret);
+    const size_t caret = st.model.Caret();
+    const size_t line = st.model.LineOf(caret);
+    const int x = Width(hwnd, st, st.model.LineStart(line), caret);
     if (x - st.scrollX > width - 1)
         st.scrollX = x - width + std::max(1, width / 4);
     if (x < st.scrollX)
         st.scrollX = std::max(0, x - width / 4);
     if (!Multi(hwnd)) {
         // Nothing beyond the end of the text is scrolled into view.
-        const int total = Width(hwnd, st, 0, st.model.text().size());
+        const int total = Width(hwnd, st, 0, st.model.Text().size());
         st.scrollX = std::clamp(st.scrollX, 0, std::max(0, total - width + 1));
         return;
     }
@@ -162,15 +162,15 @@ void EditView::UpdateScrollBars(HWND hwnd, EditState& st) {
         SCROLLINFO si;
         si.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
         si.nMin = 0;
-        si.nMax = static_cast<int>(st.model.lineCount()) - 1;
+        si.nMax = static_cast<int>(st.model.LineCount()) - 1;
         si.nPage = static_cast<UINT>(VisibleLines(hwnd));
         si.nPos = static_cast<int>(st.firstLine);
         SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
     }
     if (style & WS_HSCROLL) {
         int widest = 0;
-        for (size_t l = 0; l < st.model.lineCount(); ++l)
-            widest = std::max(widest, Width(hwnd, st, st.model.lineStart(l), st.model.lineEnd(l)));
+        for (size_t l = 0; l < st.model.LineCount(); ++l)
+            widest = std::max(widest, Width(hwnd, st, st.model.LineStart(l), st.model.LineEnd(l)));
         const RECT tr = TextRect(hwnd);
         SCROLLINFO si;
         si.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
@@ -194,15 +194,15 @@ void EditView::Paint(HWND hwnd, HDC dc, const EditState& st) {
     const RECT tr = TextRect(hwnd);
     IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
     const int h = LineHeight(hwnd);
-    const bool showSel = st.model.hasSelection() && (st.focused || (style & ES_NOHIDESEL));
-    const size_t selA = st.model.selStart(), selB = st.model.selEnd();
-    const size_t lines = (style & ES_MULTILINE) ? st.model.lineCount() : 1;
+    const bool showSel = st.model.HasSelection() && (st.focused || (style & ES_NOHIDESEL));
+    const size_t selA = st.model.SelStart(), selB = st.model.SelEnd();
+    const size_t lines = (style & ES_MULTILINE) ? st.model.LineCount() : 1;
     SetBkMode(dc, TRANSPARENT);
     for (size_t l = st.firstLine; l < lines; ++l) {
         const int y = tr.top + static_cast<int>(l - st.firstLine) * h;
         if (y >= client.bottom)
             break;
-        const size_t start = st.model.lineStart(l), end = st.model.lineEnd(l);
+        const size_t start = st.model.LineStart(l), end = st.model.LineEnd(l);
         const int x0 = tr.left - st.scrollX;
         const std::string line = U32ToUtf8(Shown(st, start, end));
         SetTextColor(dc, textColour);

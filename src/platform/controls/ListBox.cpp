@@ -25,7 +25,7 @@ int VisibleCount(HWND hwnd) {
 } // namespace
 
 ListBoxState* ListBox::StateOf(HWND hwnd) {
-    return States().find(hwnd);
+    return States().Find(hwnd);
 }
 
 void ListBox::AttachCombo(HWND list, HWND combo) {
@@ -128,12 +128,12 @@ LRESULT ListBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT ListBox::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().create(hwnd).font = DefaultGuiFont();
+    States().Create(hwnd).font = DefaultGuiFont();
     return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
 }
 
 LRESULT ListBox::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().drop(hwnd);
+    States().Drop(hwnd);
     return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
 }
 

@@ -42,16 +42,16 @@ void ApplyInfo(MenuItem& it, const MENUITEMINFOA* info) {
     const UINT mask = info->fMask;
     if (mask & MIIM_TYPE) {
         it.type = info->fType;
-        if (it.ownerDraw())
+        if (it.OwnerDraw())
             it.data = info->dwItemData;
         else if (it.type & MFT_BITMAP)
             it.bitmap = reinterpret_cast<HBITMAP>(info->dwTypeData);
-        else if (!it.separator())
+        else if (!it.Separator())
             it.text = info->dwTypeData ? info->dwTypeData : "";
     }
     if (mask & MIIM_FTYPE)
         it.type = (it.type & MFT_BITMAP) | (info->fType & ~MFT_BITMAP);
-    if ((mask & MIIM_STRING) && !it.separator())
+    if ((mask & MIIM_STRING) && !it.Separator())
         it.text = info->dwTypeData ? info->dwTypeData : "";
     if (mask & MIIM_STATE)
         it.state = info->fState;
@@ -149,8 +149,8 @@ BOOL GetMenuItemInfoA(HMENU menu, UINT item, BOOL byPosition, LPMENUITEMINFOA in
     if (mask & (MIIM_TYPE | MIIM_FTYPE))
         info->fType = it.type;
     if (mask & (MIIM_TYPE | MIIM_STRING)) {
-        const bool isText = !it.separator() && !it.ownerDraw() && !(it.type & MFT_BITMAP);
-        if ((mask & MIIM_TYPE) && it.ownerDraw()) {
+        const bool isText = !it.Separator() && !it.OwnerDraw() && !(it.type & MFT_BITMAP);
+        if ((mask & MIIM_TYPE) && it.OwnerDraw()) {
             info->dwTypeData = reinterpret_cast<LPSTR>(it.data);
         } else if ((mask & MIIM_TYPE) && (it.type & MFT_BITMAP)) {
             info->dwTypeData = reinterpret_cast<LPSTR>(it.bitmap);

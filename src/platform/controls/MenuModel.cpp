@@ -89,7 +89,7 @@ void MenuModel::Destroy(HMENU menu) {
 }
 
 std::string MenuModel::Label(const MenuItem& item) {
-    if (item.separator() || item.ownerDraw() || (item.type & MFT_BITMAP))
+    if (item.Separator() || item.OwnerDraw() || (item.type & MFT_BITMAP))
         return {};
     return item.text;
 }
@@ -122,11 +122,11 @@ MenuItem MenuModel::FromFlags(UINT flags, UINT_PTR id, LPCSTR text) {
     } else {
         it.id = static_cast<UINT>(id);
     }
-    if (it.ownerDraw())
+    if (it.OwnerDraw())
         it.data = reinterpret_cast<ULONG_PTR>(text);
     else if (it.type & MFT_BITMAP)
         it.bitmap = reinterpret_cast<HBITMAP>(const_cast<char*>(text));
-    else if (!it.separator() && text && !IS_INTRESOURCE(text))
+    else if (!it.Separator() && text && !IS_INTRESOURCE(text))
         it.text = text;
     return it;
 }

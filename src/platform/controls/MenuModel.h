@@ -19,9 +19,9 @@ struct MenuItem {
     HBITMAP checked = nullptr;
     HBITMAP unchecked = nullptr;
 
-    bool separator() const { return (type & MFT_SEPARATOR) != 0; }
-    bool ownerDraw() const { return (type & MFT_OWNERDRAW) != 0; }
-    bool grayed() const { return (state & MFS_GRAYED) != 0; }
+    bool Separator() const { return (type & MFT_SEPARATOR) != 0; }
+    bool OwnerDraw() const { return (type & MFT_OWNERDRAW) != 0; }
+    bool Grayed() const { return (state & MFS_GRAYED) != 0; }
 };
 
 } // namespace win::controls

@@ -36,7 +36,7 @@ public:
             ReleaseDC(nullptr, m_dc);
         }
     }
-    HDC get() const { return m_dc; }
+    HDC Get() const { return m_dc; }
 
 private:
     HDC m_dc;
@@ -59,16 +59,16 @@ HFONT MenuPainter::MenuFont() {
 PopupLayout MenuPainter::LayoutPopup(HMENU menu, HWND owner) {
     PopupLayout l;
     ScreenDC dc;
-    const int textHeight = dc.get() ? TextSize(dc.get(), "Ag").cy : 16;
+    const int textHeight = dc.Get() ? TextSize(dc.Get(), "Ag").cy : 16;
     const int itemHeight = std::max(textHeight + 6, GetSystemMetrics(SM_CYMENUSIZE) - 1);
     int y = 0, width = 0;
     int labelWidth = 0, keyWidth = 0;
     for (size_t i = 0; i < menu->items.size(); ++i) {
         const MenuItem& it = menu->items[i];
         int h = itemHeight, w = 0;
-        if (it.separator()) {
+        if (it.Separator()) {
             h = kSeparatorHeight;
-        } else if (it.ownerDraw()) {
+        } else if (it.OwnerDraw()) {
             MEASUREITEMSTRUCT mis;
             mis.CtlType = ODT_MENU;
             mis.itemID = it.id;
@@ -78,11 +78,11 @@ PopupLayout MenuPainter::LayoutPopup(HMENU menu, HWND owner) {
                 SendMessageA(owner, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis));
             h = static_cast<int>(std::min<UINT>(mis.itemHeight, 4096));
             w = static_cast<int>(std::min<UINT>(mis.itemWidth, 4096));
-        } else if (dc.get()) {
+        } else if (dc.Get()) {
             auto [label, key] = SplitTab(MenuModel::Label(it));
-            labelWidth = std::max<int>(labelWidth, TextSize(dc.get(), label).cx);
+            labelWidth = std::max<int>(labelWidth, TextSize(dc.Get(), label).cx);
             if (!key.empty())
-                keyWidth = std::max<int>(keyWidth, TextSize(dc.get(), key).cx);
+                keyWidth = std::max<int>(keyWidth, TextSize(dc.Get(), key).cx);
         }
         width = std::max(width, w);
         l.items.push_back(RECT{0, y, 0, y + h});
@@ -97,12 +97,12 @@ PopupLayout MenuPainter::LayoutPopup(HMENU menu, HWND owner) {
 
 void MenuPainter::DrawItem(HDC dc, HMENU menu, size_t index, const RECT& rc, bool selected, HWND owner) {
     const MenuItem& it = menu->items[index];
-    if (it.ownerDraw()) {
+    if (it.OwnerDraw()) {
         DRAWITEMSTRUCT dis;
         dis.CtlType = ODT_MENU;
         dis.itemID = it.id;
         dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = (selected ? ODS_SELECTED : 0) | (it.grayed() ? ODS_GRAYED | ODS_DISABLED : 0) |
+        dis.itemState = (selected ? ODS_SELECTED : 0) | (it.Grayed() ? ODS_GRAYED | ODS_DISABLED : 0) |
                         ((it.state & MFS_CHECKED) ? ODS_CHECKED : 0);
         dis.hwndItem = reinterpret_cast<HWND>(menu);
         dis.hDC = dc;
@@ -115,14 +115,14 @@ void MenuPainter::DrawItem(HDC dc, HMENU menu, size_t index, const RECT& rc, boo
         }
         return;
     }
-    if (it.separator()) {
+    if (it.Separator()) {
         RECT line{rc.left + 1, rc.top + (rc.bottom - rc.top) / 2 - 1, rc.right - 1, rc.bottom};
         DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
         return;
     }
     RECT r = rc;
     FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
-    const COLORREF colour = it.grayed() ? GetSysColor(COLOR_GRAYTEXT)
+    const COLORREF colour = it.Grayed() ? GetSysColor(COLOR_GRAYTEXT)
                             : selected  ? GetSysColor(COLOR_HIGHLIGHTTEXT)
                                         : GetSysColor(COLOR_MENUTEXT);
     SetBkMode(dc, TRANSPARENT);
@@ -172,7 +172,7 @@ std::vector<RECT> MenuPainter::LayoutBar(HWND hwnd, HMENU menu) {
     ScreenDC dc;
     int x = bar.left;
     for (const MenuItem& it : menu->items) {
-        const int w = dc.get() ? TextSize(dc.get(), MenuModel::Label(it)).cx + 2 * kBarPadding : 40;
+        const int w = dc.Get() ? TextSize(dc.Get(), MenuModel::Label(it)).cx + 2 * kBarPadding : 40;
         rects.push_back(RECT{x, bar.top, std::min<LONG>(x + w, bar.right), bar.bottom - 1});
         x += w;
     }
@@ -200,7 +200,7 @@ void MenuPainter::DrawBar(HWND hwnd, int hot) {
             DrawEdge(dc, &e, BDR_SUNKENOUTER, BF_RECT);
             OffsetRect(&r, 1, 1);
         }
-        SetTextColor(dc, GetSysColor(it.grayed() ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
+        SetTextColor(dc, GetSysColor(it.Grayed() ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
         const std::string label = MenuModel::Label(it);
         DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &r,
                   DT_SINGLELINE | DT_CENTER | DT_VCENTER);

@@ -10,7 +10,7 @@ namespace {
 MenuTracker* g_active = nullptr;
 
 bool Selectable(const MenuItem& it) {
-    return !it.separator();
+    return !it.Separator();
 }
 
 WPARAM SelectFlags(const MenuItem& it, bool system, bool mouse) {
@@ -124,7 +124,7 @@ bool MenuTracker::OpenSubmenu(size_t level, bool selectFirst) {
     if (!st || st->selected < 0 || static_cast<size_t>(st->selected) >= menu->items.size())
         return false;
     const MenuItem& it = menu->items[static_cast<size_t>(st->selected)];
-    if (!it.sub || it.grayed() || !MenuModel::Valid(it.sub))
+    if (!it.sub || it.Grayed() || !MenuModel::Valid(it.sub))
         return false;
     if (m_levels.size() > level + 1)
         return true;
@@ -170,14 +170,14 @@ void MenuTracker::Activate(size_t level, int index) {
     if (static_cast<size_t>(index) >= menu->items.size())
         return;
     const MenuItem it = menu->items[static_cast<size_t>(index)];
-    if (it.separator())
+    if (it.Separator())
         return;
     if (it.sub) {
         SelectItem(level, index);
         OpenSubmenu(level, true);
         return;
     }
-    if (it.grayed())
+    if (it.Grayed())
         return;
     m_command = it.id;
     m_done = true;
@@ -195,7 +195,7 @@ void MenuTracker::SwitchBar(int index, bool keyboard) {
                      MAKEWPARAM(static_cast<WORD>(it.sub ? static_cast<UINT>(index) : it.id),
                                 static_cast<WORD>(SelectFlags(it, false, !keyboard))),
                      reinterpret_cast<LPARAM>(m_bar));
-    if (!it.sub || it.grayed())
+    if (!it.sub || it.Grayed())
         return;
     const std::vector<RECT> rects = MenuPainter::LayoutBar(m_barWindow, m_bar);
     if (static_cast<size_t>(index) >= rects.size())
@@ -283,7 +283,7 @@ bool MenuTracker::HandleMouse(const MSG& m) {
             if (!m_levels[level].menu->items[static_cast<size_t>(item)].sub)
                 Activate(level, item);
         } else if (barItem >= 0 && m_bar && !m_bar->items[static_cast<size_t>(barItem)].sub &&
-                   !m_bar->items[static_cast<size_t>(barItem)].grayed()) {
+                   !m_bar->items[static_cast<size_t>(barItem)].Grayed()) {
             m_command = m_bar->items[static_cast<size_t>(barItem)].id;
             m_done = true;
         }
@@ -330,7 +330,7 @@ bool MenuTracker::HandleKey(UINT vk) {
             return true;
         }
         const MenuItem& it = m_levels[deepest].menu->items[static_cast<size_t>(st->selected)];
-        if (!it.sub && it.grayed())
+        if (!it.sub && it.Grayed())
             Cancel();
         else
             Activate(deepest, st->selected);

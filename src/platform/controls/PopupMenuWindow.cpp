@@ -13,7 +13,7 @@ WindowData<PopupWindowState>& States() {
 } // namespace
 
 PopupWindowState* PopupMenuWindow::StateOf(HWND hwnd) {
-    return States().find(hwnd);
+    return States().Find(hwnd);
 }
 
 HWND PopupMenuWindow::Create(HMENU menu, HWND owner) {
@@ -28,7 +28,7 @@ HWND PopupMenuWindow::Create(HMENU menu, HWND owner) {
                                 nullptr, nullptr, nullptr);
     if (!hwnd)
         return nullptr;
-    PopupWindowState& st = States().find(hwnd) ? *States().find(hwnd) : States().create(hwnd);
+    PopupWindowState& st = States().Find(hwnd) ? *States().Find(hwnd) : States().Create(hwnd);
     st.menu = menu;
     st.owner = owner;
     st.layout = std::move(layout);
@@ -65,12 +65,12 @@ LRESULT PopupMenuWindow::OnPaint(HWND hwnd, HDC given) {
 }
 
 LRESULT PopupMenuWindow::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().create(hwnd);
+    States().Create(hwnd);
     return DefWindowProcA(hwnd, WM_NCCREATE, wParam, lParam);
 }
 
 LRESULT PopupMenuWindow::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().drop(hwnd);
+    States().Drop(hwnd);
     return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
 }
 

@@ -28,32 +28,32 @@ int MulDivSafe(long long a, long long b, long long c) {
 ScrollData* ScrollBarModel::Find(HWND hwnd, int bar) {
     if (bar < SB_HORZ || bar > SB_CTL)
         return nullptr;
-    Bars* b = AllBars().find(hwnd);
+    Bars* b = AllBars().Find(hwnd);
     return b ? &b->bars[static_cast<size_t>(bar)] : nullptr;
 }
 
 ScrollData& ScrollBarModel::Get(HWND hwnd, int bar) {
     bar = std::clamp(bar, SB_HORZ, SB_CTL);
-    Bars* b = AllBars().find(hwnd);
+    Bars* b = AllBars().Find(hwnd);
     if (!b) {
-        b = &AllBars().create(hwnd);
+        b = &AllBars().Create(hwnd);
         b->bars[SB_CTL].max = 0;
     }
     return b->bars[static_cast<size_t>(bar)];
 }
 
 void ScrollBarModel::Drop(HWND hwnd) {
-    AllBars().drop(hwnd);
+    AllBars().Drop(hwnd);
 }
 
 bool ScrollBarModel::IsControl(HWND hwnd) {
-    Bars* b = AllBars().find(hwnd);
+    Bars* b = AllBars().Find(hwnd);
     return b && b->control;
 }
 
 void ScrollBarModel::MarkControl(HWND hwnd) {
     Get(hwnd, SB_CTL);
-    AllBars().find(hwnd)->control = true;
+    AllBars().Find(hwnd)->control = true;
 }
 
 ScrollLayout ScrollBarModel::Layout(HWND hwnd, int bar) {

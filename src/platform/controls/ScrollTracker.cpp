@@ -31,7 +31,7 @@ public:
     Notifier(HWND hwnd, int bar, bool vertical)
         : m_target(bar == SB_CTL ? GetParent(hwnd) : hwnd), m_ctl(bar == SB_CTL ? hwnd : nullptr),
           m_msg(vertical ? WM_VSCROLL : WM_HSCROLL) {}
-    void send(WORD code, int pos = 0) const {
+    void Send(WORD code, int pos = 0) const {
         if (m_target && IsWindow(m_target))
             SendMessageA(m_target, m_msg, MAKEWPARAM(code, static_cast<WORD>(pos)),
                          reinterpret_cast<LPARAM>(m_ctl));
@@ -61,7 +61,7 @@ bool StartPress(const Press& p) {
         d.tracking = true;
         d.trackPos = d.pos;
     } else {
-        p.notify.send(static_cast<WORD>(p.part));
+        p.notify.Send(static_cast<WORD>(p.part));
         if (IsWindow(p.hwnd))
             SetTimer(p.hwnd, kRepeatTimer, kFirstDelay, nullptr);
     }
@@ -77,7 +77,7 @@ void PointerMoved(const Press& p, POINT screen) {
         const int pos = ScrollBarModel::PosForThumb(p.hwnd, p.bar, l, at - p.grab);
         if (pos != d.trackPos) {
             d.trackPos = pos;
-            p.notify.send(SB_THUMBTRACK, pos);
+            p.notify.Send(SB_THUMBTRACK, pos);
             if (IsWindow(p.hwnd))
                 ScrollBarPainter::Redraw(p.hwnd, p.bar);
         }
@@ -96,7 +96,7 @@ void Repeat(const Press& p) {
     POINT cursor;
     GetCursorPos(&cursor);
     if (ScrollBarModel::PartAt(l, OffsetOf(p.hwnd, p.bar, l, cursor)) == p.part)
-        p.notify.send(static_cast<WORD>(p.part));
+        p.notify.Send(static_cast<WORD>(p.part));
     if (IsWindow(p.hwnd)) {
         SetTimer(p.hwnd, kRepeatTimer, kRepeatDelay, nullptr);
         ScrollBarPainter::Redraw(p.hwnd, p.bar);
@@ -110,12 +110,12 @@ void EndPress(const Press& p) {
     ScrollData& d = ScrollBarModel::Get(p.hwnd, p.bar);
     if (p.part == kPartThumb) {
         const int pos = d.trackPos;
-        p.notify.send(SB_THUMBPOSITION, pos);
+        p.notify.Send(SB_THUMBPOSITION, pos);
         if (!IsWindow(p.hwnd))
             return;
         ScrollBarModel::Get(p.hwnd, p.bar).tracking = false;
     }
-    p.notify.send(SB_ENDSCROLL);
+    p.notify.Send(SB_ENDSCROLL);
     if (!IsWindow(p.hwnd))
         return;
     ScrollBarModel::Get(p.hwnd, p.bar).pressedPart = kPartNone;

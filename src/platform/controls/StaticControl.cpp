@@ -10,8 +10,8 @@ WindowData<StaticState>& States() {
 }
 
 StaticState& StateOf(HWND hwnd) {
-    StaticState* s = States().find(hwnd);
-    return s ? *s : States().create(hwnd);
+    StaticState* s = States().Find(hwnd);
+    return s ? *s : States().Create(hwnd);
 }
 
 } // namespace
@@ -50,7 +50,7 @@ LRESULT StaticControl::OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT StaticControl::OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().drop(hwnd);
+    States().Drop(hwnd);
     return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
 }
 

@@ -184,8 +184,8 @@ constexpr WORD EN_VSCROLL = 0x0602;
 // The clipboard is kept by the process; a display that has a real one can mirror it through the backend.
 struct ClipboardBackend {
     virtual ~ClipboardBackend() = default;
-    virtual void setText(const std::string& utf8) = 0;
-    virtual bool getText(std::string* utf8) = 0;
+    virtual void SetText(const std::string& utf8) = 0;
+    virtual bool GetText(std::string* utf8) = 0;
 };
 void SetClipboardBackend(ClipboardBackend* backend); // null: the process-local clipboard
 BOOL SetClipboardText(const std::string& utf8);

@@ -8,11 +8,11 @@ namespace win {
 namespace {
 
 HICON MakeAppIcon() {
-    constexpr int N = 32;
+    constexpr int n = 32;
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = N;
-    bi.bmiHeader.biHeight = -N;
+    bi.bmiHeader.biWidth = n;
+    bi.bmiHeader.biHeight = -n;
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
@@ -20,10 +20,10 @@ HICON MakeAppIcon() {
     HBITMAP color = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!color || !bits)
         return nullptr;
-    BYTE maskBits[N * 4] = {};
+    BYTE maskBits[n * 4] = {};
     auto* px = static_cast<std::uint32_t*>(bits);
-    for (int y = 0; y < N; ++y)
-        for (int x = 0; x < N; ++x) {
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x) {
             // A yellow sign with rounded corners and a black-and-white chequered band.
             const bool inside = x >= 2 && x < 30 && y >= 7 && y < 26 &&
                                 !((x < 5 || x > 26) && (y < 10 || y > 22) &&
@@ -38,9 +38,9 @@ HICON MakeAppIcon() {
             } else {
                 maskBits[y * 4 + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
             }
-            px[y * N + x] = c;
+            px[y * n + x] = c;
         }
-    HBITMAP mask = CreateBitmap(N, N, 1, 1, maskBits);
+    HBITMAP mask = CreateBitmap(n, n, 1, 1, maskBits);
     ICONINFO ii;
     ii.fIcon = TRUE;
     ii.hbmColor = color;

@@ -20,7 +20,7 @@ void Queue(InputEvent::Kind kind, POINT pt, int button, int delta, UINT vk, char
 
 std::vector<RECT> Rectangles(const Region& rgn) {
     int n = 0;
-    const pixman_box32_t* boxes = pixman_region32_rectangles(const_cast<pixman_region32_t*>(&rgn.ref()), &n);
+    const pixman_box32_t* boxes = pixman_region32_rectangles(const_cast<pixman_region32_t*>(&rgn.Ref()), &n);
     std::vector<RECT> out;
     out.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i)

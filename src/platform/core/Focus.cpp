@@ -109,7 +109,7 @@ void ReleaseInputState(HWND hwnd) {
         s.active = nullptr;
     if (s.capture == hwnd) {
         s.capture = nullptr;
-        display::Current().setCapture(nullptr);
+        display::Current().SetCapture(nullptr);
     }
     if (s.trackWindow == hwnd)
         s.trackWindow = nullptr;
@@ -195,7 +195,7 @@ HWND SetCapture(HWND hwnd) {
     s.capture = hwnd;
     if (prev && prev->alive)
         Send(prev, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
-    display::Current().setCapture(s.capture);
+    display::Current().SetCapture(s.capture);
     return prev;
 }
 
@@ -205,7 +205,7 @@ BOOL ReleaseCapture() {
     if (!prev)
         return TRUE;
     s.capture = nullptr;
-    display::Current().setCapture(nullptr);
+    display::Current().SetCapture(nullptr);
     if (prev->alive)
         Send(prev, WM_CAPTURECHANGED, 0, 0);
     return TRUE;

@@ -377,9 +377,9 @@ BOOL GetCursorPos(LPPOINT pt) {
 }
 
 BOOL SetCursorPos(int x, int y) {
-    SIZE scr = display::Current().screenSize();
+    SIZE scr = display::Current().ScreenSize();
     POINT p{std::clamp<LONG>(x, 0, scr.cx - 1), std::clamp<LONG>(y, 0, scr.cy - 1)};
-    display::Current().setCursorPos(p);
+    display::Current().SetCursorPos(p);
     InputEvent ev;
     ev.kind = InputEvent::MouseMove;
     ev.pt = p;
@@ -412,7 +412,7 @@ HCURSOR SetCursor(HCURSOR cursor) {
     HCURSOR old = S().cursor;
     if (old != cursor) {
         S().cursor = cursor;
-        display::Current().setCursor(cursor);
+        display::Current().SetCursor(cursor);
     }
     return old;
 }

@@ -148,7 +148,7 @@ DWORD Now() {
     return static_cast<DWORD>(Now64());
 }
 std::uint64_t Now64() {
-    return display::Current().now();
+    return display::Current().Now();
 }
 
 LRESULT Send(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -249,8 +249,8 @@ BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
             return msg->message == WM_QUIT ? FALSE : TRUE;
         if (hwnd && hwnd != reinterpret_cast<HWND>(-1) && !IsWindow(hwnd))
             return -1;
-        display::Current().flush();
-        if (!display::Current().wait(WaitTimeout())) {
+        display::Current().Flush();
+        if (!display::Current().Wait(WaitTimeout())) {
             SetLastError(ERROR_TIMEOUT);
             return -1;
         }
@@ -264,8 +264,8 @@ BOOL WaitMessage() {
     MSG m;
     if (Peek(&m, nullptr, 0, 0, PM_NOREMOVE))
         return TRUE;
-    display::Current().flush();
-    return display::Current().wait(WaitTimeout()) ? TRUE : FALSE;
+    display::Current().Flush();
+    return display::Current().Wait(WaitTimeout()) ? TRUE : FALSE;
 }
 
 BOOL TranslateMessage(const MSG* msg) {
@@ -306,7 +306,7 @@ LRESULT DispatchMessageA(const MSG* msg) {
         LRESULT r = Send(h, WM_PAINT, msg->wParam, msg->lParam);
         if (h->alive && !h->paintValidated) {
             // A procedure that ignored WM_PAINT must not be asked again and again.
-            h->update.clear();
+            h->update.Clear();
             h->erase = false;
             h->ncDirty = false;
             h->internalPaint = false;

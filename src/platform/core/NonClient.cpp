@@ -143,20 +143,20 @@ LRESULT NcHitTestDefault(HWND hwnd, POINT pt) {
     if (PtIn(ClientRectScreen(hwnd), pt))
         return HTCLIENT;
     POINT p{pt.x - wr.left, pt.y - wr.top};
-    const int W = wr.right - wr.left, H = wr.bottom - wr.top;
+    const int w = wr.right - wr.left, h = wr.bottom - wr.top;
     const int f = FrameWidth(hwnd->style, hwnd->exStyle);
-    const bool inFrame = p.x < f || p.x >= W - f || p.y < f || p.y >= H - f;
+    const bool inFrame = p.x < f || p.x >= w - f || p.y < f || p.y >= h - f;
     if (inFrame) {
         if (!HasThickFrame(hwnd->style, hwnd->exStyle) || (hwnd->style & WS_MAXIMIZE))
             return HTBORDER;
         const int cs = GetSystemMetrics(SM_CXSIZE) + f;
         if (p.y < f)
-            return p.x < cs ? HTTOPLEFT : p.x >= W - cs ? HTTOPRIGHT : HTTOP;
-        if (p.y >= H - f)
-            return p.x < cs ? HTBOTTOMLEFT : p.x >= W - cs ? HTBOTTOMRIGHT : HTBOTTOM;
+            return p.x < cs ? HTTOPLEFT : p.x >= w - cs ? HTTOPRIGHT : HTTOP;
+        if (p.y >= h - f)
+            return p.x < cs ? HTBOTTOMLEFT : p.x >= w - cs ? HTBOTTOMRIGHT : HTBOTTOM;
         if (p.x < f)
-            return p.y < cs ? HTTOPLEFT : p.y >= H - cs ? HTBOTTOMLEFT : HTLEFT;
-        return p.y < cs ? HTTOPRIGHT : p.y >= H - cs ? HTBOTTOMRIGHT : HTRIGHT;
+            return p.y < cs ? HTTOPLEFT : p.y >= h - cs ? HTBOTTOMLEFT : HTLEFT;
+        return p.y < cs ? HTTOPRIGHT : p.y >= h - cs ? HTBOTTOMRIGHT : HTRIGHT;
     }
     RECT cap = CaptionRect(hwnd);
     cap.bottom += 1;
@@ -166,7 +166,7 @@ LRESULT NcHitTestDefault(HWND hwnd, POINT pt) {
                 return b;
         return HTCAPTION;
     }
-    RECT inner = NcCalcDefault(hwnd, RECT{0, 0, W, H});
+    RECT inner = NcCalcDefault(hwnd, RECT{0, 0, w, h});
     const int sb = GetSystemMetrics(SM_CXVSCROLL);
     const bool vs = (hwnd->style & WS_VSCROLL) != 0, hs = (hwnd->style & WS_HSCROLL) != 0;
     const bool left = (hwnd->exStyle & WS_EX_LEFTSCROLLBAR) != 0;
@@ -267,18 +267,18 @@ void DrawPlainScrollBars(HWND hwnd, HDC dc, const RECT& c) {
 
 void NcDraw(HWND hwnd, HDC dc) {
     RECT wr = hwnd->rcWindow;
-    const int W = wr.right - wr.left, H = wr.bottom - wr.top;
+    const int w = wr.right - wr.left, h = wr.bottom - wr.top;
     const bool active = hwnd->ncActive;
-    RECT c = NcCalcDefault(hwnd, RECT{0, 0, W, H});
+    RECT c = NcCalcDefault(hwnd, RECT{0, 0, w, h});
     SaveDC(dc);
     ExcludeClipRect(dc, c.left, c.top, c.right, c.bottom);
-    DrawFrame(hwnd, dc, RECT{0, 0, W, H}, active);
+    DrawFrame(hwnd, dc, RECT{0, 0, w, h}, active);
     RECT cap = CaptionRect(hwnd);
     if (cap.right > cap.left)
         DrawCaption(hwnd, dc, cap, active);
     const int f = FrameWidth(hwnd->style, hwnd->exStyle);
     if (EdgeWidth(hwnd->exStyle)) {
-        RECT er{f, f + (cap.right > cap.left ? cap.bottom - cap.top + 1 : 0), W - f, H - f};
+        RECT er{f, f + (cap.right > cap.left ? cap.bottom - cap.top + 1 : 0), w - f, h - f};
         DrawEdge(dc, &er, (hwnd->exStyle & WS_EX_CLIENTEDGE) ? EDGE_SUNKEN : BDR_SUNKENOUTER, BF_RECT);
     }
     if (hwnd->style & (WS_VSCROLL | WS_HSCROLL))

@@ -14,7 +14,7 @@ RECT Offset(RECT r, int dx, int dy) {
 }
 
 bool NeedsPaint(HWND w) {
-    return !w->update.empty() || w->ncDirty || w->internalPaint;
+    return !w->update.Empty() || w->ncDirty || w->internalPaint;
 }
 
 HWND FindPaint(HWND w) {
@@ -34,8 +34,8 @@ Region Shape(HWND w, const RECT& rectInSurface) {
     if (w->windowRgn) {
         Region shape = *w->windowRgn;
         POINT o = SurfaceOffset(w);
-        shape.translate(o.x, o.y);
-        r.intersect(shape);
+        shape.Translate(o.x, o.y);
+        r.Intersect(shape);
     }
     return r;
 }
@@ -50,7 +50,7 @@ HDC MakeDC(HWND hwnd, bool window, const Region& visible) {
     HWND top = TopLevelOf(hwnd);
     EnsureSurface(top);
     RECT origin = SurfaceRect(hwnd, window);
-    HDC dc = gdi::CreateSurfaceDC(hwnd, top->surface, POINT{origin.left, origin.top}, visible.ref());
+    HDC dc = gdi::CreateSurfaceDC(hwnd, top->surface, POINT{origin.left, origin.top}, visible.Ref());
     if (dc)
         g_windowDCs.insert(dc);
     return dc;
@@ -59,7 +59,7 @@ HDC MakeDC(HWND hwnd, bool window, const Region& visible) {
 HDC ScreenDC() {
     static auto dummy = std::make_shared<gdi::Surface>(1, 1);
     Region none;
-    HDC dc = gdi::CreateSurfaceDC(nullptr, dummy, POINT{0, 0}, none.ref());
+    HDC dc = gdi::CreateSurfaceDC(nullptr, dummy, POINT{0, 0}, none.Ref());
     if (dc)
         g_windowDCs.insert(dc);
     return dc;
@@ -86,8 +86,8 @@ void EnsureSurface(HWND top) {
     int h = std::max(1L, static_cast<long>(top->rcWindow.bottom - top->rcWindow.top));
     if (!top->surface)
         top->surface = std::make_shared<gdi::Surface>(w, h);
-    else if (top->surface->width() != w || top->surface->height() != h)
-        top->surface->resize(w, h);
+    else if (top->surface->Width() != w || top->surface->Height() != h)
+        top->surface->Resize(w, h);
 }
 
 Region VisibleRegion(HWND hwnd, bool window, bool clipChildren, bool clipSiblings) {
@@ -96,7 +96,7 @@ Region VisibleRegion(HWND hwnd, bool window, bool clipChildren, bool clipSibling
     HWND top = TopLevelOf(hwnd);
     Region vis = Shape(hwnd, SurfaceRect(hwnd, window));
     for (HWND p = hwnd->parent; p && p != S().desktop; p = p->parent)
-        vis.intersect(Shape(p, SurfaceRect(p, false)));
+        vis.Intersect(Shape(p, SurfaceRect(p, false)));
     for (HWND w = hwnd; w != top; w = w->parent) {
         if (!(w == hwnd ? clipSiblings : (w->style & WS_CLIPSIBLINGS) != 0))
             continue;
@@ -104,15 +104,15 @@ Region VisibleRegion(HWND hwnd, bool window, bool clipChildren, bool clipSibling
             if (sib == w)
                 break;
             if (sib->style & WS_VISIBLE)
-                vis.subtract(Shape(sib, SurfaceRect(sib, true)));
+                vis.Subtract(Shape(sib, SurfaceRect(sib, true)));
         }
     }
     if (clipChildren)
         for (HWND c : hwnd->children)
             if (c->style & WS_VISIBLE)
-                vis.subtract(Shape(c, SurfaceRect(c, true)));
+                vis.Subtract(Shape(c, SurfaceRect(c, true)));
     if (top->surface)
-        vis.intersect(RECT{0, 0, top->surface->width(), top->surface->height()});
+        vis.Intersect(RECT{0, 0, top->surface->Width(), top->surface->Height()});
     return vis;
 }
 
@@ -122,9 +122,9 @@ void InvalidateInternal(HWND hwnd, const Region* rgn, UINT flags) {
     const RECT c = hwnd->rcClient;
     Region area(RECT{0, 0, c.right - c.left, c.bottom - c.top});
     if (rgn)
-        area.intersect(*rgn);
+        area.Intersect(*rgn);
     if (flags & RDW_INVALIDATE) {
-        hwnd->update.unite(area);
+        hwnd->update.Unite(area);
         if (flags & RDW_ERASE)
             hwnd->erase = true;
         if (flags & RDW_FRAME)
@@ -133,14 +133,14 @@ void InvalidateInternal(HWND hwnd, const Region* rgn, UINT flags) {
             hwnd->internalPaint = true;
     } else if (flags & RDW_VALIDATE) {
         if (rgn)
-            hwnd->update.subtract(*rgn);
+            hwnd->update.Subtract(*rgn);
         else
-            hwnd->update.clear();
+            hwnd->update.Clear();
         if (flags & RDW_NOFRAME)
             hwnd->ncDirty = false;
         if (flags & RDW_NOINTERNALPAINT)
             hwnd->internalPaint = false;
-        if (hwnd->update.empty() || (flags & RDW_NOERASE))
+        if (hwnd->update.Empty() || (flags & RDW_NOERASE))
             hwnd->erase = false;
     }
     const bool children =
@@ -154,19 +154,19 @@ void InvalidateChildren(HWND hwnd, const Region& area, UINT flags, bool wholeCli
         if (!(ch->style & WS_VISIBLE))
             continue;
         Region inWindow = area;
-        inWindow.intersect(ch->rcWindow);
-        if (inWindow.empty())
+        inWindow.Intersect(ch->rcWindow);
+        if (inWindow.Empty())
             continue;
         if ((flags & RDW_INVALIDATE) && wholeClient)
             ch->ncDirty = true;
         else if (flags & RDW_INVALIDATE) {
             Region frame = inWindow;
-            frame.subtract(Region(ch->rcClient));
-            if (!frame.empty())
+            frame.Subtract(Region(ch->rcClient));
+            if (!frame.Empty())
                 ch->ncDirty = true;
         }
         Region sub = inWindow;
-        sub.translate(-ch->rcClient.left, -ch->rcClient.top);
+        sub.Translate(-ch->rcClient.left, -ch->rcClient.top);
         InvalidateInternal(ch, &sub, (flags & ~RDW_FRAME) | (flags & RDW_ALLCHILDREN));
     }
 }
@@ -206,7 +206,7 @@ bool ClientRegion(HRGN region, Region* out) {
         SetLastError(ERROR_INVALID_HANDLE);
         return false;
     }
-    pixman_region32_copy(out->get(), data);
+    pixman_region32_copy(out->Get(), data);
     return true;
 }
 
@@ -235,7 +235,7 @@ BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags) {
         InvalidateInternal(hwnd, pass, flags);
     if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) {
         PaintNow(hwnd, (flags & RDW_ALLCHILDREN) || !(flags & RDW_NOCHILDREN));
-        display::Current().flush();
+        display::Current().Flush();
     }
     return TRUE;
 }
@@ -263,16 +263,16 @@ BOOL UpdateWindow(HWND hwnd) {
     if (!Valid(hwnd))
         return FALSE;
     PaintNow(hwnd, true);
-    display::Current().flush();
+    display::Current().Flush();
     return TRUE;
 }
 
 BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
     if (!Valid(hwnd))
         return FALSE;
-    const bool any = !hwnd->update.empty();
+    const bool any = !hwnd->update.Empty();
     if (rect)
-        *rect = any ? hwnd->update.bounds() : RECT{};
+        *rect = any ? hwnd->update.Bounds() : RECT{};
     if (any && erase && hwnd->erase) {
         HDC dc = GetDC(hwnd);
         hwnd->erase = false;
@@ -290,7 +290,7 @@ int GetUpdateRgn(HWND hwnd, HRGN region, BOOL erase) {
         SetLastError(ERROR_INVALID_HANDLE);
         return ERROR;
     }
-    pixman_region32_copy(data, hwnd->update.get());
+    pixman_region32_copy(data, hwnd->update.Get());
     int n = pixman_region32_n_rects(data);
     return n == 0 ? NULLREGION : n == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
@@ -313,9 +313,9 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
     const bool erase = hwnd->erase;
     // What a parent paints without WS_CLIPCHILDREN covers its children there; a child that painted itself
     // early (a button taking the focus as its dialog is shown) must paint again after it.
-    if (!(hwnd->style & WS_CLIPCHILDREN) && !update.empty())
+    if (!(hwnd->style & WS_CLIPCHILDREN) && !update.Empty())
         InvalidateChildren(hwnd, update, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN, false);
-    hwnd->update.clear();
+    hwnd->update.Clear();
     hwnd->erase = false;
     hwnd->internalPaint = false;
     Region vis = VisibleRegion(hwnd, false, (hwnd->style & WS_CLIPCHILDREN) != 0,
@@ -323,14 +323,14 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
     RECT origin = ClientRectScreen(hwnd);
     HWND top = TopLevelOf(hwnd);
     Region inSurface = update;
-    inSurface.translate(origin.left - top->rcWindow.left, origin.top - top->rcWindow.top);
-    vis.intersect(inSurface);
+    inSurface.Translate(origin.left - top->rcWindow.left, origin.top - top->rcWindow.top);
+    vis.Intersect(inSurface);
     HDC dc = MakeDC(hwnd, false, vis);
     if (!dc)
         return nullptr;
     *ps = PAINTSTRUCT{};
     ps->hdc = dc;
-    ps->rcPaint = update.empty() ? RECT{} : update.bounds();
+    ps->rcPaint = update.Empty() ? RECT{} : update.Bounds();
     ps->fErase = erase ? !Send(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) : FALSE;
     return dc;
 }
@@ -359,13 +359,13 @@ HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags) {
     if ((flags & (DCX_INTERSECTRGN | DCX_EXCLUDERGN)) && clip && clip != reinterpret_cast<HRGN>(1)) {
         Region r;
         if (pixman_region32_t* data = gdi::RegionData(clip)) {
-            pixman_region32_copy(r.get(), data);
+            pixman_region32_copy(r.Get(), data);
             HWND top = TopLevelOf(hwnd);
-            r.translate(-top->rcWindow.left, -top->rcWindow.top);
+            r.Translate(-top->rcWindow.left, -top->rcWindow.top);
             if (flags & DCX_INTERSECTRGN)
-                vis.intersect(r);
+                vis.Intersect(r);
             else
-                vis.subtract(r);
+                vis.Subtract(r);
         }
     }
     return MakeDC(hwnd, window, vis);

@@ -52,7 +52,7 @@ void FillFont(LOGFONTA& lf, bool bold) {
 } // namespace
 
 int GetSystemMetrics(int index) {
-    SIZE scr = display::Current().screenSize();
+    SIZE scr = display::Current().ScreenSize();
     switch (index) {
     case SM_CXSCREEN:
     case SM_CXFULLSCREEN:
@@ -104,7 +104,7 @@ BOOL SystemParametersInfoA(UINT action, UINT param, LPVOID data, UINT winIni) {
             SetLastError(ERROR_INVALID_PARAMETER);
             return FALSE;
         }
-        SIZE scr = display::Current().screenSize();
+        SIZE scr = display::Current().ScreenSize();
         *static_cast<RECT*>(data) = RECT{0, 0, scr.cx, scr.cy};
         return TRUE;
     }

@@ -976,8 +976,8 @@ public:
     ObjectInstance(const ObjectInstance&) = delete;
     ObjectInstance& operator=(const ObjectInstance&) = delete;
 
-    WNDPROC proc() const { return m_proc; }
-    bool valid() const { return m_proc != nullptr; }
+    WNDPROC Proc() const { return m_proc; }
+    bool Valid() const { return m_proc != nullptr; }
 
 private:
     int m_slot = -1;

@@ -11,7 +11,7 @@ State& S() {
         auto desk = std::make_unique<HWND__>();
         desk->className = "#32769";
         desk->style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-        SIZE sz = display::Current().screenSize();
+        SIZE sz = display::Current().ScreenSize();
         desk->rcWindow = desk->rcClient = RECT{0, 0, sz.cx, sz.cy};
         s->desktop = desk.get();
         s->live.insert(desk.get());
@@ -114,14 +114,14 @@ void FreeWindow(HWND hwnd) {
     for (auto it = s.posted.begin(); it != s.posted.end();)
         it = it->hwnd == hwnd ? s.posted.erase(it) : it + 1;
     if (IsTopLevel(hwnd))
-        display::Current().windowDestroyed(hwnd);
+        display::Current().WindowDestroyed(hwnd);
     Unlink(hwnd);
     hwnd->alive = false;
     hwnd->children.clear();
     hwnd->props.clear();
     hwnd->surface.reset();
     hwnd->windowRgn.reset();
-    hwnd->update.clear();
+    hwnd->update.Clear();
     hwnd->cls = nullptr;
     s.live.erase(hwnd);
 }
@@ -135,7 +135,7 @@ void DefaultPosition(HWND parent, int& x, int& y, int& cx, int& cy, bool child) 
         return;
     }
     static int cascade = 0;
-    SIZE scr = display::Current().screenSize();
+    SIZE scr = display::Current().ScreenSize();
     if (x == CW_USEDEFAULT) {
         x = 26 * (cascade % 8) + 26;
         y = 26 * (cascade % 8) + 26;

@@ -36,25 +36,25 @@ public:
     }
     ~Region() { pixman_region32_fini(&m_r); }
 
-    pixman_region32_t* get() { return &m_r; }
-    const pixman_region32_t& ref() const { return m_r; }
-    bool empty() const { return !pixman_region32_not_empty(const_cast<pixman_region32_t*>(&m_r)); }
-    void clear() { pixman_region32_clear(&m_r); }
-    void unite(const Region& o) { pixman_region32_union(&m_r, &m_r, const_cast<pixman_region32_t*>(&o.m_r)); }
-    void unite(const RECT& r) { unite(Region(r)); }
-    void intersect(const Region& o) {
+    pixman_region32_t* Get() { return &m_r; }
+    const pixman_region32_t& Ref() const { return m_r; }
+    bool Empty() const { return !pixman_region32_not_empty(const_cast<pixman_region32_t*>(&m_r)); }
+    void Clear() { pixman_region32_clear(&m_r); }
+    void Unite(const Region& o) { pixman_region32_union(&m_r, &m_r, const_cast<pixman_region32_t*>(&o.m_r)); }
+    void Unite(const RECT& r) { Unite(Region(r)); }
+    void Intersect(const Region& o) {
         pixman_region32_intersect(&m_r, &m_r, const_cast<pixman_region32_t*>(&o.m_r));
     }
-    void intersect(const RECT& r) { intersect(Region(r)); }
-    void subtract(const Region& o) {
+    void Intersect(const RECT& r) { Intersect(Region(r)); }
+    void Subtract(const Region& o) {
         pixman_region32_subtract(&m_r, &m_r, const_cast<pixman_region32_t*>(&o.m_r));
     }
-    void subtract(const RECT& r) { subtract(Region(r)); }
-    void translate(int dx, int dy) { pixman_region32_translate(&m_r, dx, dy); }
-    bool contains(int x, int y) const {
+    void Subtract(const RECT& r) { Subtract(Region(r)); }
+    void Translate(int dx, int dy) { pixman_region32_translate(&m_r, dx, dy); }
+    bool Contains(int x, int y) const {
         return pixman_region32_contains_point(const_cast<pixman_region32_t*>(&m_r), x, y, nullptr);
     }
-    RECT bounds() const {
+    RECT Bounds() const {
         const pixman_box32_t* b = pixman_region32_extents(const_cast<pixman_region32_t*>(&m_r));
         return RECT{b->x1, b->y1, b->x2, b->y2};
     }

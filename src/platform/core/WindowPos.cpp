@@ -65,7 +65,7 @@ void Reorder(HWND hwnd, HWND after, bool ownerOrder) {
 } // namespace
 
 MINMAXINFO GetMinMaxInfo(HWND hwnd) {
-    SIZE scr = display::Current().screenSize();
+    SIZE scr = display::Current().ScreenSize();
     RECT insets = NcCalcDefault(hwnd, RECT{0, 0, 1000, 1000});
     int bx = (hwnd->style & WS_THICKFRAME) ? GetSystemMetrics(SM_CXFRAME) : insets.left;
     int by = (hwnd->style & WS_THICKFRAME) ? GetSystemMetrics(SM_CYFRAME) : insets.left;
@@ -480,7 +480,7 @@ int SetWindowRgn(HWND hwnd, HRGN region, BOOL redraw) {
             return 0;
         }
         copy = std::make_unique<Region>();
-        pixman_region32_copy(copy->get(), data);
+        pixman_region32_copy(copy->Get(), data);
         DeleteObject(region); // the system owns the region from now on
     }
     hwnd->windowRgn = std::move(copy);
@@ -498,7 +498,7 @@ int GetWindowRgn(HWND hwnd, HRGN region) {
     pixman_region32_t* data = region ? gdi::RegionData(region) : nullptr;
     if (!data || !hwnd->windowRgn)
         return ERROR;
-    pixman_region32_copy(data, hwnd->windowRgn->get());
+    pixman_region32_copy(data, hwnd->windowRgn->Get());
     int n = pixman_region32_n_rects(data);
     return n == 0 ? NULLREGION : n == 1 ? SIMPLEREGION : COMPLEXREGION;
 }

@@ -10,7 +10,7 @@ bool InWindowRegion(HWND w, POINT screen) {
     if (!w->windowRgn)
         return true;
     RECT r = WindowRectScreen(w);
-    return w->windowRgn->contains(screen.x - r.left, screen.y - r.top);
+    return w->windowRgn->Contains(screen.x - r.left, screen.y - r.top);
 }
 
 bool PtIn(const RECT& r, POINT p) {

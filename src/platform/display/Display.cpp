@@ -31,7 +31,7 @@ void Install(std::unique_ptr<Display> display) {
     // The previous display stays alive until the new one is in place: the core may still call it.
     std::unique_ptr<Display> old = std::move(Slot());
     Slot() = std::move(display);
-    ScreenSizeChanged(Slot()->screenSize());
+    ScreenSizeChanged(Slot()->ScreenSize());
 }
 
 void Close() {

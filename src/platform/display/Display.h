@@ -21,20 +21,20 @@ namespace win::display {
 class Display {
 public:
     virtual ~Display() = default;
-    virtual const char* name() const = 0;
-    virtual SIZE screenSize() const = 0;
+    virtual const char* Name() const = 0;
+    virtual SIZE ScreenSize() const = 0;
     // Milliseconds since some fixed start.
-    virtual std::uint64_t now() const = 0;
+    virtual std::uint64_t Now() const = 0;
     // Present whatever changed on screen (called before the queue waits and by UpdateWindow).
-    virtual void flush() {}
+    virtual void Flush() {}
     // Waits until input is queued or `timeoutMs` passes (~0u: no limit). False when nothing could ever
     // arrive, so that a waiting message loop fails instead of hanging.
-    virtual bool wait(std::uint32_t timeoutMs) = 0;
-    virtual void setCursor(HCURSOR cursor) {}
-    virtual void setCapture(HWND hwnd) {}
-    virtual void setCursorPos(POINT pt) {}
+    virtual bool Wait(std::uint32_t timeoutMs) = 0;
+    virtual void SetCursor(HCURSOR cursor) {}
+    virtual void SetCapture(HWND hwnd) {}
+    virtual void SetCursorPos(POINT pt) {}
     // A top-level window is being destroyed: forget anything kept for it.
-    virtual void windowDestroyed(HWND hwnd) {}
+    virtual void WindowDestroyed(HWND hwnd) {}
 };
 
 // The current display; created headless (real clock) on first use.

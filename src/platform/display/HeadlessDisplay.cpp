@@ -27,9 +27,9 @@ void CopyPart(gdi::Surface& screen, const TopLevelWindow& w, const RECT& part) {
     const RECT r = w.rect;
     const RECT on =
         Intersection(RECT{part.left + r.left, part.top + r.top, part.right + r.left, part.bottom + r.top},
-                     RECT{0, 0, screen.width(), screen.height()});
+                     RECT{0, 0, screen.Width(), screen.Height()});
     for (int y = on.top; y < on.bottom && on.left < on.right; ++y)
-        std::memcpy(screen.row(y) + on.left, w.surface->row(y - r.top) + (on.left - r.left),
+        std::memcpy(screen.Row(y) + on.left, w.surface->Row(y - r.top) + (on.left - r.left),
                     static_cast<size_t>(on.right - on.left) * 4);
 }
 
@@ -42,7 +42,7 @@ HeadlessDisplay::HeadlessDisplay(bool virtualClock, SIZE screen)
     m_virtualNow = 100000;
 }
 
-std::uint64_t HeadlessDisplay::now() const {
+std::uint64_t HeadlessDisplay::Now() const {
     if (m_virtual)
         return m_virtualNow;
     return 100000 + static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -50,7 +50,7 @@ std::uint64_t HeadlessDisplay::now() const {
                                                    .count());
 }
 
-bool HeadlessDisplay::wait(std::uint32_t timeoutMs) {
+bool HeadlessDisplay::Wait(std::uint32_t timeoutMs) {
     if (InputPending())
         return true;
     if (timeoutMs == ~0u)
@@ -62,14 +62,14 @@ bool HeadlessDisplay::wait(std::uint32_t timeoutMs) {
     return true;
 }
 
-void HeadlessDisplay::useVirtualClock() {
+void HeadlessDisplay::UseVirtualClock() {
     if (m_virtual)
         return;
-    m_virtualNow = now();
+    m_virtualNow = Now();
     m_virtual = true;
 }
 
-int HeadlessDisplay::pump() {
+int HeadlessDisplay::Pump() {
     MSG m;
     int n = 0;
     while (n < kPumpLimit && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
@@ -84,59 +84,59 @@ int HeadlessDisplay::pump() {
     return n;
 }
 
-void HeadlessDisplay::advance(std::uint32_t ms) {
-    pump();
+void HeadlessDisplay::Advance(std::uint32_t ms) {
+    Pump();
     if (!m_virtual)
         return;
     const std::uint64_t target = m_virtualNow + ms;
     std::uint64_t due;
     while (NextTimerDue(&due) && due <= target) {
         m_virtualNow = std::max(m_virtualNow, due);
-        pump();
+        Pump();
     }
     m_virtualNow = target;
-    pump();
+    Pump();
 }
 
-void HeadlessDisplay::mouseMove(int x, int y) {
+void HeadlessDisplay::MouseMove(int x, int y) {
     m_mouse = POINT{x, y};
     QueueMouseMove(x, y);
 }
-void HeadlessDisplay::mouseDown(int button) {
+void HeadlessDisplay::MouseDown(int button) {
     QueueMouseButton(m_mouse.x, m_mouse.y, button, true);
 }
-void HeadlessDisplay::mouseUp(int button) {
+void HeadlessDisplay::MouseUp(int button) {
     QueueMouseButton(m_mouse.x, m_mouse.y, button, false);
 }
 
-void HeadlessDisplay::click(int x, int y, int button) {
-    mouseMove(x, y);
-    mouseDown(button);
-    mouseUp(button);
-    pump();
+void HeadlessDisplay::Click(int x, int y, int button) {
+    MouseMove(x, y);
+    MouseDown(button);
+    MouseUp(button);
+    Pump();
 }
 
-void HeadlessDisplay::doubleClick(int x, int y) {
-    click(x, y);
-    click(x, y);
+void HeadlessDisplay::DoubleClick(int x, int y) {
+    Click(x, y);
+    Click(x, y);
 }
 
-void HeadlessDisplay::wheel(int delta) {
+void HeadlessDisplay::Wheel(int delta) {
     QueueMouseWheel(m_mouse.x, m_mouse.y, delta);
 }
-void HeadlessDisplay::keyDown(UINT vk) {
+void HeadlessDisplay::KeyDown(UINT vk) {
     QueueKey(vk, true);
 }
-void HeadlessDisplay::keyUp(UINT vk) {
+void HeadlessDisplay::KeyUp(UINT vk) {
     QueueKey(vk, false);
 }
-void HeadlessDisplay::key(UINT vk) {
-    keyDown(vk);
-    keyUp(vk);
-    pump();
+void HeadlessDisplay::Key(UINT vk) {
+    KeyDown(vk);
+    KeyUp(vk);
+    Pump();
 }
 
-void HeadlessDisplay::typeText(const std::string& utf8) {
+void HeadlessDisplay::TypeText(const std::string& utf8) {
     for (char32_t c : Utf8ToUtf32(utf8))
         QueueChar(c);
 }
@@ -145,8 +145,8 @@ void CompositeWindows(gdi::Surface& screen) {
     for (const TopLevelWindow& w : TopLevelWindows()) {
         if (!w.visible || w.minimized || !w.surface)
             continue;
-        const RECT whole{0, 0, std::min(w.surface->width(), static_cast<int>(w.rect.right - w.rect.left)),
-                         std::min(w.surface->height(), static_cast<int>(w.rect.bottom - w.rect.top))};
+        const RECT whole{0, 0, std::min(w.surface->Width(), static_cast<int>(w.rect.right - w.rect.left)),
+                         std::min(w.surface->Height(), static_cast<int>(w.rect.bottom - w.rect.top))};
         if (!w.shaped)
             CopyPart(screen, w, whole);
         for (const RECT& part : w.shape)
@@ -154,17 +154,17 @@ void CompositeWindows(gdi::Surface& screen) {
     }
 }
 
-std::unique_ptr<gdi::Surface> HeadlessDisplay::composite() const {
+std::unique_ptr<gdi::Surface> HeadlessDisplay::Composite() const {
     auto screen = std::make_unique<gdi::Surface>(m_screen.cx, m_screen.cy);
     const std::uint32_t desktop = ToPixel(GetSysColor(COLOR_DESKTOP));
-    for (int y = 0; y < screen->height(); ++y)
-        std::fill(screen->row(y), screen->row(y) + screen->width(), desktop);
+    for (int y = 0; y < screen->Height(); ++y)
+        std::fill(screen->Row(y), screen->Row(y) + screen->Width(), desktop);
     CompositeWindows(*screen);
     return screen;
 }
 
-bool HeadlessDisplay::screenshot(const std::string& path, std::string* error) const {
-    auto screen = composite();
+bool HeadlessDisplay::Screenshot(const std::string& path, std::string* error) const {
+    auto screen = Composite();
     return gdi::WritePng(*screen, path.c_str(), error);
 }
 

@@ -16,37 +16,37 @@ class HeadlessDisplay : public Display {
 public:
     explicit HeadlessDisplay(bool virtualClock = false, SIZE screen = SIZE{1280, 1024});
 
-    const char* name() const override { return "headless"; }
-    SIZE screenSize() const override { return m_screen; }
-    std::uint64_t now() const override;
-    bool wait(std::uint32_t timeoutMs) override;
+    const char* Name() const override { return "headless"; }
+    SIZE ScreenSize() const override { return m_screen; }
+    std::uint64_t Now() const override;
+    bool Wait(std::uint32_t timeoutMs) override;
 
     // Clock. Switching to the virtual clock keeps the current time, so pending timers stay in step.
-    void useVirtualClock();
-    bool virtualClock() const { return m_virtual; }
+    void UseVirtualClock();
+    bool VirtualClock() const { return m_virtual; }
     // Moves virtual time forward by `ms`, stopping at every timer due on the way and dispatching what is
     // pending there, so each tick is delivered at its own time. With the real clock it only dispatches.
-    void advance(std::uint32_t ms);
+    void Advance(std::uint32_t ms);
     // Dispatches every message that is pending now (TranslateMessage + DispatchMessage); returns how many.
-    int pump();
+    int Pump();
     // Called when a message loop would wait for ever; returning false makes the wait fail.
-    void setIdleHandler(std::function<bool()> handler) { m_idle = std::move(handler); }
+    void SetIdleHandler(std::function<bool()> handler) { m_idle = std::move(handler); }
 
     // Injected input (queued; pump() or a message loop delivers it). Buttons: 0 left, 1 right, 2 middle.
-    void mouseMove(int x, int y);
-    void mouseDown(int button = 0);
-    void mouseUp(int button = 0);
-    void click(int x, int y, int button = 0); // move, press, release, pump
-    void doubleClick(int x, int y);
-    void wheel(int delta);
-    void keyDown(UINT vk);
-    void keyUp(UINT vk);
-    void key(UINT vk); // press and release, pump
-    void typeText(const std::string& utf8);
+    void MouseMove(int x, int y);
+    void MouseDown(int button = 0);
+    void MouseUp(int button = 0);
+    void Click(int x, int y, int button = 0); // move, press, release, pump
+    void DoubleClick(int x, int y);
+    void Wheel(int delta);
+    void KeyDown(UINT vk);
+    void KeyUp(UINT vk);
+    void Key(UINT vk); // press and release, pump
+    void TypeText(const std::string& utf8);
 
     // The whole virtual screen: the desktop colour with every visible top-level window drawn bottom to top.
-    std::unique_ptr<gdi::Surface> composite() const;
-    bool screenshot(const std::string& path, std::string* error = nullptr) const;
+    std::unique_ptr<gdi::Surface> Composite() const;
+    bool Screenshot(const std::string& path, std::string* error = nullptr) const;
 
 private:
     SIZE m_screen;

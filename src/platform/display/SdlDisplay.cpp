@@ -156,13 +156,13 @@ SdlDisplay::~SdlDisplay() {
     SDL_Quit();
 }
 
-std::uint64_t SdlDisplay::now() const {
+std::uint64_t SdlDisplay::Now() const {
     return 100000 + static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                                    std::chrono::steady_clock::now() - m_start)
                                                    .count());
 }
 
-bool SdlDisplay::createWindow(const TopLevelWindow& tw, Shown& s) {
+bool SdlDisplay::CreateWindow(const TopLevelWindow& tw, Shown& s) {
     const RECT r = tw.rect;
     const int w = std::max(1, static_cast<int>(r.right - r.left)),
               h = std::max(1, static_cast<int>(r.bottom - r.top));
@@ -182,7 +182,7 @@ bool SdlDisplay::createWindow(const TopLevelWindow& tw, Shown& s) {
 }
 
 // The region becomes the window's shape: opaque where the window exists.
-void SdlDisplay::applyShape(const TopLevelWindow& tw, Shown& s) {
+void SdlDisplay::ApplyShape(const TopLevelWindow& tw, Shown& s) {
     const int w = std::max(1, static_cast<int>(tw.rect.right - tw.rect.left)),
               h = std::max(1, static_cast<int>(tw.rect.bottom - tw.rect.top));
     SDL_Surface* mask = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
@@ -202,29 +202,29 @@ void SdlDisplay::applyShape(const TopLevelWindow& tw, Shown& s) {
     SDL_FreeSurface(mask);
 }
 
-void SdlDisplay::copyPixels(const TopLevelWindow& tw, Shown& s) {
+void SdlDisplay::CopyPixels(const TopLevelWindow& tw, Shown& s) {
     SDL_Surface* target = SDL_GetWindowSurface(s.window);
     if (!target || !tw.surface)
         return;
     if (SDL_LockSurface(target) == 0) {
-        const int cw = std::min(target->w, tw.surface->width());
-        const int ch = std::min(target->h, tw.surface->height());
+        const int cw = std::min(target->w, tw.surface->Width());
+        const int ch = std::min(target->h, tw.surface->Height());
         if (target->format->BytesPerPixel == 4)
             for (int y = 0; y < ch; ++y)
                 std::memcpy(static_cast<char*>(target->pixels) + static_cast<size_t>(y) * target->pitch,
-                            tw.surface->row(y), static_cast<size_t>(cw) * 4);
+                            tw.surface->Row(y), static_cast<size_t>(cw) * 4);
         SDL_UnlockSurface(target);
     }
     SDL_UpdateWindowSurface(s.window);
 }
 
-void SdlDisplay::present(const TopLevelWindow& tw, Shown& s) {
+void SdlDisplay::Present(const TopLevelWindow& tw, Shown& s) {
     const RECT r = tw.rect;
     if (s.window && s.shaped != tw.shaped) {
         SDL_DestroyWindow(s.window);
         s.window = nullptr;
     }
-    if (!s.window && !createWindow(tw, s))
+    if (!s.window && !CreateWindow(tw, s))
         return;
     if (std::memcmp(&s.rect, &r, sizeof r) != 0) {
         SDL_SetWindowPosition(s.window, r.left, r.top);
@@ -233,21 +233,21 @@ void SdlDisplay::present(const TopLevelWindow& tw, Shown& s) {
         s.rect = r;
     }
     if (s.shaped)
-        applyShape(tw, s);
+        ApplyShape(tw, s);
     if (!s.visible) {
         SDL_ShowWindow(s.window);
         s.visible = true;
     }
-    copyPixels(tw, s);
+    CopyPixels(tw, s);
 }
 
-void SdlDisplay::flush() {
+void SdlDisplay::Flush() {
     for (const TopLevelWindow& tw : TopLevelWindows()) {
         Shown& s = m_windows[tw.hwnd];
         if (tw.visible && tw.minimized)
-            minimize(s);
+            Minimize(s);
         else if (tw.visible && tw.surface)
-            restoreAndPresent(tw, s);
+            RestoreAndPresent(tw, s);
         else if (s.window && s.visible) {
             SDL_HideWindow(s.window);
             s.visible = false;
@@ -262,28 +262,28 @@ void SdlDisplay::flush() {
     }
 }
 
-void SdlDisplay::minimize(Shown& s) {
+void SdlDisplay::Minimize(Shown& s) {
     if (s.window && s.visible && !s.minimized) {
         SDL_MinimizeWindow(s.window);
         s.minimized = true;
     }
 }
 
-void SdlDisplay::restoreAndPresent(const TopLevelWindow& tw, Shown& s) {
+void SdlDisplay::RestoreAndPresent(const TopLevelWindow& tw, Shown& s) {
     if (s.minimized && s.window) {
         SDL_RestoreWindow(s.window);
         s.minimized = false;
     }
-    present(tw, s);
+    Present(tw, s);
 }
 
-void SdlDisplay::presentNow(HWND hwnd) {
+void SdlDisplay::PresentNow(HWND hwnd) {
     for (const TopLevelWindow& tw : TopLevelWindows())
         if (tw.hwnd == hwnd)
-            present(tw, m_windows[hwnd]);
+            Present(tw, m_windows[hwnd]);
 }
 
-HWND SdlDisplay::hwndOf(std::uint32_t windowId) const {
+HWND SdlDisplay::HwndOf(std::uint32_t windowId) const {
     SDL_Window* w = SDL_GetWindowFromID(windowId);
     for (auto& [hwnd, s] : m_windows)
         if (s.window == w)
@@ -291,8 +291,8 @@ HWND SdlDisplay::hwndOf(std::uint32_t windowId) const {
     return nullptr;
 }
 
-bool SdlDisplay::toScreen(std::uint32_t windowId, POINT* p) const {
-    HWND h = hwndOf(windowId);
+bool SdlDisplay::ToScreen(std::uint32_t windowId, POINT* p) const {
+    HWND h = HwndOf(windowId);
     RECT r;
     if (!h || !IsWindow(h) || !GetWindowRect(h, &r))
         return false;
@@ -301,37 +301,37 @@ bool SdlDisplay::toScreen(std::uint32_t windowId, POINT* p) const {
     return true;
 }
 
-void SdlDisplay::onMouseMotion(std::uint32_t windowId, POINT p) {
-    if (toScreen(windowId, &p))
+void SdlDisplay::OnMouseMotion(std::uint32_t windowId, POINT p) {
+    if (ToScreen(windowId, &p))
         QueueMouseMove(p.x, p.y);
 }
 
-void SdlDisplay::onMouseButton(std::uint32_t windowId, POINT p, std::uint8_t sdlButton, bool down) {
+void SdlDisplay::OnMouseButton(std::uint32_t windowId, POINT p, std::uint8_t sdlButton, bool down) {
     const int b = sdlButton == SDL_BUTTON_LEFT ? 0 : sdlButton == SDL_BUTTON_RIGHT ? 1 : 2;
-    if (toScreen(windowId, &p))
+    if (ToScreen(windowId, &p))
         QueueMouseButton(p.x, p.y, b, down);
 }
 
-void SdlDisplay::onMouseWheel(int notches) {
+void SdlDisplay::OnMouseWheel(int notches) {
     POINT p;
     GetCursorPos(&p);
     QueueMouseWheel(p.x, p.y, notches * WHEEL_DELTA);
 }
 
-void SdlDisplay::onKey(std::int32_t sdlKey, bool down) {
+void SdlDisplay::OnKey(std::int32_t sdlKey, bool down) {
     if (UINT vk = VirtualKey(sdlKey))
         QueueKey(vk, down);
 }
 
 // ASCII arrives as WM_CHAR through TranslateMessage; only other text (an input method) comes here.
-void SdlDisplay::onTextInput(const char* utf8) {
+void SdlDisplay::OnTextInput(const char* utf8) {
     for (char32_t c : Utf32(utf8))
         if (c >= 0x80)
             QueueChar(c);
 }
 
-void SdlDisplay::onWindowEvent(std::uint32_t windowId, std::uint8_t event) {
-    HWND h = hwndOf(windowId);
+void SdlDisplay::OnWindowEvent(std::uint32_t windowId, std::uint8_t event) {
+    HWND h = HwndOf(windowId);
     if (event == SDL_WINDOWEVENT_CLOSE) {
         if (h)
             PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -343,28 +343,28 @@ void SdlDisplay::onWindowEvent(std::uint32_t windowId, std::uint8_t event) {
         }
     } else if (event == SDL_WINDOWEVENT_EXPOSED) {
         if (h && IsWindow(h))
-            presentNow(h);
+            PresentNow(h);
     }
 }
 
-void SdlDisplay::handle(const SDL_Event& ev) {
+void SdlDisplay::Handle(const SDL_Event& ev) {
     switch (ev.type) {
-    case SDL_MOUSEMOTION: onMouseMotion(ev.motion.windowID, POINT{ev.motion.x, ev.motion.y}); break;
+    case SDL_MOUSEMOTION: OnMouseMotion(ev.motion.windowID, POINT{ev.motion.x, ev.motion.y}); break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-        onMouseButton(ev.button.windowID, POINT{ev.button.x, ev.button.y}, ev.button.button,
+        OnMouseButton(ev.button.windowID, POINT{ev.button.x, ev.button.y}, ev.button.button,
                       ev.type == SDL_MOUSEBUTTONDOWN);
         break;
-    case SDL_MOUSEWHEEL: onMouseWheel(ev.wheel.y); break;
+    case SDL_MOUSEWHEEL: OnMouseWheel(ev.wheel.y); break;
     case SDL_KEYDOWN:
-    case SDL_KEYUP: onKey(ev.key.keysym.sym, ev.type == SDL_KEYDOWN); break;
-    case SDL_TEXTINPUT: onTextInput(ev.text.text); break;
-    case SDL_WINDOWEVENT: onWindowEvent(ev.window.windowID, ev.window.event); break;
+    case SDL_KEYUP: OnKey(ev.key.keysym.sym, ev.type == SDL_KEYDOWN); break;
+    case SDL_TEXTINPUT: OnTextInput(ev.text.text); break;
+    case SDL_WINDOWEVENT: OnWindowEvent(ev.window.windowID, ev.window.event); break;
     default: break;
     }
 }
 
-bool SdlDisplay::wait(std::uint32_t timeoutMs) {
+bool SdlDisplay::Wait(std::uint32_t timeoutMs) {
     if (InputPending())
         return true;
     SDL_Event ev;
@@ -373,13 +373,13 @@ bool SdlDisplay::wait(std::uint32_t timeoutMs) {
             ? SDL_WaitEvent(&ev)
             : SDL_WaitEventTimeout(&ev, static_cast<int>(std::min<std::uint32_t>(timeoutMs, 0x7FFFFFFF)));
     if (got)
-        handle(ev);
+        Handle(ev);
     while (SDL_PollEvent(&ev))
-        handle(ev);
+        Handle(ev);
     return true;
 }
 
-void SdlDisplay::setCursor(HCURSOR cursor) {
+void SdlDisplay::SetCursor(HCURSOR cursor) {
     int id = CursorId(cursor);
     if (!id)
         id = 32512;
@@ -392,15 +392,15 @@ void SdlDisplay::setCursor(HCURSOR cursor) {
         SDL_SetCursor(c);
 }
 
-void SdlDisplay::setCapture(HWND hwnd) {
+void SdlDisplay::SetCapture(HWND hwnd) {
     SDL_CaptureMouse(hwnd ? SDL_TRUE : SDL_FALSE);
 }
 
-void SdlDisplay::setCursorPos(POINT pt) {
+void SdlDisplay::SetCursorPos(POINT pt) {
     SDL_WarpMouseGlobal(pt.x, pt.y);
 }
 
-void SdlDisplay::windowDestroyed(HWND hwnd) {
+void SdlDisplay::WindowDestroyed(HWND hwnd) {
     auto it = m_windows.find(hwnd);
     if (it == m_windows.end())
         return;

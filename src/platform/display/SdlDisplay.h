@@ -22,15 +22,15 @@ public:
     static std::unique_ptr<SdlDisplay> Open(std::string* error);
     ~SdlDisplay() override;
 
-    const char* name() const override { return "sdl"; }
-    SIZE screenSize() const override { return m_screen; }
-    std::uint64_t now() const override;
-    void flush() override;
-    bool wait(std::uint32_t timeoutMs) override;
-    void setCursor(HCURSOR cursor) override;
-    void setCapture(HWND hwnd) override;
-    void setCursorPos(POINT pt) override;
-    void windowDestroyed(HWND hwnd) override;
+    const char* Name() const override { return "sdl"; }
+    SIZE ScreenSize() const override { return m_screen; }
+    std::uint64_t Now() const override;
+    void Flush() override;
+    bool Wait(std::uint32_t timeoutMs) override;
+    void SetCursor(HCURSOR cursor) override;
+    void SetCapture(HWND hwnd) override;
+    void SetCursorPos(POINT pt) override;
+    void WindowDestroyed(HWND hwnd) override;
 
 private:
     SdlDisplay() = default;
@@ -41,22 +41,22 @@ private:
         bool visible = false;
         bool minimized = false; // iconified on the desktop, so that the user can bring it back
     };
-    void handle(const SDL_Event& ev);
-    void onMouseMotion(std::uint32_t windowId, POINT p);
-    void onMouseButton(std::uint32_t windowId, POINT p, std::uint8_t sdlButton, bool down);
-    void onMouseWheel(int notches);
-    void onKey(std::int32_t sdlKey, bool down);
-    void onTextInput(const char* utf8);
-    void onWindowEvent(std::uint32_t windowId, std::uint8_t event);
-    HWND hwndOf(std::uint32_t windowId) const;
-    bool toScreen(std::uint32_t windowId, POINT* p) const; // window to screen coordinates
-    bool createWindow(const TopLevelWindow& tw, Shown& s);
-    void applyShape(const TopLevelWindow& tw, Shown& s);
-    void copyPixels(const TopLevelWindow& tw, Shown& s);
-    void present(const TopLevelWindow& tw, Shown& s);
-    void presentNow(HWND hwnd);
-    void minimize(Shown& s);
-    void restoreAndPresent(const TopLevelWindow& tw, Shown& s);
+    void Handle(const SDL_Event& ev);
+    void OnMouseMotion(std::uint32_t windowId, POINT p);
+    void OnMouseButton(std::uint32_t windowId, POINT p, std::uint8_t sdlButton, bool down);
+    void OnMouseWheel(int notches);
+    void OnKey(std::int32_t sdlKey, bool down);
+    void OnTextInput(const char* utf8);
+    void OnWindowEvent(std::uint32_t windowId, std::uint8_t event);
+    HWND HwndOf(std::uint32_t windowId) const;
+    bool ToScreen(std::uint32_t windowId, POINT* p) const; // window to screen coordinates
+    bool CreateWindow(const TopLevelWindow& tw, Shown& s);
+    void ApplyShape(const TopLevelWindow& tw, Shown& s);
+    void CopyPixels(const TopLevelWindow& tw, Shown& s);
+    void Present(const TopLevelWindow& tw, Shown& s);
+    void PresentNow(HWND hwnd);
+    void Minimize(Shown& s);
+    void RestoreAndPresent(const TopLevelWindow& tw, Shown& s);
 
     SIZE m_screen{1280, 1024};
     std::chrono::steady_clock::time_point m_start;

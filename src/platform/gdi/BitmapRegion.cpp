@@ -19,20 +19,20 @@ HRGN BitmapToRegion(HBITMAP bitmap, COLORREF transparent, int x, int y) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    b->pullFromDib();
+    b->PullFromDib();
     const Surface& s = *b->surface;
     const std::uint32_t key = ToPixel(transparent) & 0xFFFFFF;
     std::vector<pixman_box32_t> boxes;
     std::vector<std::pair<int, int>> previous, current;
     std::size_t bandStart = 0; // first box of the band that the previous row extended
-    for (int row = 0; row < s.height(); ++row) {
+    for (int row = 0; row < s.Height(); ++row) {
         current.clear();
-        const std::uint32_t* p = s.row(row);
-        for (int col = 0; col < s.width();) {
-            while (col < s.width() && (p[col] & 0xFFFFFF) == key)
+        const std::uint32_t* p = s.Row(row);
+        for (int col = 0; col < s.Width();) {
+            while (col < s.Width() && (p[col] & 0xFFFFFF) == key)
                 ++col;
             const int start = col;
-            while (col < s.width() && (p[col] & 0xFFFFFF) != key)
+            while (col < s.Width() && (p[col] & 0xFFFFFF) != key)
                 ++col;
             if (col > start)
                 current.emplace_back(start, col);

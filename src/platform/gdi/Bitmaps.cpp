@@ -11,12 +11,12 @@ using namespace gdi;
 
 namespace {
 
-bool sizeOk(int width, int height) {
+bool SizeOk(int width, int height) {
     return width >= 0 && height >= 0 && width <= kMaxBitmapSide && height <= kMaxBitmapSide;
 }
 
 // Bytes after the header that the caller's BITMAPINFO is promised to hold (masks and palette).
-std::size_t tailBytes(const BITMAPINFOHEADER& h) {
+std::size_t TailBytes(const BITMAPINFOHEADER& h) {
     std::size_t n = 0;
     if (h.biCompression == BI_BITFIELDS)
         n += 12;
@@ -25,7 +25,7 @@ std::size_t tailBytes(const BITMAPINFOHEADER& h) {
     return n;
 }
 
-bool layoutOf(const BITMAPINFO* info, DibLayout* layout) {
+bool LayoutOf(const BITMAPINFO* info, DibLayout* layout) {
     if (!info)
         return false;
     const BITMAPINFOHEADER& h = info->bmiHeader;
@@ -36,13 +36,13 @@ bool layoutOf(const BITMAPINFO* info, DibLayout* layout) {
     std::string error;
     if (h.biSize < 40 || h.biSize > 124)
         return false;
-    return ParseDibHeader(h, tail, tailBytes(h), layout, &error);
+    return ParseDibHeader(h, tail, TailBytes(h), layout, &error);
 }
 
 } // namespace
 
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
-    if (!sizeOk(width, height) || planes != 1 ||
+    if (!SizeOk(width, height) || planes != 1 ||
         (bitsPerPixel != 1 && bitsPerPixel != 24 && bitsPerPixel != 32 && bitsPerPixel != 8 &&
          bitsPerPixel != 16 && bitsPerPixel != 4)) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -56,7 +56,7 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
         const std::size_t stride = ((static_cast<std::size_t>(width) * bitsPerPixel + 15) / 16) * 2;
         for (int y = 0; y < height; ++y) {
             const std::uint8_t* row = src + stride * y;
-            std::uint32_t* dst = b->surface->row(y);
+            std::uint32_t* dst = b->surface->Row(y);
             for (int x = 0; x < width; ++x) {
                 switch (bitsPerPixel) {
                 case 1: dst[x] = (row[x >> 3] & (0x80 >> (x & 7))) ? 0xFFFFFF : 0; break;
@@ -67,19 +67,19 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
             }
         }
     } else if (bpp == 1) {
-        std::fill(b->surface->pixels(), b->surface->pixels() + std::size_t(b->width()) * b->height(), 0u);
+        std::fill(b->surface->Pixels(), b->surface->Pixels() + std::size_t(b->Width()) * b->Height(), 0u);
     }
     return b;
 }
 
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
     DeviceContext* d = LiveDC(dc);
-    if (!d || !sizeOk(width, height)) {
+    if (!d || !SizeOk(width, height)) {
         SetLastError(d ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE);
         return nullptr;
     }
     // As in Windows, a memory DC holding a monochrome bitmap makes monochrome bitmaps.
-    return NewBitmap(std::max(width, 1), std::max(height, 1), d->isMono() ? 1 : 32);
+    return NewBitmap(std::max(width, 1), std::max(height, 1), d->IsMono() ? 1 : 32);
 }
 
 HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
@@ -87,7 +87,7 @@ HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits
     if (bits)
         *bits = nullptr;
     DibLayout layout;
-    if (!layoutOf(info, &layout) || usage != DIB_RGB_COLORS || section) {
+    if (!LayoutOf(info, &layout) || usage != DIB_RGB_COLORS || section) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
@@ -95,15 +95,15 @@ HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits
     b->isDib = true;
     b->dibHeader = info->bmiHeader;
     b->dibHeader.biSize = sizeof(BITMAPINFOHEADER);
-    b->dibHeader.biSizeImage = static_cast<DWORD>(layout.imageSize());
+    b->dibHeader.biSizeImage = static_cast<DWORD>(layout.ImageSize());
     b->dibLayout = layout;
     if (layout.bitCount == 32 && layout.topDown && layout.compression == BI_RGB) {
         b->dibShared = true;
-        b->dibBits = reinterpret_cast<std::uint8_t*>(b->surface->pixels());
+        b->dibBits = reinterpret_cast<std::uint8_t*>(b->surface->Pixels());
     } else {
-        b->dibStorage.reset(new std::uint8_t[layout.imageSize()]());
+        b->dibStorage.reset(new std::uint8_t[layout.ImageSize()]());
         b->dibBits = b->dibStorage.get();
-        b->pushToDib();
+        b->PushToDib();
     }
     if (bits)
         *bits = b->dibBits;
@@ -114,24 +114,24 @@ int SetDIBits(HDC, HBITMAP bitmap, UINT start, UINT lines, const void* bits, con
               UINT usage) {
     Bitmap* b = LiveBitmap(bitmap);
     DibLayout layout;
-    if (!b || !bits || !layoutOf(info, &layout) || usage != DIB_RGB_COLORS || layout.width != b->width() ||
-        layout.height != b->height()) {
+    if (!b || !bits || !LayoutOf(info, &layout) || usage != DIB_RGB_COLORS || layout.width != b->Width() ||
+        layout.height != b->Height()) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
     if (start >= static_cast<UINT>(layout.height))
         return 0;
     lines = std::min<UINT>(lines, static_cast<UINT>(layout.height) - start);
-    b->pullFromDib();
+    b->PullFromDib();
     std::string error;
     if (!DecodeDibRows(layout, static_cast<const std::uint8_t*>(bits), layout.stride * lines,
                        static_cast<int>(start), static_cast<int>(lines), *b->surface, &error))
         return 0;
     if (b->bitsPixel == 1)
-        for (int y = 0; y < b->height(); ++y)
-            for (int x = 0; x < b->width(); ++x)
-                b->surface->row(y)[x] = ToMono(b->surface->row(y)[x]);
-    b->pushToDib();
+        for (int y = 0; y < b->Height(); ++y)
+            for (int x = 0; x < b->Width(); ++x)
+                b->surface->Row(y)[x] = ToMono(b->surface->Row(y)[x]);
+    b->PushToDib();
     return static_cast<int>(lines);
 }
 
@@ -143,24 +143,24 @@ int GetDIBits(HDC, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, BITMAPIN
     }
     BITMAPINFOHEADER& h = info->bmiHeader;
     if (!bits && h.biBitCount == 0) {
-        h.biWidth = b->width();
-        h.biHeight = b->height();
+        h.biWidth = b->Width();
+        h.biHeight = b->Height();
         h.biPlanes = 1;
         h.biBitCount = static_cast<WORD>(b->bitsPixel == 1 ? 1 : 32);
         h.biCompression = BI_RGB;
-        h.biSizeImage = static_cast<DWORD>(DibStride(b->width(), h.biBitCount) * b->height());
-        return b->height();
+        h.biSizeImage = static_cast<DWORD>(DibStride(b->Width(), h.biBitCount) * b->Height());
+        return b->Height();
     }
     if (h.biBitCount != 1 && h.biBitCount != 24 && h.biBitCount != 32) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    h.biWidth = b->width();
-    if (h.biHeight == 0 || (h.biHeight > 0 ? h.biHeight : -h.biHeight) != b->height())
-        h.biHeight = h.biHeight < 0 ? -b->height() : b->height();
+    h.biWidth = b->Width();
+    if (h.biHeight == 0 || (h.biHeight > 0 ? h.biHeight : -h.biHeight) != b->Height())
+        h.biHeight = h.biHeight < 0 ? -b->Height() : b->Height();
     h.biPlanes = 1;
     h.biCompression = BI_RGB;
-    h.biSizeImage = static_cast<DWORD>(DibStride(b->width(), h.biBitCount) * b->height());
+    h.biSizeImage = static_cast<DWORD>(DibStride(b->Width(), h.biBitCount) * b->Height());
     if (h.biBitCount == 1) {
         info->bmiColors[0] = RGBQUAD{0, 0, 0, 0};
         // The second entry lies in the caller's allocation beyond the one-element array, as in Windows.
@@ -168,17 +168,17 @@ int GetDIBits(HDC, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, BITMAPIN
         std::memcpy(reinterpret_cast<std::uint8_t*>(info->bmiColors) + sizeof(RGBQUAD), &white, sizeof white);
     }
     if (!bits)
-        return b->height();
-    if (start >= static_cast<UINT>(b->height()))
+        return b->Height();
+    if (start >= static_cast<UINT>(b->Height()))
         return 0;
-    lines = std::min<UINT>(lines, static_cast<UINT>(b->height()) - start);
+    lines = std::min<UINT>(lines, static_cast<UINT>(b->Height()) - start);
     DibLayout layout;
-    layout.width = b->width();
-    layout.height = b->height();
+    layout.width = b->Width();
+    layout.height = b->Height();
     layout.topDown = h.biHeight < 0;
     layout.bitCount = h.biBitCount;
     layout.stride = DibStride(layout.width, layout.bitCount);
-    b->pullFromDib();
+    b->PullFromDib();
     EncodeDibRows(layout, *b->surface, static_cast<int>(start), static_cast<int>(lines),
                   static_cast<std::uint8_t*>(bits));
     return static_cast<int>(lines);
@@ -204,10 +204,10 @@ LONG GetBitmapBits(HBITMAP bitmap, LONG size, LPVOID bits) {
     Bitmap* b = LiveBitmap(bitmap);
     if (!b || size < 0 || !bits)
         return 0;
-    b->pullFromDib();
-    const std::size_t total = std::size_t(b->width()) * b->height() * 4;
+    b->PullFromDib();
+    const std::size_t total = std::size_t(b->Width()) * b->Height() * 4;
     const std::size_t n = std::min<std::size_t>(total, static_cast<std::size_t>(size));
-    std::memcpy(bits, b->surface->pixels(), n);
+    std::memcpy(bits, b->surface->Pixels(), n);
     return static_cast<LONG>(n);
 }
 

@@ -13,10 +13,10 @@ using namespace gdi;
 
 namespace {
 
-constexpr std::uint8_t ropIndex(DWORD rop) {
+constexpr std::uint8_t RopIndex(DWORD rop) {
     return static_cast<std::uint8_t>((rop >> 16) & 0xFF);
 }
-constexpr bool usesSource(DWORD rop) {
+constexpr bool UsesSource(DWORD rop) {
     return (((rop >> 2) ^ rop) & 0x330000) != 0;
 }
 
@@ -31,7 +31,7 @@ struct Rect {
 };
 
 // Clips a same-size copy so the source rectangle lies inside the source surface.
-bool clipToSource(const Surface& src, int& dx, int& dy, int& w, int& h, int& sx, int& sy) {
+bool ClipToSource(const Surface& src, int& dx, int& dy, int& w, int& h, int& sx, int& sy) {
     if (sx < 0) {
         dx -= sx;
         w += sx;
@@ -42,20 +42,20 @@ bool clipToSource(const Surface& src, int& dx, int& dy, int& w, int& h, int& sx,
         h += sy;
         sy = 0;
     }
-    w = std::min(w, src.width() - sx);
-    h = std::min(h, src.height() - sy);
+    w = std::min(w, src.Width() - sx);
+    h = std::min(h, src.Height() - sy);
     return w > 0 && h > 0;
 }
 
 // Copies (or combines) src at (sx, sy) into the DC at surface (dx, dy), w x h, clipped by the DC.
-void blitSurface(DeviceContext* dst, int dx, int dy, int w, int h, const Source& source, int sx, int sy,
+void BlitSurface(DeviceContext* dst, int dx, int dy, int w, int h, const Source& source, int sx, int sy,
                  DWORD rop) {
     const Surface& src = *source.surface;
-    if (!clipToSource(src, dx, dy, w, h, sx, sy))
+    if (!ClipToSource(src, dx, dy, w, h, sx, sy))
         return;
-    Surface& out = dst->surface();
-    const bool dstMono = dst->isMono();
-    const std::uint32_t text = ToPixel(dst->state().textColor), bk = ToPixel(dst->state().bkColor);
+    Surface& out = dst->TargetSurface();
+    const bool dstMono = dst->IsMono();
+    const std::uint32_t text = ToPixel(dst->State().textColor), bk = ToPixel(dst->State().bkColor);
     const bool convert = source.mono != dstMono;
     auto fetch = [&](std::uint32_t s) -> std::uint32_t {
         if (!convert)
@@ -71,20 +71,20 @@ void blitSurface(DeviceContext* dst, int dx, int dy, int w, int h, const Source&
     if (&src == &out && !(dx + w <= sx || sx + w <= dx || dy + h <= sy || sy + h <= dy)) {
         snapshot = std::make_unique<Surface>(w, h);
         for (int y = 0; y < h; ++y)
-            std::memcpy(snapshot->row(y), src.row(sy + y) + sx, static_cast<std::size_t>(w) * 4);
+            std::memcpy(snapshot->Row(y), src.Row(sy + y) + sx, static_cast<std::size_t>(w) * 4);
         from = snapshot.get();
         fx = fy = 0;
     }
     BrushSource brush;
-    const std::uint8_t index = ropIndex(rop);
+    const std::uint8_t index = RopIndex(rop);
     const bool needsPattern = (((index >> 4) ^ index) & 0x0F) != 0;
     if (needsPattern && !MakeBrushSource(dst, nullptr, &brush))
         brush = BrushSource{};
     ForEachClipped(dst, dx, dy, dx + w, dy + h, [&](const pixman_box32_t& b) {
         const int bw = b.x2 - b.x1;
         for (int y = b.y1; y < b.y2; ++y) {
-            const std::uint32_t* s = from->row(fy + y - dy) + fx + (b.x1 - dx);
-            std::uint32_t* d = out.row(y) + b.x1;
+            const std::uint32_t* s = from->Row(fy + y - dy) + fx + (b.x1 - dx);
+            std::uint32_t* d = out.Row(y) + b.x1;
             if (!convert && !dstMono) {
                 // The common operations in tight loops the compiler can vectorise.
                 bool done = true;
@@ -115,7 +115,7 @@ void blitSurface(DeviceContext* dst, int dx, int dy, int w, int h, const Source&
                 case 0x88: v = sp & d[x]; break;
                 case 0xEE: v = sp | d[x]; break;
                 case 0x66: v = sp ^ d[x]; break;
-                default: v = Rop3(index, brush.null ? 0 : brush.at(b.x1 + x, y), sp, d[x] & 0xFFFFFF); break;
+                default: v = Rop3(index, brush.null ? 0 : brush.At(b.x1 + x, y), sp, d[x] & 0xFFFFFF); break;
                 }
                 d[x] = dstMono ? ToMono(v & 0xFFFFFF) : (v & 0xFFFFFF);
             }
@@ -123,18 +123,18 @@ void blitSurface(DeviceContext* dst, int dx, int dy, int w, int h, const Source&
     });
 }
 
-Source sourceOf(DeviceContext* d) {
+Source SourceOf(DeviceContext* d) {
     Source s;
-    s.surface = &d->surface();
-    s.mono = d->isMono();
-    s.bk = ToPixel(d->state().bkColor);
+    s.surface = &d->TargetSurface();
+    s.mono = d->IsMono();
+    s.bk = ToPixel(d->State().bkColor);
     return s;
 }
 
 // The part of a (possibly mirrored) destination rectangle that the DC can show, in surface coordinates.
-bool visiblePart(DeviceContext* dst, int x, int y, int w, int h, Rect* dest, Rect* part) {
-    *dest = Rect{dst->sx(w < 0 ? x + w : x), dst->sy(h < 0 ? y + h : y), std::abs(w), std::abs(h)};
-    const pixman_box32_t* e = pixman_region32_extents(const_cast<pixman_region32_t*>(dst->clip()));
+bool VisiblePart(DeviceContext* dst, int x, int y, int w, int h, Rect* dest, Rect* part) {
+    *dest = Rect{dst->Sx(w < 0 ? x + w : x), dst->Sy(h < 0 ? y + h : y), std::abs(w), std::abs(h)};
+    const pixman_box32_t* e = pixman_region32_extents(const_cast<pixman_region32_t*>(dst->Clip()));
     int x1 = std::max(dest->x, e->x1), y1 = std::max(dest->y, e->y1);
     int x2 = std::min<long long>(static_cast<long long>(dest->x) + dest->w, e->x2);
     int y2 = std::min<long long>(static_cast<long long>(dest->y) + dest->h, e->y2);
@@ -146,13 +146,13 @@ bool visiblePart(DeviceContext* dst, int x, int y, int w, int h, Rect* dest, Rec
 
 // Scales the source rectangle (sx, sy, sw, sh; negative extents mirror) onto the visible part of the
 // destination rectangle. Alpha bytes are carried along.
-std::unique_ptr<Surface> scaleToPart(const Surface& src, int sx, int sy, int sw, int sh, bool mirrorX,
+std::unique_ptr<Surface> ScaleToPart(const Surface& src, int sx, int sy, int sw, int sh, bool mirrorX,
                                      bool mirrorY, const Rect& dest, const Rect& part, bool smooth) {
     auto out = std::make_unique<Surface>(part.w, part.h);
-    pixman_image_t* srcImg = pixman_image_create_bits(PIXMAN_a8r8g8b8, src.width(), src.height(),
-                                                      const_cast<std::uint32_t*>(src.pixels()), src.stride());
+    pixman_image_t* srcImg = pixman_image_create_bits(PIXMAN_a8r8g8b8, src.Width(), src.Height(),
+                                                      const_cast<std::uint32_t*>(src.Pixels()), src.Stride());
     pixman_image_t* dstImg =
-        pixman_image_create_bits(PIXMAN_a8r8g8b8, out->width(), out->height(), out->pixels(), out->stride());
+        pixman_image_create_bits(PIXMAN_a8r8g8b8, out->Width(), out->Height(), out->Pixels(), out->Stride());
     // Destination pixel (i, j) of the part samples the source at sx + (i + offset + 0.5) * sw / dw.
     const double scaleX = static_cast<double>(sw) / dest.w * (mirrorX ? -1 : 1);
     const double scaleY = static_cast<double>(sh) / dest.h * (mirrorY ? -1 : 1);
@@ -174,11 +174,11 @@ std::unique_ptr<Surface> scaleToPart(const Surface& src, int sx, int sy, int sw,
 }
 
 // Reads the source rectangle from the source surface, clamped to it so sampling never leaves the surface.
-bool clampSourceRect(const Surface& src, int& sx, int& sy, int& sw, int& sh) {
+bool ClampSourceRect(const Surface& src, int& sx, int& sy, int& sw, int& sh) {
     if (sw == 0 || sh == 0)
         return false;
     return sx >= -kMaxBitmapSide && sy >= -kMaxBitmapSide && std::abs(sw) <= 4 * kMaxBitmapSide &&
-           std::abs(sh) <= 4 * kMaxBitmapSide && src.width() > 0;
+           std::abs(sh) <= 4 * kMaxBitmapSide && src.Width() > 0;
 }
 
 } // namespace
@@ -190,11 +190,11 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc, in
         return FALSE;
     }
     DrawAccess access(d);
-    if (!usesSource(rop)) {
+    if (!UsesSource(rop)) {
         BrushSource brush;
         if (!MakeBrushSource(d, nullptr, &brush))
             return FALSE;
-        int x1 = d->sx(std::min(x, x + width)), y1 = d->sy(std::min(y, y + height));
+        int x1 = d->Sx(std::min(x, x + width)), y1 = d->Sy(std::min(y, y + height));
         PatBox(d, x1, y1, x1 + std::abs(width), y1 + std::abs(height), brush, rop);
         return TRUE;
     }
@@ -208,7 +208,7 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc, in
                    ? TRUE
                    : StretchBlt(dest, x, y, width, height, src, xSrc, ySrc, width, height, rop);
     DrawAccess srcAccess(s != d ? s : nullptr);
-    blitSurface(d, d->sx(x), d->sy(y), width, height, sourceOf(s), s->sx(xSrc), s->sy(ySrc), rop);
+    BlitSurface(d, d->Sx(x), d->Sy(y), width, height, SourceOf(s), s->Sx(xSrc), s->Sy(ySrc), rop);
     return TRUE;
 }
 
@@ -216,11 +216,11 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc
                 int hSrc, DWORD rop) {
     DeviceContext* d = LiveDC(dest);
     DeviceContext* s = LiveDC(src);
-    if (!d || (!s && usesSource(rop))) {
+    if (!d || (!s && UsesSource(rop))) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
-    if (!usesSource(rop))
+    if (!UsesSource(rop))
         return BitBlt(dest, x, y, width, height, nullptr, 0, 0, rop);
     if (width == 0 || height == 0 || wSrc == 0 || hSrc == 0)
         return TRUE;
@@ -229,18 +229,18 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc
         return BitBlt(dest, x, y, width, height, src, xSrc, ySrc, rop);
     DrawAccess access(d);
     DrawAccess srcAccess(s != d ? s : nullptr);
-    int sx = s->sx(wSrc < 0 ? xSrc + wSrc : xSrc), sy = s->sy(hSrc < 0 ? ySrc + hSrc : ySrc);
+    int sx = s->Sx(wSrc < 0 ? xSrc + wSrc : xSrc), sy = s->Sy(hSrc < 0 ? ySrc + hSrc : ySrc);
     int sw = std::abs(wSrc), sh = std::abs(hSrc);
-    if (!clampSourceRect(s->surface(), sx, sy, sw, sh))
+    if (!ClampSourceRect(s->TargetSurface(), sx, sy, sw, sh))
         return FALSE;
     Rect destRect, part;
-    if (!visiblePart(d, x, y, width, height, &destRect, &part))
+    if (!VisiblePart(d, x, y, width, height, &destRect, &part))
         return TRUE;
-    const bool smooth = d->state().stretchMode == HALFTONE && !s->isMono() && !d->isMono();
-    auto scaled = scaleToPart(s->surface(), sx, sy, sw, sh, mirrorX, mirrorY, destRect, part, smooth);
-    Source source = sourceOf(s);
+    const bool smooth = d->State().stretchMode == HALFTONE && !s->IsMono() && !d->IsMono();
+    auto scaled = ScaleToPart(s->TargetSurface(), sx, sy, sw, sh, mirrorX, mirrorY, destRect, part, smooth);
+    Source source = SourceOf(s);
     source.surface = scaled.get();
-    blitSurface(d, part.x, part.y, part.w, part.h, source, 0, 0, rop);
+    BlitSurface(d, part.x, part.y, part.w, part.h, source, 0, 0, rop);
     return TRUE;
 }
 
@@ -260,29 +260,29 @@ BOOL TransparentBlt(HDC dest, int x, int y, int width, int height, HDC src, int 
     DrawAccess srcAccess(s != d ? s : nullptr);
     const std::uint32_t key = ToPixel(transparent) & 0xFFFFFF;
     Rect destRect, part;
-    if (!visiblePart(d, x, y, width, height, &destRect, &part))
+    if (!VisiblePart(d, x, y, width, height, &destRect, &part))
         return TRUE;
     std::unique_ptr<Surface> scaled;
-    const Surface* from = &s->surface();
-    int fx = s->sx(xSrc) + (part.x - destRect.x), fy = s->sy(ySrc) + (part.y - destRect.y);
+    const Surface* from = &s->TargetSurface();
+    int fx = s->Sx(xSrc) + (part.x - destRect.x), fy = s->Sy(ySrc) + (part.y - destRect.y);
     if (width != wSrc || height != hSrc) {
-        scaled = scaleToPart(s->surface(), s->sx(xSrc), s->sy(ySrc), wSrc, hSrc, false, false, destRect, part,
-                             false);
+        scaled = ScaleToPart(s->TargetSurface(), s->Sx(xSrc), s->Sy(ySrc), wSrc, hSrc, false, false, destRect,
+                             part, false);
         from = scaled.get();
         fx = fy = 0;
     }
-    Surface& out = d->surface();
-    const bool srcMono = s->isMono(), dstMono = d->isMono();
-    const std::uint32_t text = ToPixel(d->state().textColor), bk = ToPixel(d->state().bkColor);
+    Surface& out = d->TargetSurface();
+    const bool srcMono = s->IsMono(), dstMono = d->IsMono();
+    const std::uint32_t text = ToPixel(d->State().textColor), bk = ToPixel(d->State().bkColor);
     ForEachClipped(d, part.x, part.y, part.x + part.w, part.y + part.h, [&](const pixman_box32_t& b) {
         for (int yy = b.y1; yy < b.y2; ++yy) {
             const int sy = fy + yy - part.y;
-            if (sy < 0 || sy >= from->height())
+            if (sy < 0 || sy >= from->Height())
                 continue;
-            const std::uint32_t* srow = from->row(sy);
+            const std::uint32_t* srow = from->Row(sy);
             const int shift = fx - part.x; // source column of destination column xx is xx + shift
-            std::uint32_t* drow = out.row(yy);
-            const int x1 = std::max(b.x1, part.x - fx), x2 = std::min(b.x2, part.x - fx + from->width());
+            std::uint32_t* drow = out.Row(yy);
+            const int x1 = std::max(b.x1, part.x - fx), x2 = std::min(b.x2, part.x - fx + from->Width());
             if (!srcMono && !dstMono) {
                 for (int xx = x1; xx < x2; ++xx) {
                     const std::uint32_t p = srow[xx + shift] & 0xFFFFFF;
@@ -313,24 +313,25 @@ BOOL AlphaBlend(HDC dest, int x, int y, int width, int height, HDC src, int xSrc
         return FALSE;
     }
     if (width <= 0 || height <= 0 || wSrc <= 0 || hSrc <= 0 || blend.BlendOp != AC_SRC_OVER || xSrc < 0 ||
-        ySrc < 0 || s->sx(xSrc) + wSrc > s->surface().width() || s->sy(ySrc) + hSrc > s->surface().height()) {
+        ySrc < 0 || s->Sx(xSrc) + wSrc > s->TargetSurface().Width() ||
+        s->Sy(ySrc) + hSrc > s->TargetSurface().Height()) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
     DrawAccess access(d);
     DrawAccess srcAccess(s != d ? s : nullptr);
     Rect destRect, part;
-    if (!visiblePart(d, x, y, width, height, &destRect, &part))
+    if (!VisiblePart(d, x, y, width, height, &destRect, &part))
         return TRUE;
-    auto scaled = scaleToPart(s->surface(), s->sx(xSrc), s->sy(ySrc), wSrc, hSrc, false, false, destRect,
-                              part, width != wSrc || height != hSrc);
+    auto scaled = ScaleToPart(s->TargetSurface(), s->Sx(xSrc), s->Sy(ySrc), wSrc, hSrc, false, false,
+                              destRect, part, width != wSrc || height != hSrc);
     const unsigned constant = blend.SourceConstantAlpha;
     const bool perPixel = blend.AlphaFormat & AC_SRC_ALPHA;
-    Surface& out = d->surface();
+    Surface& out = d->TargetSurface();
     ForEachClipped(d, part.x, part.y, part.x + part.w, part.y + part.h, [&](const pixman_box32_t& b) {
         for (int yy = b.y1; yy < b.y2; ++yy) {
-            const std::uint32_t* srow = scaled->row(yy - part.y);
-            std::uint32_t* drow = out.row(yy);
+            const std::uint32_t* srow = scaled->Row(yy - part.y);
+            std::uint32_t* drow = out.Row(yy);
             for (int xx = b.x1; xx < b.x2; ++xx) {
                 const std::uint32_t sp = srow[xx - part.x], dp = drow[xx];
                 // Source colours are premultiplied by their alpha, as AlphaBlend expects.
@@ -345,7 +346,7 @@ BOOL AlphaBlend(HDC dest, int x, int y, int width, int height, HDC src, int xSrc
                         perPixel ? sc + dc * (255 - sa) / 255 : (sc * sa + dc * (255 - sa) + 127) / 255;
                     r |= std::min(v, 255u) << shift;
                 }
-                drow[xx] = d->isMono() ? ToMono(r) : r;
+                drow[xx] = d->IsMono() ? ToMono(r) : r;
             }
         }
     });

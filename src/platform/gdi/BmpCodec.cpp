@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::size_t kFileHeader = 14;
 
-bool readFile(const std::string& path, std::vector<std::uint8_t>* out, std::string* error) {
+bool ReadFile(const std::string& path, std::vector<std::uint8_t>* out, std::string* error) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         if (error)
@@ -41,7 +41,7 @@ bool readFile(const std::string& path, std::vector<std::uint8_t>* out, std::stri
 
 // Checks a whole BMP file against its size and `rules`. On success `layout` describes the pixel data, which
 // start `offBits` bytes into the file and are all there.
-bool parseBmp(const std::uint8_t* p, std::size_t size, const BmpReadRules& rules, DibLayout* layout,
+bool ParseBmp(const std::uint8_t* p, std::size_t size, const BmpReadRules& rules, DibLayout* layout,
               std::size_t* offBitsOut, std::string* error, const std::string& name) {
     auto fail = [&](const std::string& why) {
         if (error)
@@ -91,9 +91,9 @@ bool parseBmp(const std::uint8_t* p, std::size_t size, const BmpReadRules& rules
                     " pixels is larger than allowed here");
     if (offBits < firstPixelByte || offBits > size)
         return fail("pixel data offset " + std::to_string(offBits) + " lies outside the file");
-    if (size - offBits < layout->imageSize())
+    if (size - offBits < layout->ImageSize())
         return fail("pixel data is truncated (" + std::to_string(size - offBits) + " of " +
-                    std::to_string(layout->imageSize()) + " bytes)");
+                    std::to_string(layout->ImageSize()) + " bytes)");
     *offBitsOut = offBits;
     return true;
 }
@@ -104,7 +104,7 @@ HBITMAP LoadBmpFromMemory(const void* data, std::size_t size, std::string* error
     const auto* p = static_cast<const std::uint8_t*>(data);
     DibLayout layout;
     std::size_t offBits = 0;
-    if (!parseBmp(p, size, BmpReadRules{}, &layout, &offBits, error, name))
+    if (!ParseBmp(p, size, BmpReadRules{}, &layout, &offBits, error, name))
         return nullptr;
     Bitmap* b = NewBitmap(layout.width, layout.height, 32);
     std::string why;
@@ -121,7 +121,7 @@ bool ReadBmpInfo(std::span<const std::uint8_t> bytes, const BmpReadRules& rules,
                  std::string* error, const std::string& name) {
     DibLayout layout;
     std::size_t offBits = 0;
-    if (!parseBmp(bytes.data(), bytes.size(), rules, &layout, &offBits, error, name))
+    if (!ParseBmp(bytes.data(), bytes.size(), rules, &layout, &offBits, error, name))
         return false;
     if (info)
         *info = BmpInfo{layout.width, layout.height, layout.bitCount};
@@ -132,7 +132,7 @@ bool DecodeBmp(std::span<const std::uint8_t> bytes, const BmpReadRules& rules,
                std::span<std::uint32_t> pixels, std::string* error, const std::string& name) {
     DibLayout layout;
     std::size_t offBits = 0;
-    if (!parseBmp(bytes.data(), bytes.size(), rules, &layout, &offBits, error, name))
+    if (!ParseBmp(bytes.data(), bytes.size(), rules, &layout, &offBits, error, name))
         return false;
     std::string why;
     if (!DecodeDibRows(layout, bytes.data() + offBits, bytes.size() - offBits, 0, layout.height, pixels,
@@ -148,7 +148,7 @@ bool DecodeBmp(std::span<const std::uint8_t> bytes, const BmpReadRules& rules,
 
 HBITMAP LoadBmpFile(const std::string& path, std::string* error) {
     std::vector<std::uint8_t> bytes;
-    if (!readFile(path, &bytes, error))
+    if (!ReadFile(path, &bytes, error))
         return nullptr;
     return LoadBmpFromMemory(bytes.data(), bytes.size(), error, path);
 }
@@ -160,14 +160,14 @@ bool SaveBmp(HBITMAP bitmap, int bitCount, std::vector<std::uint8_t>* out, std::
             *error = !b ? "not a bitmap" : "bitmaps are written with 24 or 32 bits per pixel";
         return false;
     }
-    b->pullFromDib();
+    b->PullFromDib();
     DibLayout layout;
-    layout.width = b->width();
-    layout.height = b->height();
+    layout.width = b->Width();
+    layout.height = b->Height();
     layout.bitCount = bitCount;
     layout.stride = DibStride(layout.width, bitCount);
     const std::uint32_t offBits = kFileHeader + 40;
-    const std::size_t imageSize = layout.imageSize();
+    const std::size_t imageSize = layout.ImageSize();
     out->clear();
     out->reserve(offBits + imageSize);
     out->push_back('B');
@@ -225,7 +225,7 @@ bool SaveBitmapPng(HBITMAP bitmap, const std::string& path, std::string* error) 
             *error = "not a bitmap";
         return false;
     }
-    b->pullFromDib();
+    b->PullFromDib();
     return WritePng(*b->surface, path.c_str(), error);
 }
 

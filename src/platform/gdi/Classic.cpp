@@ -13,26 +13,26 @@ namespace {
 
 struct Painter {
     DeviceContext* d;
-    void fill(int l, int t, int r, int b, COLORREF c) const {
+    void Fill(int l, int t, int r, int b, COLORREF c) const {
         if (r > l && b > t)
-            FillBox(d, d->sx(l), d->sy(t), d->sx(r), d->sy(b), ToPixel(c));
+            FillBox(d, d->Sx(l), d->Sy(t), d->Sx(r), d->Sy(b), ToPixel(c));
     }
-    void px(int x, int y, COLORREF c) const { fill(x, y, x + 1, y + 1, c); }
+    void Px(int x, int y, COLORREF c) const { Fill(x, y, x + 1, y + 1, c); }
     // A one-pixel bevel: top and left in `tl`, bottom and right in `br` (which owns the corners it touches).
-    void bevel(const RECT& r, COLORREF tl, COLORREF br, UINT sides) const {
+    void Bevel(const RECT& r, COLORREF tl, COLORREF br, UINT sides) const {
         if (sides & BF_TOP)
-            fill(r.left, r.top, r.right - 1, r.top + 1, tl);
+            Fill(r.left, r.top, r.right - 1, r.top + 1, tl);
         if (sides & BF_LEFT)
-            fill(r.left, r.top, r.left + 1, r.bottom - 1, tl);
+            Fill(r.left, r.top, r.left + 1, r.bottom - 1, tl);
         if (sides & BF_BOTTOM)
-            fill(r.left, r.bottom - 1, r.right, r.bottom, br);
+            Fill(r.left, r.bottom - 1, r.right, r.bottom, br);
         if (sides & BF_RIGHT)
-            fill(r.right - 1, r.top, r.right, r.bottom, br);
+            Fill(r.right - 1, r.top, r.right, r.bottom, br);
     }
 };
 
 // Colours of the outer and inner bevel for each border kind (classic scheme).
-void edgeColours(UINT edge, UINT flags, COLORREF* outerTL, COLORREF* outerBR, COLORREF* innerTL,
+void EdgeColours(UINT edge, UINT flags, COLORREF* outerTL, COLORREF* outerBR, COLORREF* innerTL,
                  COLORREF* innerBR) {
     const COLORREF light = GetSysColor(COLOR_3DLIGHT), hilight = GetSysColor(COLOR_3DHILIGHT);
     const COLORREF shadow = GetSysColor(COLOR_3DSHADOW), dark = GetSysColor(COLOR_3DDKSHADOW);
@@ -62,17 +62,17 @@ void edgeColours(UINT edge, UINT flags, COLORREF* outerTL, COLORREF* outerBR, CO
 }
 
 // Glyphs are drawn as scaled pixel strokes so they stay crisp at every button size.
-void drawCross(const Painter& p, const RECT& r, COLORREF c) {
+void DrawCross(const Painter& p, const RECT& r, COLORREF c) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     const int size = std::max(4, std::min(w, h) - 7) & ~1;
     const int x0 = r.left + (w - size) / 2, y0 = r.top + (h - size) / 2;
     for (int i = 0; i < size; ++i) {
-        p.fill(x0 + i, y0 + i, x0 + i + 2, y0 + i + 1, c);
-        p.fill(x0 + size - 2 - i, y0 + i, x0 + size - i, y0 + i + 1, c);
+        p.Fill(x0 + i, y0 + i, x0 + i + 2, y0 + i + 1, c);
+        p.Fill(x0 + size - 2 - i, y0 + i, x0 + size - i, y0 + i + 1, c);
     }
 }
 
-void drawTriangle(const Painter& p, const RECT& r, int dir, COLORREF c) {
+void DrawTriangle(const Painter& p, const RECT& r, int dir, COLORREF c) {
     // dir: 0 up, 1 down, 2 left, 3 right
     const int w = r.right - r.left, h = r.bottom - r.top;
     const int n = std::max(2, (std::min(w, h) - 4) / 3 + 1);
@@ -80,60 +80,60 @@ void drawTriangle(const Painter& p, const RECT& r, int dir, COLORREF c) {
     for (int i = 0; i < n; ++i) {
         const int half = n - 1 - i;
         switch (dir) {
-        case 0: p.fill(cx - i, cy - n / 2 + i, cx + i + 1, cy - n / 2 + i + 1, c); break;
-        case 1: p.fill(cx - half, cy - n / 2 + i, cx + half + 1, cy - n / 2 + i + 1, c); break;
-        case 2: p.fill(cx - n / 2 + i, cy - i, cx - n / 2 + i + 1, cy + i + 1, c); break;
-        default: p.fill(cx - n / 2 + i, cy - half, cx - n / 2 + i + 1, cy + half + 1, c); break;
+        case 0: p.Fill(cx - i, cy - n / 2 + i, cx + i + 1, cy - n / 2 + i + 1, c); break;
+        case 1: p.Fill(cx - half, cy - n / 2 + i, cx + half + 1, cy - n / 2 + i + 1, c); break;
+        case 2: p.Fill(cx - n / 2 + i, cy - i, cx - n / 2 + i + 1, cy + i + 1, c); break;
+        default: p.Fill(cx - n / 2 + i, cy - half, cx - n / 2 + i + 1, cy + half + 1, c); break;
         }
     }
 }
 
-void drawCheck(const Painter& p, int x, int y, COLORREF c) {
+void DrawCheck(const Painter& p, int x, int y, COLORREF c) {
     // The classic 7 x 7 check mark, three pixels thick.
     static const int ys[7] = {2, 3, 4, 3, 2, 1, 0};
     for (int i = 0; i < 7; ++i)
-        p.fill(x + i, y + ys[i], x + i + 1, y + ys[i] + 3, c);
+        p.Fill(x + i, y + ys[i], x + i + 1, y + ys[i] + 3, c);
 }
 
-void captionGlyph(const Painter& p, const RECT& r, UINT kind, COLORREF c) {
+void CaptionGlyph(const Painter& p, const RECT& r, UINT kind, COLORREF c) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     const int gw = std::max(6, w - 8), gh = std::max(6, h - 7);
     const int x0 = r.left + (w - gw) / 2, y0 = r.top + (h - gh) / 2;
     switch (kind) {
-    case DFCS_CAPTIONCLOSE: drawCross(p, r, c); break;
-    case DFCS_CAPTIONMIN: p.fill(x0 + 1, y0 + gh - 2, x0 + gw / 2 + 2, y0 + gh, c); break;
+    case DFCS_CAPTIONCLOSE: DrawCross(p, r, c); break;
+    case DFCS_CAPTIONMIN: p.Fill(x0 + 1, y0 + gh - 2, x0 + gw / 2 + 2, y0 + gh, c); break;
     case DFCS_CAPTIONMAX:
-        p.fill(x0, y0, x0 + gw, y0 + 2, c);
-        p.fill(x0, y0, x0 + 1, y0 + gh, c);
-        p.fill(x0 + gw - 1, y0, x0 + gw, y0 + gh, c);
-        p.fill(x0, y0 + gh - 1, x0 + gw, y0 + gh, c);
+        p.Fill(x0, y0, x0 + gw, y0 + 2, c);
+        p.Fill(x0, y0, x0 + 1, y0 + gh, c);
+        p.Fill(x0 + gw - 1, y0, x0 + gw, y0 + gh, c);
+        p.Fill(x0, y0 + gh - 1, x0 + gw, y0 + gh, c);
         break;
     case DFCS_CAPTIONRESTORE: {
         const int bw = gw * 2 / 3, bh = gh * 2 / 3;
         auto box = [&](int x, int y) {
-            p.fill(x, y, x + bw, y + 2, c);
-            p.fill(x, y, x + 1, y + bh, c);
-            p.fill(x + bw - 1, y, x + bw, y + bh, c);
-            p.fill(x, y + bh - 1, x + bw, y + bh, c);
+            p.Fill(x, y, x + bw, y + 2, c);
+            p.Fill(x, y, x + 1, y + bh, c);
+            p.Fill(x + bw - 1, y, x + bw, y + bh, c);
+            p.Fill(x, y + bh - 1, x + bw, y + bh, c);
         };
         box(x0 + gw - bw, y0);
-        p.fill(x0, y0 + gh - bh, x0 + bw, y0 + gh, GetSysColor(COLOR_BTNFACE));
+        p.Fill(x0, y0 + gh - bh, x0 + bw, y0 + gh, GetSysColor(COLOR_BTNFACE));
         box(x0, y0 + gh - bh);
         break;
     }
     default: {
         // A question mark for help.
         const int cx = r.left + w / 2;
-        p.fill(cx - 2, y0, cx + 2, y0 + 1, c);
-        p.fill(cx + 2, y0 + 1, cx + 3, y0 + 3, c);
-        p.fill(cx, y0 + 3, cx + 2, y0 + 4, c);
-        p.fill(cx, y0 + 4, cx + 1, y0 + gh - 3, c);
-        p.fill(cx, y0 + gh - 2, cx + 1, y0 + gh, c);
+        p.Fill(cx - 2, y0, cx + 2, y0 + 1, c);
+        p.Fill(cx + 2, y0 + 1, cx + 3, y0 + 3, c);
+        p.Fill(cx, y0 + 3, cx + 2, y0 + 4, c);
+        p.Fill(cx, y0 + 4, cx + 1, y0 + gh - 3, c);
+        p.Fill(cx, y0 + gh - 2, cx + 1, y0 + gh, c);
     }
     }
 }
 
-void radio(const Painter& p, const RECT& r, UINT state) {
+void Radio(const Painter& p, const RECT& r, UINT state) {
     const int size = std::min(12, static_cast<int>(std::min(r.right - r.left, r.bottom - r.top)));
     const int x0 = r.left, y0 = r.top + (r.bottom - r.top - size) / 2;
     const double c = (size - 1) / 2.0;
@@ -154,14 +154,14 @@ void radio(const Painter& p, const RECT& r, UINT state) {
                 col = topLeft ? GetSysColor(COLOR_3DDKSHADOW) : GetSysColor(COLOR_3DLIGHT);
             else
                 col = face;
-            p.px(x0 + x, y0 + y, col);
+            p.Px(x0 + x, y0 + y, col);
         }
     if (state & DFCS_CHECKED) {
         const COLORREF dot =
             (state & DFCS_INACTIVE) ? GetSysColor(COLOR_3DSHADOW) : GetSysColor(COLOR_WINDOWTEXT);
         const int m = size / 2;
-        p.fill(x0 + m - 2, y0 + m - 1, x0 + m + 2, y0 + m + 1, dot);
-        p.fill(x0 + m - 1, y0 + m - 2, x0 + m + 1, y0 + m + 2, dot);
+        p.Fill(x0 + m - 2, y0 + m - 1, x0 + m + 2, y0 + m + 1, dot);
+        p.Fill(x0 + m - 1, y0 + m - 2, x0 + m + 1, y0 + m + 2, dot);
     }
 }
 
@@ -177,14 +177,14 @@ BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags) {
     Painter p{d};
     RECT r = *rect;
     COLORREF oTL, oBR, iTL, iBR;
-    edgeColours(edge, flags, &oTL, &oBR, &iTL, &iBR);
+    EdgeColours(edge, flags, &oTL, &oBR, &iTL, &iBR);
     if (flags & BF_DIAGONAL) {
         // Diagonal edges are not used by anything here; draw nothing but honour BF_ADJUST.
         return TRUE;
     }
     const UINT sides = flags & BF_RECT;
     if (oTL != CLR_INVALID) {
-        p.bevel(r, oTL, oBR, sides);
+        p.Bevel(r, oTL, oBR, sides);
         if (sides & BF_LEFT)
             ++r.left;
         if (sides & BF_TOP)
@@ -195,7 +195,7 @@ BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags) {
             --r.bottom;
     }
     if (iTL != CLR_INVALID) {
-        p.bevel(r, iTL, iBR, sides);
+        p.Bevel(r, iTL, iBR, sides);
         if (sides & BF_LEFT)
             ++r.left;
         if (sides & BF_TOP)
@@ -206,7 +206,7 @@ BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags) {
             --r.bottom;
     }
     if (flags & BF_MIDDLE)
-        p.fill(r.left, r.top, r.right, r.bottom,
+        p.Fill(r.left, r.top, r.right, r.bottom,
                GetSysColor((flags & BF_MONO) ? COLOR_WINDOW : COLOR_3DFACE));
     if (flags & BF_ADJUST)
         *rect = r;
@@ -223,7 +223,7 @@ struct FrameControl {
     COLORREF text = GetSysColor(COLOR_BTNTEXT);
     COLORREF grey = GetSysColor(COLOR_3DSHADOW), white = GetSysColor(COLOR_3DHILIGHT);
 
-    void button(RECT& b) const {
+    void Button(RECT& b) const {
         if (state & (DFCS_PUSHED | DFCS_CHECKED)) {
             if (state & DFCS_FLAT)
                 DrawEdge(dc, &b, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
@@ -233,11 +233,11 @@ struct FrameControl {
             DrawEdge(dc, &b, (state & DFCS_FLAT) ? BDR_RAISEDINNER : EDGE_RAISED, BF_RECT | BF_ADJUST);
         }
         if (!(state & DFCS_TRANSPARENT))
-            p.fill(b.left, b.top, b.right, b.bottom, GetSysColor(COLOR_3DFACE));
+            p.Fill(b.left, b.top, b.right, b.bottom, GetSysColor(COLOR_3DFACE));
     }
 
     // A disabled glyph is drawn embossed: white offset by one, then grey.
-    template <class Draw> void glyph(Draw draw, RECT g) const {
+    template <class Draw> void Glyph(Draw draw, RECT g) const {
         if (state & (DFCS_PUSHED | DFCS_CHECKED)) {
             ++g.left;
             ++g.right;
@@ -254,15 +254,15 @@ struct FrameControl {
     }
 };
 
-void frameCaption(const FrameControl& f, const RECT& rect) {
+void FrameCaption(const FrameControl& f, const RECT& rect) {
     RECT r = rect;
-    f.button(r);
+    f.Button(r);
     const UINT kind = f.state & 0xFF;
-    f.glyph([&](const RECT& g, COLORREF c) { captionGlyph(f.p, g, kind, c); }, rect);
+    f.Glyph([&](const RECT& g, COLORREF c) { CaptionGlyph(f.p, g, kind, c); }, rect);
 }
 
 // Three diagonal ridges in the corner: shadow, shadow, highlight, face.
-void sizeGrip(const FrameControl& f, const RECT& r) {
+void SizeGrip(const FrameControl& f, const RECT& r) {
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x) {
             const int s = (r.right - 1 - x) + (r.bottom - 1 - y);
@@ -270,43 +270,43 @@ void sizeGrip(const FrameControl& f, const RECT& r) {
                 continue;
             const int m = s % 4;
             if (m == 1 || m == 2)
-                f.p.px(x, y, f.grey);
+                f.p.Px(x, y, f.grey);
             else if (m == 3)
-                f.p.px(x, y, f.white);
+                f.p.Px(x, y, f.white);
         }
 }
 
-void frameScroll(const FrameControl& f, const RECT& rect) {
+void FrameScroll(const FrameControl& f, const RECT& rect) {
     const UINT kind = f.state & 0xFF;
     if (kind == DFCS_SCROLLSIZEGRIP) {
-        sizeGrip(f, rect);
+        SizeGrip(f, rect);
         return;
     }
     RECT r = rect;
-    f.button(r);
+    f.Button(r);
     const int dir = kind == DFCS_SCROLLUP      ? 0
                     : kind == DFCS_SCROLLLEFT  ? 2
                     : kind == DFCS_SCROLLRIGHT ? 3
                                                : 1;
-    f.glyph([&](const RECT& g, COLORREF c) { drawTriangle(f.p, g, dir, c); }, rect);
+    f.Glyph([&](const RECT& g, COLORREF c) { DrawTriangle(f.p, g, dir, c); }, rect);
 }
 
-void frameMenu(const FrameControl& f, const RECT& r) {
+void FrameMenu(const FrameControl& f, const RECT& r) {
     const UINT kind = f.state & 0xFF;
     const COLORREF c = GetSysColor(COLOR_MENUTEXT);
     if (kind == DFCS_MENUARROW)
-        drawTriangle(f.p, r, 3, c);
+        DrawTriangle(f.p, r, 3, c);
     else if (kind == DFCS_MENUCHECK)
-        drawCheck(f.p, r.left + (r.right - r.left - 7) / 2, r.top + (r.bottom - r.top - 7) / 2, c);
+        DrawCheck(f.p, r.left + (r.right - r.left - 7) / 2, r.top + (r.bottom - r.top - 7) / 2, c);
     else {
         const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
-        f.p.fill(cx - 2, cy - 1, cx + 2, cy + 1, c);
-        f.p.fill(cx - 1, cy - 2, cx + 1, cy + 2, c);
+        f.p.Fill(cx - 2, cy - 1, cx + 2, cy + 1, c);
+        f.p.Fill(cx - 1, cy - 2, cx + 1, cy + 2, c);
     }
 }
 
 // A 13 x 13 sunken square, left-aligned and centred vertically.
-void checkBox(const FrameControl& f, const RECT& r) {
+void CheckBox(const FrameControl& f, const RECT& r) {
     const UINT kind = f.state & 0xFF, state = f.state;
     const int size = std::min(13, static_cast<int>(std::min(r.right - r.left, r.bottom - r.top)));
     RECT box{r.left, r.top + (r.bottom - r.top - size) / 2, r.left + size, 0};
@@ -316,22 +316,22 @@ void checkBox(const FrameControl& f, const RECT& r) {
     else
         DrawEdge(f.dc, &box, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     const bool grey3 = (kind & DFCS_BUTTON3STATE) && (state & DFCS_CHECKED);
-    f.p.fill(box.left, box.top, box.right, box.bottom,
+    f.p.Fill(box.left, box.top, box.right, box.bottom,
              GetSysColor((state & (DFCS_INACTIVE | DFCS_PUSHED)) || grey3 ? COLOR_3DFACE : COLOR_WINDOW));
     if (state & DFCS_CHECKED)
-        drawCheck(f.p, box.left + (box.right - box.left - 7) / 2, box.top + (box.bottom - box.top - 7) / 2,
+        DrawCheck(f.p, box.left + (box.right - box.left - 7) / 2, box.top + (box.bottom - box.top - 7) / 2,
                   (state & DFCS_INACTIVE) || grey3 ? f.grey : GetSysColor(COLOR_WINDOWTEXT));
 }
 
-void frameButton(const FrameControl& f, const RECT& rect) {
+void FrameButton(const FrameControl& f, const RECT& rect) {
     const UINT kind = f.state & 0xFF;
     RECT r = rect;
     if (kind & DFCS_BUTTONPUSH)
-        f.button(r);
+        f.Button(r);
     else if (kind & (DFCS_BUTTONRADIO | DFCS_BUTTONRADIOIMAGE | DFCS_BUTTONRADIOMASK))
-        radio(f.p, r, f.state);
+        Radio(f.p, r, f.state);
     else
-        checkBox(f, r);
+        CheckBox(f, r);
 }
 
 } // namespace
@@ -346,10 +346,10 @@ BOOL DrawFrameControl(HDC dc, LPRECT rect, UINT type, UINT state) {
     Painter p{d};
     const FrameControl f{dc, p, state};
     switch (type) {
-    case DFC_CAPTION: frameCaption(f, *rect); return TRUE;
-    case DFC_SCROLL: frameScroll(f, *rect); return TRUE;
-    case DFC_MENU: frameMenu(f, *rect); return TRUE;
-    case DFC_BUTTON: frameButton(f, *rect); return TRUE;
+    case DFC_CAPTION: FrameCaption(f, *rect); return TRUE;
+    case DFC_SCROLL: FrameScroll(f, *rect); return TRUE;
+    case DFC_MENU: FrameMenu(f, *rect); return TRUE;
+    case DFC_BUTTON: FrameButton(f, *rect); return TRUE;
     default: SetLastError(ERROR_INVALID_PARAMETER); return FALSE;
     }
 }

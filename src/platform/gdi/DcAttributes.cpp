@@ -20,26 +20,26 @@ HDC CreateCompatibleDC(HDC dc) {
 }
 
 BOOL DeleteDC(HDC dc) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     // Window DCs belong to the window manager, which frees them with DeleteSurfaceDC.
-    if (!d || !d->isMemory())
+    if (!d || !d->IsMemory())
         return FALSE;
     delete d;
     return TRUE;
 }
 
 int SaveDC(HDC dc) {
-    DeviceContext* d = dcOrFail(dc);
-    return d ? d->save() : 0;
+    DeviceContext* d = DcOrFail(dc);
+    return d ? d->Save() : 0;
 }
 
 BOOL RestoreDC(HDC dc, int saved) {
-    DeviceContext* d = dcOrFail(dc);
-    return d && d->restore(saved) ? TRUE : FALSE;
+    DeviceContext* d = DcOrFail(dc);
+    return d && d->Restore(saved) ? TRUE : FALSE;
 }
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return nullptr;
     if (!IsLiveObject(object)) {
@@ -50,18 +50,18 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
         int result = SelectClipRgn(dc, r);
         return reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(result));
     }
-    return d->select(object);
+    return d->Select(object);
 }
 
 HGDIOBJ GetCurrentObject(HDC dc, UINT type) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return nullptr;
     switch (type) {
-    case OBJ_PEN: return d->state().pen;
-    case OBJ_BRUSH: return d->state().brush;
-    case OBJ_FONT: return d->state().font;
-    case OBJ_BITMAP: return d->state().bitmap;
+    case OBJ_PEN: return d->State().pen;
+    case OBJ_BRUSH: return d->State().brush;
+    case OBJ_FONT: return d->State().font;
+    case OBJ_BITMAP: return d->State().bitmap;
     default: return nullptr;
     }
 }
@@ -69,9 +69,9 @@ HGDIOBJ GetCurrentObject(HDC dc, UINT type) {
 int GetDeviceCaps(HDC dc, int index) {
     DeviceContext* d = LiveDC(dc);
     switch (index) {
-    case HORZRES: return d ? d->surface().width() : 0;
-    case VERTRES: return d ? d->surface().height() : 0;
-    case BITSPIXEL: return d && d->isMono() ? 1 : 32;
+    case HORZRES: return d ? d->TargetSurface().Width() : 0;
+    case VERTRES: return d ? d->TargetSurface().Height() : 0;
+    case BITSPIXEL: return d && d->IsMono() ? 1 : 32;
     case PLANES: return 1;
     case NUMCOLORS: return -1;
     case LOGPIXELSX:
@@ -82,65 +82,65 @@ int GetDeviceCaps(HDC dc, int index) {
 
 #define DC_SETTER(Name, Type, field, fail)                                                                   \
     Type Name(HDC dc, Type value) {                                                                          \
-        DeviceContext* d = dcOrFail(dc);                                                                     \
+        DeviceContext* d = DcOrFail(dc);                                                                     \
         if (!d)                                                                                              \
             return fail;                                                                                     \
-        Type old = d->state().field;                                                                         \
-        d->state().field = value;                                                                            \
+        Type old = d->State().field;                                                                         \
+        d->State().field = value;                                                                            \
         return old;                                                                                          \
     }
 #define DC_GETTER(Name, Type, field, fail)                                                                   \
     Type Name(HDC dc) {                                                                                      \
-        DeviceContext* d = dcOrFail(dc);                                                                     \
-        return d ? d->state().field : fail;                                                                  \
+        DeviceContext* d = DcOrFail(dc);                                                                     \
+        return d ? d->State().field : fail;                                                                  \
     }
 
 COLORREF SetBkColor(HDC dc, COLORREF color) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return CLR_INVALID;
-    COLORREF old = d->state().bkColor;
-    d->state().bkColor = color & 0xFFFFFF;
+    COLORREF old = d->State().bkColor;
+    d->State().bkColor = color & 0xFFFFFF;
     return old;
 }
 COLORREF SetTextColor(HDC dc, COLORREF color) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return CLR_INVALID;
-    COLORREF old = d->state().textColor;
-    d->state().textColor = color & 0xFFFFFF;
+    COLORREF old = d->State().textColor;
+    d->State().textColor = color & 0xFFFFFF;
     return old;
 }
 int SetBkMode(HDC dc, int mode) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || (mode != TRANSPARENT && mode != OPAQUE))
         return 0;
-    int old = d->state().bkMode;
-    d->state().bkMode = mode;
+    int old = d->State().bkMode;
+    d->State().bkMode = mode;
     return old;
 }
 int SetStretchBltMode(HDC dc, int mode) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || mode < BLACKONWHITE || mode > HALFTONE)
         return 0;
-    int old = d->state().stretchMode;
-    d->state().stretchMode = mode;
+    int old = d->State().stretchMode;
+    d->State().stretchMode = mode;
     return old;
 }
 int SetROP2(HDC dc, int mode) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || mode < 1 || mode > 16)
         return 0;
-    int old = d->state().rop2;
-    d->state().rop2 = mode;
+    int old = d->State().rop2;
+    d->State().rop2 = mode;
     return old;
 }
 int SetPolyFillMode(HDC dc, int mode) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || (mode != ALTERNATE && mode != WINDING))
         return 0;
-    int old = d->state().polyFillMode;
-    d->state().polyFillMode = mode;
+    int old = d->State().polyFillMode;
+    d->State().polyFillMode = mode;
     return old;
 }
 DC_SETTER(SetDCBrushColor, COLORREF, dcBrushColor, CLR_INVALID)
@@ -157,80 +157,80 @@ DC_GETTER(GetTextAlign, UINT, textAlign, 0xFFFFFFFF)
 #undef DC_GETTER
 
 BOOL SetBrushOrgEx(HDC dc, int x, int y, LPPOINT previous) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return FALSE;
     if (previous)
-        *previous = d->state().brushOrg;
-    d->state().brushOrg = POINT{x, y};
+        *previous = d->State().brushOrg;
+    d->State().brushOrg = POINT{x, y};
     return TRUE;
 }
 
 BOOL SetViewportOrgEx(HDC dc, int x, int y, LPPOINT previous) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return FALSE;
     if (previous)
-        *previous = d->state().viewportOrg;
-    d->state().viewportOrg = POINT{x, y};
+        *previous = d->State().viewportOrg;
+    d->State().viewportOrg = POINT{x, y};
     return TRUE;
 }
 
 BOOL OffsetViewportOrgEx(HDC dc, int dx, int dy, LPPOINT previous) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return FALSE;
     if (previous)
-        *previous = d->state().viewportOrg;
-    d->state().viewportOrg.x += dx;
-    d->state().viewportOrg.y += dy;
+        *previous = d->State().viewportOrg;
+    d->State().viewportOrg.x += dx;
+    d->State().viewportOrg.y += dy;
     return TRUE;
 }
 
 BOOL GetViewportOrgEx(HDC dc, LPPOINT origin) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || !origin)
         return FALSE;
-    *origin = d->state().viewportOrg;
+    *origin = d->State().viewportOrg;
     return TRUE;
 }
 
 BOOL SetWindowOrgEx(HDC dc, int x, int y, LPPOINT previous) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return FALSE;
     if (previous)
-        *previous = d->state().windowOrg;
-    d->state().windowOrg = POINT{x, y};
+        *previous = d->State().windowOrg;
+    d->State().windowOrg = POINT{x, y};
     return TRUE;
 }
 
 BOOL GetWindowOrgEx(HDC dc, LPPOINT origin) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || !origin)
         return FALSE;
-    *origin = d->state().windowOrg;
+    *origin = d->State().windowOrg;
     return TRUE;
 }
 
 BOOL LPtoDP(HDC dc, LPPOINT points, int count) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || (count > 0 && !points))
         return FALSE;
     for (int i = 0; i < count; ++i) {
-        points[i].x += d->state().viewportOrg.x - d->state().windowOrg.x;
-        points[i].y += d->state().viewportOrg.y - d->state().windowOrg.y;
+        points[i].x += d->State().viewportOrg.x - d->State().windowOrg.x;
+        points[i].y += d->State().viewportOrg.y - d->State().windowOrg.y;
     }
     return TRUE;
 }
 
 BOOL DPtoLP(HDC dc, LPPOINT points, int count) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || (count > 0 && !points))
         return FALSE;
     for (int i = 0; i < count; ++i) {
-        points[i].x -= d->state().viewportOrg.x - d->state().windowOrg.x;
-        points[i].y -= d->state().viewportOrg.y - d->state().windowOrg.y;
+        points[i].x -= d->State().viewportOrg.x - d->State().windowOrg.x;
+        points[i].y -= d->State().viewportOrg.y - d->State().windowOrg.y;
     }
     return TRUE;
 }

@@ -9,34 +9,34 @@ namespace win::gdi {
 
 namespace {
 
-std::mutex& dcMutex() {
+std::mutex& DcMutex() {
     static std::mutex m;
     return m;
 }
-std::unordered_set<HDC>& liveDCs() {
+std::unordered_set<HDC>& LiveDCs() {
     static std::unordered_set<HDC> s;
     return s;
 }
 
 // The 1 x 1 monochrome bitmap every new memory DC starts with.
-Bitmap* defaultBitmap() {
+Bitmap* DefaultBitmap() {
     static Bitmap* b = [] {
         Bitmap* bm = NewBitmap(1, 1, 1);
         bm->hdr.stock = true;
-        bm->surface->pixels()[0] = 0;
+        bm->surface->Pixels()[0] = 0;
         return bm;
     }();
     return b;
 }
 
-void initState(DcState& s) {
+void InitState(DcState& s) {
     pixman_region32_init(&s.clip);
     s.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     s.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
     s.font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
 }
 
-void copyState(DcState& to, const DcState& from) {
+void CopyState(DcState& to, const DcState& from) {
     pixman_region32_t clip;
     pixman_region32_init(&clip);
     pixman_region32_copy(&clip, const_cast<pixman_region32_t*>(&from.clip));
@@ -53,35 +53,35 @@ DeviceContext::DeviceContext(HWND owner, std::shared_ptr<Surface> surface, POINT
     pixman_region32_init(&m_visible);
     pixman_region32_copy(&m_visible, const_cast<pixman_region32_t*>(&visible));
     pixman_region32_init(&m_effective);
-    initState(m_state);
+    InitState(m_state);
     AddRef(m_state.brush);
     AddRef(m_state.pen);
     AddRef(m_state.font);
     if (m_memory) {
-        m_state.bitmap = defaultBitmap();
-        setSurfaceFromBitmap(defaultBitmap());
+        m_state.bitmap = DefaultBitmap();
+        SetSurfaceFromBitmap(DefaultBitmap());
     }
-    std::lock_guard lock(dcMutex());
-    liveDCs().insert(this);
+    std::lock_guard lock(DcMutex());
+    LiveDCs().insert(this);
 }
 
 DeviceContext::~DeviceContext() {
     {
-        std::lock_guard lock(dcMutex());
-        liveDCs().erase(this);
+        std::lock_guard lock(DcMutex());
+        LiveDCs().erase(this);
     }
     while (!m_saved.empty()) {
-        releaseState(m_saved.back());
+        ReleaseState(m_saved.back());
         pixman_region32_fini(&m_saved.back().clip);
         m_saved.pop_back();
     }
-    releaseState(m_state);
+    ReleaseState(m_state);
     pixman_region32_fini(&m_state.clip);
     pixman_region32_fini(&m_visible);
     pixman_region32_fini(&m_effective);
 }
 
-void DeviceContext::releaseState(DcState& s) {
+void DeviceContext::ReleaseState(DcState& s) {
     if (Bitmap* b = LiveBitmap(s.bitmap); b && b->selectedIn == this) {
         bool stillUsed = s.bitmap == m_state.bitmap && &s != &m_state;
         for (auto& saved : m_saved)
@@ -96,38 +96,38 @@ void DeviceContext::releaseState(DcState& s) {
     Release(s.font);
 }
 
-void DeviceContext::copyStateRefs(const DcState& s) {
+void DeviceContext::CopyStateRefs(const DcState& s) {
     AddRef(s.bitmap);
     AddRef(s.brush);
     AddRef(s.pen);
     AddRef(s.font);
 }
 
-bool DeviceContext::isMono() const {
-    Bitmap* b = bitmap();
+bool DeviceContext::IsMono() const {
+    Bitmap* b = SelectedBitmap();
     return b && b->bitsPixel == 1;
 }
 
-Bitmap* DeviceContext::bitmap() const {
+Bitmap* DeviceContext::SelectedBitmap() const {
     return m_memory ? LiveBitmap(m_state.bitmap) : nullptr;
 }
 
-void DeviceContext::setSurfaceFromBitmap(Bitmap* bitmap) {
+void DeviceContext::SetSurfaceFromBitmap(Bitmap* bitmap) {
     m_surface = bitmap->surface;
     m_origin = POINT{};
     pixman_region32_fini(&m_visible);
-    pixman_region32_init_rect(&m_visible, 0, 0, static_cast<unsigned>(bitmap->width()),
-                              static_cast<unsigned>(bitmap->height()));
+    pixman_region32_init_rect(&m_visible, 0, 0, static_cast<unsigned>(bitmap->Width()),
+                              static_cast<unsigned>(bitmap->Height()));
     m_clipDirty = true;
 }
 
-const pixman_region32_t* DeviceContext::clip() {
+const pixman_region32_t* DeviceContext::Clip() {
     // The window manager may resize a backing surface while a DC on it is alive.
-    if (m_surface->width() != m_clipWidth || m_surface->height() != m_clipHeight)
+    if (m_surface->Width() != m_clipWidth || m_surface->Height() != m_clipHeight)
         m_clipDirty = true;
     if (m_clipDirty) {
-        m_clipWidth = m_surface->width();
-        m_clipHeight = m_surface->height();
+        m_clipWidth = m_surface->Width();
+        m_clipHeight = m_surface->Height();
         if (m_state.hasClip) {
             pixman_region32_copy(&m_effective, &m_state.clip);
             pixman_region32_translate(&m_effective, m_origin.x, m_origin.y);
@@ -136,14 +136,14 @@ const pixman_region32_t* DeviceContext::clip() {
             pixman_region32_copy(&m_effective, &m_visible);
         }
         pixman_region32_intersect_rect(&m_effective, &m_effective, 0, 0,
-                                       static_cast<unsigned>(m_surface->width()),
-                                       static_cast<unsigned>(m_surface->height()));
+                                       static_cast<unsigned>(m_surface->Width()),
+                                       static_cast<unsigned>(m_surface->Height()));
         m_clipDirty = false;
     }
     return &m_effective;
 }
 
-HGDIOBJ DeviceContext::select(HGDIOBJ object) {
+HGDIOBJ DeviceContext::Select(HGDIOBJ object) {
     HGDIOBJ* slot = nullptr;
     if (auto* b = dynamic_cast<Bitmap*>(object)) {
         if (!m_memory)
@@ -160,7 +160,7 @@ HGDIOBJ DeviceContext::select(HGDIOBJ object) {
         m_state.bitmap = b;
         if (!b->hdr.stock)
             b->selectedIn = this;
-        setSurfaceFromBitmap(b);
+        SetSurfaceFromBitmap(b);
         Release(previous);
         return previous;
     }
@@ -179,65 +179,65 @@ HGDIOBJ DeviceContext::select(HGDIOBJ object) {
     return previous;
 }
 
-int DeviceContext::save() {
+int DeviceContext::Save() {
     DcState copy;
     pixman_region32_init(&copy.clip);
-    copyState(copy, m_state);
-    copyStateRefs(copy);
+    CopyState(copy, m_state);
+    CopyStateRefs(copy);
     m_saved.push_back(copy);
     return static_cast<int>(m_saved.size());
 }
 
-bool DeviceContext::restore(int level) {
+bool DeviceContext::Restore(int level) {
     const int depth = static_cast<int>(m_saved.size());
     if (level < 0)
         level = depth + 1 + level;
     if (level < 1 || level > depth)
         return false;
     while (static_cast<int>(m_saved.size()) > level) {
-        releaseState(m_saved.back());
+        ReleaseState(m_saved.back());
         pixman_region32_fini(&m_saved.back().clip);
         m_saved.pop_back();
     }
     DcState restored = m_saved.back();
     m_saved.pop_back();
-    releaseState(m_state);
+    ReleaseState(m_state);
     pixman_region32_fini(&m_state.clip);
     m_state = restored; // takes over the saved references and clip storage
     if (m_memory) {
         Bitmap* b = LiveBitmap(m_state.bitmap);
         if (!b || (b->selectedIn && b->selectedIn != this)) {
-            m_state.bitmap = defaultBitmap();
-            b = defaultBitmap();
+            m_state.bitmap = DefaultBitmap();
+            b = DefaultBitmap();
         }
         if (!b->hdr.stock)
             b->selectedIn = this;
-        setSurfaceFromBitmap(b);
+        SetSurfaceFromBitmap(b);
     }
     m_clipDirty = true;
     return true;
 }
 
-void DeviceContext::beginAccess() {
-    if (Bitmap* b = bitmap())
-        b->pullFromDib();
+void DeviceContext::BeginAccess() {
+    if (Bitmap* b = SelectedBitmap())
+        b->PullFromDib();
 }
 
-void DeviceContext::endAccess() {
-    if (Bitmap* b = bitmap())
-        b->pushToDib();
+void DeviceContext::EndAccess() {
+    if (Bitmap* b = SelectedBitmap())
+        b->PushToDib();
 }
 
 DeviceContext* LiveDC(HDC dc) {
     if (!dc)
         return nullptr;
-    std::lock_guard lock(dcMutex());
-    if (!liveDCs().count(dc))
+    std::lock_guard lock(DcMutex());
+    if (!LiveDCs().count(dc))
         return nullptr;
     return static_cast<DeviceContext*>(dc);
 }
 
-DeviceContext* dcOrFail(HDC dc) {
+DeviceContext* DcOrFail(HDC dc) {
     DeviceContext* d = LiveDC(dc);
     if (!d)
         SetLastError(ERROR_INVALID_HANDLE);
@@ -252,13 +252,13 @@ HDC CreateSurfaceDC(HWND owner, std::shared_ptr<Surface> surface, POINT origin,
 }
 
 void DeleteSurfaceDC(HDC dc) {
-    if (DeviceContext* d = LiveDC(dc); d && !d->isMemory())
+    if (DeviceContext* d = LiveDC(dc); d && !d->IsMemory())
         delete d;
 }
 
 HWND OwnerOfDC(HDC dc) {
     DeviceContext* d = LiveDC(dc);
-    return d ? d->owner() : nullptr;
+    return d ? d->Owner() : nullptr;
 }
 
 bool IsLiveDC(HDC dc) {
@@ -273,7 +273,7 @@ std::shared_ptr<Surface> SurfaceOfBitmap(HBITMAP bitmap) {
     Bitmap* b = LiveBitmap(bitmap);
     if (!b)
         return nullptr;
-    b->pullFromDib();
+    b->PullFromDib();
     return b->surface;
 }
 
@@ -281,8 +281,8 @@ std::shared_ptr<Surface> SurfaceOfDC(HDC dc) {
     DeviceContext* d = LiveDC(dc);
     if (!d)
         return nullptr;
-    d->beginAccess();
-    return d->sharedSurface();
+    d->BeginAccess();
+    return d->SharedSurface();
 }
 
 } // namespace win::gdi

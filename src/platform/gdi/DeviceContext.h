@@ -36,36 +36,36 @@ public:
                   const pixman_region32_t& visible, bool memory);
     ~DeviceContext() override;
 
-    HWND owner() const { return m_owner; }
-    bool isMemory() const { return m_memory; }
-    bool isMono() const;
-    Surface& surface() { return *m_surface; }
-    const std::shared_ptr<Surface>& sharedSurface() const { return m_surface; }
-    DcState& state() { return m_state; }
-    Bitmap* bitmap() const;
+    HWND Owner() const { return m_owner; }
+    bool IsMemory() const { return m_memory; }
+    bool IsMono() const;
+    Surface& TargetSurface() { return *m_surface; }
+    const std::shared_ptr<Surface>& SharedSurface() const { return m_surface; }
+    DcState& State() { return m_state; }
+    Bitmap* SelectedBitmap() const;
 
     // Logical to surface coordinates.
-    int sx(int x) const { return x - m_state.windowOrg.x + m_state.viewportOrg.x + m_origin.x; }
-    int sy(int y) const { return y - m_state.windowOrg.y + m_state.viewportOrg.y + m_origin.y; }
-    POINT deviceOrigin() const { return m_origin; }
+    int Sx(int x) const { return x - m_state.windowOrg.x + m_state.viewportOrg.x + m_origin.x; }
+    int Sy(int y) const { return y - m_state.windowOrg.y + m_state.viewportOrg.y + m_origin.y; }
+    POINT DeviceOrigin() const { return m_origin; }
 
     // Every pixel the DC may write now, in surface coordinates.
-    const pixman_region32_t* clip();
-    void invalidateClip() { m_clipDirty = true; }
+    const pixman_region32_t* Clip();
+    void InvalidateClip() { m_clipDirty = true; }
 
-    HGDIOBJ select(HGDIOBJ object);
-    int save();
-    bool restore(int level);
+    HGDIOBJ Select(HGDIOBJ object);
+    int Save();
+    bool Restore(int level);
 
     // A DIB section selected into a memory DC is brought into the surface before drawing and written back
     // after; the guards below do both.
-    void beginAccess();
-    void endAccess();
+    void BeginAccess();
+    void EndAccess();
 
 private:
-    void setSurfaceFromBitmap(Bitmap* bitmap);
-    void releaseState(DcState& s);
-    void copyStateRefs(const DcState& s);
+    void SetSurfaceFromBitmap(Bitmap* bitmap);
+    void ReleaseState(DcState& s);
+    void CopyStateRefs(const DcState& s);
 
     HWND m_owner = nullptr;
     bool m_memory = false;
@@ -81,18 +81,18 @@ private:
 
 DeviceContext* LiveDC(HDC dc);
 // LiveDC for the API calls: a handle that is not a live DC sets ERROR_INVALID_HANDLE.
-DeviceContext* dcOrFail(HDC dc);
+DeviceContext* DcOrFail(HDC dc);
 
 // Brackets drawing on a DC: syncs DIB section bits in and out.
 class DrawAccess {
 public:
     explicit DrawAccess(DeviceContext* dc) : m_dc(dc) {
         if (m_dc)
-            m_dc->beginAccess();
+            m_dc->BeginAccess();
     }
     ~DrawAccess() {
         if (m_dc)
-            m_dc->endAccess();
+            m_dc->EndAccess();
     }
     DrawAccess(const DrawAccess&) = delete;
     DrawAccess& operator=(const DrawAccess&) = delete;

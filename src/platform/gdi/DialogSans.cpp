@@ -16,7 +16,7 @@ const char* const kKnownFiles[] = {
     "/opt/wine-devel/share/wine/fonts/ms_sans_serif.ttf",
 };
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                auto lower = [](char c) {
                    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -27,16 +27,16 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 // The face's internal leading equals its descent at every size, so a strike's character height is its
 // ascent.
-int charHeight(const BitmapStrike& s) {
+int CharHeight(const BitmapStrike& s) {
     return s.ascent;
 }
 
-StrikeChoice use(const BitmapStrike& s) {
-    return StrikeChoice{s.index, s.ascent, s.descent, charHeight(s)};
+StrikeChoice Use(const BitmapStrike& s) {
+    return StrikeChoice{s.index, s.ascent, s.descent, CharHeight(s)};
 }
 
-StrikeChoice scaled(const BitmapStrike& s, int chars) {
-    const double ratio = static_cast<double>(chars) / std::max(1, charHeight(s));
+StrikeChoice Scaled(const BitmapStrike& s, int chars) {
+    const double ratio = static_cast<double>(chars) / std::max(1, CharHeight(s));
     return StrikeChoice{-1, static_cast<int>(std::lround(s.ascent * ratio)),
                         static_cast<int>(std::lround(s.descent * ratio)), chars};
 }
@@ -44,7 +44,7 @@ StrikeChoice scaled(const BitmapStrike& s, int chars) {
 } // namespace
 
 bool IsDialogSansFamily(std::string_view family) {
-    return equalsIgnoringCase(family, "ms sans serif") || equalsIgnoringCase(family, "ms shell dlg");
+    return EqualsIgnoringCase(family, "ms sans serif") || EqualsIgnoringCase(family, "ms shell dlg");
 }
 
 std::vector<std::string> DialogSansCandidates() {
@@ -77,25 +77,25 @@ StrikeChoice ChooseStrike(const std::vector<BitmapStrike>& strikes, long long lf
     if (strikes.empty())
         return {};
     if (lfHeight == 0)
-        return use(strikes.front());
+        return Use(strikes.front());
     // A request is matched on the character height or, when positive, on the cell height.
     const bool byCell = lfHeight > 0;
     const int wanted = static_cast<int>(std::min<long long>(byCell ? lfHeight : -lfHeight, 512));
-    auto size = [&](const BitmapStrike& s) { return byCell ? s.ascent + s.descent : charHeight(s); };
+    auto size = [&](const BitmapStrike& s) { return byCell ? s.ascent + s.descent : CharHeight(s); };
     const BitmapStrike* nearest = &strikes.front();
     for (const BitmapStrike& s : strikes)
         if (std::abs(size(s) - wanted) < std::abs(size(*nearest) - wanted))
             nearest = &s;
     if (size(*nearest) == wanted)
-        return use(*nearest);
+        return Use(*nearest);
     for (const BitmapStrike& s : strikes)
         if (size(s) == wanted - 1)
-            return use(s);
+            return Use(s);
     const int chars = byCell
-                          ? static_cast<int>(std::lround(static_cast<double>(wanted) * charHeight(*nearest) /
+                          ? static_cast<int>(std::lround(static_cast<double>(wanted) * CharHeight(*nearest) /
                                                          std::max(1, size(*nearest))))
                           : wanted;
-    return scaled(*nearest, std::clamp(chars, 1, 512));
+    return Scaled(*nearest, std::clamp(chars, 1, 512));
 }
 
 } // namespace win::gdi

@@ -19,7 +19,7 @@ struct Channel {
         shift = std::countr_zero(mask);
         bits = std::popcount(mask >> shift);
     }
-    std::uint32_t get(std::uint32_t v) const {
+    std::uint32_t Get(std::uint32_t v) const {
         if (bits == 0)
             return 0;
         std::uint32_t raw = (v >> shift) & ((bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1));
@@ -29,7 +29,7 @@ struct Channel {
     }
 };
 
-bool contiguous(DWORD mask) {
+bool Contiguous(DWORD mask) {
     if (!mask)
         return true;
     DWORD shifted = mask >> std::countr_zero(mask);
@@ -79,7 +79,7 @@ bool ParseDibHeader(const BITMAPINFOHEADER& h, const std::uint8_t* tail, std::si
         for (int i = 0; i < 3; ++i)
             l.masks[i] = ReadLe32(tail + 4 * i);
         for (DWORD m : l.masks)
-            if (!contiguous(m))
+            if (!Contiguous(m))
                 return fail("bitmap colour mask is not contiguous");
         used = 12;
     } else if (h.biCompression == BI_RGB) {
@@ -112,13 +112,13 @@ bool ParseDibHeader(const BITMAPINFOHEADER& h, const std::uint8_t* tail, std::si
 
 bool DecodeDibRows(const DibLayout& l, const std::uint8_t* bits, std::size_t size, int first, int count,
                    Surface& out, std::string* error) {
-    if (out.width() != l.width || out.height() != l.height) {
+    if (out.Width() != l.width || out.Height() != l.height) {
         if (error)
             *error = "bitmap rows out of range";
         return false;
     }
     return DecodeDibRows(l, bits, size, first, count,
-                         std::span(out.pixels(), static_cast<std::size_t>(l.width) * l.height), error);
+                         std::span(out.Pixels(), static_cast<std::size_t>(l.width) * l.height), error);
 }
 
 bool DecodeDibRows(const DibLayout& l, const std::uint8_t* bits, std::size_t size, int first, int count,
@@ -149,7 +149,7 @@ bool DecodeDibRows(const DibLayout& l, const std::uint8_t* bits, std::size_t siz
             } else {
                 for (int x = 0; x < l.width; ++x) {
                     const std::uint32_t v = ReadLe32(src + 4 * x);
-                    dst[x] = (r.get(v) << 16) | (g.get(v) << 8) | b.get(v);
+                    dst[x] = (r.Get(v) << 16) | (g.Get(v) << 8) | b.Get(v);
                 }
             }
             break;
@@ -160,7 +160,7 @@ bool DecodeDibRows(const DibLayout& l, const std::uint8_t* bits, std::size_t siz
         case 16:
             for (int x = 0; x < l.width; ++x) {
                 const std::uint32_t v = ReadLe16(src + 2 * x);
-                dst[x] = (r.get(v) << 16) | (g.get(v) << 8) | b.get(v);
+                dst[x] = (r.Get(v) << 16) | (g.Get(v) << 8) | b.Get(v);
             }
             break;
         default: {
@@ -182,7 +182,7 @@ bool DecodeDibRows(const DibLayout& l, const std::uint8_t* bits, std::size_t siz
 namespace {
 
 // Packs an 8-bit channel into a mask.
-std::uint32_t pack(std::uint32_t v8, DWORD mask) {
+std::uint32_t Pack(std::uint32_t v8, DWORD mask) {
     if (!mask)
         return 0;
     const int shift = std::countr_zero(mask);
@@ -191,7 +191,7 @@ std::uint32_t pack(std::uint32_t v8, DWORD mask) {
     return (v << shift) & mask;
 }
 
-unsigned nearestIndex(const std::vector<RGBQUAD>& colors, std::uint32_t p) {
+unsigned NearestIndex(const std::vector<RGBQUAD>& colors, std::uint32_t p) {
     unsigned best = 0;
     int bestDist = 1 << 30;
     for (unsigned i = 0; i < colors.size(); ++i) {
@@ -213,7 +213,7 @@ void EncodeDibRows(const DibLayout& l, const Surface& in, int first, int count, 
     for (int k = 0; k < count; ++k) {
         const int scan = first + k;
         const int y = l.topDown ? scan : l.height - 1 - scan;
-        const std::uint32_t* src = in.row(y);
+        const std::uint32_t* src = in.Row(y);
         std::uint8_t* dst = bits + static_cast<std::size_t>(k) * l.stride;
         std::memset(dst, 0, l.stride);
         switch (l.bitCount) {
@@ -221,8 +221,8 @@ void EncodeDibRows(const DibLayout& l, const Surface& in, int first, int count, 
             if (l.compression == BI_BITFIELDS) {
                 for (int x = 0; x < l.width; ++x) {
                     const std::uint32_t p = src[x];
-                    const std::uint32_t v = pack((p >> 16) & 0xFF, l.masks[0]) |
-                                            pack((p >> 8) & 0xFF, l.masks[1]) | pack(p & 0xFF, l.masks[2]);
+                    const std::uint32_t v = Pack((p >> 16) & 0xFF, l.masks[0]) |
+                                            Pack((p >> 8) & 0xFF, l.masks[1]) | Pack(p & 0xFF, l.masks[2]);
                     std::memcpy(dst + 4 * x, &v, 4);
                 }
             } else {
@@ -242,7 +242,7 @@ void EncodeDibRows(const DibLayout& l, const Surface& in, int first, int count, 
             for (int x = 0; x < l.width; ++x) {
                 const std::uint32_t p = src[x];
                 const std::uint32_t v =
-                    pack((p >> 16) & 0xFF, r) | pack((p >> 8) & 0xFF, g) | pack(p & 0xFF, b);
+                    Pack((p >> 16) & 0xFF, r) | Pack((p >> 8) & 0xFF, g) | Pack(p & 0xFF, b);
                 dst[2 * x] = v & 0xFF;
                 dst[2 * x + 1] = (v >> 8) & 0xFF;
             }
@@ -253,7 +253,7 @@ void EncodeDibRows(const DibLayout& l, const Surface& in, int first, int count, 
             for (int x = 0; x < l.width; ++x) {
                 // Without a palette a 1-bit row is a mask: white is 1.
                 const unsigned idx = l.colors.empty() ? ((src[x] & 0xFFFFFF) == 0xFFFFFF ? 1u : 0u)
-                                                      : nearestIndex(l.colors, src[x]);
+                                                      : NearestIndex(l.colors, src[x]);
                 const int bit = x * bpp;
                 dst[bit >> 3] |=
                     static_cast<std::uint8_t>((idx & ((1u << bpp) - 1)) << (8 - bpp - (bit & 7)));

@@ -26,7 +26,7 @@ struct DibLayout {
     std::vector<RGBQUAD> colors;
     std::size_t stride = 0; // bytes per row, 4-byte aligned
 
-    std::size_t imageSize() const { return stride * static_cast<std::size_t>(height); }
+    std::size_t ImageSize() const { return stride * static_cast<std::size_t>(height); }
 };
 
 // Validates a header (and, for palettes and masks, the bytes that follow it: `extra` of them at `tail`).

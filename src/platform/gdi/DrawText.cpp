@@ -13,17 +13,17 @@ using namespace gdi;
 
 namespace {
 
-bool isCjk(char32_t c) {
+bool IsCjk(char32_t c) {
     return (c >= 0x2E80 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7AF) || (c >= 0xF900 && c <= 0xFAFF) ||
            (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFFEF) || (c >= 0x20000 && c <= 0x2FFFF);
 }
 
 // Characters that may not begin a line, and those that may not end one.
-bool noBreakBefore(char32_t c) {
+bool NoBreakBefore(char32_t c) {
     static const std::u32string set = U"，。、；：？！）】》」』〕〉”’…·%,.;:?!)]}>'\"～－";
     return set.find(c) != std::u32string::npos;
 }
-bool noBreakAfter(char32_t c) {
+bool NoBreakAfter(char32_t c) {
     static const std::u32string set = U"（【《「『〔〈“‘([{<";
     return set.find(c) != std::u32string::npos;
 }
@@ -44,7 +44,7 @@ struct Line {
 };
 
 // Removes '&' prefixes; records which characters they marked.
-std::string stripPrefixes(std::string_view in, std::vector<size_t>* marked) {
+std::string StripPrefixes(std::string_view in, std::vector<size_t>* marked) {
     std::string out;
     out.reserve(in.size());
     for (size_t i = 0; i < in.size(); ++i) {
@@ -63,32 +63,32 @@ std::string stripPrefixes(std::string_view in, std::vector<size_t>* marked) {
     return out;
 }
 
-std::string lineText(const std::string& text, const std::vector<Char>& chars, size_t b, size_t e) {
+std::string LineText(const std::string& text, const std::vector<Char>& chars, size_t b, size_t e) {
     if (b >= e)
         return {};
     return text.substr(chars[b].offset, chars[e - 1].offset + chars[e - 1].bytes - chars[b].offset);
 }
 
-int widthOf(const std::vector<Char>& chars, size_t b, size_t e) {
+int WidthOf(const std::vector<Char>& chars, size_t b, size_t e) {
     int w = 0;
     for (size_t i = b; i < e; ++i)
         w += chars[i].width;
     return w;
 }
 
-bool breakAllowedBefore(const std::vector<Char>& chars, size_t i) {
+bool BreakAllowedBefore(const std::vector<Char>& chars, size_t i) {
     if (i == 0)
         return false;
     char32_t prev = chars[i - 1].cp, cur = chars[i].cp;
-    if (noBreakBefore(cur) || noBreakAfter(prev))
+    if (NoBreakBefore(cur) || NoBreakAfter(prev))
         return false;
     if (prev == U' ' || prev == U'\t')
         return true;
-    return isCjk(prev) || isCjk(cur);
+    return IsCjk(prev) || IsCjk(cur);
 }
 
 // Splits one paragraph [b, e) into lines no wider than `limit`.
-void wrap(const std::vector<Char>& chars, size_t b, size_t e, int limit, std::vector<Line>& lines) {
+void Wrap(const std::vector<Char>& chars, size_t b, size_t e, int limit, std::vector<Line>& lines) {
     size_t start = b;
     while (true) {
         Line line;
@@ -99,7 +99,7 @@ void wrap(const std::vector<Char>& chars, size_t b, size_t e, int limit, std::ve
         while (i < e && w + chars[i].width <= limit) {
             w += chars[i].width;
             ++i;
-            if (i < e && breakAllowedBefore(chars, i))
+            if (i < e && BreakAllowedBefore(chars, i))
                 lastBreak = i;
         }
         if (i >= e) {
@@ -136,27 +136,27 @@ struct TextLayout {
     std::vector<Line> lines;
 };
 
-std::string_view inputText(const char* text, int count) {
+std::string_view InputText(const char* text, int count) {
     if (!text)
         return {};
     return count < 0 ? std::string_view(text)
                      : std::string_view(text, strnlen(text, static_cast<size_t>(count)));
 }
 
-std::vector<Char> measureChars(const std::string& body, const std::vector<size_t>& marked, FontFace& face) {
+std::vector<Char> MeasureChars(const std::string& body, const std::vector<size_t>& marked, FontFace& face) {
     std::vector<Char> chars;
     chars.reserve(body.size());
     for (size_t i = 0; i < body.size();) {
         size_t at = i;
         char32_t cp = NextCodePoint(body, i);
         bool under = std::find(marked.begin(), marked.end(), at) != marked.end();
-        chars.push_back(Char{cp, at, i - at, face.advance(cp), under});
+        chars.push_back(Char{cp, at, i - at, face.Advance(cp), under});
     }
     return chars;
 }
 
 // Splits at line ends; a single line keeps them as characters of no width.
-Paragraphs splitParagraphs(std::vector<Char>& chars, bool single) {
+Paragraphs SplitParagraphs(std::vector<Char>& chars, bool single) {
     Paragraphs paragraphs;
     size_t start = 0;
     for (size_t i = 0; i < chars.size(); ++i) {
@@ -177,22 +177,22 @@ Paragraphs splitParagraphs(std::vector<Char>& chars, bool single) {
 }
 
 // Tabs expand against stops measured from the paragraph start.
-void expandTabs(std::vector<Char>& chars, const Paragraphs& paragraphs, FontFace& face, UINT format) {
+void ExpandTabs(std::vector<Char>& chars, const Paragraphs& paragraphs, FontFace& face, UINT format) {
     const int tabWidth =
-        face.aveCharWidth() * ((format & DT_TABSTOP) ? std::max(1u, (format >> 8) & 0xFF) : 8);
+        face.AveCharWidth() * ((format & DT_TABSTOP) ? std::max(1u, (format >> 8) & 0xFF) : 8);
     for (auto [b, e] : paragraphs) {
         int x = 0;
         for (size_t i = b; i < e; ++i) {
             if (chars[i].cp == U'\t') {
                 chars[i].width =
-                    (format & DT_EXPANDTABS) && tabWidth > 0 ? tabWidth - (x % tabWidth) : face.advance(U' ');
+                    (format & DT_EXPANDTABS) && tabWidth > 0 ? tabWidth - (x % tabWidth) : face.Advance(U' ');
             }
             x += chars[i].width;
         }
     }
 }
 
-Line wholeLine(size_t begin, size_t end) {
+Line WholeLine(size_t begin, size_t end) {
     Line line;
     line.begin = begin;
     line.end = end;
@@ -200,23 +200,23 @@ Line wholeLine(size_t begin, size_t end) {
 }
 
 // Measures the characters of `body` and breaks them into lines.
-TextLayout measure(std::string body, const std::vector<size_t>& marked, FontFace& face, UINT format,
+TextLayout Measure(std::string body, const std::vector<size_t>& marked, FontFace& face, UINT format,
                    int boxWidth) {
     TextLayout layout;
     layout.body = std::move(body);
-    layout.chars = measureChars(layout.body, marked, face);
+    layout.chars = MeasureChars(layout.body, marked, face);
     const bool single = format & DT_SINGLELINE;
-    const Paragraphs paragraphs = splitParagraphs(layout.chars, single);
-    expandTabs(layout.chars, paragraphs, face, format);
+    const Paragraphs paragraphs = SplitParagraphs(layout.chars, single);
+    ExpandTabs(layout.chars, paragraphs, face, format);
     for (auto [b, e] : paragraphs) {
         if ((format & DT_WORDBREAK) && !single && b < e)
-            wrap(layout.chars, b, e, std::max(boxWidth, 1), layout.lines);
+            Wrap(layout.chars, b, e, std::max(boxWidth, 1), layout.lines);
         else
-            layout.lines.push_back(wholeLine(b, e));
+            layout.lines.push_back(WholeLine(b, e));
     }
     for (Line& line : layout.lines) {
-        line.width = widthOf(layout.chars, line.begin, line.end);
-        line.text = lineText(layout.body, layout.chars, line.begin, line.end);
+        line.width = WidthOf(layout.chars, line.begin, line.end);
+        line.text = LineText(layout.body, layout.chars, line.begin, line.end);
         for (size_t i = line.begin; i < line.end; ++i)
             if (layout.chars[i].underlined)
                 line.underlined.push_back(layout.chars[i].offset - layout.chars[line.begin].offset);
@@ -225,9 +225,9 @@ TextLayout measure(std::string body, const std::vector<size_t>& marked, FontFace
 }
 
 // Shortens each line wider than the box to what fits with "..." after it.
-void addEllipses(TextLayout& layout, FontFace& face, int boxWidth) {
+void AddEllipses(TextLayout& layout, FontFace& face, int boxWidth) {
     const std::vector<Char>& chars = layout.chars;
-    const int dots = face.advance(U'.') * 3;
+    const int dots = face.Advance(U'.') * 3;
     for (Line& line : layout.lines) {
         if (line.width <= boxWidth)
             continue;
@@ -235,7 +235,7 @@ void addEllipses(TextLayout& layout, FontFace& face, int boxWidth) {
         int w = line.width;
         while (e > line.begin && w + dots > boxWidth)
             w -= chars[--e].width;
-        line.text = lineText(layout.body, chars, line.begin, e) + "...";
+        line.text = LineText(layout.body, chars, line.begin, e) + "...";
         line.width = w + dots;
         std::erase_if(line.underlined, [&](size_t off) {
             return e == line.begin || off >= chars[e].offset - chars[line.begin].offset;
@@ -243,7 +243,7 @@ void addEllipses(TextLayout& layout, FontFace& face, int boxWidth) {
     }
 }
 
-int lineLeft(const Line& line, const RECT& rect, UINT format) {
+int LineLeft(const Line& line, const RECT& rect, UINT format) {
     if (format & DT_CENTER)
         return rect.left + (rect.right - rect.left - line.width) / 2;
     if (format & DT_RIGHT)
@@ -251,57 +251,57 @@ int lineLeft(const Line& line, const RECT& rect, UINT format) {
     return rect.left;
 }
 
-void fillLineBackground(DeviceContext* d, int x, int y, int width, int height, const pixman_box32_t* clip) {
-    int x1 = d->sx(x), y1 = d->sy(y), x2 = x1 + width, y2 = y1 + height;
+void FillLineBackground(DeviceContext* d, int x, int y, int width, int height, const pixman_box32_t* clip) {
+    int x1 = d->Sx(x), y1 = d->Sy(y), x2 = x1 + width, y2 = y1 + height;
     if (clip) {
         x1 = std::max(x1, clip->x1);
         y1 = std::max(y1, clip->y1);
         x2 = std::min(x2, clip->x2);
         y2 = std::min(y2, clip->y2);
     }
-    FillBox(d, x1, y1, x2, y2, ToPixel(d->state().bkColor));
+    FillBox(d, x1, y1, x2, y2, ToPixel(d->State().bkColor));
 }
 
-void paintLine(DeviceContext* d, FontFace& face, const TextLayout& layout, const Line& line, int x, int y,
+void PaintLine(DeviceContext* d, FontFace& face, const TextLayout& layout, const Line& line, int x, int y,
                RunStyle& style) {
     style.underlined = line.underlined.empty() ? nullptr : &line.underlined;
     // Tabs are laid out by their expanded widths, so draw piecewise around them.
     if (line.text.find('\t') == std::string::npos) {
-        DrawRun(d, face, d->sx(x), d->sy(y) + face.ascent(), line.text, style);
+        DrawRun(d, face, d->Sx(x), d->Sy(y) + face.Ascent(), line.text, style);
         return;
     }
     std::vector<INT> dx;
     for (size_t i = line.begin; i < line.end; ++i)
         dx.push_back(layout.chars[i].width);
     while (dx.size() < line.text.size())
-        dx.push_back(face.advance(U'.'));
+        dx.push_back(face.Advance(U'.'));
     style.dx = dx.data();
-    DrawRun(d, face, d->sx(x), d->sy(y) + face.ascent(), line.text, style);
+    DrawRun(d, face, d->Sx(x), d->Sy(y) + face.Ascent(), line.text, style);
     style.dx = nullptr;
 }
 
-void paintLines(DeviceContext* d, FontFace& face, const TextLayout& layout, const RECT& rect, int top,
+void PaintLines(DeviceContext* d, FontFace& face, const TextLayout& layout, const RECT& rect, int top,
                 UINT format) {
     DrawAccess access(d);
-    pixman_box32_t clipBox{d->sx(rect.left), d->sy(rect.top), d->sx(rect.right), d->sy(rect.bottom)};
+    pixman_box32_t clipBox{d->Sx(rect.left), d->Sy(rect.top), d->Sx(rect.right), d->Sy(rect.bottom)};
     const pixman_box32_t* clip = (format & DT_NOCLIP) ? nullptr : &clipBox;
     RunStyle style;
-    style.color = ToPixel(d->state().textColor);
-    style.underline = face.underline();
-    style.strikeOut = face.strikeOut();
+    style.color = ToPixel(d->State().textColor);
+    style.underline = face.Underline();
+    style.strikeOut = face.StrikeOut();
     style.clip = clip;
     int y = top;
     for (const Line& line : layout.lines) {
-        int x = lineLeft(line, rect, format);
-        if (d->state().bkMode == OPAQUE)
-            fillLineBackground(d, x, y, line.width, face.height(), clip);
-        paintLine(d, face, layout, line, x, y, style);
-        y += face.height();
+        int x = LineLeft(line, rect, format);
+        if (d->State().bkMode == OPAQUE)
+            FillLineBackground(d, x, y, line.width, face.Height(), clip);
+        PaintLine(d, face, layout, line, x, y, style);
+        y += face.Height();
     }
 }
 
 // Where the first line goes: single lines may be centred vertically or sit at the bottom.
-int firstLineTop(const RECT& rect, int lineHeight, UINT format) {
+int FirstLineTop(const RECT& rect, int lineHeight, UINT format) {
     const bool single = format & DT_SINGLELINE;
     if (single && (format & DT_VCENTER))
         return rect.top + (rect.bottom - rect.top - lineHeight) / 2;
@@ -318,18 +318,18 @@ int DrawText(HDC dc, const char* text, int count, LPRECT rect, UINT format) {
         SetLastError(d ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE);
         return 0;
     }
-    std::string_view input = inputText(text, count);
+    std::string_view input = InputText(text, count);
     FontFace& face = CurrentFace(d);
-    const int lineHeight = face.height();
+    const int lineHeight = face.Height();
 
     std::vector<size_t> marked;
-    std::string body = (format & DT_NOPREFIX) ? std::string(input) : stripPrefixes(input, &marked);
+    std::string body = (format & DT_NOPREFIX) ? std::string(input) : StripPrefixes(input, &marked);
     if (format & DT_HIDEPREFIX)
         marked.clear();
     const int boxWidth = rect->right - rect->left;
-    TextLayout layout = measure(std::move(body), marked, face, format, boxWidth);
+    TextLayout layout = Measure(std::move(body), marked, face, format, boxWidth);
     if (format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS))
-        addEllipses(layout, face, boxWidth);
+        AddEllipses(layout, face, boxWidth);
 
     const int total = static_cast<int>(layout.lines.size()) * lineHeight;
     if (input.empty() && (format & DT_CALCRECT)) {
@@ -345,8 +345,8 @@ int DrawText(HDC dc, const char* text, int count, LPRECT rect, UINT format) {
         rect->bottom = rect->top + total;
         return total;
     }
-    const int top = firstLineTop(*rect, lineHeight, format);
-    paintLines(d, face, layout, *rect, top, format);
+    const int top = FirstLineTop(*rect, lineHeight, format);
+    PaintLines(d, face, layout, *rect, top, format);
     if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)))
         return top - rect->top + lineHeight;
     return total;

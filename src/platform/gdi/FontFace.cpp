@@ -45,7 +45,7 @@ const char* const kUiFamilies[] = {"",
                                    "microsoft yahei",
                                    "arial"};
 
-std::string lower(std::string s) {
+std::string Lower(std::string s) {
     for (char& c : s)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
@@ -61,13 +61,13 @@ struct FaceFile {
 // between fonts and is loaded again only for a description not matched before.
 bool fontconfigLoaded = false;
 
-void releaseFontconfig() {
+void ReleaseFontconfig() {
     if (fontconfigLoaded)
         FcFini();
     fontconfigLoaded = false;
 }
 
-FaceFile matchFamily(const std::string& family, int weight, bool italic) {
+FaceFile MatchFamily(const std::string& family, int weight, bool italic) {
     static std::map<std::string, FaceFile> matched;
     const std::string key = family + '\x1f' + std::to_string(weight >= 600) + std::to_string(italic);
     if (auto it = matched.find(key); it != matched.end())
@@ -104,7 +104,7 @@ struct Library {
     }
 };
 
-Library& library() {
+Library& FreeTypeLibrary() {
     static Library lib;
     return lib;
 }
@@ -126,7 +126,7 @@ struct SharedFace {
             ::close(static_cast<int>(stream.descriptor.value));
     }
 
-    static unsigned long read(FT_Stream stream, unsigned long offset, unsigned char* buffer,
+    static unsigned long Read(FT_Stream stream, unsigned long offset, unsigned char* buffer,
                               unsigned long count) {
         const int fd = static_cast<int>(stream->descriptor.value);
         if (count == 0) // a seek: 0 is success
@@ -142,12 +142,12 @@ struct SharedFace {
         }
         return done;
     }
-    static void close(FT_Stream stream) {
+    static void Close(FT_Stream stream) {
         ::close(static_cast<int>(stream->descriptor.value));
         stream->descriptor.value = -1;
     }
 
-    bool open(const std::string& path, int index) {
+    bool Open(const std::string& path, int index) {
         stream.descriptor.value = -1;
         const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0)
@@ -159,12 +159,12 @@ struct SharedFace {
         }
         stream.descriptor.value = fd;
         stream.size = static_cast<unsigned long>(st.st_size);
-        stream.read = &SharedFace::read;
-        stream.close = &SharedFace::close;
+        stream.read = &SharedFace::Read;
+        stream.close = &SharedFace::Close;
         FT_Open_Args args{};
         args.flags = FT_OPEN_STREAM;
         args.stream = &stream;
-        if (FT_Open_Face(library().ft, &args, index, &face) != 0) {
+        if (FT_Open_Face(FreeTypeLibrary().ft, &args, index, &face) != 0) {
             face = nullptr;
             return false;
         }
@@ -173,7 +173,7 @@ struct SharedFace {
 };
 
 // The open face of (file, index), opened on first use and closed with the last font that draws from it.
-std::shared_ptr<SharedFace> sharedFace(const std::string& path, int index) {
+std::shared_ptr<SharedFace> OpenSharedFace(const std::string& path, int index) {
     static std::map<std::pair<std::string, int>, std::weak_ptr<SharedFace>> open;
     if (path.empty())
         return nullptr;
@@ -181,7 +181,7 @@ std::shared_ptr<SharedFace> sharedFace(const std::string& path, int index) {
     if (auto live = slot.lock())
         return live;
     auto made = std::make_shared<SharedFace>();
-    if (!made->open(path, index))
+    if (!made->Open(path, index))
         return nullptr;
     slot = made;
     return made;
@@ -199,12 +199,12 @@ struct SizedFace {
     SizedFace() = default;
     SizedFace(const SizedFace&) = delete;
     SizedFace& operator=(const SizedFace&) = delete;
-    ~SizedFace() { release(); }
+    ~SizedFace() { Release(); }
 
-    FT_Face face() const { return size ? shared->face : nullptr; }
+    FT_Face Face() const { return size ? shared->face : nullptr; }
 
     // Makes this font's size and slant the shared face's current ones.
-    FT_Face use() const {
+    FT_Face Use() const {
         FT_Face f = shared->face;
         FT_Activate_Size(size);
         static FT_Matrix shear{0x10000, 0x5800, 0, 0x10000};
@@ -212,8 +212,8 @@ struct SizedFace {
         return f;
     }
 
-    bool open(const FaceFile& file, int em, int weight, bool italic) {
-        if (!attach(file))
+    bool Open(const FaceFile& file, int em, int weight, bool italic) {
+        if (!Attach(file))
             return false;
         FT_Face f = shared->face;
         synthBold = weight >= 600 && !(f->style_flags & FT_STYLE_FLAG_BOLD);
@@ -228,28 +228,28 @@ struct SizedFace {
             }
         }
         if (!strike && FT_Set_Pixel_Sizes(f, 0, static_cast<FT_UInt>(em)) != 0) {
-            release();
+            Release();
             return false;
         }
         return true;
     }
     // A bitmap face at one of its strikes; bold is synthesised, italic cannot be.
-    bool openStrike(const FaceFile& file, int strikeIndex, int weight) {
-        if (!attach(file))
+    bool OpenStrike(const FaceFile& file, int strikeIndex, int weight) {
+        if (!Attach(file))
             return false;
         synthBold = weight >= 600 && !(shared->face->style_flags & FT_STYLE_FLAG_BOLD);
         strike = FT_Select_Size(shared->face, strikeIndex) == 0;
         if (!strike)
-            release();
+            Release();
         return strike;
     }
-    int ascent() const { return static_cast<int>((size->metrics.ascender + 63) >> 6); }
-    int descent() const { return static_cast<int>((-size->metrics.descender + 63) >> 6); }
+    int Ascent() const { return static_cast<int>((size->metrics.ascender + 63) >> 6); }
+    int Descent() const { return static_cast<int>((-size->metrics.descender + 63) >> 6); }
 
 private:
     // A new size object on the file's shared face, made current for the size selection that follows.
-    bool attach(const FaceFile& file) {
-        shared = sharedFace(file.path, file.index);
+    bool Attach(const FaceFile& file) {
+        shared = OpenSharedFace(file.path, file.index);
         if (!shared || FT_New_Size(shared->face, &size) != 0) {
             size = nullptr;
             shared.reset();
@@ -258,7 +258,7 @@ private:
         FT_Activate_Size(size);
         return true;
     }
-    void release() {
+    void Release() {
         if (size)
             FT_Done_Size(size);
         size = nullptr;
@@ -272,12 +272,12 @@ struct DialogSansFace {
 };
 
 // Found once per process; an empty file means the CJK face stands in, as for the other interface faces.
-const DialogSansFace& dialogSansFace() {
+const DialogSansFace& TheDialogSansFace() {
     static const DialogSansFace found = [] {
         DialogSansFace result;
         for (const std::string& path : DialogSansCandidates()) {
             SharedFace probe;
-            if (!probe.open(path, 0))
+            if (!probe.Open(path, 0))
                 continue;
             FT_Face face = probe.face;
             const bool usable = face->charmap && face->charmap->encoding == FT_ENCODING_UNICODE &&
@@ -300,8 +300,8 @@ const DialogSansFace& dialogSansFace() {
     return found;
 }
 
-bool isUiFamily(const std::string& name) {
-    std::string l = lower(name);
+bool IsUiFamily(const std::string& name) {
+    std::string l = Lower(name);
     for (const char* f : kUiFamilies)
         if (l == f)
             return true;
@@ -327,29 +327,29 @@ std::shared_ptr<FontFace> FontFace::Resolve(const LOGFONT& lf) {
     const int weight = lf.lfWeight == 0 ? FW_NORMAL : std::clamp<int>(lf.lfWeight, 1, 1000);
     const bool italic = lf.lfItalic != 0;
 
-    std::lock_guard lock(library().mutex);
+    std::lock_guard lock(FreeTypeLibrary().mutex);
     static std::map<std::string, std::shared_ptr<FontFace>> cache;
-    std::string key = lower(family) + '\x1f' + std::to_string(lf.lfHeight) + '\x1f' + std::to_string(weight) +
+    std::string key = Lower(family) + '\x1f' + std::to_string(lf.lfHeight) + '\x1f' + std::to_string(weight) +
                       '\x1f' + std::to_string(italic) + std::to_string(lf.lfUnderline != 0) +
                       std::to_string(lf.lfStrikeOut != 0) + std::to_string(lf.lfQuality);
     if (auto it = cache.find(key); it != cache.end())
         return it->second;
 
     std::shared_ptr<FontFace> f(new FontFace);
-    const DialogSansFace& dialog = dialogSansFace();
+    const DialogSansFace& dialog = TheDialogSansFace();
     const bool dialogSans = IsDialogSansFamily(family) && !dialog.file.path.empty();
     FaceFile primaryFile =
-        dialogSans ? dialog.file : matchFamily(isUiFamily(family) ? kUiFace : family, weight, italic);
-    FaceFile fallbackFile = matchFamily(kCjkFallback, weight, italic);
-    releaseFontconfig();
+        dialogSans ? dialog.file : MatchFamily(IsUiFamily(family) ? kUiFace : family, weight, italic);
+    FaceFile fallbackFile = MatchFamily(kCjkFallback, weight, italic);
+    ReleaseFontconfig();
     int asc = 0, desc = 0, em = 12;
     if (dialogSans) {
         const StrikeChoice cell = ChooseStrike(dialog.strikes, lf.lfHeight);
         if (cell.index >= 0 && !italic)
-            f->m_impl->primary.openStrike(primaryFile, cell.index, weight);
+            f->m_impl->primary.OpenStrike(primaryFile, cell.index, weight);
         // Ideographs fill their em, Latin capitals do not reach the character height: one pixel more puts
         // them at the same visual size (the classic pairing of 8-pt dialog Latin with 12-pixel ideographs).
-        f->m_impl->fallback.open(fallbackFile, std::min(cell.charHeight + 1, 512), weight, italic);
+        f->m_impl->fallback.Open(fallbackFile, std::min(cell.charHeight + 1, 512), weight, italic);
         asc = cell.ascent;
         desc = cell.descent;
         em = cell.charHeight;
@@ -363,7 +363,7 @@ std::shared_ptr<FontFace> FontFace::Resolve(const LOGFONT& lf) {
         } else if (height > 0) {
             // A positive height is the cell height; scale the em so that ascender + descender fill it.
             double ratio = 1.2;
-            if ((probe = sharedFace(primaryFile.path, primaryFile.index))) {
+            if ((probe = OpenSharedFace(primaryFile.path, primaryFile.index))) {
                 const FT_Face face = probe->face;
                 if (face->units_per_EM > 0 && face->ascender - face->descender > 0)
                     ratio = static_cast<double>(face->ascender - face->descender) / face->units_per_EM;
@@ -371,19 +371,19 @@ std::shared_ptr<FontFace> FontFace::Resolve(const LOGFONT& lf) {
             em = static_cast<int>(std::lround(std::min<long long>(height, 600) / ratio));
         }
         em = std::clamp(em, 1, 512);
-        const bool primaryOpen = f->m_impl->primary.open(primaryFile, em, weight, italic);
+        const bool primaryOpen = f->m_impl->primary.Open(primaryFile, em, weight, italic);
         if (!primaryOpen)
-            f->m_impl->primary.open(fallbackFile, em, weight, italic);
+            f->m_impl->primary.Open(fallbackFile, em, weight, italic);
         // The fallback at the primary's file and size would find no character the primary lacks.
         const bool sameFile = !primaryOpen || (primaryFile.path == fallbackFile.path &&
                                                primaryFile.index == fallbackFile.index);
-        if (!sameFile || !f->m_impl->primary.face())
-            f->m_impl->fallback.open(fallbackFile, em, weight, italic);
+        if (!sameFile || !f->m_impl->primary.Face())
+            f->m_impl->fallback.Open(fallbackFile, em, weight, italic);
         for (SizedFace* sf : {&f->m_impl->primary, &f->m_impl->fallback}) {
-            if (!sf->face())
+            if (!sf->Face())
                 continue;
-            asc = std::max(asc, sf->ascent());
-            desc = std::max(desc, sf->descent());
+            asc = std::max(asc, sf->Ascent());
+            desc = std::max(desc, sf->Descent());
         }
     }
     f->m_impl->mono = lf.lfQuality == NONANTIALIASED_QUALITY;
@@ -401,40 +401,40 @@ std::shared_ptr<FontFace> FontFace::Resolve(const LOGFONT& lf) {
     f->m_internalLeading = std::max(0, asc + desc - em);
     cache[key] = f;
     // Metrics that need glyphs come after the face is usable.
-    f->m_aveCharWidth = f->cachedGlyph(U'x').advance;
+    f->m_aveCharWidth = f->CachedGlyph(U'x').advance;
     int maxw = 0;
     for (char32_t c : {U'W', U'M', U'中', U'@'})
-        maxw = std::max(maxw, f->cachedGlyph(c).advance);
+        maxw = std::max(maxw, f->CachedGlyph(c).advance);
     f->m_maxCharWidth = maxw;
     return f;
 }
 
-const Glyph& FontFace::glyph(char32_t ch) {
+const Glyph& FontFace::GlyphFor(char32_t ch) {
     if (auto it = m_cache.find(ch); it != m_cache.end())
         return it->second;
     // Other fonts share the FreeType face and its glyph slot.
-    std::lock_guard lock(library().mutex);
-    return cachedGlyph(ch);
+    std::lock_guard lock(FreeTypeLibrary().mutex);
+    return CachedGlyph(ch);
 }
 
-const Glyph& FontFace::cachedGlyph(char32_t ch) {
+const Glyph& FontFace::CachedGlyph(char32_t ch) {
     if (auto it = m_cache.find(ch); it != m_cache.end())
         return it->second;
     Glyph g;
     SizedFace* sf = nullptr;
     FT_UInt index = 0;
     for (SizedFace* candidate : {&m_impl->primary, &m_impl->fallback}) {
-        if (candidate->face() && (index = FT_Get_Char_Index(candidate->face(), ch)) != 0) {
+        if (candidate->Face() && (index = FT_Get_Char_Index(candidate->Face(), ch)) != 0) {
             sf = candidate;
             break;
         }
     }
     if (!sf)
-        sf = m_impl->primary.face() ? &m_impl->primary : &m_impl->fallback;
+        sf = m_impl->primary.Face() ? &m_impl->primary : &m_impl->fallback;
     if (ch == U'\t' || ch == U'\n' || ch == U'\r')
-        index = FT_Get_Char_Index(sf->face(), U' ');
-    if (sf->face()) {
-        const FT_Face face = sf->use();
+        index = FT_Get_Char_Index(sf->Face(), U' ');
+    if (sf->Face()) {
+        const FT_Face face = sf->Use();
         FT_Int32 flags = FT_LOAD_DEFAULT | (m_impl->mono ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
         if (FT_Load_Glyph(face, index, flags) != 0 && sf->strike)
             FT_Load_Glyph(face, index, flags | FT_LOAD_NO_BITMAP);

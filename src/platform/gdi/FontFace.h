@@ -32,25 +32,25 @@ public:
     // The face for a logical font; faces are shared between fonts with the same description.
     static std::shared_ptr<FontFace> Resolve(const LOGFONT& lf);
 
-    const Glyph& glyph(char32_t ch);
-    int advance(char32_t ch) { return glyph(ch).advance; }
+    const Glyph& GlyphFor(char32_t ch);
+    int Advance(char32_t ch) { return GlyphFor(ch).advance; }
 
-    int ascent() const { return m_ascent; }
-    int descent() const { return m_descent; }
-    int height() const { return m_ascent + m_descent; }
-    int internalLeading() const { return m_internalLeading; }
-    int aveCharWidth() const { return m_aveCharWidth; }
-    int maxCharWidth() const { return m_maxCharWidth; }
-    bool underline() const { return m_underline; }
-    bool strikeOut() const { return m_strikeOut; }
-    int weight() const { return m_weight; }
-    bool italic() const { return m_italic; }
-    const std::string& familyName() const { return m_family; }
+    int Ascent() const { return m_ascent; }
+    int Descent() const { return m_descent; }
+    int Height() const { return m_ascent + m_descent; }
+    int InternalLeading() const { return m_internalLeading; }
+    int AveCharWidth() const { return m_aveCharWidth; }
+    int MaxCharWidth() const { return m_maxCharWidth; }
+    bool Underline() const { return m_underline; }
+    bool StrikeOut() const { return m_strikeOut; }
+    int Weight() const { return m_weight; }
+    bool Italic() const { return m_italic; }
+    const std::string& FamilyName() const { return m_family; }
 
 private:
     struct Impl;
     FontFace();
-    const Glyph& cachedGlyph(char32_t ch); // with the FreeType lock held
+    const Glyph& CachedGlyph(char32_t ch); // with the FreeType lock held
     std::unique_ptr<Impl> m_impl;
     std::unordered_map<char32_t, Glyph> m_cache;
     int m_ascent = 0;

@@ -47,7 +47,7 @@ std::unique_ptr<Surface> ReadPng(const std::string& path, std::string* error = n
 
 struct PixelDifference {
     bool sizeDiffers = false;
-    int count = 0;   // pixels with a channel differing by more than the tolerance
+    int count = 0; // pixels with a channel differing by more than the tolerance
     POINT first{-1, -1};
 };
 PixelDifference ComparePixels(const Surface& actual, const Surface& expected, int channelTolerance);

@@ -12,11 +12,11 @@ namespace win::gdi {
 
 namespace {
 
-std::mutex& registryMutex() {
+std::mutex& RegistryMutex() {
     static std::mutex m;
     return m;
 }
-std::unordered_set<HGDIOBJ>& registry() {
+std::unordered_set<HGDIOBJ>& Registry() {
     static std::unordered_set<HGDIOBJ> r;
     return r;
 }
@@ -56,12 +56,12 @@ constexpr std::array<COLORREF, 31> kDefaultSysColors = {
     RGB(212, 208, 200), // COLOR_MENUBAR
 };
 
-std::array<COLORREF, 31>& sysColors() {
+std::array<COLORREF, 31>& SysColors() {
     static std::array<COLORREF, 31> colors = kDefaultSysColors;
     return colors;
 }
 
-Brush* makeStockBrush(UINT style, COLORREF color) {
+Brush* MakeStockBrush(UINT style, COLORREF color) {
     auto* b = new Brush;
     b->style = style;
     b->color = color;
@@ -70,7 +70,7 @@ Brush* makeStockBrush(UINT style, COLORREF color) {
     return b;
 }
 
-Pen* makeStockPen(int style, COLORREF color) {
+Pen* MakeStockPen(int style, COLORREF color) {
     auto* p = new Pen;
     p->style = style;
     p->color = color;
@@ -79,7 +79,7 @@ Pen* makeStockPen(int style, COLORREF color) {
     return p;
 }
 
-Font* makeStockFont(const char* face, int height) {
+Font* MakeStockFont(const char* face, int height) {
     auto* f = new Font;
     f->lf.lfHeight = height;
     f->lf.lfWeight = FW_NORMAL;
@@ -93,46 +93,46 @@ struct StockObjects {
     std::array<HGDIOBJ, 20> objects{};
     std::array<Brush*, 31> sysBrushes{};
     StockObjects() {
-        objects[WHITE_BRUSH] = makeStockBrush(BS_SOLID, RGB(255, 255, 255));
-        objects[LTGRAY_BRUSH] = makeStockBrush(BS_SOLID, RGB(192, 192, 192));
-        objects[GRAY_BRUSH] = makeStockBrush(BS_SOLID, RGB(128, 128, 128));
-        objects[DKGRAY_BRUSH] = makeStockBrush(BS_SOLID, RGB(64, 64, 64));
-        objects[BLACK_BRUSH] = makeStockBrush(BS_SOLID, RGB(0, 0, 0));
-        objects[NULL_BRUSH] = makeStockBrush(BS_NULL, 0);
-        objects[WHITE_PEN] = makeStockPen(PS_SOLID, RGB(255, 255, 255));
-        objects[BLACK_PEN] = makeStockPen(PS_SOLID, RGB(0, 0, 0));
-        objects[NULL_PEN] = makeStockPen(PS_NULL, 0);
-        objects[OEM_FIXED_FONT] = makeStockFont("Monospace", -12);
-        objects[ANSI_FIXED_FONT] = makeStockFont("Monospace", -12);
-        objects[ANSI_VAR_FONT] = makeStockFont("MS Sans Serif", -11);
-        objects[SYSTEM_FONT] = makeStockFont("System", -12);
-        objects[DEVICE_DEFAULT_FONT] = makeStockFont("System", -12);
-        objects[SYSTEM_FIXED_FONT] = makeStockFont("Monospace", -12);
-        objects[DEFAULT_GUI_FONT] = makeStockFont("MS Sans Serif", -11);
+        objects[WHITE_BRUSH] = MakeStockBrush(BS_SOLID, RGB(255, 255, 255));
+        objects[LTGRAY_BRUSH] = MakeStockBrush(BS_SOLID, RGB(192, 192, 192));
+        objects[GRAY_BRUSH] = MakeStockBrush(BS_SOLID, RGB(128, 128, 128));
+        objects[DKGRAY_BRUSH] = MakeStockBrush(BS_SOLID, RGB(64, 64, 64));
+        objects[BLACK_BRUSH] = MakeStockBrush(BS_SOLID, RGB(0, 0, 0));
+        objects[NULL_BRUSH] = MakeStockBrush(BS_NULL, 0);
+        objects[WHITE_PEN] = MakeStockPen(PS_SOLID, RGB(255, 255, 255));
+        objects[BLACK_PEN] = MakeStockPen(PS_SOLID, RGB(0, 0, 0));
+        objects[NULL_PEN] = MakeStockPen(PS_NULL, 0);
+        objects[OEM_FIXED_FONT] = MakeStockFont("Monospace", -12);
+        objects[ANSI_FIXED_FONT] = MakeStockFont("Monospace", -12);
+        objects[ANSI_VAR_FONT] = MakeStockFont("MS Sans Serif", -11);
+        objects[SYSTEM_FONT] = MakeStockFont("System", -12);
+        objects[DEVICE_DEFAULT_FONT] = MakeStockFont("System", -12);
+        objects[SYSTEM_FIXED_FONT] = MakeStockFont("Monospace", -12);
+        objects[DEFAULT_GUI_FONT] = MakeStockFont("MS Sans Serif", -11);
         auto* pal = new Palette;
         pal->hdr.stock = true;
         RegisterObject(pal);
         objects[DEFAULT_PALETTE] = pal;
-        auto* dcBrush = makeStockBrush(BS_SOLID, RGB(255, 255, 255));
+        auto* dcBrush = MakeStockBrush(BS_SOLID, RGB(255, 255, 255));
         dcBrush->dcBrush = true;
         objects[DC_BRUSH] = dcBrush;
-        auto* dcPen = makeStockPen(PS_SOLID, 0);
+        auto* dcPen = MakeStockPen(PS_SOLID, 0);
         dcPen->dcPen = true;
         objects[DC_PEN] = dcPen;
         for (size_t i = 0; i < sysBrushes.size(); ++i)
-            sysBrushes[i] = makeStockBrush(BS_SOLID, sysColors()[i]);
+            sysBrushes[i] = MakeStockBrush(BS_SOLID, SysColors()[i]);
     }
 };
 
-StockObjects& stock() {
+StockObjects& Stock() {
     static StockObjects s;
     return s;
 }
 
-void destroyObject(HGDIOBJ object) {
+void DestroyObject(HGDIOBJ object) {
     {
-        std::lock_guard lock(registryMutex());
-        registry().erase(object);
+        std::lock_guard lock(RegistryMutex());
+        Registry().erase(object);
     }
     delete object;
 }
@@ -147,15 +147,15 @@ Region::~Region() {
 }
 
 void RegisterObject(HGDIOBJ object) {
-    std::lock_guard lock(registryMutex());
-    registry().insert(object);
+    std::lock_guard lock(RegistryMutex());
+    Registry().insert(object);
 }
 
 bool IsLiveObject(HGDIOBJ object) {
     if (!object)
         return false;
-    std::lock_guard lock(registryMutex());
-    return registry().count(object) != 0;
+    std::lock_guard lock(RegistryMutex());
+    return Registry().count(object) != 0;
 }
 
 ObjectHeader* HeaderOf(HGDIOBJ object) {
@@ -188,7 +188,7 @@ void Release(HGDIOBJ object) {
     if (h->refs > 0)
         --h->refs;
     if (h->refs == 0 && h->deletePending && !h->stock)
-        destroyObject(object);
+        DestroyObject(object);
 }
 
 Region* LiveRegion(HRGN region) {
@@ -230,13 +230,13 @@ Bitmap* NewBitmap(int width, int height, int bitsPixel) {
     return b;
 }
 
-void Bitmap::pullFromDib() {
+void Bitmap::PullFromDib() {
     if (!isDib || dibShared || !dibBits)
         return;
-    DecodeDibRows(dibLayout, dibBits, dibLayout.imageSize(), 0, dibLayout.height, *surface, nullptr);
+    DecodeDibRows(dibLayout, dibBits, dibLayout.ImageSize(), 0, dibLayout.height, *surface, nullptr);
 }
 
-void Bitmap::pushToDib() {
+void Bitmap::PushToDib() {
     if (!isDib || dibShared || !dibBits)
         return;
     EncodeDibRows(dibLayout, *surface, 0, dibLayout.height, dibBits);
@@ -249,33 +249,33 @@ namespace win {
 using namespace gdi;
 
 DWORD GetSysColor(int index) {
-    if (index < 0 || index >= static_cast<int>(sysColors().size()))
+    if (index < 0 || index >= static_cast<int>(SysColors().size()))
         return 0;
-    return sysColors()[index];
+    return SysColors()[index];
 }
 
 HBRUSH GetSysColorBrush(int index) {
-    if (index < 0 || index >= static_cast<int>(sysColors().size()))
+    if (index < 0 || index >= static_cast<int>(SysColors().size()))
         return nullptr;
-    return stock().sysBrushes[index];
+    return Stock().sysBrushes[index];
 }
 
 BOOL SetSysColors(int count, const int* elements, const COLORREF* values) {
     if (count < 0 || (count > 0 && (!elements || !values)))
         return FALSE;
     for (int i = 0; i < count; ++i) {
-        if (elements[i] < 0 || elements[i] >= static_cast<int>(sysColors().size()))
+        if (elements[i] < 0 || elements[i] >= static_cast<int>(SysColors().size()))
             continue;
-        sysColors()[elements[i]] = values[i] & 0xFFFFFF;
-        stock().sysBrushes[elements[i]]->color = values[i] & 0xFFFFFF;
+        SysColors()[elements[i]] = values[i] & 0xFFFFFF;
+        Stock().sysBrushes[elements[i]]->color = values[i] & 0xFFFFFF;
     }
     return TRUE;
 }
 
 HGDIOBJ GetStockObject(int index) {
-    if (index < 0 || index >= static_cast<int>(stock().objects.size()))
+    if (index < 0 || index >= static_cast<int>(Stock().objects.size()))
         return nullptr;
-    return stock().objects[index];
+    return Stock().objects[index];
 }
 
 HBRUSH CreateSolidBrush(COLORREF color) {
@@ -302,12 +302,12 @@ HBRUSH CreatePatternBrush(HBITMAP bitmap) {
         SetLastError(ERROR_INVALID_HANDLE);
         return nullptr;
     }
-    bm->pullFromDib();
+    bm->PullFromDib();
     auto* b = new Brush;
     b->style = BS_PATTERN;
-    b->pattern = std::make_shared<Surface>(bm->width(), bm->height());
-    std::memcpy(b->pattern->pixels(), bm->surface->pixels(),
-                static_cast<size_t>(bm->width()) * bm->height() * 4);
+    b->pattern = std::make_shared<Surface>(bm->Width(), bm->Height());
+    std::memcpy(b->pattern->Pixels(), bm->surface->Pixels(),
+                static_cast<size_t>(bm->Width()) * bm->Height() * 4);
     RegisterObject(b);
     return b;
 }
@@ -346,7 +346,7 @@ BOOL DeleteObject(HGDIOBJ object) {
             return TRUE;
         }
     }
-    destroyObject(object);
+    DestroyObject(object);
     return TRUE;
 }
 
@@ -385,11 +385,11 @@ int GetObject(HGDIOBJ object, int size, LPVOID buffer) {
     if (auto* b = dynamic_cast<Bitmap*>(object)) {
         DIBSECTION ds;
         ds.dsBm.bmType = 0;
-        ds.dsBm.bmWidth = b->width();
-        ds.dsBm.bmHeight = b->height();
+        ds.dsBm.bmWidth = b->Width();
+        ds.dsBm.bmHeight = b->Height();
         ds.dsBm.bmPlanes = 1;
         ds.dsBm.bmBitsPixel = static_cast<WORD>(b->isDib ? b->dibHeader.biBitCount : b->bitsPixel);
-        ds.dsBm.bmWidthBytes = b->isDib ? b->dibStride() : ((b->width() * ds.dsBm.bmBitsPixel + 15) / 16) * 2;
+        ds.dsBm.bmWidthBytes = b->isDib ? b->DibStride() : ((b->Width() * ds.dsBm.bmBitsPixel + 15) / 16) * 2;
         ds.dsBm.bmBits = b->isDib ? b->dibBits : nullptr;
         if (b->isDib && size >= static_cast<int>(sizeof(DIBSECTION))) {
             ds.dsBmih = b->dibHeader;

@@ -42,11 +42,11 @@ struct Bitmap : HBITMAP__ {
     std::uint8_t* dibBits = nullptr;
     bool dibShared = false; // dibBits point into the surface itself
 
-    int width() const { return surface->width(); }
-    int height() const { return surface->height(); }
-    int dibStride() const { return static_cast<int>(dibLayout.stride); }
-    void pullFromDib();
-    void pushToDib();
+    int Width() const { return surface->Width(); }
+    int Height() const { return surface->Height(); }
+    int DibStride() const { return static_cast<int>(dibLayout.stride); }
+    void PullFromDib();
+    void PushToDib();
 };
 
 struct Brush : HBRUSH__ {

@@ -23,36 +23,36 @@ namespace {
 
 constexpr int kMaxIconSide = 1024;
 
-std::mutex& iconMutex() {
+std::mutex& IconMutex() {
     static std::mutex m;
     return m;
 }
-std::unordered_set<HICON>& liveIcons() {
+std::unordered_set<HICON>& LiveIcons() {
     // Outlives every static destructor, so icons still alive at exit stay known to be reachable.
     static auto* s = new std::unordered_set<HICON>;
     return *s;
 }
 
-Icon* liveIcon(HICON icon) {
-    std::lock_guard lock(iconMutex());
-    return liveIcons().count(icon) ? static_cast<Icon*>(icon) : nullptr;
+Icon* LiveIcon(HICON icon) {
+    std::lock_guard lock(IconMutex());
+    return LiveIcons().count(icon) ? static_cast<Icon*>(icon) : nullptr;
 }
 
-std::shared_ptr<Surface> scaledCopy(const Surface& src, int w, int h) {
+std::shared_ptr<Surface> ScaledCopy(const Surface& src, int w, int h) {
     auto out = std::make_shared<Surface>(w, h);
-    for (int y = 0; y < out->height(); ++y) {
+    for (int y = 0; y < out->Height(); ++y) {
         const std::uint32_t* s =
-            src.row(static_cast<int>(static_cast<long long>(y) * src.height() / out->height()));
-        std::uint32_t* d = out->row(y);
-        for (int x = 0; x < out->width(); ++x)
-            d[x] = s[static_cast<long long>(x) * src.width() / out->width()];
+            src.Row(static_cast<int>(static_cast<long long>(y) * src.Height() / out->Height()));
+        std::uint32_t* d = out->Row(y);
+        for (int x = 0; x < out->Width(); ++x)
+            d[x] = s[static_cast<long long>(x) * src.Width() / out->Width()];
     }
     return out;
 }
 
-Icon* registerIcon(Icon* icon) {
-    std::lock_guard lock(iconMutex());
-    liveIcons().insert(icon);
+Icon* RegisterIcon(Icon* icon) {
+    std::lock_guard lock(IconMutex());
+    LiveIcons().insert(icon);
     return icon;
 }
 
@@ -75,63 +75,63 @@ HICON CreateIconIndirect(ICONINFO* info) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    mask->pullFromDib();
+    mask->PullFromDib();
     auto* icon = new Icon;
     icon->isIcon = info->fIcon != 0;
     icon->hotX = info->xHotspot;
     icon->hotY = info->yHotspot;
     if (color) {
-        color->pullFromDib();
-        icon->color = scaledCopy(*color->surface, color->width(), color->height());
-        icon->mask = scaledCopy(*mask->surface, color->width(), color->height());
+        color->PullFromDib();
+        icon->color = ScaledCopy(*color->surface, color->Width(), color->Height());
+        icon->mask = ScaledCopy(*mask->surface, color->Width(), color->Height());
         if (color->isDib ? color->dibHeader.biBitCount == 32 : true) {
-            for (int y = 0; y < icon->color->height() && !icon->hasAlpha; ++y)
-                for (int x = 0; x < icon->color->width(); ++x)
-                    if (icon->color->row(y)[x] >> 24) {
+            for (int y = 0; y < icon->color->Height() && !icon->hasAlpha; ++y)
+                for (int x = 0; x < icon->color->Width(); ++x)
+                    if (icon->color->Row(y)[x] >> 24) {
                         icon->hasAlpha = true;
                         break;
                     }
         }
     } else {
         // A monochrome icon: the mask bitmap holds the AND mask above the XOR image.
-        const int h = std::max(1, mask->height() / 2);
-        icon->mask = std::make_shared<Surface>(mask->width(), h);
-        icon->color = std::make_shared<Surface>(mask->width(), h);
+        const int h = std::max(1, mask->Height() / 2);
+        icon->mask = std::make_shared<Surface>(mask->Width(), h);
+        icon->color = std::make_shared<Surface>(mask->Width(), h);
         for (int y = 0; y < h; ++y) {
-            std::memcpy(icon->mask->row(y), mask->surface->row(y),
-                        static_cast<std::size_t>(mask->width()) * 4);
-            if (y + h < mask->height())
-                std::memcpy(icon->color->row(y), mask->surface->row(y + h),
-                            static_cast<std::size_t>(mask->width()) * 4);
+            std::memcpy(icon->mask->Row(y), mask->surface->Row(y),
+                        static_cast<std::size_t>(mask->Width()) * 4);
+            if (y + h < mask->Height())
+                std::memcpy(icon->color->Row(y), mask->surface->Row(y + h),
+                            static_cast<std::size_t>(mask->Width()) * 4);
         }
     }
-    return registerIcon(icon);
+    return RegisterIcon(icon);
 }
 
 BOOL DestroyIcon(HICON icon) {
-    Icon* i = liveIcon(icon);
+    Icon* i = LiveIcon(icon);
     if (!i) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
     {
-        std::lock_guard lock(iconMutex());
-        liveIcons().erase(icon);
+        std::lock_guard lock(IconMutex());
+        LiveIcons().erase(icon);
     }
     delete i;
     return TRUE;
 }
 
 BOOL GetIconInfo(HICON icon, ICONINFO* info) {
-    Icon* i = liveIcon(icon);
+    Icon* i = LiveIcon(icon);
     if (!i || !info)
         return FALSE;
-    Bitmap* color = NewBitmap(i->color->width(), i->color->height(), 32);
-    std::memcpy(color->surface->pixels(), i->color->pixels(),
-                std::size_t(i->color->width()) * i->color->height() * 4);
-    Bitmap* mask = NewBitmap(i->mask->width(), i->mask->height(), 1);
-    std::memcpy(mask->surface->pixels(), i->mask->pixels(),
-                std::size_t(i->mask->width()) * i->mask->height() * 4);
+    Bitmap* color = NewBitmap(i->color->Width(), i->color->Height(), 32);
+    std::memcpy(color->surface->Pixels(), i->color->Pixels(),
+                std::size_t(i->color->Width()) * i->color->Height() * 4);
+    Bitmap* mask = NewBitmap(i->mask->Width(), i->mask->Height(), 1);
+    std::memcpy(mask->surface->Pixels(), i->mask->Pixels(),
+                std::size_t(i->mask->Width()) * i->mask->Height() * 4);
     info->fIcon = i->isIcon;
     info->xHotspot = i->hotX;
     info->yHotspot = i->hotY;
@@ -142,37 +142,37 @@ BOOL GetIconInfo(HICON icon, ICONINFO* info) {
 
 BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT, HBRUSH flicker, UINT flags) {
     DeviceContext* d = LiveDC(dc);
-    Icon* i = liveIcon(icon);
+    Icon* i = LiveIcon(icon);
     if (!d || !i) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
     if (width <= 0)
-        width = (flags & DI_DEFAULTSIZE) ? 32 : i->color->width();
+        width = (flags & DI_DEFAULTSIZE) ? 32 : i->color->Width();
     if (height <= 0)
-        height = (flags & DI_DEFAULTSIZE) ? 32 : i->color->height();
+        height = (flags & DI_DEFAULTSIZE) ? 32 : i->color->Height();
     if (width > kMaxIconSide || height > kMaxIconSide)
         return FALSE;
     if (!(flags & DI_NORMAL))
         flags |= DI_NORMAL;
     DrawAccess access(d);
-    auto color = (width == i->color->width() && height == i->color->height())
+    auto color = (width == i->color->Width() && height == i->color->Height())
                      ? i->color
-                     : scaledCopy(*i->color, width, height);
-    auto mask = (width == i->mask->width() && height == i->mask->height())
+                     : ScaledCopy(*i->color, width, height);
+    auto mask = (width == i->mask->Width() && height == i->mask->Height())
                     ? i->mask
-                    : scaledCopy(*i->mask, width, height);
+                    : ScaledCopy(*i->mask, width, height);
     if (flicker) {
         RECT r{x, y, x + width, y + height};
         FillRect(dc, &r, flicker);
     }
-    Surface& out = d->surface();
-    const int ox = d->sx(x), oy = d->sy(y);
+    Surface& out = d->TargetSurface();
+    const int ox = d->Sx(x), oy = d->Sy(y);
     ForEachClipped(d, ox, oy, ox + width, oy + height, [&](const pixman_box32_t& b) {
         for (int yy = b.y1; yy < b.y2; ++yy) {
-            std::uint32_t* row = out.row(yy);
-            const std::uint32_t* c = color->row(yy - oy);
-            const std::uint32_t* m = mask->row(yy - oy);
+            std::uint32_t* row = out.Row(yy);
+            const std::uint32_t* c = color->Row(yy - oy);
+            const std::uint32_t* m = mask->Row(yy - oy);
             for (int xx = b.x1; xx < b.x2; ++xx) {
                 const std::uint32_t cp = c[xx - ox], mp = m[xx - ox] & 0xFFFFFF;
                 std::uint32_t v = row[xx] & 0xFFFFFF;
@@ -184,7 +184,7 @@ BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT, H
                     if (flags & DI_IMAGE)
                         v ^= cp & 0xFFFFFF;
                 }
-                row[xx] = d->isMono() ? ToMono(v) : v;
+                row[xx] = d->IsMono() ? ToMono(v) : v;
             }
         }
     });
@@ -207,37 +207,37 @@ HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags) {
             SetLastError(ERROR_INVALID_HANDLE);
             return nullptr;
         }
-        const int w = width ? width : src->width(), h = height ? height : src->height();
-        if ((flags & LR_COPYRETURNORG) && w == src->width() && h == src->height())
+        const int w = width ? width : src->Width(), h = height ? height : src->Height();
+        if ((flags & LR_COPYRETURNORG) && w == src->Width() && h == src->Height())
             return image;
-        src->pullFromDib();
+        src->PullFromDib();
         Bitmap* copy = NewBitmap(w, h, (flags & LR_MONOCHROME) ? 1 : src->bitsPixel);
-        auto scaled = scaledCopy(*src->surface, w, h);
-        std::memcpy(copy->surface->pixels(), scaled->pixels(), std::size_t(w) * h * 4);
+        auto scaled = ScaledCopy(*src->surface, w, h);
+        std::memcpy(copy->surface->Pixels(), scaled->Pixels(), std::size_t(w) * h * 4);
         if (copy->bitsPixel == 1)
             for (int y = 0; y < h; ++y)
                 for (int x = 0; x < w; ++x)
-                    copy->surface->row(y)[x] = ToMono(copy->surface->row(y)[x]);
+                    copy->surface->Row(y)[x] = ToMono(copy->surface->Row(y)[x]);
         if (flags & LR_COPYDELETEORG)
             DeleteObject(bm);
         return reinterpret_cast<HANDLE>(static_cast<HGDIOBJ>(copy));
     }
     if (type == IMAGE_ICON || type == IMAGE_CURSOR) {
         auto ic = reinterpret_cast<HICON>(image);
-        Icon* src = liveIcon(ic);
+        Icon* src = LiveIcon(ic);
         if (!src) {
             SetLastError(ERROR_INVALID_HANDLE);
             return nullptr;
         }
-        const int w = width ? width : src->color->width(), h = height ? height : src->color->height();
+        const int w = width ? width : src->color->Width(), h = height ? height : src->color->Height();
         if (w > kMaxIconSide || h > kMaxIconSide) {
             SetLastError(ERROR_INVALID_PARAMETER);
             return nullptr;
         }
         auto* copy = new Icon(*src);
-        copy->color = scaledCopy(*src->color, w, h);
-        copy->mask = scaledCopy(*src->mask, w, h);
-        registerIcon(copy);
+        copy->color = ScaledCopy(*src->color, w, h);
+        copy->mask = ScaledCopy(*src->mask, w, h);
+        RegisterIcon(copy);
         if (flags & LR_COPYDELETEORG)
             DestroyIcon(ic);
         return reinterpret_cast<HANDLE>(static_cast<HICON__*>(copy));

@@ -25,23 +25,23 @@ namespace {
 
 constexpr int kMaxImages = 65536;
 
-std::mutex& listMutex() {
+std::mutex& ListMutex() {
     static std::mutex m;
     return m;
 }
-std::unordered_set<HIMAGELIST>& liveLists() {
+std::unordered_set<HIMAGELIST>& LiveLists() {
     static std::unordered_set<HIMAGELIST> s;
     return s;
 }
-ImageList* liveList(HIMAGELIST list) {
-    std::lock_guard lock(listMutex());
-    return liveLists().count(list) ? static_cast<ImageList*>(list) : nullptr;
+ImageList* LiveList(HIMAGELIST list) {
+    std::lock_guard lock(ListMutex());
+    return LiveLists().count(list) ? static_cast<ImageList*>(list) : nullptr;
 }
 
 // Adds one image per cx-wide slice; `isTransparent(x, y)` decides the mask.
-template <class Mask> int addSlices(ImageList* l, Bitmap* bm, Mask isTransparent) {
-    bm->pullFromDib();
-    const int count = bm->width() / l->cx;
+template <class Mask> int AddSlices(ImageList* l, Bitmap* bm, Mask isTransparent) {
+    bm->PullFromDib();
+    const int count = bm->Width() / l->cx;
     if (count <= 0 || l->images.size() + count > kMaxImages)
         return -1;
     const int first = static_cast<int>(l->images.size());
@@ -49,10 +49,10 @@ template <class Mask> int addSlices(ImageList* l, Bitmap* bm, Mask isTransparent
         ImageList::Image img;
         img.pixels.assign(std::size_t(l->cx) * l->cy, 0);
         img.transparent.assign(std::size_t(l->cx) * l->cy, 0);
-        for (int y = 0; y < l->cy && y < bm->height(); ++y)
+        for (int y = 0; y < l->cy && y < bm->Height(); ++y)
             for (int x = 0; x < l->cx; ++x) {
                 const int sx = n * l->cx + x;
-                img.pixels[std::size_t(y) * l->cx + x] = bm->surface->row(y)[sx] & 0xFFFFFF;
+                img.pixels[std::size_t(y) * l->cx + x] = bm->surface->Row(y)[sx] & 0xFFFFFF;
                 img.transparent[std::size_t(y) * l->cx + x] = isTransparent(sx, y) ? 1 : 0;
             }
         l->images.push_back(std::move(img));
@@ -77,50 +77,50 @@ HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int, int) {
     l->cx = cx;
     l->cy = cy;
     l->flags = flags;
-    std::lock_guard lock(listMutex());
-    liveLists().insert(l);
+    std::lock_guard lock(ListMutex());
+    LiveLists().insert(l);
     return l;
 }
 
 BOOL ImageList_Destroy(HIMAGELIST list) {
-    ImageList* l = liveList(list);
+    ImageList* l = LiveList(list);
     if (!l)
         return FALSE;
     {
-        std::lock_guard lock(listMutex());
-        liveLists().erase(list);
+        std::lock_guard lock(ListMutex());
+        LiveLists().erase(list);
     }
     delete l;
     return TRUE;
 }
 
 int ImageList_AddMasked(HIMAGELIST list, HBITMAP image, COLORREF mask) {
-    ImageList* l = liveList(list);
+    ImageList* l = LiveList(list);
     Bitmap* bm = LiveBitmap(image);
     if (!l || !bm)
         return -1;
     const std::uint32_t key = ToPixel(mask) & 0xFFFFFF;
     const bool masked = l->flags & ILC_MASK;
-    return addSlices(l, bm,
-                     [&](int x, int y) { return masked && (bm->surface->row(y)[x] & 0xFFFFFF) == key; });
+    return AddSlices(l, bm,
+                     [&](int x, int y) { return masked && (bm->surface->Row(y)[x] & 0xFFFFFF) == key; });
 }
 
 int ImageList_Add(HIMAGELIST list, HBITMAP image, HBITMAP mask) {
-    ImageList* l = liveList(list);
+    ImageList* l = LiveList(list);
     Bitmap* bm = LiveBitmap(image);
     if (!l || !bm)
         return -1;
     Bitmap* m = LiveBitmap(mask);
     if (m)
-        m->pullFromDib();
+        m->PullFromDib();
     const bool masked = (l->flags & ILC_MASK) && m;
-    return addSlices(l, bm, [&](int x, int y) {
-        return masked && x < m->width() && y < m->height() && (m->surface->row(y)[x] & 0xFFFFFF) != 0;
+    return AddSlices(l, bm, [&](int x, int y) {
+        return masked && x < m->Width() && y < m->Height() && (m->surface->Row(y)[x] & 0xFFFFFF) != 0;
     });
 }
 
 BOOL ImageList_Draw(HIMAGELIST list, int index, HDC dc, int x, int y, UINT style) {
-    ImageList* l = liveList(list);
+    ImageList* l = LiveList(list);
     DeviceContext* d = LiveDC(dc);
     if (!l || !d || index < 0 || index >= static_cast<int>(l->images.size()))
         return FALSE;
@@ -128,8 +128,8 @@ BOOL ImageList_Draw(HIMAGELIST list, int index, HDC dc, int x, int y, UINT style
     const ImageList::Image& img = l->images[index];
     const bool transparent = (style & ILD_TRANSPARENT) || l->bk == CLR_NONE;
     const std::uint32_t bk = ToPixel(l->bk);
-    Surface& out = d->surface();
-    const int ox = d->sx(x), oy = d->sy(y);
+    Surface& out = d->TargetSurface();
+    const int ox = d->Sx(x), oy = d->Sy(y);
     ForEachClipped(d, ox, oy, ox + l->cx, oy + l->cy, [&](const pixman_box32_t& b) {
         for (int yy = b.y1; yy < b.y2; ++yy)
             for (int xx = b.x1; xx < b.x2; ++xx) {
@@ -144,19 +144,19 @@ BOOL ImageList_Draw(HIMAGELIST list, int index, HDC dc, int x, int y, UINT style
                         v = bk;
                 else
                     v = img.pixels[i];
-                out.row(yy)[xx] = d->isMono() ? ToMono(v) : v;
+                out.Row(yy)[xx] = d->IsMono() ? ToMono(v) : v;
             }
     });
     return TRUE;
 }
 
 int ImageList_GetImageCount(HIMAGELIST list) {
-    ImageList* l = liveList(list);
+    ImageList* l = LiveList(list);
     return l ? static_cast<int>(l->images.size()) : 0;
 }
 
 BOOL ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy) {
-    ImageList* l = liveList(list);
+    ImageList* l = LiveList(list);
     if (!l || !cx || !cy)
         return FALSE;
     *cx = l->cx;
@@ -165,7 +165,7 @@ BOOL ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy) {
 }
 
 BOOL ImageList_SetBkColor(HIMAGELIST list, COLORREF color) {
-    ImageList* l = liveList(list);
+    ImageList* l = LiveList(list);
     if (!l)
         return FALSE;
     l->bk = color;
@@ -173,7 +173,7 @@ BOOL ImageList_SetBkColor(HIMAGELIST list, COLORREF color) {
 }
 
 BOOL ImageList_Remove(HIMAGELIST list, int index) {
-    ImageList* l = liveList(list);
+    ImageList* l = LiveList(list);
     if (!l)
         return FALSE;
     if (index == -1) {

@@ -26,26 +26,26 @@ struct ErrorManager {
     bool truncated;
 };
 
-void onError(j_common_ptr info) {
+void OnError(j_common_ptr info) {
     auto* err = reinterpret_cast<ErrorManager*>(info->err);
     (*info->err->format_message)(info, err->message);
     std::longjmp(err->jump, 1);
 }
 
-void onMessage(j_common_ptr info, int level) {
+void OnMessage(j_common_ptr info, int level) {
     auto* err = reinterpret_cast<ErrorManager*>(info->err);
     if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF)
         err->truncated = true;
 }
 
 // Decodes into `out`; kept apart from the caller so no C++ object with a destructor lives across setjmp.
-bool decode(const std::uint8_t* data, std::size_t size, std::vector<std::uint32_t>* out, int* width,
+bool Decode(const std::uint8_t* data, std::size_t size, std::vector<std::uint32_t>* out, int* width,
             int* height, std::string* why) {
     jpeg_decompress_struct info;
     ErrorManager err;
     info.err = jpeg_std_error(&err.base);
-    err.base.error_exit = onError;
-    err.base.emit_message = onMessage;
+    err.base.error_exit = OnError;
+    err.base.emit_message = OnMessage;
     err.message[0] = '\0';
     err.truncated = false;
     JSAMPLE* volatile row = nullptr;
@@ -114,7 +114,7 @@ HBITMAP LoadJpegFromMemory(const void* data, std::size_t size, std::string* erro
     std::vector<std::uint32_t> pixels;
     int w = 0, h = 0;
     std::string why;
-    if (!decode(p, size, &pixels, &w, &h, &why)) {
+    if (!Decode(p, size, &pixels, &w, &h, &why)) {
         if (error)
             *error = name + ": " + why;
         return nullptr;
@@ -122,7 +122,7 @@ HBITMAP LoadJpegFromMemory(const void* data, std::size_t size, std::string* erro
     Bitmap* b = NewBitmap(w, h, 32);
     for (int y = 0; y < h; ++y)
         std::copy(pixels.begin() + static_cast<std::ptrdiff_t>(y) * w,
-                  pixels.begin() + static_cast<std::ptrdiff_t>(y + 1) * w, b->surface->row(y));
+                  pixels.begin() + static_cast<std::ptrdiff_t>(y + 1) * w, b->surface->Row(y));
     return b;
 }
 

@@ -9,33 +9,33 @@ using namespace gdi;
 namespace {
 
 // The surface pixel at the logical point, or null when the DC's clip leaves it out.
-std::uint32_t* visiblePixel(DeviceContext* d, int x, int y) {
-    const int px = d->sx(x), py = d->sy(y);
-    if (!pixman_region32_contains_point(const_cast<pixman_region32_t*>(d->clip()), px, py, nullptr))
+std::uint32_t* VisiblePixel(DeviceContext* d, int x, int y) {
+    const int px = d->Sx(x), py = d->Sy(y);
+    if (!pixman_region32_contains_point(const_cast<pixman_region32_t*>(d->Clip()), px, py, nullptr))
         return nullptr;
-    return &d->surface().row(py)[px];
+    return &d->TargetSurface().Row(py)[px];
 }
 
 } // namespace
 
 COLORREF GetPixel(HDC dc, int x, int y) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return CLR_INVALID;
     DrawAccess access(d);
-    const std::uint32_t* pixel = visiblePixel(d, x, y);
+    const std::uint32_t* pixel = VisiblePixel(d, x, y);
     return pixel ? ToColorRef(*pixel) : CLR_INVALID;
 }
 
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return CLR_INVALID;
     DrawAccess access(d);
-    std::uint32_t* pixel = visiblePixel(d, x, y);
+    std::uint32_t* pixel = VisiblePixel(d, x, y);
     if (!pixel)
         return CLR_INVALID;
-    const std::uint32_t p = d->isMono() ? ToMono(ToPixel(color)) : ToPixel(color);
+    const std::uint32_t p = d->IsMono() ? ToMono(ToPixel(color)) : ToPixel(color);
     *pixel = p;
     return ToColorRef(p);
 }
@@ -45,7 +45,7 @@ BOOL SetPixelV(HDC dc, int x, int y, COLORREF color) {
 }
 
 BOOL GradientFill(HDC dc, TRIVERTEX* vertices, ULONG nVertices, void* mesh, ULONG nMesh, ULONG mode) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || !vertices || !mesh || (mode != GRADIENT_FILL_RECT_H && mode != GRADIENT_FILL_RECT_V)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
@@ -63,7 +63,7 @@ BOOL GradientFill(HDC dc, TRIVERTEX* vertices, ULONG nVertices, void* mesh, ULON
             std::swap(a.y, b.y);
         struct {
             int x1, y1, x2, y2;
-        } box{d->sx(a.x), d->sy(a.y), d->sx(b.x), d->sy(b.y)};
+        } box{d->Sx(a.x), d->Sy(a.y), d->Sx(b.x), d->Sy(b.y)};
         const bool vertical = mode == GRADIENT_FILL_RECT_V;
         const int n = vertical ? box.y2 - box.y1 : box.x2 - box.x1;
         if (n <= 0)

@@ -22,16 +22,16 @@ struct ReadState {
     std::string message;
 };
 
-void onError(png_structp png, png_const_charp msg) {
+void OnError(png_structp png, png_const_charp msg) {
     if (auto* st = static_cast<ReadState*>(png_get_error_ptr(png)))
         st->message = msg ? msg : "libpng error";
     png_longjmp(png, 1);
 }
 
-void onWarning(png_structp, png_const_charp) {
+void OnWarning(png_structp, png_const_charp) {
 }
 
-void readBytes(png_structp png, png_bytep out, png_size_t n) {
+void ReadBytes(png_structp png, png_bytep out, png_size_t n) {
     auto* st = static_cast<ReadState*>(png_get_io_ptr(png));
     if (st->data->size() - st->pos < n)
         png_error(png, "the file is truncated");
@@ -52,7 +52,7 @@ std::unique_ptr<Surface> ReadPng(const std::string& path, std::string* error) {
         return fail("cannot be opened");
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ReadState state{&bytes, 0, {}};
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state, onError, onWarning);
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state, OnError, OnWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     std::unique_ptr<Surface> surface;
     std::vector<png_byte> row;
@@ -60,7 +60,7 @@ std::unique_ptr<Surface> ReadPng(const std::string& path, std::string* error) {
         png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
         return fail(state.message.empty() ? "not a readable PNG" : state.message);
     }
-    png_set_read_fn(png, &state, readBytes);
+    png_set_read_fn(png, &state, ReadBytes);
     png_set_user_limits(png, kMaxSide, kMaxSide);
     png_read_info(png, info);
     png_set_expand(png);
@@ -78,7 +78,7 @@ std::unique_ptr<Surface> ReadPng(const std::string& path, std::string* error) {
         png_error(png, "unexpected row layout");
     for (int y = 0; y < h; ++y) {
         png_read_row(png, row.data(), nullptr);
-        std::uint32_t* dst = surface->row(y);
+        std::uint32_t* dst = surface->Row(y);
         for (int x = 0; x < w; ++x)
             dst[x] = (row[x * 3] << 16) | (row[x * 3 + 1] << 8) | row[x * 3 + 2];
     }
@@ -88,14 +88,14 @@ std::unique_ptr<Surface> ReadPng(const std::string& path, std::string* error) {
 
 PixelDifference ComparePixels(const Surface& actual, const Surface& expected, int channelTolerance) {
     PixelDifference d;
-    if (actual.width() != expected.width() || actual.height() != expected.height()) {
+    if (actual.Width() != expected.Width() || actual.Height() != expected.Height()) {
         d.sizeDiffers = true;
         return d;
     }
-    for (int y = 0; y < actual.height(); ++y) {
-        const std::uint32_t* a = actual.row(y);
-        const std::uint32_t* e = expected.row(y);
-        for (int x = 0; x < actual.width(); ++x) {
+    for (int y = 0; y < actual.Height(); ++y) {
+        const std::uint32_t* a = actual.Row(y);
+        const std::uint32_t* e = expected.Row(y);
+        for (int x = 0; x < actual.Width(); ++x) {
             int worst = 0;
             for (int shift : {0, 8, 16})
                 worst = std::max(worst, std::abs(int((a[x] >> shift) & 0xFF) - int((e[x] >> shift) & 0xFF)));

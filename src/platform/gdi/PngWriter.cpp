@@ -15,25 +15,25 @@ struct PngState {
     std::string message;
 };
 
-void onError(png_structp png, png_const_charp msg) {
+void OnError(png_structp png, png_const_charp msg) {
     if (auto* st = static_cast<PngState*>(png_get_error_ptr(png)))
         st->message = msg ? msg : "libpng error";
     png_longjmp(png, 1);
 }
 
-void onWarning(png_structp, png_const_charp) {
+void OnWarning(png_structp, png_const_charp) {
 }
 
-bool writeRows(FILE* file, const Surface& surface, std::string* error) {
+bool WriteRows(FILE* file, const Surface& surface, std::string* error) {
     PngState state;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &state, onError, onWarning);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &state, OnError, OnWarning);
     if (!png) {
         if (error)
             *error = "cannot create the PNG writer";
         return false;
     }
     png_infop info = png_create_info_struct(png);
-    std::vector<png_byte> row(static_cast<size_t>(surface.width()) * 3);
+    std::vector<png_byte> row(static_cast<size_t>(surface.Width()) * 3);
     if (!info || setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, info ? &info : nullptr);
         if (error)
@@ -41,13 +41,13 @@ bool writeRows(FILE* file, const Surface& surface, std::string* error) {
         return false;
     }
     png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(surface.width()),
-                 static_cast<png_uint_32>(surface.height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, static_cast<png_uint_32>(surface.Width()),
+                 static_cast<png_uint_32>(surface.Height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    for (int y = 0; y < surface.height(); ++y) {
-        const std::uint32_t* src = surface.row(y);
-        for (int x = 0; x < surface.width(); ++x) {
+    for (int y = 0; y < surface.Height(); ++y) {
+        const std::uint32_t* src = surface.Row(y);
+        for (int x = 0; x < surface.Width(); ++x) {
             row[x * 3] = static_cast<png_byte>((src[x] >> 16) & 0xFF);
             row[x * 3 + 1] = static_cast<png_byte>((src[x] >> 8) & 0xFF);
             row[x * 3 + 2] = static_cast<png_byte>(src[x] & 0xFF);
@@ -74,7 +74,7 @@ bool WritePng(const Surface& surface, const char* path, std::string* error) {
             *error = "cannot create " + temp;
         return false;
     }
-    bool ok = writeRows(file, surface, error);
+    bool ok = WriteRows(file, surface, error);
     if (std::fclose(file) != 0 && ok) {
         ok = false;
         if (error)

@@ -5,7 +5,7 @@ namespace win::gdi {
 bool MakeBrushSource(DeviceContext* dc, HBRUSH brush, BrushSource* out) {
     COLORREF color = 0;
     const Brush* b = nullptr;
-    if (!ResolveBrush(brush ? brush : dc->state().brush, dc->state().dcBrushColor, &color, &b))
+    if (!ResolveBrush(brush ? brush : dc->State().brush, dc->State().dcBrushColor, &color, &b))
         return false;
     *out = BrushSource{};
     if (b && b->style == BS_NULL) {
@@ -15,21 +15,21 @@ bool MakeBrushSource(DeviceContext* dc, HBRUSH brush, BrushSource* out) {
     out->pixel = ToPixel(color);
     if (b && b->style == BS_PATTERN && b->pattern) {
         out->pattern = b->pattern.get();
-        out->orgX = dc->sx(0) + dc->state().brushOrg.x - dc->state().viewportOrg.x + dc->state().windowOrg.x;
-        out->orgY = dc->sy(0) + dc->state().brushOrg.y - dc->state().viewportOrg.y + dc->state().windowOrg.y;
+        out->orgX = dc->Sx(0) + dc->State().brushOrg.x - dc->State().viewportOrg.x + dc->State().windowOrg.x;
+        out->orgY = dc->Sy(0) + dc->State().brushOrg.y - dc->State().viewportOrg.y + dc->State().windowOrg.y;
     }
-    if (dc->isMono())
+    if (dc->IsMono())
         out->pixel = ToMono(out->pixel);
     return true;
 }
 
 void FillBox(DeviceContext* dc, int x1, int y1, int x2, int y2, std::uint32_t pixel) {
-    if (dc->isMono())
+    if (dc->IsMono())
         pixel = ToMono(pixel);
-    Surface& s = dc->surface();
+    Surface& s = dc->TargetSurface();
     ForEachClipped(dc, x1, y1, x2, y2, [&](const pixman_box32_t& b) {
         for (int y = b.y1; y < b.y2; ++y)
-            std::fill(s.row(y) + b.x1, s.row(y) + b.x2, pixel);
+            std::fill(s.Row(y) + b.x1, s.Row(y) + b.x2, pixel);
     });
 }
 
@@ -40,13 +40,13 @@ void FillBoxBrush(DeviceContext* dc, int x1, int y1, int x2, int y2, const Brush
         FillBox(dc, x1, y1, x2, y2, brush.pixel);
         return;
     }
-    Surface& s = dc->surface();
-    const bool mono = dc->isMono();
+    Surface& s = dc->TargetSurface();
+    const bool mono = dc->IsMono();
     ForEachClipped(dc, x1, y1, x2, y2, [&](const pixman_box32_t& b) {
         for (int y = b.y1; y < b.y2; ++y) {
-            std::uint32_t* row = s.row(y);
+            std::uint32_t* row = s.Row(y);
             for (int x = b.x1; x < b.x2; ++x)
-                row[x] = mono ? ToMono(brush.at(x, y)) : brush.at(x, y);
+                row[x] = mono ? ToMono(brush.At(x, y)) : brush.At(x, y);
         }
     });
 }
@@ -65,13 +65,13 @@ void PatBox(DeviceContext* dc, int x1, int y1, int x2, int y2, const BrushSource
     case 0xAA: return;
     default: break;
     }
-    Surface& s = dc->surface();
-    const bool mono = dc->isMono();
+    Surface& s = dc->TargetSurface();
+    const bool mono = dc->IsMono();
     ForEachClipped(dc, x1, y1, x2, y2, [&](const pixman_box32_t& b) {
         for (int y = b.y1; y < b.y2; ++y) {
-            std::uint32_t* row = s.row(y);
+            std::uint32_t* row = s.Row(y);
             for (int x = b.x1; x < b.x2; ++x) {
-                std::uint32_t p = brush.null ? 0 : brush.at(x, y);
+                std::uint32_t p = brush.null ? 0 : brush.At(x, y);
                 std::uint32_t v = Rop3(index, p, 0, row[x] & 0xFFFFFF);
                 row[x] = mono ? ToMono(v) : v;
             }

@@ -13,7 +13,7 @@ namespace win::gdi {
 template <class Fn> void ForEachClipped(DeviceContext* dc, int x1, int y1, int x2, int y2, Fn&& fn) {
     if (x1 >= x2 || y1 >= y2)
         return;
-    const pixman_region32_t* clip = dc->clip();
+    const pixman_region32_t* clip = dc->Clip();
     int n = 0;
     const pixman_box32_t* boxes = pixman_region32_rectangles(const_cast<pixman_region32_t*>(clip), &n);
     for (int i = 0; i < n; ++i) {
@@ -30,16 +30,16 @@ struct BrushSource {
     std::uint32_t pixel = 0;
     const Surface* pattern = nullptr;
     int orgX = 0, orgY = 0;
-    std::uint32_t at(int x, int y) const {
+    std::uint32_t At(int x, int y) const {
         if (!pattern)
             return pixel;
-        int px = (x - orgX) % pattern->width();
-        int py = (y - orgY) % pattern->height();
+        int px = (x - orgX) % pattern->Width();
+        int py = (y - orgY) % pattern->Height();
         if (px < 0)
-            px += pattern->width();
+            px += pattern->Width();
         if (py < 0)
-            py += pattern->height();
-        return pattern->row(py)[px] & 0xFFFFFF;
+            py += pattern->Height();
+        return pattern->Row(py)[px] & 0xFFFFFF;
     }
 };
 

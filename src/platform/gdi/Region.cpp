@@ -14,35 +14,35 @@ namespace {
 // Coordinates are kept well inside pixman's 32-bit range so offsets cannot overflow.
 constexpr int kCoordLimit = 1 << 28;
 
-int clampCoord(long long v) {
+int ClampCoord(long long v) {
     return static_cast<int>(std::clamp<long long>(v, -kCoordLimit, kCoordLimit));
 }
 
-int complexity(const pixman_region32_t* r) {
+int Complexity(const pixman_region32_t* r) {
     int n = pixman_region32_n_rects(r);
     return n == 0 ? NULLREGION : (n == 1 ? SIMPLEREGION : COMPLEXREGION);
 }
 
-Region* newRegion() {
+Region* NewRegion() {
     auto* r = new Region;
     RegisterObject(r);
     return r;
 }
 
 // Clamps the corners and puts them in order: left <= right, top <= bottom.
-void clampAndOrder(int& left, int& top, int& right, int& bottom) {
-    left = clampCoord(left);
-    top = clampCoord(top);
-    right = clampCoord(right);
-    bottom = clampCoord(bottom);
+void ClampAndOrder(int& left, int& top, int& right, int& bottom) {
+    left = ClampCoord(left);
+    top = ClampCoord(top);
+    right = ClampCoord(right);
+    bottom = ClampCoord(bottom);
     if (left > right)
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
 }
 
-void initRect(pixman_region32_t* r, int left, int top, int right, int bottom) {
-    clampAndOrder(left, top, right, bottom);
+void InitRect(pixman_region32_t* r, int left, int top, int right, int bottom) {
+    ClampAndOrder(left, top, right, bottom);
     pixman_region32_fini(r);
     if (left == right || top == bottom)
         pixman_region32_init(r);
@@ -52,7 +52,7 @@ void initRect(pixman_region32_t* r, int left, int top, int right, int bottom) {
 }
 
 // Spans of an ellipse inscribed in the box, one per row, as Windows rasterises elliptic regions.
-void ellipseSpans(int left, int top, int right, int bottom, std::vector<pixman_box32_t>& boxes) {
+void EllipseSpans(int left, int top, int right, int bottom, std::vector<pixman_box32_t>& boxes) {
     const double w = right - left, h = bottom - top;
     if (w <= 0 || h <= 0)
         return;
@@ -79,13 +79,13 @@ pixman_region32_t* RegionData(HRGN region) {
 }
 
 HRGN CreateRegionFrom(const pixman_region32_t& data) {
-    Region* r = newRegion();
+    Region* r = NewRegion();
     pixman_region32_copy(&r->data, const_cast<pixman_region32_t*>(&data));
     return r;
 }
 
 HRGN RegionFromBoxes(const std::vector<pixman_box32_t>& boxes) {
-    Region* r = newRegion();
+    Region* r = NewRegion();
     pixman_region32_fini(&r->data);
     pixman_region32_init_rects(&r->data, boxes.data(), static_cast<int>(boxes.size()));
     return r;
@@ -98,8 +98,8 @@ namespace win {
 using namespace gdi;
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom) {
-    Region* r = newRegion();
-    initRect(&r->data, left, top, right, bottom);
+    Region* r = NewRegion();
+    InitRect(&r->data, left, top, right, bottom);
     return r;
 }
 
@@ -112,14 +112,14 @@ HRGN CreateRectRgnIndirect(const RECT* rect) {
 }
 
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
-    clampAndOrder(left, top, right, bottom);
+    ClampAndOrder(left, top, right, bottom);
     // An elliptic region is at most as many rows as it is high; refuse absurd heights rather than allocate.
     if (bottom - top > 65536) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
     std::vector<pixman_box32_t> boxes;
-    ellipseSpans(left, top, right, bottom, boxes);
+    EllipseSpans(left, top, right, bottom, boxes);
     return RegionFromBoxes(boxes);
 }
 
@@ -145,7 +145,7 @@ HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int we, int he
     if (we < 2 || he < 2)
         return CreateRectRgn(left, top, right, bottom);
     std::vector<pixman_box32_t> corners;
-    ellipseSpans(0, 0, we, he, corners);
+    EllipseSpans(0, 0, we, he, corners);
     std::vector<pixman_box32_t> boxes;
     const int half = he / 2;
     for (const auto& c : corners) {
@@ -196,7 +196,7 @@ int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
     }
     pixman_region32_fini(&d->data);
     d->data = result; // pixman regions own their storage through the struct and may be moved bitwise
-    return complexity(&d->data);
+    return Complexity(&d->data);
 }
 
 int OffsetRgn(HRGN region, int dx, int dy) {
@@ -211,14 +211,14 @@ int OffsetRgn(HRGN region, int dx, int dy) {
          std::llabs(static_cast<long long>(e->y2) + dy) > kCoordLimit))
         return ERROR;
     pixman_region32_translate(&r->data, dx, dy);
-    return complexity(&r->data);
+    return Complexity(&r->data);
 }
 
 BOOL SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
     Region* r = LiveRegion(region);
     if (!r)
         return FALSE;
-    initRect(&r->data, left, top, right, bottom);
+    InitRect(&r->data, left, top, right, bottom);
     return TRUE;
 }
 
@@ -248,7 +248,7 @@ int GetRgnBox(HRGN region, LPRECT box) {
     }
     pixman_box32_t* e = pixman_region32_extents(&r->data);
     *box = RECT{e->x1, e->y1, e->x2, e->y2};
-    return complexity(&r->data);
+    return Complexity(&r->data);
 }
 
 BOOL EqualRgn(HRGN a, HRGN b) {
@@ -279,8 +279,8 @@ HRGN ExtCreateRegion(const void* xform, DWORD count, const RGNDATA* data) {
     for (DWORD i = 0; i < data->rdh.nCount; ++i) {
         RECT rc;
         std::memcpy(&rc, rects + i, sizeof rc);
-        int l = clampCoord(std::min(rc.left, rc.right)), r = clampCoord(std::max(rc.left, rc.right));
-        int t = clampCoord(std::min(rc.top, rc.bottom)), b = clampCoord(std::max(rc.top, rc.bottom));
+        int l = ClampCoord(std::min(rc.left, rc.right)), r = ClampCoord(std::max(rc.left, rc.right));
+        int t = ClampCoord(std::min(rc.top, rc.bottom)), b = ClampCoord(std::max(rc.top, rc.bottom));
         if (l < r && t < b)
             pixman_region32_union_rect(&acc, &acc, l, t, static_cast<unsigned>(r - l),
                                        static_cast<unsigned>(b - t));

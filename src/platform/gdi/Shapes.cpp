@@ -20,8 +20,8 @@ struct Box {
     int x1, y1, x2, y2;
 };
 
-Box surfaceBox(DeviceContext* d, int left, int top, int right, int bottom) {
-    Box b{d->sx(left), d->sy(top), d->sx(right), d->sy(bottom)};
+Box SurfaceBox(DeviceContext* d, int left, int top, int right, int bottom) {
+    Box b{d->Sx(left), d->Sy(top), d->Sx(right), d->Sy(bottom)};
     if (b.x1 > b.x2)
         std::swap(b.x1, b.x2);
     if (b.y1 > b.y2)
@@ -36,32 +36,32 @@ struct PenInfo {
     int style = PS_SOLID;
 };
 
-PenInfo penOf(DeviceContext* d) {
+PenInfo PenOf(DeviceContext* d) {
     PenInfo info;
-    Pen* p = LivePen(d->state().pen);
+    Pen* p = LivePen(d->State().pen);
     if (!p || p->style == PS_NULL)
         return info;
     info.null = false;
-    info.pixel = ToPixel(p->dcPen ? d->state().dcPenColor : p->color);
-    if (d->isMono())
+    info.pixel = ToPixel(p->dcPen ? d->State().dcPenColor : p->color);
+    if (d->IsMono())
         info.pixel = ToMono(info.pixel);
     info.width = std::max(1, p->width);
     info.style = p->style;
     return info;
 }
 
-void plot(DeviceContext* d, int x, int y, const PenInfo& pen) {
-    Surface& s = d->surface();
+void Plot(DeviceContext* d, int x, int y, const PenInfo& pen) {
+    Surface& s = d->TargetSurface();
     const int half = pen.width / 2;
     ForEachClipped(d, x - half, y - half, x - half + pen.width, y - half + pen.width,
                    [&](const pixman_box32_t& b) {
                        for (int yy = b.y1; yy < b.y2; ++yy)
                            for (int xx = b.x1; xx < b.x2; ++xx)
-                               s.row(yy)[xx] = Rop2(d->state().rop2, pen.pixel, s.row(yy)[xx]);
+                               s.Row(yy)[xx] = Rop2(d->State().rop2, pen.pixel, s.Row(yy)[xx]);
                    });
 }
 
-bool dashOn(int style, int step) {
+bool DashOn(int style, int step) {
     switch (style) {
     case PS_DASH: return step % 24 < 18;
     case PS_DOT: return step % 6 < 3;
@@ -73,7 +73,7 @@ bool dashOn(int style, int step) {
 }
 
 // Bresenham, surface coordinates, last point excluded as Windows does.
-void drawLine(DeviceContext* d, int x0, int y0, int x1, int y1, const PenInfo& pen) {
+void DrawLine(DeviceContext* d, int x0, int y0, int x1, int y1, const PenInfo& pen) {
     if (pen.null)
         return;
     // Keep absurd coordinates from turning into hours of plotting.
@@ -108,8 +108,8 @@ void drawLine(DeviceContext* d, int x0, int y0, int x1, int y1, const PenInfo& p
     int err = dx + dy;
     int step = 0;
     while (x0 != x1 || y0 != y1) {
-        if (dashOn(pen.style, step++))
-            plot(d, x0, y0, pen);
+        if (DashOn(pen.style, step++))
+            Plot(d, x0, y0, pen);
         int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -122,14 +122,14 @@ void drawLine(DeviceContext* d, int x0, int y0, int x1, int y1, const PenInfo& p
     }
 }
 
-void fillRegionWith(DeviceContext* d, const pixman_region32_t* region, std::uint32_t pixel) {
+void FillRegionWith(DeviceContext* d, const pixman_region32_t* region, std::uint32_t pixel) {
     int n = 0;
     const pixman_box32_t* boxes = pixman_region32_rectangles(const_cast<pixman_region32_t*>(region), &n);
     for (int i = 0; i < n; ++i)
         FillBox(d, boxes[i].x1, boxes[i].y1, boxes[i].x2, boxes[i].y2, pixel);
 }
 
-void fillRegionBrush(DeviceContext* d, const pixman_region32_t* region, const BrushSource& brush) {
+void FillRegionBrush(DeviceContext* d, const pixman_region32_t* region, const BrushSource& brush) {
     int n = 0;
     const pixman_box32_t* boxes = pixman_region32_rectangles(const_cast<pixman_region32_t*>(region), &n);
     for (int i = 0; i < n; ++i)
@@ -137,15 +137,15 @@ void fillRegionBrush(DeviceContext* d, const pixman_region32_t* region, const Br
 }
 
 // Fill and outline of a shape given as a region builder over a surface box.
-template <class Make> BOOL shape(HDC dc, int left, int top, int right, int bottom, Make make) {
-    DeviceContext* d = dcOrFail(dc);
+template <class Make> BOOL Shape(HDC dc, int left, int top, int right, int bottom, Make make) {
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return FALSE;
     DrawAccess access(d);
-    Box b = surfaceBox(d, left, top, right, bottom);
+    Box b = SurfaceBox(d, left, top, right, bottom);
     if (b.x2 - b.x1 > 65536 || b.y2 - b.y1 > 65536)
         return FALSE;
-    PenInfo pen = penOf(d);
+    PenInfo pen = PenOf(d);
     BrushSource brush;
     if (!MakeBrushSource(d, nullptr, &brush))
         return FALSE;
@@ -155,12 +155,12 @@ template <class Make> BOOL shape(HDC dc, int left, int top, int right, int botto
     pixman_region32_t* o = RegionData(outer);
     pixman_region32_t* in = RegionData(inner);
     if (o && in) {
-        fillRegionBrush(d, in, brush);
+        FillRegionBrush(d, in, brush);
         if (!pen.null) {
             pixman_region32_t ring;
             pixman_region32_init(&ring);
             pixman_region32_subtract(&ring, o, in);
-            fillRegionWith(d, &ring, pen.pixel);
+            FillRegionWith(d, &ring, pen.pixel);
             pixman_region32_fini(&ring);
         }
     }
@@ -172,7 +172,7 @@ template <class Make> BOOL shape(HDC dc, int left, int top, int right, int botto
 } // namespace
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || !rect)
         return 0;
     BrushSource src;
@@ -184,13 +184,13 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     // FillRect does not normalise: an inverted rectangle paints nothing.
     if (rect->right <= rect->left || rect->bottom <= rect->top)
         return 1;
-    Box b = surfaceBox(d, rect->left, rect->top, rect->right, rect->bottom);
+    Box b = SurfaceBox(d, rect->left, rect->top, rect->right, rect->bottom);
     FillBoxBrush(d, b.x1, b.y1, b.x2, b.y2, src);
     return 1;
 }
 
 int FrameRect(HDC dc, const RECT* rect, HBRUSH brush) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || !rect)
         return 0;
     BrushSource src;
@@ -199,7 +199,7 @@ int FrameRect(HDC dc, const RECT* rect, HBRUSH brush) {
     if (rect->right <= rect->left || rect->bottom <= rect->top)
         return 1;
     DrawAccess access(d);
-    Box b = surfaceBox(d, rect->left, rect->top, rect->right, rect->bottom);
+    Box b = SurfaceBox(d, rect->left, rect->top, rect->right, rect->bottom);
     FillBoxBrush(d, b.x1, b.y1, b.x2, b.y1 + 1, src);
     FillBoxBrush(d, b.x1, b.y2 - 1, b.x2, b.y2, src);
     FillBoxBrush(d, b.x1, b.y1 + 1, b.x1 + 1, b.y2 - 1, src);
@@ -208,25 +208,25 @@ int FrameRect(HDC dc, const RECT* rect, HBRUSH brush) {
 }
 
 BOOL InvertRect(HDC dc, const RECT* rect) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || !rect)
         return FALSE;
     DrawAccess access(d);
-    Box b = surfaceBox(d, rect->left, rect->top, rect->right, rect->bottom);
+    Box b = SurfaceBox(d, rect->left, rect->top, rect->right, rect->bottom);
     PatBox(d, b.x1, b.y1, b.x2, b.y2, BrushSource{}, DSTINVERT);
     return TRUE;
 }
 
 BOOL DrawFocusRect(HDC dc, const RECT* rect) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || !rect)
         return FALSE;
     DrawAccess access(d);
-    Box b = surfaceBox(d, rect->left, rect->top, rect->right, rect->bottom);
-    Surface& s = d->surface();
+    Box b = SurfaceBox(d, rect->left, rect->top, rect->right, rect->bottom);
+    Surface& s = d->TargetSurface();
     // A dotted outline drawn with XOR, so drawing it twice removes it.
     auto dot = [&](int x, int y) {
-        ForEachClipped(d, x, y, x + 1, y + 1, [&](const pixman_box32_t&) { s.row(y)[x] ^= 0xFFFFFF; });
+        ForEachClipped(d, x, y, x + 1, y + 1, [&](const pixman_box32_t&) { s.Row(y)[x] ^= 0xFFFFFF; });
     };
     for (int x = b.x1; x < b.x2; x += 2) {
         dot(x, b.y1);
@@ -242,83 +242,83 @@ BOOL DrawFocusRect(HDC dc, const RECT* rect) {
 }
 
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
-    return shape(dc, left, top, right, bottom, [](int l, int t, int r, int b, int) {
+    return Shape(dc, left, top, right, bottom, [](int l, int t, int r, int b, int) {
         return CreateRectRgn(l, t, std::max(l, r), std::max(t, b));
     });
 }
 
 BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int we, int he) {
-    return shape(dc, left, top, right, bottom, [we, he](int l, int t, int r, int b, int inset) {
+    return Shape(dc, left, top, right, bottom, [we, he](int l, int t, int r, int b, int inset) {
         return CreateRoundRectRgn(l, t, std::max(l, r), std::max(t, b), std::max(0, we - 2 * inset),
                                   std::max(0, he - 2 * inset));
     });
 }
 
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
-    return shape(dc, left, top, right, bottom, [](int l, int t, int r, int b, int) {
+    return Shape(dc, left, top, right, bottom, [](int l, int t, int r, int b, int) {
         return CreateEllipticRgn(l, t, std::max(l, r), std::max(t, b));
     });
 }
 
 BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return FALSE;
     if (previous)
-        *previous = d->state().position;
-    d->state().position = POINT{x, y};
+        *previous = d->State().position;
+    d->State().position = POINT{x, y};
     return TRUE;
 }
 
 BOOL LineTo(HDC dc, int x, int y) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return FALSE;
     DrawAccess access(d);
-    POINT from = d->state().position;
-    drawLine(d, d->sx(from.x), d->sy(from.y), d->sx(x), d->sy(y), penOf(d));
-    d->state().position = POINT{x, y};
+    POINT from = d->State().position;
+    DrawLine(d, d->Sx(from.x), d->Sy(from.y), d->Sx(x), d->Sy(y), PenOf(d));
+    d->State().position = POINT{x, y};
     return TRUE;
 }
 
 BOOL GetCurrentPositionEx(HDC dc, LPPOINT position) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || !position)
         return FALSE;
-    *position = d->state().position;
+    *position = d->State().position;
     return TRUE;
 }
 
 BOOL Polyline(HDC dc, const POINT* points, int count) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || !points || count < 2)
         return FALSE;
     DrawAccess access(d);
-    PenInfo pen = penOf(d);
+    PenInfo pen = PenOf(d);
     for (int i = 1; i < count; ++i)
-        drawLine(d, d->sx(points[i - 1].x), d->sy(points[i - 1].y), d->sx(points[i].x), d->sy(points[i].y),
+        DrawLine(d, d->Sx(points[i - 1].x), d->Sy(points[i - 1].y), d->Sx(points[i].x), d->Sy(points[i].y),
                  pen);
     return TRUE;
 }
 
 BOOL Polygon(HDC dc, const POINT* points, int count) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || !points || count < 2)
         return FALSE;
     DrawAccess access(d);
-    HRGN region = CreatePolygonRgn(points, count, d->state().polyFillMode);
+    HRGN region = CreatePolygonRgn(points, count, d->State().polyFillMode);
     if (pixman_region32_t* r = RegionData(region)) {
-        pixman_region32_translate(r, d->sx(0), d->sy(0));
+        pixman_region32_translate(r, d->Sx(0), d->Sy(0));
         BrushSource brush;
         if (MakeBrushSource(d, nullptr, &brush))
-            fillRegionBrush(d, r, brush);
+            FillRegionBrush(d, r, brush);
     }
     DeleteObject(region);
-    PenInfo pen = penOf(d);
+    PenInfo pen = PenOf(d);
     for (int i = 0; i < count; ++i) {
         const POINT& a = points[i];
         const POINT& b = points[(i + 1) % count];
-        drawLine(d, d->sx(a.x), d->sy(a.y), d->sx(b.x), d->sy(b.y), pen);
+        DrawLine(d, d->Sx(a.x), d->Sy(a.y), d->Sx(b.x), d->Sy(b.y), pen);
     }
     return TRUE;
 }
@@ -376,21 +376,21 @@ HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
 }
 
 BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return FALSE;
     BrushSource brush;
     if (!MakeBrushSource(d, nullptr, &brush))
         return FALSE;
     DrawAccess access(d);
-    Box b = surfaceBox(d, x, y, x + width, y + height);
+    Box b = SurfaceBox(d, x, y, x + width, y + height);
     PatBox(d, b.x1, b.y1, b.x2, b.y2, brush, rop);
     return TRUE;
 }
 
 namespace {
-template <class Fn> BOOL withRegion(HDC dc, HRGN region, Fn fn) {
-    DeviceContext* d = dcOrFail(dc);
+template <class Fn> BOOL WithRegion(HDC dc, HRGN region, Fn fn) {
+    DeviceContext* d = DcOrFail(dc);
     pixman_region32_t* r = RegionData(region);
     if (!d || !r)
         return FALSE;
@@ -398,7 +398,7 @@ template <class Fn> BOOL withRegion(HDC dc, HRGN region, Fn fn) {
     pixman_region32_t moved;
     pixman_region32_init(&moved);
     pixman_region32_copy(&moved, r);
-    pixman_region32_translate(&moved, d->sx(0), d->sy(0));
+    pixman_region32_translate(&moved, d->Sx(0), d->Sy(0));
     BOOL ok = fn(d, &moved);
     pixman_region32_fini(&moved);
     return ok;
@@ -406,27 +406,27 @@ template <class Fn> BOOL withRegion(HDC dc, HRGN region, Fn fn) {
 } // namespace
 
 BOOL FillRgn(HDC dc, HRGN region, HBRUSH brush) {
-    return withRegion(dc, region, [brush](DeviceContext* d, pixman_region32_t* r) {
+    return WithRegion(dc, region, [brush](DeviceContext* d, pixman_region32_t* r) {
         BrushSource src;
         if (!brush || !MakeBrushSource(d, brush, &src))
             return FALSE;
-        fillRegionBrush(d, r, src);
+        FillRegionBrush(d, r, src);
         return TRUE;
     });
 }
 
 BOOL PaintRgn(HDC dc, HRGN region) {
-    return withRegion(dc, region, [](DeviceContext* d, pixman_region32_t* r) {
+    return WithRegion(dc, region, [](DeviceContext* d, pixman_region32_t* r) {
         BrushSource src;
         if (!MakeBrushSource(d, nullptr, &src))
             return FALSE;
-        fillRegionBrush(d, r, src);
+        FillRegionBrush(d, r, src);
         return TRUE;
     });
 }
 
 BOOL InvertRgn(HDC dc, HRGN region) {
-    return withRegion(dc, region, [](DeviceContext* d, pixman_region32_t* r) {
+    return WithRegion(dc, region, [](DeviceContext* d, pixman_region32_t* r) {
         int n = 0;
         const pixman_box32_t* boxes = pixman_region32_rectangles(r, &n);
         for (int i = 0; i < n; ++i)
@@ -436,7 +436,7 @@ BOOL InvertRgn(HDC dc, HRGN region) {
 }
 
 BOOL FrameRgn(HDC dc, HRGN region, HBRUSH brush, int width, int height) {
-    return withRegion(dc, region, [=](DeviceContext* d, pixman_region32_t* r) {
+    return WithRegion(dc, region, [=](DeviceContext* d, pixman_region32_t* r) {
         BrushSource src;
         if (!brush || !MakeBrushSource(d, brush, &src) || width < 0 || height < 0)
             return FALSE;
@@ -456,7 +456,7 @@ BOOL FrameRgn(HDC dc, HRGN region, HBRUSH brush, int width, int height) {
             pixman_region32_intersect(&inner, &inner, &shifted);
         }
         pixman_region32_subtract(&shifted, r, &inner);
-        fillRegionBrush(d, &shifted, src);
+        FillRegionBrush(d, &shifted, src);
         pixman_region32_fini(&inner);
         pixman_region32_fini(&shifted);
         return TRUE;

@@ -17,19 +17,19 @@ public:
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
-    int width() const { return m_width; }
-    int height() const { return m_height; }
-    int stride() const { return m_width * 4; }
-    std::uint32_t* pixels() { return m_pixels.get(); }
-    const std::uint32_t* pixels() const { return m_pixels.get(); }
-    std::uint32_t* row(int y) { return m_pixels.get() + static_cast<std::size_t>(y) * m_width; }
-    const std::uint32_t* row(int y) const { return m_pixels.get() + static_cast<std::size_t>(y) * m_width; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    int Stride() const { return m_width * 4; }
+    std::uint32_t* Pixels() { return m_pixels.get(); }
+    const std::uint32_t* Pixels() const { return m_pixels.get(); }
+    std::uint32_t* Row(int y) { return m_pixels.get() + static_cast<std::size_t>(y) * m_width; }
+    const std::uint32_t* Row(int y) const { return m_pixels.get() + static_cast<std::size_t>(y) * m_width; }
 
     // A pixman view of the pixels (x8r8g8b8), valid until the next resize.
-    pixman_image_t* image() const { return m_image; }
+    pixman_image_t* Image() const { return m_image; }
 
     // Changes the size; the overlapping top-left part keeps its pixels, new pixels are black.
-    void resize(int width, int height);
+    void Resize(int width, int height);
 
 private:
     int m_width = 1;

@@ -9,7 +9,7 @@
 namespace win::gdi {
 
 FontFace& CurrentFace(DeviceContext* dc) {
-    Font* f = LiveFont(dc->state().font);
+    Font* f = LiveFont(dc->State().font);
     if (!f)
         f = LiveFont(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
     if (!f->face)
@@ -20,14 +20,14 @@ FontFace& CurrentFace(DeviceContext* dc) {
 int MeasureRun(FontFace& face, std::string_view text) {
     int w = 0;
     for (size_t i = 0; i < text.size();)
-        w += face.advance(NextCodePoint(text, i));
+        w += face.Advance(NextCodePoint(text, i));
     return w;
 }
 
 int DrawRun(DeviceContext* dc, FontFace& face, int x, int baseline, std::string_view text,
             const RunStyle& style) {
-    Surface& s = dc->surface();
-    const bool mono = dc->isMono();
+    Surface& s = dc->TargetSurface();
+    const bool mono = dc->IsMono();
     const std::uint32_t color = mono ? ToMono(style.color) : style.color;
     const int startX = x;
     int charIndex = 0;
@@ -43,7 +43,7 @@ int DrawRun(DeviceContext* dc, FontFace& face, int x, int baseline, std::string_
     for (size_t i = 0; i < text.size();) {
         const size_t at = i;
         char32_t ch = NextCodePoint(text, i);
-        const Glyph& g = face.glyph(ch);
+        const Glyph& g = face.GlyphFor(ch);
         const int gx = x + g.left, gy = baseline - g.top;
         if (g.width > 0) {
             int x1 = gx, y1 = gy, x2 = gx + g.width, y2 = gy + g.height;
@@ -56,7 +56,7 @@ int DrawRun(DeviceContext* dc, FontFace& face, int x, int baseline, std::string_
             ForEachClipped(dc, x1, y1, x2, y2, [&](const pixman_box32_t& b) {
                 for (int py = b.y1; py < b.y2; ++py) {
                     const std::uint8_t* cov = g.coverage.data() + static_cast<size_t>(py - gy) * g.width - gx;
-                    std::uint32_t* row = s.row(py);
+                    std::uint32_t* row = s.Row(py);
                     for (int px = b.x1; px < b.x2; ++px) {
                         unsigned c = cov[px];
                         if (c == 0)
@@ -72,12 +72,12 @@ int DrawRun(DeviceContext* dc, FontFace& face, int x, int baseline, std::string_
             under =
                 std::find(style.underlined->begin(), style.underlined->end(), at) != style.underlined->end();
         if (under)
-            line(x, x + adv, baseline + 1 + (face.descent() > 2 ? 1 : 0));
+            line(x, x + adv, baseline + 1 + (face.Descent() > 2 ? 1 : 0));
         x += adv;
         ++charIndex;
     }
     if (style.strikeOut)
-        line(startX, x, baseline - face.ascent() / 3);
+        line(startX, x, baseline - face.Ascent() / 3);
     return x - startX;
 }
 
@@ -89,7 +89,7 @@ using namespace gdi;
 
 namespace {
 
-std::string_view textView(const char* text, int count) {
+std::string_view TextView(const char* text, int count) {
     if (!text)
         return {};
     if (count < 0)
@@ -139,31 +139,31 @@ HFONT CreateFont(int height, int width, int escapement, int orientation, int wei
 }
 
 BOOL GetTextExtentPoint32(HDC dc, const char* text, int count, LPSIZE size) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || !size || (!text && count > 0))
         return FALSE;
     FontFace& face = CurrentFace(d);
-    size->cx = MeasureRun(face, textView(text, count));
-    size->cy = face.height();
+    size->cx = MeasureRun(face, TextView(text, count));
+    size->cy = face.Height();
     return TRUE;
 }
 
 BOOL GetTextMetrics(HDC dc, TEXTMETRIC* tm) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || !tm)
         return FALSE;
     FontFace& f = CurrentFace(d);
     *tm = TEXTMETRIC{};
-    tm->tmHeight = f.height();
-    tm->tmAscent = f.ascent();
-    tm->tmDescent = f.descent();
-    tm->tmInternalLeading = f.internalLeading();
-    tm->tmAveCharWidth = f.aveCharWidth();
-    tm->tmMaxCharWidth = f.maxCharWidth();
-    tm->tmWeight = f.weight();
-    tm->tmItalic = f.italic() ? 1 : 0;
-    tm->tmUnderlined = f.underline() ? 1 : 0;
-    tm->tmStruckOut = f.strikeOut() ? 1 : 0;
+    tm->tmHeight = f.Height();
+    tm->tmAscent = f.Ascent();
+    tm->tmDescent = f.Descent();
+    tm->tmInternalLeading = f.InternalLeading();
+    tm->tmAveCharWidth = f.AveCharWidth();
+    tm->tmMaxCharWidth = f.MaxCharWidth();
+    tm->tmWeight = f.Weight();
+    tm->tmItalic = f.Italic() ? 1 : 0;
+    tm->tmUnderlined = f.Underline() ? 1 : 0;
+    tm->tmStruckOut = f.StrikeOut() ? 1 : 0;
     tm->tmFirstChar = ' ';
     tm->tmLastChar = '~';
     tm->tmDefaultChar = '?';
@@ -173,10 +173,10 @@ BOOL GetTextMetrics(HDC dc, TEXTMETRIC* tm) {
 }
 
 int GetTextFace(HDC dc, int count, char* name) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d)
         return 0;
-    const std::string& family = CurrentFace(d).familyName();
+    const std::string& family = CurrentFace(d).FamilyName();
     if (!name)
         return static_cast<int>(family.size()) + 1;
     if (count <= 0)
@@ -189,7 +189,7 @@ int GetTextFace(HDC dc, int count, char* name) {
 
 BOOL ExtTextOut(HDC dc, int x, int y, UINT options, const RECT* rect, const char* text, UINT count,
                 const INT* dx) {
-    DeviceContext* d = dcOrFail(dc);
+    DeviceContext* d = DcOrFail(dc);
     if (!d || (!text && count > 0))
         return FALSE;
     DrawAccess access(d);
@@ -205,10 +205,10 @@ BOOL ExtTextOut(HDC dc, int x, int y, UINT options, const RECT* rect, const char
     } else {
         width = MeasureRun(face, run);
     }
-    const UINT align = d->state().textAlign;
+    const UINT align = d->State().textAlign;
     if (align & TA_UPDATECP) {
-        x = d->state().position.x;
-        y = d->state().position.y;
+        x = d->State().position.x;
+        y = d->State().position.y;
     }
     int left = x;
     if ((align & TA_CENTER) == TA_CENTER)
@@ -217,41 +217,41 @@ BOOL ExtTextOut(HDC dc, int x, int y, UINT options, const RECT* rect, const char
         left = x - width;
     int top = y;
     if ((align & TA_BASELINE) == TA_BASELINE)
-        top = y - face.ascent();
+        top = y - face.Ascent();
     else if (align & TA_BOTTOM)
-        top = y - face.height();
+        top = y - face.Height();
     if (align & TA_UPDATECP)
-        d->state().position.x = (align & TA_RIGHT) ? left : left + width;
+        d->State().position.x = (align & TA_RIGHT) ? left : left + width;
 
     pixman_box32_t clipBox{};
     const pixman_box32_t* extra = nullptr;
     if (rect) {
-        int x1 = d->sx(std::min(rect->left, rect->right)), x2 = d->sx(std::max(rect->left, rect->right));
-        int y1 = d->sy(std::min(rect->top, rect->bottom)), y2 = d->sy(std::max(rect->top, rect->bottom));
+        int x1 = d->Sx(std::min(rect->left, rect->right)), x2 = d->Sx(std::max(rect->left, rect->right));
+        int y1 = d->Sy(std::min(rect->top, rect->bottom)), y2 = d->Sy(std::max(rect->top, rect->bottom));
         if (options & ETO_OPAQUE)
-            FillBox(d, x1, y1, x2, y2, ToPixel(d->state().bkColor));
+            FillBox(d, x1, y1, x2, y2, ToPixel(d->State().bkColor));
         if (options & ETO_CLIPPED) {
             clipBox = pixman_box32_t{x1, y1, x2, y2};
             extra = &clipBox;
         }
     }
-    if (d->state().bkMode == OPAQUE && !(rect && (options & ETO_OPAQUE))) {
-        int x1 = d->sx(left), y1 = d->sy(top), x2 = x1 + width, y2 = y1 + face.height();
+    if (d->State().bkMode == OPAQUE && !(rect && (options & ETO_OPAQUE))) {
+        int x1 = d->Sx(left), y1 = d->Sy(top), x2 = x1 + width, y2 = y1 + face.Height();
         if (extra) {
             x1 = std::max(x1, extra->x1);
             y1 = std::max(y1, extra->y1);
             x2 = std::min(x2, extra->x2);
             y2 = std::min(y2, extra->y2);
         }
-        FillBox(d, x1, y1, x2, y2, ToPixel(d->state().bkColor));
+        FillBox(d, x1, y1, x2, y2, ToPixel(d->State().bkColor));
     }
     RunStyle style;
-    style.color = ToPixel(d->state().textColor);
-    style.underline = face.underline();
-    style.strikeOut = face.strikeOut();
+    style.color = ToPixel(d->State().textColor);
+    style.underline = face.Underline();
+    style.strikeOut = face.StrikeOut();
     style.clip = extra;
     style.dx = dx;
-    DrawRun(d, face, d->sx(left), d->sy(top) + face.ascent(), run, style);
+    DrawRun(d, face, d->Sx(left), d->Sy(top) + face.Ascent(), run, style);
     return TRUE;
 }
 

@@ -6,7 +6,11 @@ namespace {
 thread_local DWORD t_lastError = ERROR_SUCCESS;
 }
 
-DWORD GetLastError() { return t_lastError; }
-void SetLastError(DWORD error) { t_lastError = error; }
+DWORD GetLastError() {
+    return t_lastError;
+}
+void SetLastError(DWORD error) {
+    t_lastError = error;
+}
 
 } // namespace win

@@ -20,36 +20,36 @@ namespace {
 class SpanSource {
 public:
     explicit SpanSource(std::span<const std::uint8_t> bytes)
-        : next_(bytes.data()), end_(next_ + bytes.size()) {}
-    bool CanLoad8() const { return end_ - next_ >= 8; }
+        : m_next(bytes.data()), m_end(m_next + bytes.size()) {}
+    bool CanLoad8() const { return m_end - m_next >= 8; }
     std::uint64_t Load8() const {
         std::uint64_t word;
-        std::memcpy(&word, next_, 8);
+        std::memcpy(&word, m_next, 8);
         return __builtin_bswap64(word);
     }
-    void Advance(int bytes) { next_ += bytes; }
+    void Advance(int bytes) { m_next += bytes; }
     bool Next(std::uint8_t& byte) {
-        if (next_ == end_)
+        if (m_next == m_end)
             return false;
-        byte = *next_++;
+        byte = *m_next++;
         return true;
     }
 
 private:
-    const std::uint8_t* next_;
-    const std::uint8_t* end_;
+    const std::uint8_t* m_next;
+    const std::uint8_t* m_end;
 };
 
 class ProcSource {
 public:
-    explicit ProcSource(const TLZH::ReadProc& read) : read_(read) {}
+    explicit ProcSource(const TLZH::ReadProc& read) : m_read(read) {}
     static bool CanLoad8() { return false; }
     static std::uint64_t Load8() { return 0; }
     static void Advance(int) {}
-    bool Next(std::uint8_t& byte) { return read_(&byte, 1) == 1; }
+    bool Next(std::uint8_t& byte) { return m_read(&byte, 1) == 1; }
 
 private:
-    const TLZH::ReadProc& read_;
+    const TLZH::ReadProc& m_read;
 };
 
 // Input bits, most significant first, left-aligned in a 64-bit word of which `avail_` bits are valid. The
@@ -57,81 +57,81 @@ private:
 // again over them changes nothing. Once the source has ended every further byte is zero.
 template <class Source> class BitReader {
 public:
-    explicit BitReader(Source& source) : source_(source) {}
+    explicit BitReader(Source& source) : m_source(source) {}
 
     // Leaves at least 57 bits buffered.
     void Refill() {
-        if (source_.CanLoad8()) {
-            word_ |= source_.Load8() >> avail_;
-            const int bytes = (63 - avail_) >> 3;
-            source_.Advance(bytes);
-            loaded_ += static_cast<std::uint64_t>(bytes);
-            avail_ |= 56;
+        if (m_source.CanLoad8()) {
+            m_word |= m_source.Load8() >> m_avail;
+            const int bytes = (63 - m_avail) >> 3;
+            m_source.Advance(bytes);
+            m_loaded += static_cast<std::uint64_t>(bytes);
+            m_avail |= 56;
             return;
         }
-        while (avail_ <= 56) {
+        while (m_avail <= 56) {
             std::uint8_t byte = 0;
-            if (!ended_ && !source_.Next(byte)) {
-                ended_ = true;
-                realBits_ = loaded_ * 8;
+            if (!m_ended && !m_source.Next(byte)) {
+                m_ended = true;
+                m_realBits = m_loaded * 8;
                 byte = 0;
             }
-            word_ |= std::uint64_t(byte) << (56 - avail_);
-            avail_ += 8;
-            ++loaded_;
+            m_word |= std::uint64_t(byte) << (56 - m_avail);
+            m_avail += 8;
+            ++m_loaded;
         }
     }
 
-    int Available() const { return avail_; }
+    int Available() const { return m_avail; }
 
     int Bit() {
-        if (avail_ == 0)
+        if (m_avail == 0)
             Refill();
-        const int bit = static_cast<int>(word_ >> 63);
-        word_ <<= 1;
-        --avail_;
+        const int bit = static_cast<int>(m_word >> 63);
+        m_word <<= 1;
+        --m_avail;
         return bit;
     }
 
     // The next 8 bits, left in the buffer; at least 14 bits are buffered afterwards.
     unsigned PeekByte() {
-        if (avail_ < 14)
+        if (m_avail < 14)
             Refill();
-        return static_cast<unsigned>(word_ >> 56);
+        return static_cast<unsigned>(m_word >> 56);
     }
 
     // Up to 32 bits, when Available() says they are there.
-    unsigned Peek(int bits) const { return static_cast<unsigned>(word_ >> (64 - bits)); }
+    unsigned Peek(int bits) const { return static_cast<unsigned>(m_word >> (64 - bits)); }
 
     // The buffered bits, left-aligned, for a caller that reads them itself and then skips what it used
     // (no more than Available()).
-    std::uint64_t Word() const { return word_; }
+    std::uint64_t Word() const { return m_word; }
     void Skip(int bits) {
-        word_ = bits < 64 ? word_ << bits : 0;
-        avail_ -= bits;
+        m_word = bits < 64 ? m_word << bits : 0;
+        m_avail -= bits;
     }
 
     // 1 to 14 bits, after PeekByte.
     unsigned Take(int bits) {
-        const auto value = static_cast<unsigned>(word_ >> (64 - bits));
-        word_ <<= bits;
-        avail_ -= bits;
+        const auto value = static_cast<unsigned>(m_word >> (64 - bits));
+        m_word <<= bits;
+        m_avail -= bits;
         return value;
     }
 
-    bool Ended() const { return ended_; }
+    bool Ended() const { return m_ended; }
     std::uint64_t BitsPastEnd() const {
-        const std::uint64_t consumed = loaded_ * 8 - static_cast<std::uint64_t>(avail_);
-        return ended_ && consumed > realBits_ ? consumed - realBits_ : 0;
+        const std::uint64_t consumed = m_loaded * 8 - static_cast<std::uint64_t>(m_avail);
+        return m_ended && consumed > m_realBits ? consumed - m_realBits : 0;
     }
 
 private:
-    Source& source_;
-    std::uint64_t word_ = 0;
-    int avail_ = 0;
-    bool ended_ = false;
-    std::uint64_t loaded_ = 0;   // bytes placed in the word, zeros past the end included
-    std::uint64_t realBits_ = 0; // input bits there were, once the source has ended
+    Source& m_source;
+    std::uint64_t m_word = 0;
+    int m_avail = 0;
+    bool m_ended = false;
+    std::uint64_t m_loaded = 0;   // bytes placed in the word, zeros past the end included
+    std::uint64_t m_realBits = 0; // input bits there were, once the source has ended
 };
 
 // Output straight into memory. The ring's initial contents (RingStart spaces last, zeros before them) stand
@@ -152,19 +152,19 @@ class LinearSink {
     }();
 
 public:
-    explicit LinearSink(std::uint8_t* start) : start_(start), out_(start) {
-        std::memset(prefix_.data(), 0, RingSize - RingStart);
-        std::memset(prefix_.data() + (RingSize - RingStart), ' ', RingStart);
+    explicit LinearSink(std::uint8_t* start) : m_start(start), m_out(start) {
+        std::memset(m_prefix.data(), 0, RingSize - RingStart);
+        std::memset(m_prefix.data() + (RingSize - RingStart), ' ', RingStart);
     }
-    void Literal(std::uint8_t c) { *out_++ = c; }
+    void Literal(std::uint8_t c) { *m_out++ = c; }
     void Copy(int distance, int length) {
-        std::uint8_t* to = out_;
-        const std::ptrdiff_t written = out_ - start_;
-        out_ += length;
+        std::uint8_t* to = m_out;
+        const std::ptrdiff_t written = m_out - m_start;
+        m_out += length;
         if (distance + 1 > written) [[unlikely]] {
             // Position p before the first byte is prefix_[RingSize + p].
             for (std::ptrdiff_t k = 0, p = written - distance - 1; k < length; ++k, ++p)
-                to[k] = p < 0 ? prefix_[static_cast<std::size_t>(RingSize + p)] : start_[p];
+                to[k] = p < 0 ? m_prefix[static_cast<std::size_t>(RingSize + p)] : m_start[p];
             return;
         }
         const std::uint8_t* from = to - distance - 1;
@@ -188,32 +188,32 @@ public:
     }
 
 private:
-    std::uint8_t* start_;
-    std::uint8_t* out_;
-    std::array<std::uint8_t, RingSize> prefix_;
+    std::uint8_t* m_start;
+    std::uint8_t* m_out;
+    std::array<std::uint8_t, RingSize> m_prefix;
 };
 
 class ProcSink {
 public:
-    explicit ProcSink(const TLZH::WriteProc& write) : write_(write) {
-        ring_ = std::make_unique<std::array<std::uint8_t, RingSize + MaxMatch - 1>>();
-        std::memset(ring_->data(), ' ', RingStart);
+    explicit ProcSink(const TLZH::WriteProc& write) : m_write(write) {
+        m_ring = std::make_unique<std::array<std::uint8_t, RingSize + MaxMatch - 1>>();
+        std::memset(m_ring->data(), ' ', RingStart);
     }
     void Literal(std::uint8_t c) {
-        write_(c);
-        (*ring_)[r_] = c;
-        r_ = (r_ + 1) & (RingSize - 1);
+        m_write(c);
+        (*m_ring)[m_r] = c;
+        m_r = (m_r + 1) & (RingSize - 1);
     }
     void Copy(int distance, int length) {
-        const int from = (r_ - distance - 1) & (RingSize - 1);
+        const int from = (m_r - distance - 1) & (RingSize - 1);
         for (int k = 0; k < length; ++k)
-            Literal((*ring_)[(from + k) & (RingSize - 1)]);
+            Literal((*m_ring)[(from + k) & (RingSize - 1)]);
     }
 
 private:
-    const TLZH::WriteProc& write_;
-    std::unique_ptr<std::array<std::uint8_t, RingSize + MaxMatch - 1>> ring_;
-    int r_ = RingStart;
+    const TLZH::WriteProc& m_write;
+    std::unique_ptr<std::array<std::uint8_t, RingSize + MaxMatch - 1>> m_ring;
+    int m_r = RingStart;
 };
 
 // Bits a match's distance takes, by its leading byte: the prefix, then the low six bits.
@@ -253,7 +253,7 @@ public:
         Visit(model, Root, 0, 0, entry);
         model.WatchedChanged = false;
     }
-    const TopEntry& operator[](unsigned bits) const { return entries_[bits]; }
+    const TopEntry& operator[](unsigned bits) const { return m_entries[bits]; }
 
 private:
     void Visit(LzhModel& model, int node, int depth, unsigned prefix, TopEntry& entry) {
@@ -262,7 +262,7 @@ private:
                 model.Watched[static_cast<std::size_t>(node)] = 1;
             entry.Depth = static_cast<std::uint8_t>(depth);
             const unsigned first = prefix << (kTopBits - depth), last = (prefix + 1) << (kTopBits - depth);
-            std::fill(entries_.begin() + first, entries_.begin() + last, entry);
+            std::fill(m_entries.begin() + first, m_entries.begin() + last, entry);
             return;
         }
         model.Watched[static_cast<std::size_t>(node)] = 1;
@@ -273,7 +273,7 @@ private:
         }
     }
 
-    std::array<TopEntry, 1 << kTopBits> entries_;
+    std::array<TopEntry, 1 << kTopBits> m_entries;
 };
 
 template <class Source, class Sink> TLZHReport Run(std::int32_t expandedSize, Source& source, Sink& sink) {

@@ -16,30 +16,30 @@ namespace {
 
 class BitOutput {
 public:
-    explicit BitOutput(std::vector<std::uint8_t>& out) : out_(out) {}
+    explicit BitOutput(std::vector<std::uint8_t>& out) : m_out(out) {}
 
     void Put(unsigned value, int bits) {
         for (int i = bits - 1; i >= 0; --i) {
-            acc_ = static_cast<std::uint8_t>((acc_ << 1) | ((value >> i) & 1));
-            if (++count_ == 8) {
-                out_.push_back(acc_);
-                acc_ = 0;
-                count_ = 0;
+            m_acc = static_cast<std::uint8_t>((m_acc << 1) | ((value >> i) & 1));
+            if (++m_count == 8) {
+                m_out.push_back(m_acc);
+                m_acc = 0;
+                m_count = 0;
             }
         }
     }
 
     void Flush() {
-        if (count_ > 0)
-            out_.push_back(static_cast<std::uint8_t>(acc_ << (8 - count_)));
-        acc_ = 0;
-        count_ = 0;
+        if (m_count > 0)
+            m_out.push_back(static_cast<std::uint8_t>(m_acc << (8 - m_count)));
+        m_acc = 0;
+        m_count = 0;
     }
 
 private:
-    std::vector<std::uint8_t>& out_;
-    std::uint8_t acc_ = 0;
-    int count_ = 0;
+    std::vector<std::uint8_t>& m_out;
+    std::uint8_t m_acc = 0;
+    int m_count = 0;
 };
 
 constexpr int HashBits = 15;
@@ -52,17 +52,17 @@ unsigned Hash3(const std::uint8_t* p) {
 
 class Encoder {
 public:
-    Encoder(std::span<const std::uint8_t> data, std::vector<std::uint8_t>& out) : bits_(out) {
+    Encoder(std::span<const std::uint8_t> data, std::vector<std::uint8_t>& out) : m_bits(out) {
         // The decoder's ring starts with spaces; matches may reach back into them.
-        buf_.assign(RingStart, ' ');
-        buf_.insert(buf_.end(), data.begin(), data.end());
-        head_.assign(std::size_t(1) << HashBits, -1);
-        prev_.assign(ChainMask + 1, -1);
-        model_.Start();
+        m_buf.assign(RingStart, ' ');
+        m_buf.insert(m_buf.end(), data.begin(), data.end());
+        m_head.assign(std::size_t(1) << HashBits, -1);
+        m_prev.assign(ChainMask + 1, -1);
+        m_model.Start();
     }
 
     void Run() {
-        const std::int64_t end = static_cast<std::int64_t>(buf_.size());
+        const std::int64_t end = static_cast<std::int64_t>(m_buf.size());
         for (std::int64_t p = 0; p < RingStart; ++p)
             Insert(p);
         std::int64_t cur = RingStart;
@@ -77,30 +77,30 @@ public:
                     Insert(cur + k);
                 cur += length;
             } else {
-                PutSymbol(buf_[cur]);
+                PutSymbol(m_buf[cur]);
                 Insert(cur);
                 ++cur;
             }
         }
-        bits_.Flush();
+        m_bits.Flush();
     }
 
 private:
     void Insert(std::int64_t p) {
-        if (p + 2 >= static_cast<std::int64_t>(buf_.size()))
+        if (p + 2 >= static_cast<std::int64_t>(m_buf.size()))
             return;
-        const unsigned h = Hash3(&buf_[p]);
-        prev_[p & ChainMask] = head_[h];
-        head_[h] = p;
+        const unsigned h = Hash3(&m_buf[p]);
+        m_prev[p & ChainMask] = m_head[h];
+        m_head[h] = p;
     }
 
     int LongestMatch(std::int64_t cur, int limit, int& distance) const {
         int best = 0;
         const std::int64_t oldest = std::max<std::int64_t>(0, cur - RingSize);
-        std::int64_t cand = head_[Hash3(&buf_[cur])];
+        std::int64_t cand = m_head[Hash3(&m_buf[cur])];
         for (int steps = 0; cand >= oldest && steps < ChainLimit; ++steps) {
             int len = 0;
-            while (len < limit && buf_[cand + len] == buf_[cur + len])
+            while (len < limit && m_buf[cand + len] == m_buf[cur + len])
                 ++len;
             if (len > best) {
                 best = len;
@@ -108,7 +108,7 @@ private:
                 if (len == limit)
                     break;
             }
-            cand = prev_[cand & ChainMask];
+            cand = m_prev[cand & ChainMask];
         }
         return best;
     }
@@ -117,25 +117,25 @@ private:
         // Gather the path from the leaf up, then send it root first.
         int path[TableSize];
         int depth = 0;
-        for (int node = model_.Parent[symbol + TableSize]; node != Root; node = model_.Parent[node])
+        for (int node = m_model.Parent[symbol + TableSize]; node != Root; node = m_model.Parent[node])
             path[depth++] = node & 1;
         while (depth > 0)
-            bits_.Put(path[--depth], 1);
-        model_.Update(symbol);
+            m_bits.Put(path[--depth], 1);
+        m_model.Update(symbol);
     }
 
     void PutDistance(int distance) {
         const PositionTables& t = Positions();
         const int high = distance >> 6;
-        bits_.Put(t.EncodeCode[high] >> (8 - t.EncodeLen[high]), t.EncodeLen[high]);
-        bits_.Put(distance & 0x3F, 6);
+        m_bits.Put(t.EncodeCode[high] >> (8 - t.EncodeLen[high]), t.EncodeLen[high]);
+        m_bits.Put(distance & 0x3F, 6);
     }
 
-    BitOutput bits_;
-    LzhModel model_;
-    std::vector<std::uint8_t> buf_;
-    std::vector<std::int64_t> head_;
-    std::vector<std::int64_t> prev_;
+    BitOutput m_bits;
+    LzhModel m_model;
+    std::vector<std::uint8_t> m_buf;
+    std::vector<std::int64_t> m_head;
+    std::vector<std::int64_t> m_prev;
 };
 
 } // namespace

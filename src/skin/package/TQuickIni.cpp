@@ -51,33 +51,33 @@ void TQuickIni::LoadFromStream(const std::vector<std::uint8_t>* stream, std::siz
 }
 
 std::string_view TQuickIni::Line(std::size_t index) const {
-    const LineSpan& span = lines_.at(index);
-    return std::string_view(text_).substr(span.Offset, span.Length);
+    const LineSpan& span = m_lines.at(index);
+    return std::string_view(m_text).substr(span.Offset, span.Length);
 }
 
 void TQuickIni::LoadFromText(std::string_view text) {
-    lines_.clear();
-    sections_.clear();
+    m_lines.clear();
+    m_sections.clear();
     const std::size_t nul = text.find('\0');
     if (nul != std::string_view::npos)
         text = text.substr(0, nul);
     // Offsets are 32-bit; a description text is a few kilobytes, and packages stop far below this.
     text = text.substr(0, std::numeric_limits<std::uint32_t>::max());
-    text_.assign(text);
-    ForEachLine(text_, [&](std::size_t offset, std::string_view raw) {
+    m_text.assign(text);
+    ForEachLine(m_text, [&](std::size_t offset, std::string_view raw) {
         const std::string_view line = Trim(raw);
         if (line.empty() || line.front() == ';')
             return;
         if (IsSectionHeader(line))
-            sections_.push_back(static_cast<int>(lines_.size()));
+            m_sections.push_back(static_cast<int>(m_lines.size()));
         const std::size_t start = offset + static_cast<std::size_t>(line.data() - raw.data());
-        lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(line.size())});
+        m_lines.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(line.size())});
     });
 }
 
 void TQuickIni::ReadSections(std::vector<std::string>& list) const {
     list.clear();
-    for (int position : sections_) {
+    for (int position : m_sections) {
         const std::string_view header = Line(static_cast<std::size_t>(position));
         list.emplace_back(Trim(header.substr(1, header.size() - 2)));
     }
@@ -85,7 +85,7 @@ void TQuickIni::ReadSections(std::vector<std::string>& list) const {
 
 int TQuickIni::SectionIndex(std::string_view section) const {
     const std::string wanted = "[" + std::string(section) + "]";
-    for (int position : sections_) {
+    for (int position : m_sections) {
         if (win::EqualIgnoringAsciiCase(Line(static_cast<std::size_t>(position)), wanted))
             return position;
     }
@@ -100,7 +100,7 @@ std::string TQuickIni::ReadString(std::string_view section, std::string_view key
     if (start < 0)
         return std::string(defaultValue);
     const std::string wanted = TSkinReader::LowerCase(key);
-    for (std::size_t i = static_cast<std::size_t>(start) + 1; i < lines_.size(); ++i) {
+    for (std::size_t i = static_cast<std::size_t>(start) + 1; i < m_lines.size(); ++i) {
         const std::string_view line = Line(i);
         if (IsSectionHeader(line))
             break;

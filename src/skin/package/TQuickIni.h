@@ -27,7 +27,7 @@ public:
     int SectionIndex(std::string_view section) const;
 
     // The kept lines, trimmed, in order.
-    std::size_t LineCount() const { return lines_.size(); }
+    std::size_t LineCount() const { return m_lines.size(); }
     std::string_view Line(std::size_t index) const;
 
     // Decimal with optional sign, "$" hexadecimal after the sign, or "0x"/"0X" hexadecimal (up to 32 bits,
@@ -42,9 +42,9 @@ private:
         std::uint32_t Offset;
         std::uint32_t Length;
     };
-    std::string text_;
-    std::vector<LineSpan> lines_;
-    std::vector<int> sections_; // positions in lines_ of the section headers, in order
+    std::string m_text;
+    std::vector<LineSpan> m_lines;
+    std::vector<int> m_sections; // positions in lines_ of the section headers, in order
 };
 
 } // namespace skin

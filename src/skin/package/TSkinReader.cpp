@@ -22,26 +22,26 @@ std::string TSkinReader::LowerCase(std::string_view text) {
 }
 
 void TSkinReader::Clear() {
-    header_ = {};
-    names_.clear();
-    sizes_.clear();
-    offsets_.clear();
-    expanded_.clear();
-    failure_.clear();
-    expansion_ = {};
-    olderSkin_ = false;
+    m_header = {};
+    m_names.clear();
+    m_sizes.clear();
+    m_offsets.clear();
+    m_expanded.clear();
+    m_failure.clear();
+    m_expansion = {};
+    m_olderSkin = false;
 }
 
 bool TSkinReader::Fail(std::string text) {
     Clear();
-    failure_ = std::move(text);
+    m_failure = std::move(text);
     return false;
 }
 
 bool TSkinReader::FailOlderSkin() {
     Clear();
-    failure_ = OlderSkinMessage;
-    olderSkin_ = true;
+    m_failure = OlderSkinMessage;
+    m_olderSkin = true;
     return false;
 }
 
@@ -50,10 +50,10 @@ bool TSkinReader::ReadPackage(std::span<const std::uint8_t> compressed) {
     std::vector<std::uint8_t> expanded;
     std::string error;
     TLZHReport report;
-    const bool indexed = TLZH::ExpandContainer(compressed, maxExpandedSize_, expanded, error, &report)
+    const bool indexed = TLZH::ExpandContainer(compressed, m_maxExpandedSize, expanded, error, &report)
                              ? IndexPackage(std::move(expanded))
                              : Fail("Skin package: " + error);
-    expansion_ = report;
+    m_expansion = report;
     return indexed;
 }
 
@@ -62,15 +62,15 @@ bool TSkinReader::IndexPackage(std::vector<std::uint8_t> expanded) {
     const std::size_t total = expanded.size();
     // A package too short to hold a format number reads as format 0.
     if (total >= 4)
-        header_.Format = TLZH::ReadInt32(expanded.data());
-    const TSkinFormat* format = FindSkinFormat(header_.Format);
+        m_header.Format = TLZH::ReadInt32(expanded.data());
+    const TSkinFormat* format = FindSkinFormat(m_header.Format);
     if (format == nullptr)
         return FailOlderSkin();
     if (total < HeaderSize)
         return Fail("Skin package: " + std::to_string(total) + " bytes end inside the 16-byte header");
-    header_.NameListLength = TLZH::ReadInt32(expanded.data() + 4);
-    header_.Reserved1 = TLZH::ReadInt32(expanded.data() + 8);
-    header_.Reserved2 = TLZH::ReadInt32(expanded.data() + 12);
+    m_header.NameListLength = TLZH::ReadInt32(expanded.data() + 4);
+    m_header.Reserved1 = TLZH::ReadInt32(expanded.data() + 8);
+    m_header.Reserved2 = TLZH::ReadInt32(expanded.data() + 12);
 
     std::size_t pos = HeaderSize;
     if (static_cast<std::size_t>(format->SkippedBlock) > total - pos)
@@ -78,7 +78,7 @@ bool TSkinReader::IndexPackage(std::vector<std::uint8_t> expanded) {
                     std::to_string(format->SkippedBlock) + " bytes runs past the end of the package");
     pos += static_cast<std::size_t>(format->SkippedBlock);
 
-    const std::int32_t nameLength = header_.NameListLength;
+    const std::int32_t nameLength = m_header.NameListLength;
     if (nameLength < 0 || static_cast<std::size_t>(nameLength) > total - pos)
         return Fail("Skin package: name list of " + std::to_string(nameLength) + " bytes at offset " +
                     std::to_string(pos) + " does not fit the " + std::to_string(total - pos) + " bytes left");
@@ -115,23 +115,23 @@ bool TSkinReader::IndexPackage(std::vector<std::uint8_t> expanded) {
         offset += static_cast<std::size_t>(sizes[i]);
     }
 
-    names_ = std::move(names);
-    sizes_ = std::move(sizes);
-    offsets_ = std::move(offsets);
-    expanded_ = std::move(expanded);
+    m_names = std::move(names);
+    m_sizes = std::move(sizes);
+    m_offsets = std::move(offsets);
+    m_expanded = std::move(expanded);
     return true;
 }
 
 void TSkinReader::ExtractIndex(int index, std::vector<std::uint8_t>& destination) const {
-    const std::size_t start = offsets_.at(index);
-    destination.assign(expanded_.begin() + start, expanded_.begin() + start + sizes_.at(index));
+    const std::size_t start = m_offsets.at(index);
+    destination.assign(m_expanded.begin() + start, m_expanded.begin() + start + m_sizes.at(index));
 }
 
 void TSkinReader::ExtractEntry(std::string_view name, std::vector<std::uint8_t>& destination) const {
     destination.clear();
     const std::string wanted = LowerCase(name);
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (names_[i] == wanted) {
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
+        if (m_names[i] == wanted) {
             ExtractIndex(static_cast<int>(i), destination);
             return;
         }
@@ -142,10 +142,10 @@ void TSkinReader::ExtractFirstMatching(std::string_view fragment, std::vector<st
                                        std::string& name) const {
     destination.clear();
     name.clear();
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (names_[i].find(fragment) != std::string::npos) {
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
+        if (m_names[i].find(fragment) != std::string::npos) {
             ExtractIndex(static_cast<int>(i), destination);
-            name = names_[i];
+            name = m_names[i];
             return;
         }
     }

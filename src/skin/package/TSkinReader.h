@@ -43,18 +43,18 @@ public:
     void ExtractFirstMatching(std::string_view fragment, std::vector<std::uint8_t>& destination,
                               std::string& name) const;
 
-    const std::string& FailureText() const { return failure_; }
-    bool IsOlderSkin() const { return olderSkin_; }
-    const TSkinHeader& Header() const { return header_; }
-    const TLZHReport& Expansion() const { return expansion_; }
+    const std::string& FailureText() const { return m_failure; }
+    bool IsOlderSkin() const { return m_olderSkin; }
+    const TSkinHeader& Header() const { return m_header; }
+    const TLZHReport& Expansion() const { return m_expansion; }
 
-    int EntryCount() const { return static_cast<int>(names_.size()); }
-    const std::string& EntryName(int index) const { return names_.at(index); }
-    std::int32_t EntrySize(int index) const { return sizes_.at(index); }
+    int EntryCount() const { return static_cast<int>(m_names.size()); }
+    const std::string& EntryName(int index) const { return m_names.at(index); }
+    std::int32_t EntrySize(int index) const { return m_sizes.at(index); }
     void ExtractIndex(int index, std::vector<std::uint8_t>& destination) const;
 
     // The largest expanded size ReadPackage accepts.
-    void SetMaxExpandedSize(std::int32_t bytes) { maxExpandedSize_ = bytes; }
+    void SetMaxExpandedSize(std::int32_t bytes) { m_maxExpandedSize = bytes; }
 
     // ASCII letters only, as names and keys are compared.
     static std::string LowerCase(std::string_view text);
@@ -64,15 +64,15 @@ private:
     bool FailOlderSkin();
     void Clear();
 
-    TSkinHeader header_;
-    std::vector<std::string> names_;
-    std::vector<std::int32_t> sizes_;
-    std::vector<std::size_t> offsets_; // of each entry within expanded_
-    std::vector<std::uint8_t> expanded_;
-    std::string failure_;
-    TLZHReport expansion_;
-    bool olderSkin_ = false;
-    std::int32_t maxExpandedSize_ = DefaultMaxExpandedSize;
+    TSkinHeader m_header;
+    std::vector<std::string> m_names;
+    std::vector<std::int32_t> m_sizes;
+    std::vector<std::size_t> m_offsets; // of each entry within expanded_
+    std::vector<std::uint8_t> m_expanded;
+    std::string m_failure;
+    TLZHReport m_expansion;
+    bool m_olderSkin = false;
+    std::int32_t m_maxExpandedSize = DefaultMaxExpandedSize;
 };
 
 } // namespace skin

@@ -16,28 +16,28 @@ void PutInt32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 
 } // namespace
 
-TSkinWriter::TSkinWriter(std::int32_t format) : format_(format) {
+TSkinWriter::TSkinWriter(std::int32_t format) : m_format(format) {
     if (FindSkinFormat(format) == nullptr)
         throw std::invalid_argument("skin package: unknown format number " + std::to_string(format));
 }
 
 std::size_t TSkinWriter::ExpandedSize() const {
-    return 16 + static_cast<std::size_t>(FindSkinFormat(format_)->SkippedBlock) + nameBytes_ +
-           4 * names_.size() + dataBytes_;
+    return 16 + static_cast<std::size_t>(FindSkinFormat(m_format)->SkippedBlock) + m_nameBytes +
+           4 * m_names.size() + m_dataBytes;
 }
 
 void TSkinWriter::AddEntry(std::string_view name, std::span<const std::uint8_t> data) {
     const std::string shown = "skin package entry \"" + std::string(name) + "\": ";
     if (name.empty())
-        throw std::invalid_argument("skin package: entry " + std::to_string(names_.size()) +
+        throw std::invalid_argument("skin package: entry " + std::to_string(m_names.size()) +
                                     " has an empty name");
     if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
         throw std::invalid_argument(shown + "the name holds a line break or NUL");
-    if (names_.size() >= static_cast<std::size_t>(TSkinReader::MaxEntries))
+    if (m_names.size() >= static_cast<std::size_t>(TSkinReader::MaxEntries))
         throw std::invalid_argument(shown + "a package holds at most " +
                                     std::to_string(TSkinReader::MaxEntries) + " entries");
     const std::string lower = TSkinReader::LowerCase(name);
-    for (const std::string& existing : names_) {
+    for (const std::string& existing : m_names) {
         if (TSkinReader::LowerCase(existing) == lower)
             throw std::invalid_argument(shown + "the name repeats \"" + existing + "\"");
     }
@@ -46,28 +46,28 @@ void TSkinWriter::AddEntry(std::string_view name, std::span<const std::uint8_t> 
         throw std::length_error(shown + "the package would grow to " + std::to_string(grown) +
                                 " bytes, above the limit of " +
                                 std::to_string(TSkinReader::DefaultMaxExpandedSize));
-    names_.emplace_back(name);
-    data_.emplace_back(data.begin(), data.end());
-    nameBytes_ += name.size() + 2;
-    dataBytes_ += data.size();
+    m_names.emplace_back(name);
+    m_data.emplace_back(data.begin(), data.end());
+    m_nameBytes += name.size() + 2;
+    m_dataBytes += data.size();
 }
 
 std::vector<std::uint8_t> TSkinWriter::BuildExpanded() const {
     std::vector<std::uint8_t> out;
     out.reserve(ExpandedSize());
-    PutInt32(out, static_cast<std::uint32_t>(format_));
-    PutInt32(out, static_cast<std::uint32_t>(nameBytes_));
+    PutInt32(out, static_cast<std::uint32_t>(m_format));
+    PutInt32(out, static_cast<std::uint32_t>(m_nameBytes));
     PutInt32(out, 0);
     PutInt32(out, 0);
-    out.insert(out.end(), static_cast<std::size_t>(FindSkinFormat(format_)->SkippedBlock), 0);
-    for (const std::string& name : names_) {
+    out.insert(out.end(), static_cast<std::size_t>(FindSkinFormat(m_format)->SkippedBlock), 0);
+    for (const std::string& name : m_names) {
         out.insert(out.end(), name.begin(), name.end());
         out.push_back('\r');
         out.push_back('\n');
     }
-    for (const auto& data : data_)
+    for (const auto& data : m_data)
         PutInt32(out, static_cast<std::uint32_t>(data.size()));
-    for (const auto& data : data_)
+    for (const auto& data : m_data)
         out.insert(out.end(), data.begin(), data.end());
     return out;
 }

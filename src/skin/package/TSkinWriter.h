@@ -24,17 +24,17 @@ public:
     std::vector<std::uint8_t> BuildExpanded() const;
     std::vector<std::uint8_t> BuildPackage() const; // the compressed container
 
-    std::int32_t Format() const { return format_; }
-    std::size_t EntryCount() const { return names_.size(); }
+    std::int32_t Format() const { return m_format; }
+    std::size_t EntryCount() const { return m_names.size(); }
 
 private:
     std::size_t ExpandedSize() const;
 
-    std::int32_t format_;
-    std::vector<std::string> names_;
-    std::vector<std::vector<std::uint8_t>> data_;
-    std::size_t dataBytes_ = 0;
-    std::size_t nameBytes_ = 0;
+    std::int32_t m_format;
+    std::vector<std::string> m_names;
+    std::vector<std::vector<std::uint8_t>> m_data;
+    std::size_t m_dataBytes = 0;
+    std::size_t m_nameBytes = 0;
 };
 
 } // namespace skin

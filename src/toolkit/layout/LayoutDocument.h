@@ -38,7 +38,7 @@ struct LayoutError {
     int line = 0;
     std::string message;
 
-    std::string what() const { return file + ":" + std::to_string(line) + ": " + message; }
+    std::string What() const { return file + ":" + std::to_string(line) + ": " + message; }
 };
 
 } // namespace tk::layout

@@ -12,25 +12,25 @@ namespace tk::layout {
 
 namespace {
 
-bool isIdentStart(char c) {
+bool IsIdentStart(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
-bool isIdentChar(char c) {
-    return isIdentStart(c) || (c >= '0' && c <= '9');
+bool IsIdentChar(char c) {
+    return IsIdentStart(c) || (c >= '0' && c <= '9');
 }
 
 class Parser {
 public:
     Parser(std::string_view text, std::string_view file) : m_text(text), m_file(file) {}
 
-    LayoutObject parseDocument() {
-        skipBlankLines();
-        if (atEnd())
-            fail("the layout is empty: expected \"object NAME: CLASS\"");
-        LayoutObject root = parseObject(1);
-        skipBlankLines();
-        if (!atEnd())
-            fail("unexpected text after the final \"end\"");
+    LayoutObject ParseDocument() {
+        SkipBlankLines();
+        if (AtEnd())
+            Fail("the layout is empty: expected \"object NAME: CLASS\"");
+        LayoutObject root = ParseObject(1);
+        SkipBlankLines();
+        if (!AtEnd())
+            Fail("unexpected text after the final \"end\"");
         return root;
     }
 
@@ -40,19 +40,19 @@ private:
     std::size_t m_pos = 0;
     int m_line = 1;
 
-    [[noreturn]] void fail(const std::string& message) const { throw LayoutError{m_file, m_line, message}; }
+    [[noreturn]] void Fail(const std::string& message) const { throw LayoutError{m_file, m_line, message}; }
 
-    bool atEnd() const { return m_pos >= m_text.size(); }
-    char peek() const { return atEnd() ? '\0' : m_text[m_pos]; }
+    bool AtEnd() const { return m_pos >= m_text.size(); }
+    char Peek() const { return AtEnd() ? '\0' : m_text[m_pos]; }
 
     // Blanks and comments up to, but not including, the end of the line.
-    void skipSpaces() {
-        while (!atEnd()) {
+    void SkipSpaces() {
+        while (!AtEnd()) {
             char c = m_text[m_pos];
             if (c == ' ' || c == '\t' || c == '\r') {
                 ++m_pos;
             } else if (c == '#') {
-                while (!atEnd() && m_text[m_pos] != '\n')
+                while (!AtEnd() && m_text[m_pos] != '\n')
                     ++m_pos;
             } else {
                 break;
@@ -60,110 +60,110 @@ private:
         }
     }
 
-    void skipBlankLines() {
+    void SkipBlankLines() {
         for (;;) {
-            skipSpaces();
-            if (peek() != '\n')
+            SkipSpaces();
+            if (Peek() != '\n')
                 return;
             ++m_pos;
             ++m_line;
         }
     }
 
-    void expectEndOfLine() {
-        skipSpaces();
-        if (atEnd())
+    void ExpectEndOfLine() {
+        SkipSpaces();
+        if (AtEnd())
             return;
-        if (peek() != '\n')
-            fail("unexpected text at the end of the line");
+        if (Peek() != '\n')
+            Fail("unexpected text at the end of the line");
         ++m_pos;
         ++m_line;
     }
 
-    std::string identifier(const char* what) {
-        skipSpaces();
-        if (!isIdentStart(peek()))
-            fail(std::string("expected ") + what);
+    std::string Identifier(const char* what) {
+        SkipSpaces();
+        if (!IsIdentStart(Peek()))
+            Fail(std::string("expected ") + what);
         std::size_t start = m_pos;
-        while (!atEnd() && isIdentChar(m_text[m_pos]))
+        while (!AtEnd() && IsIdentChar(m_text[m_pos]))
             ++m_pos;
         return std::string(m_text.substr(start, m_pos - start));
     }
 
-    LayoutObject parseObject(int depth) {
+    LayoutObject ParseObject(int depth) {
         if (depth > LayoutParser::kMaxDepth)
-            fail("objects are nested too deeply");
+            Fail("objects are nested too deeply");
         LayoutObject object;
         object.line = m_line;
-        if (identifier("\"object\"") != "object")
-            fail("expected \"object\"");
-        object.name = identifier("an object name");
-        skipSpaces();
-        if (peek() != ':')
-            fail("expected \":\" and a class name after the object name");
+        if (Identifier("\"object\"") != "object")
+            Fail("expected \"object\"");
+        object.name = Identifier("an object name");
+        SkipSpaces();
+        if (Peek() != ':')
+            Fail("expected \":\" and a class name after the object name");
         ++m_pos;
-        object.className = identifier("a class name");
-        expectEndOfLine();
+        object.className = Identifier("a class name");
+        ExpectEndOfLine();
         for (;;) {
-            skipBlankLines();
-            if (atEnd())
-                fail("object \"" + object.name + "\" has no \"end\"");
+            SkipBlankLines();
+            if (AtEnd())
+                Fail("object \"" + object.name + "\" has no \"end\"");
             std::size_t mark = m_pos;
-            std::string word = identifier("a property, \"object\" or \"end\"");
+            std::string word = Identifier("a property, \"object\" or \"end\"");
             if (word == "end") {
-                expectEndOfLine();
+                ExpectEndOfLine();
                 return object;
             }
             // "object" and "end" are keywords wherever a line starts, never property names.
             if (word == "object") {
                 m_pos = mark;
-                object.children.push_back(parseObject(depth + 1));
+                object.children.push_back(ParseObject(depth + 1));
                 continue;
             }
-            object.properties.push_back(parseAssignment(std::move(word)));
+            object.properties.push_back(ParseAssignment(std::move(word)));
         }
     }
 
-    LayoutProperty parseAssignment(std::string path) {
+    LayoutProperty ParseAssignment(std::string path) {
         LayoutProperty property;
         property.line = m_line;
-        while (peek() == '.') {
+        while (Peek() == '.') {
             ++m_pos;
             path += '.';
-            path += identifier("a property name after \".\"");
+            path += Identifier("a property name after \".\"");
         }
         property.path = std::move(path);
-        skipSpaces();
-        if (peek() != '=')
-            fail("expected \"=\" after property " + property.path);
+        SkipSpaces();
+        if (Peek() != '=')
+            Fail("expected \"=\" after property " + property.path);
         ++m_pos;
-        skipSpaces();
-        property.value = parseValue(property.path);
-        expectEndOfLine();
+        SkipSpaces();
+        property.value = ParseValue(property.path);
+        ExpectEndOfLine();
         return property;
     }
 
-    LayoutValue parseValue(const std::string& path) {
+    LayoutValue ParseValue(const std::string& path) {
         LayoutValue value;
-        char c = peek();
+        char c = Peek();
         if (c == '"') {
             value.kind = LayoutValue::Kind::String;
-            value.text = parseString(path);
+            value.text = ParseString(path);
         } else if (c == '-' || (c >= '0' && c <= '9')) {
             value.kind = LayoutValue::Kind::Integer;
-            value.integer = parseInteger(path);
+            value.integer = ParseInteger(path);
         } else if (c == '[') {
             value.kind = LayoutValue::Kind::Set;
-            value.items = parseSet(path);
+            value.items = ParseSet(path);
         } else if (c == '{') {
             value.kind = LayoutValue::Kind::Binary;
-            value.bytes = parseBinary(path);
+            value.bytes = ParseBinary(path);
         } else if (c == '@') {
             ++m_pos;
             value.kind = LayoutValue::Kind::Handler;
-            value.text = identifier(("a handler name for " + path).c_str());
-        } else if (isIdentStart(c)) {
-            std::string word = identifier("a value");
+            value.text = Identifier(("a handler name for " + path).c_str());
+        } else if (IsIdentStart(c)) {
+            std::string word = Identifier("a value");
             if (word == "true" || word == "false") {
                 value.kind = LayoutValue::Kind::Boolean;
                 value.boolean = word == "true";
@@ -172,17 +172,17 @@ private:
                 value.text = std::move(word);
             }
         } else {
-            fail("expected a value for " + path);
+            Fail("expected a value for " + path);
         }
         return value;
     }
 
-    std::string parseString(const std::string& path) {
+    std::string ParseString(const std::string& path) {
         ++m_pos; // opening quote
         std::string out;
         for (;;) {
-            if (atEnd() || peek() == '\n')
-                fail("unterminated string in " + path);
+            if (AtEnd() || Peek() == '\n')
+                Fail("unterminated string in " + path);
             char c = m_text[m_pos++];
             if (c == '"')
                 return out;
@@ -190,8 +190,8 @@ private:
                 out += c;
                 continue;
             }
-            if (atEnd())
-                fail("unterminated string in " + path);
+            if (AtEnd())
+                Fail("unterminated string in " + path);
             char e = m_text[m_pos++];
             switch (e) {
             case '"': out += '"'; break;
@@ -199,74 +199,74 @@ private:
             case 'n': out += '\n'; break;
             case 't': out += '\t'; break;
             case 'r': out += '\r'; break;
-            default: fail(std::string("unknown escape \\") + e + " in " + path);
+            default: Fail(std::string("unknown escape \\") + e + " in " + path);
             }
         }
     }
 
-    std::int64_t parseInteger(const std::string& path) {
+    std::int64_t ParseInteger(const std::string& path) {
         bool negative = false;
-        if (peek() == '-') {
+        if (Peek() == '-') {
             negative = true;
             ++m_pos;
         }
         std::uint64_t magnitude = 0;
         int base = 10;
-        if (peek() == '0' && m_pos + 1 < m_text.size() &&
+        if (Peek() == '0' && m_pos + 1 < m_text.size() &&
             (m_text[m_pos + 1] == 'x' || m_text[m_pos + 1] == 'X')) {
             base = 16;
             m_pos += 2;
         }
         std::size_t digits = 0;
-        for (; !atEnd(); ++m_pos, ++digits) {
+        for (; !AtEnd(); ++m_pos, ++digits) {
             int d = win::HexDigitValue(m_text[m_pos]);
             if (d < 0 || d >= base)
                 break;
             if (magnitude > (std::numeric_limits<std::uint64_t>::max() - d) / base)
-                fail("integer out of range in " + path);
+                Fail("integer out of range in " + path);
             magnitude = magnitude * base + d;
         }
         if (digits == 0)
-            fail("expected digits in " + path);
-        if (isIdentChar(peek()))
-            fail("malformed integer in " + path);
+            Fail("expected digits in " + path);
+        if (IsIdentChar(Peek()))
+            Fail("malformed integer in " + path);
         constexpr std::uint64_t limit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
         if (magnitude > limit + (negative ? 1 : 0))
-            fail("integer out of range in " + path);
+            Fail("integer out of range in " + path);
         if (negative)
             return magnitude == limit + 1 ? std::numeric_limits<std::int64_t>::min()
                                           : -static_cast<std::int64_t>(magnitude);
         return static_cast<std::int64_t>(magnitude);
     }
 
-    std::vector<std::string> parseSet(const std::string& path) {
+    std::vector<std::string> ParseSet(const std::string& path) {
         ++m_pos; // [
         std::vector<std::string> items;
-        skipSpaces();
-        if (peek() == ']') {
+        SkipSpaces();
+        if (Peek() == ']') {
             ++m_pos;
             return items;
         }
         for (;;) {
-            items.push_back(identifier(("a set member in " + path).c_str()));
-            skipSpaces();
-            if (peek() == ']') {
+            items.push_back(Identifier(("a set member in " + path).c_str()));
+            SkipSpaces();
+            if (Peek() == ']') {
                 ++m_pos;
                 return items;
             }
-            if (peek() != ',')
-                fail("expected \",\" or \"]\" in " + path);
+            if (Peek() != ',')
+                Fail("expected \",\" or \"]\" in " + path);
             ++m_pos;
         }
     }
 
-    std::vector<std::uint8_t> parseBinary(const std::string& path) {
+    std::vector<std::uint8_t> ParseBinary(const std::string& path) {
         ++m_pos; // {
         std::vector<std::uint8_t> bytes;
         int high = -1;
         for (;;) {
-            if (atEnd())
-                fail("binary data of " + path + " has no closing \"}\"");
+            if (AtEnd())
+                Fail("binary data of " + path + " has no closing \"}\"");
             char c = m_text[m_pos++];
             if (c == '}')
                 break;
@@ -278,7 +278,7 @@ private:
                 continue;
             int d = win::HexDigitValue(c);
             if (d < 0)
-                fail(std::string("binary data of ") + path + " holds a non-hex character '" + c + "'");
+                Fail(std::string("binary data of ") + path + " holds a non-hex character '" + c + "'");
             if (high < 0) {
                 high = d;
             } else {
@@ -287,7 +287,7 @@ private:
             }
         }
         if (high >= 0)
-            fail("binary data of " + path + " has an odd number of hex digits");
+            Fail("binary data of " + path + " has an odd number of hex digits");
         return bytes;
     }
 };
@@ -299,7 +299,7 @@ LayoutObject LayoutParser::Parse(std::string_view text, std::string_view fileNam
         throw LayoutError{std::string(fileName), 0, "the layout file is too large"};
     if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
-    return Parser(text, fileName).parseDocument();
+    return Parser(text, fileName).ParseDocument();
 }
 
 LayoutObject LayoutParser::ParseFile(const std::string& path) {

@@ -6,7 +6,7 @@ namespace {
 
 constexpr int kHexBytesPerLine = 48;
 
-void writeString(std::string& out, const std::string& text) {
+void WriteString(std::string& out, const std::string& text) {
     out += '"';
     for (char c : text) {
         switch (c) {
@@ -21,10 +21,10 @@ void writeString(std::string& out, const std::string& text) {
     out += '"';
 }
 
-void writeValue(std::string& out, const LayoutValue& value, const std::string& indent) {
+void WriteValue(std::string& out, const LayoutValue& value, const std::string& indent) {
     static const char digits[] = "0123456789ABCDEF";
     switch (value.kind) {
-    case LayoutValue::Kind::String: writeString(out, value.text); break;
+    case LayoutValue::Kind::String: WriteString(out, value.text); break;
     case LayoutValue::Kind::Integer: out += std::to_string(value.integer); break;
     case LayoutValue::Kind::Boolean: out += value.boolean ? "true" : "false"; break;
     case LayoutValue::Kind::Identifier: out += value.text; break;
@@ -48,16 +48,16 @@ void writeValue(std::string& out, const LayoutValue& value, const std::string& i
     }
 }
 
-void writeObject(std::string& out, const LayoutObject& object, const std::string& indent) {
+void WriteObject(std::string& out, const LayoutObject& object, const std::string& indent) {
     out += indent + "object " + object.name + ": " + object.className + '\n';
     std::string inner = indent + "  ";
     for (const LayoutProperty& property : object.properties) {
         out += inner + property.path + " = ";
-        writeValue(out, property.value, inner);
+        WriteValue(out, property.value, inner);
         out += '\n';
     }
     for (const LayoutObject& child : object.children)
-        writeObject(out, child, inner);
+        WriteObject(out, child, inner);
     out += indent + "end\n";
 }
 
@@ -65,7 +65,7 @@ void writeObject(std::string& out, const LayoutObject& object, const std::string
 
 std::string LayoutWriter::Write(const LayoutObject& root) {
     std::string out;
-    writeObject(out, root, "");
+    WriteObject(out, root, "");
     return out;
 }
 

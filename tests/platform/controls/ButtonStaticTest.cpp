@@ -40,12 +40,12 @@ TEST_F(ButtonTest, PlainRadioButtonOnlyNotifies) {
 TEST_F(ButtonTest, CheckBoxTogglesOnTheSpaceBar) {
     HWND box = Child("button", "Check", BS_AUTOCHECKBOX | WS_TABSTOP, 10, 10, 120, 20, 5);
     SetFocus(box);
-    display->keyDown(VK_SPACE);
-    display->pump();
+    m_display->KeyDown(VK_SPACE);
+    m_display->Pump();
     EXPECT_TRUE(SendMessageA(box, BM_GETSTATE, 0, 0) & BST_PUSHED) << "held down while the space bar is";
     EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    display->keyUp(VK_SPACE);
-    display->pump();
+    m_display->KeyUp(VK_SPACE);
+    m_display->Pump();
     EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_FALSE(SendMessageA(box, BM_GETSTATE, 0, 0) & BST_PUSHED);
     EXPECT_TRUE(SendMessageA(box, BM_GETSTATE, 0, 0) & BST_FOCUS);
@@ -73,15 +73,15 @@ TEST_F(ButtonTest, ThreeStateBoxCyclesThroughIndeterminate) {
 TEST_F(ButtonTest, ReleasingOutsideThePushButtonDoesNotClick) {
     HWND push = Child("button", "Push", BS_PUSHBUTTON, 10, 10, 80, 24, 9);
     POINT p = Center(push);
-    display->mouseMove(p.x, p.y);
-    display->mouseDown();
-    display->pump();
+    m_display->MouseMove(p.x, p.y);
+    m_display->MouseDown();
+    m_display->Pump();
     EXPECT_TRUE(SendMessageA(push, BM_GETSTATE, 0, 0) & BST_PUSHED);
-    display->mouseMove(p.x + 200, p.y + 100);
-    display->pump();
+    m_display->MouseMove(p.x + 200, p.y + 100);
+    m_display->Pump();
     EXPECT_FALSE(SendMessageA(push, BM_GETSTATE, 0, 0) & BST_PUSHED) << "shown released outside";
-    display->mouseUp();
-    display->pump();
+    m_display->MouseUp();
+    m_display->Pump();
     EXPECT_EQ(Commands(9, BN_CLICKED), 0);
     Click(push);
     EXPECT_EQ(Commands(9, BN_CLICKED), 1);
@@ -106,7 +106,7 @@ TEST_F(ButtonTest, GroupBoxIsTransparentToTheMouse) {
     RECT r;
     GetWindowRect(group, &r);
     EXPECT_EQ(SendMessageA(group, WM_NCHITTEST, 0, MAKELPARAM(r.left + 5, r.bottom - 5)), HTTRANSPARENT);
-    display->click(r.left + 5, r.bottom - 5);
+    m_display->Click(r.left + 5, r.bottom - 5);
     EXPECT_EQ(Commands(12, BN_CLICKED), 0);
     SendMessageA(group, BM_CLICK, 0, 0);
     EXPECT_EQ(Commands(12, BN_CLICKED), 0);
@@ -114,8 +114,8 @@ TEST_F(ButtonTest, GroupBoxIsTransparentToTheMouse) {
 
 TEST_F(ButtonTest, OwnerDrawnButtonIsDrawnByItsParent) {
     HWND od = Child("button", "OD", BS_OWNERDRAW, 10, 10, 80, 24, 14);
-    UpdateWindow(host);
-    display->pump();
+    UpdateWindow(m_host);
+    m_display->Pump();
     bool drawn = false;
     for (const Notice& n : Of(WM_DRAWITEM))
         drawn |= reinterpret_cast<HWND>(n.lParam) == od;
@@ -173,14 +173,14 @@ TEST_F(StaticTest, AsksItsParentForColoursAndKeepsText) {
             return DefWindowProcA(h, m, w, l);
         }
     };
-    SetWindowLongPtrA(host, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&asked));
+    SetWindowLongPtrA(m_host, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&asked));
     auto old = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Probe::Proc)));
+        SetWindowLongPtrA(m_host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Probe::Proc)));
     HWND s = Child("static", "第一章 职业道德与服务规范（244题）", SS_CENTER, 10, 10, 300, 20, 22);
     UpdateWindow(s);
     EXPECT_GT(asked, 0);
     EXPECT_EQ(Text(s), "第一章 职业道德与服务规范（244题）");
-    SetWindowLongPtrA(host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+    SetWindowLongPtrA(m_host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
 }
 
 } // namespace

@@ -56,7 +56,7 @@ TEST_F(ComboBoxTest, ClickingAnItemOfTheDroppedListSelectsIt) {
     EXPECT_EQ(info.hwndItem, c);
     EXPECT_EQ(info.stateButton, STATE_SYSTEM_PRESSED);
     POINT p = ItemPoint(list, 2);
-    display->click(p.x, p.y);
+    m_display->Click(p.x, p.y);
     EXPECT_FALSE(SendMessageA(c, CB_GETDROPPEDSTATE, 0, 0));
     EXPECT_FALSE(IsWindowVisible(list));
     EXPECT_EQ(SendMessageA(c, CB_GETCURSEL, 0, 0), 2);
@@ -70,7 +70,7 @@ TEST_F(ComboBoxTest, ClickingOutsideOrEscapeKeepsTheSelection) {
     HWND c = MakeCombo(CBS_DROPDOWNLIST);
     SendMessageA(c, CB_SETCURSEL, 1, 0);
     Click(c);
-    display->click(500, 600);
+    m_display->Click(500, 600);
     EXPECT_FALSE(SendMessageA(c, CB_GETDROPPEDSTATE, 0, 0));
     EXPECT_EQ(SendMessageA(c, CB_GETCURSEL, 0, 0), 1);
 

@@ -21,7 +21,7 @@ struct Notice {
 class ControlsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        display = &display::ResetHeadless(true);
+        m_display = &display::ResetHeadless(true);
         RegisterSystemClasses();
         Current() = this;
         WNDCLASSEXA wc;
@@ -33,10 +33,10 @@ protected:
             wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
             ASSERT_NE(RegisterClassExA(&wc), 0);
         }
-        host = CreateWindowExA(0, "ControlsTestHost", "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 560,
-                               420, nullptr, nullptr, nullptr, nullptr);
-        ASSERT_NE(host, nullptr);
-        display->pump();
+        m_host = CreateWindowExA(0, "ControlsTestHost", "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                                 560, 420, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(m_host, nullptr);
+        m_display->Pump();
     }
     void TearDown() override {
         Current() = nullptr;
@@ -46,7 +46,7 @@ protected:
     HWND Child(LPCSTR cls, LPCSTR text, DWORD style, int x, int y, int w, int h, int id,
                HWND parent = nullptr) {
         return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
-                               parent ? parent : host, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               parent ? parent : m_host, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                nullptr, nullptr);
     }
     static POINT Center(HWND w) {
@@ -56,13 +56,13 @@ protected:
     }
     void Click(HWND w, int button = 0) {
         POINT p = Center(w);
-        display->click(p.x, p.y, button);
+        m_display->Click(p.x, p.y, button);
     }
-    void Key(UINT vk) { display->key(vk); }
+    void Key(UINT vk) { m_display->Key(vk); }
     // Queues a key press and release without dispatching (for modal loops that are about to run).
     void QueueKey(UINT vk) {
-        display->keyDown(vk);
-        display->keyUp(vk);
+        m_display->KeyDown(vk);
+        m_display->KeyUp(vk);
     }
     std::string Text(HWND w) {
         char buf[512];
@@ -71,7 +71,7 @@ protected:
     }
     std::vector<Notice> Of(UINT msg) const {
         std::vector<Notice> out;
-        for (const Notice& n : notices)
+        for (const Notice& n : m_notices)
             if (n.msg == msg)
                 out.push_back(n);
         return out;
@@ -101,24 +101,24 @@ protected:
         case WM_ENTERMENULOOP:
         case WM_EXITMENULOOP:
             if (t)
-                t->notices.push_back(Notice{msg, wParam, lParam});
-            if (t && t->onNotice)
-                t->onNotice(msg, wParam, lParam);
+                t->m_notices.push_back(Notice{msg, wParam, lParam});
+            if (t && t->m_onNotice)
+                t->m_onNotice(msg, wParam, lParam);
             return 0;
         case WM_NCLBUTTONDOWN:
             if (t)
-                t->notices.push_back(Notice{msg, wParam, lParam});
+                t->m_notices.push_back(Notice{msg, wParam, lParam});
             break;
         case WM_SYSCOMMAND:
             if (t)
-                t->notices.push_back(Notice{msg, wParam, lParam});
+                t->m_notices.push_back(Notice{msg, wParam, lParam});
             if ((wParam & 0xFFF0) == SC_CLOSE)
                 return 0;
             break;
         case WM_MEASUREITEM:
             if (t) {
                 auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-                t->notices.push_back(Notice{msg, mis->itemID, static_cast<LPARAM>(mis->itemData)});
+                t->m_notices.push_back(Notice{msg, mis->itemID, static_cast<LPARAM>(mis->itemData)});
                 mis->itemWidth = 120;
                 mis->itemHeight = 30;
             }
@@ -126,7 +126,7 @@ protected:
         case WM_DRAWITEM:
             if (t) {
                 auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-                t->notices.push_back(Notice{msg, dis->itemID, reinterpret_cast<LPARAM>(dis->hwndItem)});
+                t->m_notices.push_back(Notice{msg, dis->itemID, reinterpret_cast<LPARAM>(dis->hwndItem)});
                 FillRect(dis->hDC, &dis->rcItem,
                          GetSysColorBrush((dis->itemState & ODS_SELECTED) ? COLOR_HIGHLIGHT : COLOR_INFOBK));
             }
@@ -136,10 +136,10 @@ protected:
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 
-    display::HeadlessDisplay* display = nullptr;
-    HWND host = nullptr;
-    std::vector<Notice> notices;
-    std::function<void(UINT, WPARAM, LPARAM)> onNotice;
+    display::HeadlessDisplay* m_display = nullptr;
+    HWND m_host = nullptr;
+    std::vector<Notice> m_notices;
+    std::function<void(UINT, WPARAM, LPARAM)> m_onNotice;
 };
 
 } // namespace win::testing

@@ -8,7 +8,7 @@ class DialogTest : public ControlsTest {
 protected:
     HWND MakeDialog() {
         HWND d = CreateWindowExA(WS_EX_DLGMODALFRAME, "#32770", "对话框", WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                                 200, 200, 320, 220, host, nullptr, nullptr, nullptr);
+                                 200, 200, 320, 220, m_host, nullptr, nullptr, nullptr);
         EXPECT_NE(d, nullptr);
         return d;
     }
@@ -34,7 +34,7 @@ TEST_F(DialogTest, ArrowKeysMoveThroughARadioGroupAndCheckAsTheyGo) {
     EXPECT_EQ(SendMessageA(b, BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(SendMessageA(c, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_FALSE(IsWindowVisible(d)) << "the loop hides the dialog when it ends";
-    EXPECT_TRUE(IsWindowEnabled(host));
+    EXPECT_TRUE(IsWindowEnabled(m_host));
     DestroyWindow(d);
 }
 
@@ -55,7 +55,7 @@ TEST_F(DialogTest, TabSkipsDisabledControlsAndSelectsAnEditsText) {
     EXPECT_EQ(b, 3u);
     EXPECT_EQ(GetNextDlgTabItem(d, e, FALSE), ok);
     EXPECT_EQ(GetNextDlgTabItem(d, ok, TRUE), e);
-    MSG other{host, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    MSG other{m_host, WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_FALSE(IsDialogMessageA(d, &other)) << "a message for another window is not the dialog's";
     EXPECT_FALSE(IsDialogMessageA(d, nullptr));
     DestroyWindow(d);
@@ -71,7 +71,7 @@ TEST_F(DialogTest, EnterChoosesTheFocusedPushButtonAndClosingCancels) {
     EXPECT_EQ(GetFocus() == cancel, false);
     PostMessageA(d, WM_CLOSE, 0, 0);
     EXPECT_EQ(RunDialogLoop(d), IDCANCEL);
-    EXPECT_FALSE(EndDialog(host, 1)) << "only a dialog can be ended";
+    EXPECT_FALSE(EndDialog(m_host, 1)) << "only a dialog can be ended";
     DestroyWindow(d);
 }
 

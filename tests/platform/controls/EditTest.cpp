@@ -15,17 +15,17 @@ std::pair<DWORD, DWORD> Sel(HWND e) {
 TEST_F(EditTest, TypingAndEditingKeysWorkOnCharactersNotBytes) {
     HWND e = Child("edit", "", WS_BORDER | ES_AUTOHSCROLL, 10, 10, 200, 22, 30);
     SetFocus(e);
-    display->typeText("试题ab");
-    display->pump();
+    m_display->TypeText("试题ab");
+    m_display->Pump();
     EXPECT_EQ(Text(e), "试题ab");
     EXPECT_EQ(Sel(e), std::make_pair(DWORD{4}, DWORD{4}));
     Key(VK_HOME);
     Key(VK_RIGHT);
     Key(VK_DELETE);
     EXPECT_EQ(Text(e), "试ab");
-    display->keyDown(VK_SHIFT);
+    m_display->KeyDown(VK_SHIFT);
     Key(VK_END);
-    display->keyUp(VK_SHIFT);
+    m_display->KeyUp(VK_SHIFT);
     EXPECT_EQ(Sel(e), std::make_pair(DWORD{1}, DWORD{3}));
     Key(VK_BACK);
     EXPECT_EQ(Text(e), "试");
@@ -62,8 +62,8 @@ TEST_F(EditTest, ASubclassFiltersTypedCharactersButNotInsertedText) {
     SetWindowLongPtrA(e, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DigitsOnly));
     SetFocus(e);
     SendMessageA(e, EM_SETSEL, 1, 1);
-    display->typeText("2a3 b\r");
-    display->pump();
+    m_display->TypeText("2a3 b\r");
+    m_display->Pump();
     Key(VK_BACK);
     EXPECT_EQ(Text(e), "12");
     SendMessageA(e, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(" 3 4"));
@@ -74,8 +74,8 @@ TEST_F(EditTest, LimitAndNumberStyle) {
     HWND e = Child("edit", "", WS_BORDER | ES_NUMBER, 10, 10, 120, 22, 33);
     SendMessageA(e, EM_LIMITTEXT, 3, 0);
     SetFocus(e);
-    display->typeText("1x2345");
-    display->pump();
+    m_display->TypeText("1x2345");
+    m_display->Pump();
     EXPECT_EQ(Text(e), "123");
     EXPECT_GE(Commands(33, EN_MAXTEXT), 1);
     EXPECT_EQ(SendMessageA(e, EM_GETLIMITTEXT, 0, 0), 3);
@@ -112,18 +112,18 @@ TEST_F(EditTest, CutCopyPasteAndUndoThroughTheClipboard) {
 TEST_F(EditTest, ContextMenuSelectsAllAndReadOnlyRefusesEdits) {
     HWND e = Child("edit", "abc", WS_BORDER, 10, 10, 120, 22, 37);
     POINT p = Center(e);
-    display->mouseMove(p.x, p.y);
-    display->mouseDown(1);
-    display->mouseUp(1);
+    m_display->MouseMove(p.x, p.y);
+    m_display->MouseDown(1);
+    m_display->MouseUp(1);
     QueueKey(VK_UP); // the last item: select all
     QueueKey(VK_RETURN);
-    display->pump();
+    m_display->Pump();
     EXPECT_EQ(Sel(e), std::make_pair(DWORD{0}, DWORD{3}));
     EXPECT_EQ(GetFocus(), e);
 
     SendMessageA(e, EM_SETREADONLY, TRUE, 0);
-    display->typeText("x");
-    display->pump();
+    m_display->TypeText("x");
+    m_display->Pump();
     SendMessageA(e, WM_CLEAR, 0, 0);
     EXPECT_EQ(Text(e), "abc");
 }
@@ -133,13 +133,13 @@ TEST_F(EditTest, MouseSelectsByDraggingAndWordsByDoubleClick) {
     RECT r;
     GetWindowRect(e, &r);
     const int y = (r.top + r.bottom) / 2;
-    display->mouseMove(r.left + 2, y);
-    display->mouseDown();
-    display->mouseMove(r.right - 2, y);
-    display->mouseUp();
-    display->pump();
+    m_display->MouseMove(r.left + 2, y);
+    m_display->MouseDown();
+    m_display->MouseMove(r.right - 2, y);
+    m_display->MouseUp();
+    m_display->Pump();
     EXPECT_EQ(Sel(e), std::make_pair(DWORD{0}, DWORD{7}));
-    display->doubleClick(r.right - 20, y);
+    m_display->DoubleClick(r.right - 20, y);
     EXPECT_EQ(Sel(e), std::make_pair(DWORD{4}, DWORD{7}));
 }
 
@@ -161,18 +161,18 @@ TEST_F(EditTest, MultiLineScrollsWithItsScrollBarAndTheWheel) {
 
     SCROLLBARINFO sbi;
     ASSERT_TRUE(GetScrollBarInfo(e, OBJID_VSCROLL, &sbi));
-    display->click(sbi.rcScrollBar.left + 5, sbi.rcScrollBar.bottom - 5); // the down arrow
+    m_display->Click(sbi.rcScrollBar.left + 5, sbi.rcScrollBar.bottom - 5); // the down arrow
     EXPECT_EQ(SendMessageA(e, EM_GETFIRSTVISIBLELINE, 0, 0), 1);
     EXPECT_EQ(GetScrollPos(e, SB_VERT), 1);
     SetFocus(e);
-    display->wheel(-WHEEL_DELTA);
-    display->pump();
+    m_display->Wheel(-WHEEL_DELTA);
+    m_display->Pump();
     EXPECT_EQ(SendMessageA(e, EM_GETFIRSTVISIBLELINE, 0, 0), 4);
     SetFocus(e);
     Key(VK_END);
-    display->keyDown(VK_CONTROL);
+    m_display->KeyDown(VK_CONTROL);
     Key(VK_END);
-    display->keyUp(VK_CONTROL);
+    m_display->KeyUp(VK_CONTROL);
     EXPECT_GT(SendMessageA(e, EM_GETFIRSTVISIBLELINE, 0, 0), 20) << "the caret is kept in view";
 }
 

@@ -76,11 +76,11 @@ TEST_F(RobustnessTest, ScrollFunctionsRefuseNullsAndStrangers) {
     SCROLLINFO si;
     si.fMask = SIF_ALL;
     EXPECT_FALSE(GetScrollInfo(reinterpret_cast<HWND>(0x77), SB_VERT, &si));
-    EXPECT_EQ(SetScrollInfo(host, 7, &si, TRUE), 0);
+    EXPECT_EQ(SetScrollInfo(m_host, 7, &si, TRUE), 0);
     SCROLLBARINFO sbi;
-    EXPECT_FALSE(GetScrollBarInfo(host, OBJID_CLIENT, &sbi))
+    EXPECT_FALSE(GetScrollBarInfo(m_host, OBJID_CLIENT, &sbi))
         << "OBJID_CLIENT is for scroll-bar controls only";
-    EXPECT_FALSE(EnableScrollBar(host, 9, ESB_DISABLE_BOTH));
+    EXPECT_FALSE(EnableScrollBar(m_host, 9, ESB_DISABLE_BOTH));
 }
 
 TEST_F(RobustnessTest, MenuFunctionsRefuseStaleHandlesAndKeepBuffersInBounds) {
@@ -102,11 +102,12 @@ TEST_F(RobustnessTest, MenuFunctionsRefuseStaleHandlesAndKeepBuffersInBounds) {
     EXPECT_FALSE(AppendMenuA(m, MF_STRING, 2, "late"));
     EXPECT_EQ(GetMenuItemID(m, 0), static_cast<UINT>(-1));
     EXPECT_EQ(GetSubMenu(m, 0), nullptr);
-    EXPECT_FALSE(TrackPopupMenu(m, TPM_RETURNCMD, 10, 10, 0, host, nullptr));
+    EXPECT_FALSE(TrackPopupMenu(m, TPM_RETURNCMD, 10, 10, 0, m_host, nullptr));
     HMENU live = CreatePopupMenu();
     EXPECT_FALSE(TrackPopupMenu(live, 0, 10, 10, 0, reinterpret_cast<HWND>(0x55), nullptr));
     EXPECT_EQ(GetSystemMenu(reinterpret_cast<HWND>(0x55), FALSE), nullptr);
-    EXPECT_EQ(TrackPopupMenu(live, TPM_RETURNCMD, 10, 10, 0, host, nullptr), 0) << "an empty menu just ends";
+    EXPECT_EQ(TrackPopupMenu(live, TPM_RETURNCMD, 10, 10, 0, m_host, nullptr), 0)
+        << "an empty menu just ends";
     DestroyMenu(live);
 }
 
@@ -114,23 +115,23 @@ TEST_F(RobustnessTest, AMenuEmptiedOrDestroyedWhileOpenIsNotFollowed) {
     HMENU m = CreatePopupMenu();
     for (UINT id = 1; id <= 4; ++id)
         AppendMenuA(m, MF_STRING, id, "项");
-    onNotice = [&](UINT msg, WPARAM, LPARAM) {
+    m_onNotice = [&](UINT msg, WPARAM, LPARAM) {
         if (msg == WM_MENUSELECT && IsMenu(m) && GetMenuItemCount(m) > 0)
             RemoveMenu(m, static_cast<UINT>(GetMenuItemCount(m) - 1), MF_BYPOSITION);
     };
     for (UINT vk : {VK_UP, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN})
         QueueKey(vk);
-    const BOOL chosen = TrackPopupMenu(m, TPM_RETURNCMD, 100, 100, 0, host, nullptr);
+    const BOOL chosen = TrackPopupMenu(m, TPM_RETURNCMD, 100, 100, 0, m_host, nullptr);
     EXPECT_GE(chosen, 0);
     EXPECT_LE(chosen, 4);
 
-    onNotice = [&](UINT msg, WPARAM, LPARAM) {
+    m_onNotice = [&](UINT msg, WPARAM, LPARAM) {
         if (msg == WM_INITMENUPOPUP)
             DestroyMenu(m);
     };
     QueueKey(VK_DOWN);
-    EXPECT_EQ(TrackPopupMenu(m, TPM_RETURNCMD, 100, 100, 0, host, nullptr), 0);
-    onNotice = nullptr;
+    EXPECT_EQ(TrackPopupMenu(m, TPM_RETURNCMD, 100, 100, 0, m_host, nullptr), 0);
+    m_onNotice = nullptr;
 }
 
 RECT g_shown{};
@@ -148,7 +149,7 @@ TEST_F(RobustnessTest, AVeryLongMessageStillFitsTheScreen) {
     {
         taxi::test::ScopedHook hook(WH_MSGFILTER, RecordBox);
         QueueKey(VK_RETURN);
-        EXPECT_EQ(MessageBoxA(host, huge.c_str(), "提示", MB_OK), IDOK);
+        EXPECT_EQ(MessageBoxA(m_host, huge.c_str(), "提示", MB_OK), IDOK);
     }
     EXPECT_GT(g_shown.right, 0);
     EXPECT_GE(g_shown.left, 0);

@@ -19,9 +19,9 @@ TEST_F(ScreenshotTest, EveryControl) {
     AppendMenuA(file, MF_STRING, 1, "打开(&O)");
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "文件(&F)");
     AppendMenuA(bar, MF_STRING | MF_GRAYED, 2, "帮助(&H)");
-    SetMenu(host, bar);
-    SetWindowTextA(host, "【岚途学堂】控件一览");
-    MoveWindow(host, 40, 40, 620, 470, TRUE);
+    SetMenu(m_host, bar);
+    SetWindowTextA(m_host, "【岚途学堂】控件一览");
+    MoveWindow(m_host, 40, 40, 620, 470, TRUE);
 
     Child("button", "顺序练习", BS_PUSHBUTTON | WS_TABSTOP, 10, 10, 90, 26, 1);
     Child("button", "模拟考试", BS_DEFPUSHBUTTON | WS_TABSTOP, 110, 10, 90, 26, 2);
@@ -45,7 +45,7 @@ TEST_F(ScreenshotTest, EveryControl) {
     HWND edit = Child("edit", "输入框 12345", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 250, 200, 22, 14);
     HWND memo = CreateWindowExA(WS_EX_CLIENTEDGE, "edit", "",
                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE, 320, 10, 270,
-                                140, host, reinterpret_cast<HMENU>(15), nullptr, nullptr);
+                                140, m_host, reinterpret_cast<HMENU>(15), nullptr, nullptr);
     std::string lines;
     for (int i = 1; i <= 20; ++i)
         lines += "第" + std::to_string(i) + "行：出租汽车驾驶员从业资格考试\r\n";
@@ -69,16 +69,16 @@ TEST_F(ScreenshotTest, EveryControl) {
     SendMessageA(list, LB_SETCURSEL, 3, 0);
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 4, 7);
-    RedrawWindow(host, nullptr, nullptr,
+    RedrawWindow(m_host, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    display->pump();
+    m_display->Pump();
     std::string error;
-    EXPECT_TRUE(display->screenshot(OutPath("controls_all.png"), &error)) << error;
+    EXPECT_TRUE(m_display->Screenshot(OutPath("controls_all.png"), &error)) << error;
 
     Click(combo);
-    EXPECT_TRUE(display->screenshot(OutPath("controls_combo_dropped.png"), &error)) << error;
+    EXPECT_TRUE(m_display->Screenshot(OutPath("controls_combo_dropped.png"), &error)) << error;
     Key(VK_ESCAPE);
-    SetMenu(host, nullptr);
+    SetMenu(m_host, nullptr);
     DestroyMenu(bar);
 }
 
@@ -92,26 +92,27 @@ LRESULT ShotHook(int code, WPARAM wParam, LPARAM lParam) {
         // The loop's first message comes before the box has had its first paint.
         RedrawWindow(GetActiveWindow(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        g_shotDisplay->screenshot(OutPath("controls_messagebox.png"));
-        g_shotDisplay->keyDown(VK_ESCAPE);
-        g_shotDisplay->keyUp(VK_ESCAPE);
+        g_shotDisplay->Screenshot(OutPath("controls_messagebox.png"));
+        g_shotDisplay->KeyDown(VK_ESCAPE);
+        g_shotDisplay->KeyUp(VK_ESCAPE);
     }
     if (code == MSGF_MENU && !g_shotTaken) {
         g_shotTaken = true;
-        g_shotDisplay->screenshot(OutPath("controls_menu.png"));
-        g_shotDisplay->keyDown(VK_ESCAPE);
-        g_shotDisplay->keyUp(VK_ESCAPE);
+        g_shotDisplay->Screenshot(OutPath("controls_menu.png"));
+        g_shotDisplay->KeyDown(VK_ESCAPE);
+        g_shotDisplay->KeyUp(VK_ESCAPE);
     }
     return CallNextHookEx(g_shotHook, code, wParam, lParam);
 }
 
 TEST_F(ScreenshotTest, QuestionBoxAndPopupMenu) {
-    g_shotDisplay = display;
+    g_shotDisplay = m_display;
     g_shotTaken = false;
     taxi::test::ScopedHook hook(WH_MSGFILTER, ShotHook);
-    g_shotHook = hook.get();
-    display->mouseMove(3, 3);
-    EXPECT_EQ(MessageBoxA(host, "您还有12题没做，确定交卷", "提示", MB_OKCANCEL | MB_ICONQUESTION), IDCANCEL);
+    g_shotHook = hook.Get();
+    m_display->MouseMove(3, 3);
+    EXPECT_EQ(MessageBoxA(m_host, "您还有12题没做，确定交卷", "提示", MB_OKCANCEL | MB_ICONQUESTION),
+              IDCANCEL);
     EXPECT_TRUE(g_shotTaken);
 
     HMENU menu = CreatePopupMenu();
@@ -123,8 +124,8 @@ TEST_F(ScreenshotTest, QuestionBoxAndPopupMenu) {
     AppendMenuA(sub, MF_STRING, 4, "子项");
     AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "更多");
     g_shotTaken = false;
-    display->mouseMove(3, 3);
-    TrackPopupMenu(menu, TPM_RETURNCMD, 250, 200, 0, host, nullptr);
+    m_display->MouseMove(3, 3);
+    TrackPopupMenu(menu, TPM_RETURNCMD, 250, 200, 0, m_host, nullptr);
     EXPECT_TRUE(g_shotTaken);
     DestroyMenu(menu);
 }

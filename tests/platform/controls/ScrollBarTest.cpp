@@ -29,8 +29,8 @@ TEST_F(ScrollBarTest, ControlReportsArrowAndPageClicksToItsParent) {
 
     RECT r;
     GetWindowRect(bar, &r);
-    display->click(r.left + 8, r.bottom - 5);
-    display->click(r.left + 8, r.bottom - 30);
+    m_display->Click(r.left + 8, r.bottom - 5);
+    m_display->Click(r.left + 8, r.bottom - 30);
     const std::vector<Notice> v = Of(WM_VSCROLL);
     EXPECT_EQ(Codes(v), (std::vector<WORD>{SB_LINEDOWN, SB_ENDSCROLL, SB_PAGEDOWN, SB_ENDSCROLL}));
     ASSERT_FALSE(v.empty());
@@ -49,12 +49,12 @@ TEST_F(ScrollBarTest, DraggingTheThumbTracksAndEndsWithThePosition) {
     GetScrollBarInfo(bar, OBJID_CLIENT, &sbi);
     const int y = (sbi.rcScrollBar.top + sbi.rcScrollBar.bottom) / 2;
     const int x = sbi.rcScrollBar.left + (sbi.xyThumbTop + sbi.xyThumbBottom) / 2;
-    display->mouseMove(x, y);
-    display->mouseDown();
-    display->mouseMove(x + 60, y);
-    display->mouseMove(x + 1000, y);
-    display->mouseUp();
-    display->pump();
+    m_display->MouseMove(x, y);
+    m_display->MouseDown();
+    m_display->MouseMove(x + 60, y);
+    m_display->MouseMove(x + 1000, y);
+    m_display->MouseUp();
+    m_display->Pump();
     const std::vector<Notice> h = Of(WM_HSCROLL);
     ASSERT_GE(h.size(), 4u);
     EXPECT_EQ(LOWORD(h[0].wParam), SB_THUMBTRACK);
@@ -69,13 +69,13 @@ TEST_F(ScrollBarTest, HoldingAnArrowRepeatsUntilReleased) {
     SetScrollRange(bar, SB_CTL, 0, 50, TRUE);
     RECT r;
     GetWindowRect(bar, &r);
-    onNotice = [this](UINT msg, WPARAM w, LPARAM) {
+    m_onNotice = [this](UINT msg, WPARAM w, LPARAM) {
         if (msg == WM_VSCROLL && Of(WM_VSCROLL).size() == 4)
-            display->mouseUp();
+            m_display->MouseUp();
     };
-    display->mouseMove(r.left + 8, r.top + 5);
-    display->mouseDown();
-    display->pump();
+    m_display->MouseMove(r.left + 8, r.top + 5);
+    m_display->MouseDown();
+    m_display->Pump();
     EXPECT_EQ(Codes(Of(WM_VSCROLL)),
               (std::vector<WORD>{SB_LINEUP, SB_LINEUP, SB_LINEUP, SB_LINEUP, SB_ENDSCROLL}));
     EXPECT_EQ(GetCapture(), nullptr);
@@ -165,7 +165,7 @@ TEST_F(ScrollBarTest, AClassBuiltOnTheScrollBarProcedureIsAScrollBarControl) {
     SetScrollRange(bar, SB_CTL, 0, 20, TRUE);
     SCROLLBARINFO sbi;
     ASSERT_TRUE(GetScrollBarInfo(bar, OBJID_CLIENT, &sbi));
-    display->click(sbi.rcScrollBar.left + 8, sbi.rcScrollBar.bottom - 5);
+    m_display->Click(sbi.rcScrollBar.left + 8, sbi.rcScrollBar.bottom - 5);
     ASSERT_FALSE(Of(WM_VSCROLL).empty());
     EXPECT_EQ(LOWORD(Of(WM_VSCROLL)[0].wParam), SB_LINEDOWN);
 }

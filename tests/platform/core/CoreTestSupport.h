@@ -57,7 +57,7 @@ inline std::vector<win::UINT> Messages(win::HWND h = nullptr, std::vector<win::U
 class CoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        display = &win::display::ResetHeadless(true);
+        m_display = &win::display::ResetHeadless(true);
         Register("Rec");
         Register("RecDbl", win::CS_DBLCLKS);
         Log().clear();
@@ -75,7 +75,7 @@ protected:
                                     nullptr);
     }
 
-    win::display::HeadlessDisplay* display = nullptr;
+    win::display::HeadlessDisplay* m_display = nullptr;
 };
 
 } // namespace coretest

@@ -101,7 +101,7 @@ TEST_F(FocusActivation, ClickingAnInactiveWindowActivatesItWithClickActive) {
     HWND b = Top("b", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 0, 200, 200);
     ASSERT_EQ(GetActiveWindow(), b);
     Log().clear();
-    display->click(100, 100);
+    m_display->Click(100, 100);
     EXPECT_EQ(GetActiveWindow(), a);
     bool clickActive = false;
     for (auto& r : Log())
@@ -117,8 +117,8 @@ TEST_F(FocusActivation, CaptureRoutesMouseAndAnnouncesItsLoss) {
     HWND b = Top("b", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 0, 200, 200);
     SetCapture(a);
     Log().clear();
-    display->mouseMove(500, 100);
-    display->pump();
+    m_display->MouseMove(500, 100);
+    m_display->Pump();
     EXPECT_EQ(Messages(a, {WM_MOUSEMOVE}).size(), 1u);
     EXPECT_TRUE(Messages(b, {WM_MOUSEMOVE, WM_NCMOUSEMOVE}).empty());
     SetCapture(b);
@@ -149,7 +149,7 @@ TEST_F(FocusActivation, ModalOwnerIsDisabledAndItsClicksAreRefused) {
     SetTimer(dlg, 1, 100, [](HWND h, UINT, UINT_PTR, DWORD) {
         HWND owner = GetWindow(h, GW_OWNER);
         Log().clear();
-        display::Headless().click(150, 150);
+        display::Headless().Click(150, 150);
         EXPECT_FALSE(IsWindowEnabled(owner));
         EXPECT_TRUE(Messages(owner, {WM_LBUTTONDOWN}).empty());
         EXPECT_EQ(GetActiveWindow(), h);

@@ -40,7 +40,7 @@ protected:
 
 TEST_F(MessageSequence, CreateSendsTheWindowsOrderAndShowsActivates) {
     ScopedHook hook(WH_CBT, CbtHook);
-    ASSERT_NE(hook.get(), nullptr);
+    ASSERT_NE(hook.Get(), nullptr);
     HWND h = Top();
     ASSERT_NE(h, nullptr);
     std::vector<UINT> want = {
@@ -123,9 +123,9 @@ TEST_F(MessageSequence, CreateReturningMinusOneFailsAndCleansUp) {
 
 TEST_F(MessageSequence, PostedMessagesComeInOrderBeforePaintAndTimers) {
     HWND h = Top();
-    display->pump();
+    m_display->Pump();
     SetTimer(h, 7, 10, nullptr);
-    display->wait(10); // time passes, nothing is dispatched
+    m_display->Wait(10); // time passes, nothing is dispatched
     InvalidateRect(h, nullptr, TRUE);
     PostMessageA(h, WM_USER + 1, 0, 0);
     PostMessageA(h, WM_USER + 2, 0, 0);
@@ -141,7 +141,7 @@ TEST_F(MessageSequence, PostedMessagesComeInOrderBeforePaintAndTimers) {
 
 TEST_F(MessageSequence, QuitArrivesAfterPostedMessagesAndEndsGetMessage) {
     HWND h = Top();
-    display->pump();
+    m_display->Pump();
     PostQuitMessage(3);
     PostMessageA(h, WM_USER, 0, 0);
     MSG m;
@@ -153,7 +153,7 @@ TEST_F(MessageSequence, QuitArrivesAfterPostedMessagesAndEndsGetMessage) {
 
 TEST_F(MessageSequence, GetMessageWithNothingThatCouldArriveFailsInsteadOfHanging) {
     Top();
-    display->pump();
+    m_display->Pump();
     MSG m;
     EXPECT_EQ(GetMessageA(&m, nullptr, 0, 0), -1);
     EXPECT_EQ(GetLastError(), ERROR_TIMEOUT);
@@ -185,8 +185,8 @@ TEST_F(MessageSequence, NewestHookRunsFirstAndPassesOnThroughCallNextHookEx) {
     g_hookOrder.clear();
     ScopedHook older(WH_CBT, OlderHook);
     ScopedHook newer(WH_CBT, NewerHook); // removes itself on HCBT_DESTROYWND; removing it again only fails
-    g_old = older.get();
-    g_new = newer.get();
+    g_old = older.Get();
+    g_new = newer.Get();
     HWND h = Top("t", WS_POPUP);
     EXPECT_EQ(g_hookOrder, (std::vector<int>{2, 1}));
     g_hookOrder.clear();
@@ -195,7 +195,7 @@ TEST_F(MessageSequence, NewestHookRunsFirstAndPassesOnThroughCallNextHookEx) {
     g_hookOrder.clear();
     Top("u", WS_POPUP);
     EXPECT_EQ(g_hookOrder, (std::vector<int>{1}));
-    older.release(); // removed here, by the test
+    older.Release(); // removed here, by the test
     EXPECT_TRUE(UnhookWindowsHookEx(g_old));
     EXPECT_FALSE(UnhookWindowsHookEx(g_old));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HOOK_HANDLE);
@@ -233,7 +233,7 @@ TEST_F(MessageSequence, SetWindowPosSendsOnlyWhatItsFlagsAllow) {
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     EXPECT_EQ(Messages(h, {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}),
               (std::vector<UINT>{WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED}));
-    display->pump();
+    m_display->Pump();
     EXPECT_EQ(Messages(h, {WM_NCPAINT}).size(), 1u); // the changed frame is repainted
     Log().clear();
     MoveWindow(h, 0, 0, 300, 250, TRUE);

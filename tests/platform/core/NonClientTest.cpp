@@ -95,18 +95,18 @@ TEST_F(NonClient, HitTestCodesForEveryPart) {
 
 TEST_F(NonClient, DraggingTheCaptionMovesTheWindow) {
     HWND h = Top("t", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200);
-    display->pump();
+    m_display->Pump();
     SetTimer(h, 1, 10, [](HWND w, UINT, UINT_PTR id, DWORD) {
         // Runs inside the move loop: the drag goes on and the timer still ticks.
         KillTimer(w, id);
         auto& d = display::Headless();
-        d.mouseMove(250, 160);
-        d.mouseMove(260, 170);
-        d.mouseUp();
+        d.MouseMove(250, 160);
+        d.MouseMove(260, 170);
+        d.MouseUp();
     });
-    display->mouseMove(200, 110);
-    display->mouseDown();
-    display->pump();
+    m_display->MouseMove(200, 110);
+    m_display->MouseDown();
+    m_display->Pump();
     RECT r;
     GetWindowRect(h, &r);
     EXPECT_EQ(r.left, 160);
@@ -119,8 +119,8 @@ TEST_F(NonClient, DraggingTheCaptionMovesTheWindow) {
 
 TEST_F(NonClient, CaptionButtonsMinimiseRestoreMaximiseAndClose) {
     HWND h = Top("t", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200);
-    display->pump();
-    display->click(400 - 4 - 2 - 16 - 2 - 16 - 8, 112);
+    m_display->Pump();
+    m_display->Click(400 - 4 - 2 - 16 - 2 - 16 - 8, 112);
     EXPECT_TRUE(IsIconic(h));
     WINDOWPLACEMENT wp;
     GetWindowPlacement(h, &wp);
@@ -131,7 +131,7 @@ TEST_F(NonClient, CaptionButtonsMinimiseRestoreMaximiseAndClose) {
     GetWindowRect(h, &r);
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.right, 400);
-    display->click(400 - 4 - 2 - 16 - 2 - 8, 112);
+    m_display->Click(400 - 4 - 2 - 16 - 2 - 8, 112);
     EXPECT_TRUE(IsZoomed(h));
     bool sawMaxSize = false;
     for (auto& rec : Log())
@@ -139,7 +139,7 @@ TEST_F(NonClient, CaptionButtonsMinimiseRestoreMaximiseAndClose) {
     EXPECT_TRUE(sawMaxSize);
     ShowWindow(h, SW_RESTORE);
     Log().clear();
-    display->click(400 - 4 - 2 - 8, 112);
+    m_display->Click(400 - 4 - 2 - 8, 112);
     EXPECT_EQ(Messages(h, {WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}),
               (std::vector<UINT>{WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}));
     EXPECT_FALSE(IsWindow(h));
@@ -147,15 +147,15 @@ TEST_F(NonClient, CaptionButtonsMinimiseRestoreMaximiseAndClose) {
 
 TEST_F(NonClient, ReleasingAwayFromACaptionButtonDoesNothing) {
     HWND h = Top("t", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200);
-    display->pump();
+    m_display->Pump();
     SetTimer(h, 1, 10, [](HWND w, UINT, UINT_PTR id, DWORD) {
         KillTimer(w, id);
-        display::Headless().mouseMove(200, 200);
-        display::Headless().mouseUp();
+        display::Headless().MouseMove(200, 200);
+        display::Headless().MouseUp();
     });
-    display->mouseMove(400 - 4 - 2 - 8, 112);
-    display->mouseDown();
-    display->pump();
+    m_display->MouseMove(400 - 4 - 2 - 8, 112);
+    m_display->MouseDown();
+    m_display->Pump();
     EXPECT_TRUE(IsWindow(h));
 }
 
@@ -178,18 +178,18 @@ TEST_F(NonClient, ForeignFrameKeepsItsSizeThroughFrameChangesAndIsPaintedAsItsOw
     EXPECT_EQ(again.right, after.right);
     EXPECT_EQ(again.bottom, after.bottom);
     UpdateWindow(h);
-    auto screen = display->composite();
+    auto screen = m_display->Composite();
     // Caption and border pixels are exactly what the frame's owner painted.
-    EXPECT_EQ(screen->row(10 + 15)[10 + 50] & 0xFFFFFF, 0xFF00FFu);
-    EXPECT_EQ(screen->row(10 + 100)[10 + 2] & 0xFFFFFF, 0xFF00FFu);
+    EXPECT_EQ(screen->Row(10 + 15)[10 + 50] & 0xFFFFFF, 0xFF00FFu);
+    EXPECT_EQ(screen->Row(10 + 100)[10 + 2] & 0xFFFFFF, 0xFF00FFu);
     // Changing the text or the activation repaints the frame through its owner, never over it.
     SetWindowTextA(h, "another caption");
     HWND other = Top("other", WS_POPUP | WS_VISIBLE, 600, 600, 50, 50);
     SetActiveWindow(h);
     DestroyWindow(other);
-    display->pump();
-    screen = display->composite();
-    EXPECT_EQ(screen->row(10 + 15)[10 + 50] & 0xFFFFFF, 0xFF00FFu);
+    m_display->Pump();
+    screen = m_display->Composite();
+    EXPECT_EQ(screen->Row(10 + 15)[10 + 50] & 0xFFFFFF, 0xFF00FFu);
 }
 
 TEST_F(NonClient, CloseRequestsDestroyOnlyThroughTheDefaultProcedure) {
@@ -197,8 +197,8 @@ TEST_F(NonClient, CloseRequestsDestroyOnlyThroughTheDefaultProcedure) {
     SendMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_FALSE(IsWindow(h));
     HWND k = Top();
-    display->keyDown(VK_MENU);
-    display->keyDown(VK_F4);
-    display->pump();
+    m_display->KeyDown(VK_MENU);
+    m_display->KeyDown(VK_F4);
+    m_display->Pump();
     EXPECT_FALSE(IsWindow(k));
 }

@@ -38,8 +38,8 @@ protected:
         return hwnd;
     }
     std::uint32_t At(int x, int y) {
-        auto s = display->composite();
-        return s->row(y)[x] & 0xFFFFFF;
+        auto s = m_display->Composite();
+        return s->Row(y)[x] & 0xFFFFFF;
     }
 };
 
@@ -48,10 +48,10 @@ protected:
 TEST_F(PaintRegion, PaintIsLazyAndValidatedOnce) {
     HWND top = Filled(nullptr, 0, 0, 200, 200, RGB(255, 0, 0), WS_POPUP | WS_VISIBLE);
     Log().clear();
-    display->pump();
+    m_display->Pump();
     EXPECT_EQ(Messages(top, {WM_PAINT}).size(), 1u);
     EXPECT_EQ(At(50, 50), Px(RGB(255, 0, 0)));
-    display->pump();
+    m_display->Pump();
     EXPECT_EQ(Messages(top, {WM_PAINT}).size(), 1u);
     RECT part{10, 10, 20, 20};
     InvalidateRect(top, &part, FALSE);
@@ -66,13 +66,13 @@ TEST_F(PaintRegion, PaintIsLazyAndValidatedOnce) {
 TEST_F(PaintRegion, ParentPaintsBeforeChildrenAndClipChildrenProtectsThem) {
     HWND top = Filled(nullptr, 0, 0, 200, 200, RGB(0, 0, 255), WS_POPUP | WS_VISIBLE);
     HWND child = Filled(top, 20, 20, 50, 50, RGB(0, 255, 0));
-    display->pump();
+    m_display->Pump();
     EXPECT_EQ(At(30, 30), Px(RGB(0, 255, 0)));
     EXPECT_EQ(At(100, 100), Px(RGB(0, 0, 255)));
     // Without WS_CLIPCHILDREN, repainting the parent repaints the child over it afterwards.
     Log().clear();
     InvalidateRect(top, nullptr, TRUE);
-    display->pump();
+    m_display->Pump();
     std::vector<HWND> order;
     for (auto& r : Log())
         if (r.msg == WM_PAINT)
@@ -83,7 +83,7 @@ TEST_F(PaintRegion, ParentPaintsBeforeChildrenAndClipChildrenProtectsThem) {
     SetWindowLongPtrA(top, GWL_STYLE, GetWindowLongPtrA(top, GWL_STYLE) | WS_CLIPCHILDREN);
     Log().clear();
     InvalidateRect(top, nullptr, TRUE);
-    display->pump();
+    m_display->Pump();
     EXPECT_TRUE(Messages(child, {WM_PAINT}).empty());
     EXPECT_EQ(At(30, 30), Px(RGB(0, 255, 0)));
 }
@@ -99,7 +99,7 @@ TEST_F(PaintRegion, AChildThatPaintedBeforeItsParentPaintsAgainAfterIt) {
     UpdateWindow(child);
     UpdateWindow(protectedChild);
     Log().clear();
-    display->pump();
+    m_display->Pump();
     std::vector<HWND> order;
     for (auto& r : Log())
         if (r.msg == WM_PAINT)
@@ -117,9 +117,9 @@ TEST_F(PaintRegion, AChildThatPaintedBeforeItsParentPaintsAgainAfterIt) {
 TEST_F(PaintRegion, MovingAChildRepaintsWhatItUncovers) {
     HWND top = Filled(nullptr, 0, 0, 200, 200, RGB(0, 0, 255), WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
     HWND child = Filled(top, 20, 20, 50, 50, RGB(0, 255, 0));
-    display->pump();
+    m_display->Pump();
     MoveWindow(child, 120, 120, 50, 50, TRUE);
-    display->pump();
+    m_display->Pump();
     EXPECT_EQ(At(30, 30), Px(RGB(0, 0, 255)));
     EXPECT_EQ(At(130, 130), Px(RGB(0, 255, 0)));
 }
@@ -129,20 +129,20 @@ TEST_F(PaintRegion, ClipSiblingsKeepsALowerSiblingOffAHigherOne) {
     HWND first = Filled(top, 10, 10, 100, 100, RGB(255, 0, 0), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
     HWND second = Filled(top, 50, 50, 100, 100, RGB(0, 255, 0), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
     (void)second;
-    display->pump();
+    m_display->Pump();
     // The first child is on top of the z-order; the overlap shows it.
     EXPECT_EQ(GetTopWindow(top), first);
     EXPECT_EQ(At(70, 70), Px(RGB(255, 0, 0)));
     EXPECT_EQ(At(120, 120), Px(RGB(0, 255, 0)));
     InvalidateRect(second, nullptr, TRUE);
-    display->pump();
+    m_display->Pump();
     EXPECT_EQ(At(70, 70), Px(RGB(255, 0, 0)));
 }
 
 TEST_F(PaintRegion, WindowRegionClipsPaintingHitTestingAndTheScreen) {
     HWND top = Filled(nullptr, 100, 100, 100, 100, RGB(255, 0, 0), WS_POPUP | WS_VISIBLE);
     SetWindowRgn(top, CreateRectRgn(0, 0, 50, 100), TRUE);
-    display->pump();
+    m_display->Pump();
     EXPECT_EQ(At(120, 150), Px(RGB(255, 0, 0)));
     EXPECT_EQ(At(170, 150), Px(GetSysColor(COLOR_DESKTOP)));
     EXPECT_EQ(WindowFromPoint(POINT{120, 150}), top);
@@ -154,12 +154,12 @@ TEST_F(PaintRegion, WindowRegionClipsPaintingHitTestingAndTheScreen) {
     EXPECT_EQ(box.right, 50);
     DeleteObject(copy);
     SetWindowRgn(top, nullptr, TRUE);
-    display->pump();
+    m_display->Pump();
     EXPECT_EQ(At(170, 150), Px(RGB(255, 0, 0)));
     // A child's region clips what it paints inside its parent.
     HWND child = Filled(top, 0, 0, 100, 100, RGB(0, 255, 0));
     SetWindowRgn(child, CreateEllipticRgn(0, 0, 100, 100), TRUE);
-    display->pump();
+    m_display->Pump();
     EXPECT_EQ(At(150, 150), Px(RGB(0, 255, 0)));
     EXPECT_EQ(At(101, 101), Px(RGB(255, 0, 0)));
     EXPECT_EQ(SetWindowRgn(child, reinterpret_cast<HRGN>(&box), TRUE), 0); // not a region: refused

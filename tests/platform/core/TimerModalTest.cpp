@@ -27,11 +27,11 @@ TEST_F(TimerModal, VirtualClockDeliversEachTickAtItsTime) {
     HWND h = Top();
     SetTimer(h, 1, 200, nullptr);
     SetTimer(h, 2, 1000, nullptr);
-    display->advance(199);
+    m_display->Advance(199);
     EXPECT_EQ(Ticks(h, 1), 0);
-    display->advance(1);
+    m_display->Advance(1);
     EXPECT_EQ(Ticks(h, 1), 1);
-    display->advance(2700 * 1000); // a whole examination in one step
+    m_display->Advance(2700 * 1000); // a whole examination in one step
     EXPECT_EQ(Ticks(h, 1), 1 + 2700 * 5 - 0);
     EXPECT_EQ(Ticks(h, 2), 2700);
 }
@@ -39,14 +39,14 @@ TEST_F(TimerModal, VirtualClockDeliversEachTickAtItsTime) {
 TEST_F(TimerModal, KillTimerStopsAndResettingRestartsTheInterval) {
     HWND h = Top();
     SetTimer(h, 5, 100, nullptr);
-    display->advance(60);
+    m_display->Advance(60);
     SetTimer(h, 5, 100, nullptr); // same id: replaced, counted from now
-    display->advance(60);
+    m_display->Advance(60);
     EXPECT_EQ(Ticks(h, 5), 0);
-    display->advance(40);
+    m_display->Advance(40);
     EXPECT_EQ(Ticks(h, 5), 1);
     EXPECT_TRUE(KillTimer(h, 5));
-    display->advance(1000);
+    m_display->Advance(1000);
     EXPECT_EQ(Ticks(h, 5), 1);
     EXPECT_FALSE(KillTimer(h, 5));
 }
@@ -55,7 +55,7 @@ TEST_F(TimerModal, TimersDieWithTheirWindowAndBadTimersAreRefused) {
     HWND h = Top();
     SetTimer(h, 1, 50, nullptr);
     DestroyWindow(h);
-    display->advance(500);
+    m_display->Advance(500);
     EXPECT_EQ(Ticks(h, 1), 0);
     EXPECT_EQ(SetTimer(h, 1, 50, nullptr), 0u);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
@@ -65,12 +65,12 @@ TEST_F(TimerModal, TimerProcsRunAndForgedTimerMessagesCallNothing) {
     HWND h = Top();
     g_procTicks = 0;
     SetTimer(h, 9, 100, CountTick);
-    display->advance(300);
+    m_display->Advance(300);
     EXPECT_EQ(g_procTicks, 3);
     EXPECT_EQ(Ticks(h, 9), 0); // a timer with a procedure does not reach the window procedure
     // A WM_TIMER posted with an arbitrary "procedure" must not be called.
     PostMessageA(h, WM_TIMER, 77, 0x1234);
-    display->pump();
+    m_display->Pump();
     EXPECT_EQ(g_procTicks, 3);
 }
 

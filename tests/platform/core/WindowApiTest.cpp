@@ -98,9 +98,9 @@ TEST_F(WindowApi, SubclassingChainsAndObjectInstancesForward) {
     {
         ObjectInstance inst(
             [&](HWND w, UINT m, WPARAM wp, LPARAM lp) { return skinner.Method(w, m, wp, lp); });
-        ASSERT_TRUE(inst.valid());
+        ASSERT_TRUE(inst.Valid());
         skinner.prev = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(inst.proc())));
+            SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(inst.Proc())));
         EXPECT_FALSE(IsWindowUnicode(h));
         EXPECT_EQ(SendMessageA(h, WM_USER + 7, 0, 0), 77);
         EXPECT_EQ(SendMessageA(h, WM_USER + 5, 0, 0), 55); // through the thunk to the subclass below
@@ -109,7 +109,7 @@ TEST_F(WindowApi, SubclassingChainsAndObjectInstancesForward) {
     EXPECT_EQ(skinner.seen, 2);
     // An instance freed from inside its own method is safe.
     auto* self = new ObjectInstance(nullptr);
-    EXPECT_FALSE(self->valid());
+    EXPECT_FALSE(self->Valid());
     delete self;
     static ObjectInstance* freeing;
     freeing = new ObjectInstance([](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
@@ -117,7 +117,7 @@ TEST_F(WindowApi, SubclassingChainsAndObjectInstancesForward) {
         freeing = nullptr;
         return m;
     });
-    EXPECT_EQ(CallWindowProcA(freeing->proc(), h, 1234, 0, 0), 1234);
+    EXPECT_EQ(CallWindowProcA(freeing->Proc(), h, 1234, 0, 0), 1234);
     EXPECT_EQ(freeing, nullptr);
 }
 

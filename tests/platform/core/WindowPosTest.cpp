@@ -44,15 +44,15 @@ TEST_F(WindowPos, MinMaxInfoBoundsSizingAndPlacesTheMaximisedWindow) {
 
 TEST_F(WindowPos, DraggingTheBottomRightCornerResizes) {
     HWND h = Top("t", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200);
-    display->pump();
+    m_display->Pump();
     SetTimer(h, 1, 10, [](HWND w, UINT, UINT_PTR id, DWORD) {
         KillTimer(w, id);
-        display::Headless().mouseMove(449, 339);
-        display::Headless().mouseUp();
+        display::Headless().MouseMove(449, 339);
+        display::Headless().MouseUp();
     });
-    display->mouseMove(399, 299);
-    display->mouseDown();
-    display->pump();
+    m_display->MouseMove(399, 299);
+    m_display->MouseDown();
+    m_display->Pump();
     RECT r;
     GetWindowRect(h, &r);
     EXPECT_EQ(r.left, 100);
@@ -81,10 +81,10 @@ TEST_F(WindowPos, HiddenWindowsAreNotPaintedUntilShown) {
     HWND h = Top("t", WS_OVERLAPPEDWINDOW);
     InvalidateRect(h, nullptr, TRUE);
     Log().clear();
-    display->pump();
+    m_display->Pump();
     EXPECT_TRUE(Messages(h, {WM_PAINT}).empty());
     ShowWindow(h, SW_SHOWNA);
-    display->pump();
+    m_display->Pump();
     EXPECT_EQ(Messages(h, {WM_PAINT}).size(), 1u);
     EXPECT_NE(GetActiveWindow(), h);
 }
@@ -121,7 +121,7 @@ TEST_F(WindowPos, DesktopAndCoordinateMapping) {
 TEST_F(WindowPos, PeekFiltersByWindowAndRangeAndTheQueueHasAQuota) {
     HWND a = Top("a");
     HWND b = Top("b");
-    display->pump();
+    m_display->Pump();
     PostMessageA(a, WM_USER + 1, 0, 0);
     PostMessageA(b, WM_USER + 2, 0, 0);
     PostMessageA(a, WM_USER + 3, 0, 0);
@@ -143,11 +143,11 @@ TEST_F(WindowPos, PeekFiltersByWindowAndRangeAndTheQueueHasAQuota) {
 TEST_F(WindowPos, AltKeysBecomeSystemKeysAndCharacters) {
     HWND h = Top();
     Log().clear();
-    display->keyDown(VK_MENU);
-    display->keyDown('X');
-    display->keyUp('X');
-    display->keyUp(VK_MENU);
-    display->pump();
+    m_display->KeyDown(VK_MENU);
+    m_display->KeyDown('X');
+    m_display->KeyUp('X');
+    m_display->KeyUp(VK_MENU);
+    m_display->Pump();
     EXPECT_EQ(Messages(h, {WM_SYSKEYDOWN, WM_SYSCHAR, WM_SYSKEYUP, WM_KEYUP}),
               (std::vector<UINT>{WM_SYSKEYDOWN, WM_SYSKEYDOWN, WM_SYSCHAR, WM_SYSKEYUP, WM_KEYUP}));
 }

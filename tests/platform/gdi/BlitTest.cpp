@@ -10,7 +10,7 @@ using gditest::Px;
 namespace {
 
 // A 4 x 4 checker of four colours with a magenta key in one cell, drawn into a canvas.
-void paintSample(Canvas& c) {
+void PaintSample(Canvas& c) {
     const COLORREF colours[4] = {RGB(255, 0, 0), RGB(0, 160, 0), RGB(0, 0, 255), RGB(255, 0, 255)};
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
@@ -38,14 +38,14 @@ TEST(BitBlt, RasterOperationsCombineSourceAndDestination) {
     for (const auto& c : cases) {
         Canvas dst(1, 1, RGB(0x33, 0xCC, 0x99));
         ASSERT_TRUE(BitBlt(dst.dc, 0, 0, 1, 1, src.dc, 0, 0, c.rop)) << std::hex << c.rop;
-        EXPECT_EQ(dst.at(0, 0), c.expected) << std::hex << c.rop;
+        EXPECT_EQ(dst.At(0, 0), c.expected) << std::hex << c.rop;
     }
     Canvas dst(2, 1);
     HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
     HGDIOBJ old = SelectObject(dst.dc, green);
     EXPECT_TRUE(BitBlt(dst.dc, 0, 0, 1, 1, nullptr, 0, 0, PATCOPY));
-    EXPECT_EQ(dst.at(0, 0), Px(0, 255, 0));
-    EXPECT_EQ(dst.at(1, 0), Px(255, 255, 255));
+    EXPECT_EQ(dst.At(0, 0), Px(0, 255, 0));
+    EXPECT_EQ(dst.At(1, 0), Px(255, 255, 255));
     EXPECT_FALSE(BitBlt(dst.dc, 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY)); // needs a source
     SelectObject(dst.dc, old);
     DeleteObject(green);
@@ -55,10 +55,10 @@ TEST(BitBlt, SourceOutsideTheBitmapIsSkippedNotRead) {
     Canvas src(4, 4, RGB(9, 9, 9));
     Canvas dst(8, 8);
     EXPECT_TRUE(BitBlt(dst.dc, 0, 0, 8, 8, src.dc, -2, -2, SRCCOPY));
-    EXPECT_EQ(dst.at(1, 1), Px(255, 255, 255));
-    EXPECT_EQ(dst.at(2, 2), Px(9, 9, 9));
-    EXPECT_EQ(dst.at(5, 5), Px(9, 9, 9));
-    EXPECT_EQ(dst.at(6, 6), Px(255, 255, 255));
+    EXPECT_EQ(dst.At(1, 1), Px(255, 255, 255));
+    EXPECT_EQ(dst.At(2, 2), Px(9, 9, 9));
+    EXPECT_EQ(dst.At(5, 5), Px(9, 9, 9));
+    EXPECT_EQ(dst.At(6, 6), Px(255, 255, 255));
     EXPECT_TRUE(BitBlt(dst.dc, 0, 0, 8, 8, src.dc, 100000, -100000, SRCCOPY));
 }
 
@@ -68,7 +68,7 @@ TEST(BitBlt, OverlappingCopyWithinOneBitmap) {
         SetPixel(c.dc, x, 0, RGB(x, 0, 0));
     BitBlt(c.dc, 1, 0, 5, 1, c.dc, 0, 0, SRCCOPY);
     for (int x = 1; x < 6; ++x)
-        EXPECT_EQ(c.at(x, 0), Px(x - 1, 0, 0));
+        EXPECT_EQ(c.At(x, 0), Px(x - 1, 0, 0));
 }
 
 TEST(BitBlt, MonochromeMasksConvertThroughTextAndBackgroundColours) {
@@ -87,8 +87,8 @@ TEST(BitBlt, MonochromeMasksConvertThroughTextAndBackgroundColours) {
     SetTextColor(out.dc, RGB(1, 2, 3));
     SetBkColor(out.dc, RGB(4, 5, 6));
     BitBlt(out.dc, 0, 0, 2, 1, maskDc, 0, 0, SRCCOPY);
-    EXPECT_EQ(out.at(0, 0), Px(4, 5, 6));
-    EXPECT_EQ(out.at(1, 0), Px(1, 2, 3));
+    EXPECT_EQ(out.At(0, 0), Px(4, 5, 6));
+    EXPECT_EQ(out.At(1, 0), Px(1, 2, 3));
     SelectObject(maskDc, old);
     DeleteDC(maskDc);
     DeleteObject(mask);
@@ -102,18 +102,18 @@ TEST(StretchBlt, NearestNeighbourAndMirroring) {
     SetStretchBltMode(dst.dc, COLORONCOLOR);
     ASSERT_TRUE(StretchBlt(dst.dc, 0, 0, 8, 2, src.dc, 0, 0, 2, 1, SRCCOPY));
     for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(dst.at(x, 1), Px(255, 0, 0)) << x;
+        EXPECT_EQ(dst.At(x, 1), Px(255, 0, 0)) << x;
     for (int x = 4; x < 8; ++x)
-        EXPECT_EQ(dst.at(x, 0), Px(0, 0, 255)) << x;
+        EXPECT_EQ(dst.At(x, 0), Px(0, 0, 255)) << x;
     // A negative destination width mirrors.
     ASSERT_TRUE(StretchBlt(dst.dc, 8, 0, -8, 2, src.dc, 0, 0, 2, 1, SRCCOPY));
-    EXPECT_EQ(dst.at(0, 0), Px(0, 0, 255));
-    EXPECT_EQ(dst.at(7, 0), Px(255, 0, 0));
+    EXPECT_EQ(dst.At(0, 0), Px(0, 0, 255));
+    EXPECT_EQ(dst.At(7, 0), Px(255, 0, 0));
     // Shrinking keeps every destination pixel a source colour.
     Canvas wide(9, 1, RGB(50, 60, 70));
     Canvas one(1, 1);
     StretchBlt(one.dc, 0, 0, 1, 1, wide.dc, 0, 0, 9, 1, SRCCOPY);
-    EXPECT_EQ(one.at(0, 0), Px(50, 60, 70));
+    EXPECT_EQ(one.At(0, 0), Px(50, 60, 70));
 }
 
 TEST(StretchBlt, HalftoneSmoothsEdges) {
@@ -123,35 +123,35 @@ TEST(StretchBlt, HalftoneSmoothsEdges) {
     Canvas dst(16, 1);
     SetStretchBltMode(dst.dc, HALFTONE);
     StretchBlt(dst.dc, 0, 0, 16, 1, src.dc, 0, 0, 2, 1, SRCCOPY);
-    const std::uint32_t mid = dst.at(8, 0);
+    const std::uint32_t mid = dst.At(8, 0);
     EXPECT_GT(mid & 0xFF, 0u);
     EXPECT_LT(mid & 0xFF, 255u);
-    EXPECT_EQ(dst.at(0, 0), 0u);
-    EXPECT_EQ(dst.at(15, 0), Px(255, 255, 255));
+    EXPECT_EQ(dst.At(0, 0), 0u);
+    EXPECT_EQ(dst.At(15, 0), Px(255, 255, 255));
 }
 
 TEST(StretchBlt, HugeDestinationOnlyCostsItsVisiblePart) {
     Canvas src(2, 2, RGB(7, 7, 7));
     Canvas dst(4, 4);
     EXPECT_TRUE(StretchBlt(dst.dc, -1000000, -1000000, 2000000, 2000000, src.dc, 0, 0, 2, 2, SRCCOPY));
-    EXPECT_EQ(dst.at(3, 3), Px(7, 7, 7));
+    EXPECT_EQ(dst.At(3, 3), Px(7, 7, 7));
 }
 
 TEST(TransparentBlt, SkipsTheColourKeyAndRejectsBadSizes) {
     Canvas src(4, 4);
-    paintSample(src);
+    PaintSample(src);
     Canvas dst(8, 8, RGB(1, 1, 1));
     ASSERT_TRUE(TransparentBlt(dst.dc, 0, 0, 8, 8, src.dc, 0, 0, 4, 4, RGB(255, 0, 255)));
-    EXPECT_EQ(dst.at(0, 0), Px(255, 0, 0));
-    EXPECT_EQ(dst.at(7, 0), Px(0, 160, 0));
-    EXPECT_EQ(dst.at(6, 6), Px(1, 1, 1)); // magenta quarter left untouched
+    EXPECT_EQ(dst.At(0, 0), Px(255, 0, 0));
+    EXPECT_EQ(dst.At(7, 0), Px(0, 160, 0));
+    EXPECT_EQ(dst.At(6, 6), Px(1, 1, 1)); // magenta quarter left untouched
     EXPECT_FALSE(TransparentBlt(dst.dc, 0, 0, -1, 8, src.dc, 0, 0, 4, 4, 0));
     // A source rectangle running past the bitmap copies only what exists.
     Canvas part(8, 8, RGB(1, 1, 1));
     ASSERT_TRUE(TransparentBlt(part.dc, 0, 0, 8, 8, src.dc, 2, 0, 8, 8, RGB(255, 0, 255)));
-    EXPECT_EQ(part.at(0, 0), Px(0, 160, 0));
-    EXPECT_EQ(part.at(2, 0), Px(1, 1, 1));
-    EXPECT_EQ(part.at(0, 4), Px(1, 1, 1));
+    EXPECT_EQ(part.At(0, 0), Px(0, 160, 0));
+    EXPECT_EQ(part.At(2, 0), Px(1, 1, 1));
+    EXPECT_EQ(part.At(0, 4), Px(1, 1, 1));
 }
 
 TEST(AlphaBlend, ConstantAndPerPixelAlpha) {
@@ -159,7 +159,7 @@ TEST(AlphaBlend, ConstantAndPerPixelAlpha) {
     Canvas src(2, 1, RGB(200, 100, 50));
     BLENDFUNCTION half{AC_SRC_OVER, 0, 128, 0};
     ASSERT_TRUE(AlphaBlend(dst.dc, 0, 0, 1, 1, src.dc, 0, 0, 1, 1, half));
-    EXPECT_EQ(dst.at(0, 0), Px(100, 50, 25));
+    EXPECT_EQ(dst.At(0, 0), Px(100, 50, 25));
 
     // A premultiplied 32-bit DIB: alpha 0 leaves the destination, alpha 255 replaces it.
     BITMAPINFO bi{};
@@ -177,7 +177,7 @@ TEST(AlphaBlend, ConstantAndPerPixelAlpha) {
     Canvas out(2, 1, RGB(9, 9, 9));
     BLENDFUNCTION perPixel{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     ASSERT_TRUE(AlphaBlend(out.dc, 0, 0, 2, 1, mem, 0, 0, 2, 1, perPixel));
-    EXPECT_EQ(out.at(1, 0), 0x102030u);
+    EXPECT_EQ(out.At(1, 0), 0x102030u);
     EXPECT_FALSE(AlphaBlend(out.dc, 0, 0, 2, 1, mem, 1, 0, 2, 1, perPixel)); // source beyond the bitmap
     SelectObject(mem, old);
     DeleteDC(mem);
@@ -186,7 +186,7 @@ TEST(AlphaBlend, ConstantAndPerPixelAlpha) {
 
 TEST(BlitGolden, ModesClippingAndKeys) {
     Canvas sample(4, 4);
-    paintSample(sample);
+    PaintSample(sample);
     Canvas c(96, 64, RGB(212, 208, 200));
     BitBlt(c.dc, 2, 2, 4, 4, sample.dc, 0, 0, SRCCOPY);
     SetStretchBltMode(c.dc, COLORONCOLOR);
@@ -204,5 +204,5 @@ TEST(BlitGolden, ModesClippingAndKeys) {
     SelectClipRgn(c.dc, nullptr);
     SetViewportOrgEx(c.dc, 0, 0, nullptr);
     DeleteObject(ellipse);
-    EXPECT_TRUE(taxi::test::MatchesGolden(c.surface(), "platform/gdi/golden/blits.png"));
+    EXPECT_TRUE(taxi::test::MatchesGolden(c.Surface(), "platform/gdi/golden/blits.png"));
 }

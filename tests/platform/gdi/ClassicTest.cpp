@@ -8,7 +8,7 @@ using gditest::Px;
 
 namespace {
 
-HICON makeIcon(int size) {
+HICON MakeIcon(int size) {
     // A blue square with a transparent one-pixel border.
     HBITMAP color = CreateBitmap(size, size, 1, 32, nullptr);
     HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
@@ -41,31 +41,31 @@ TEST(DrawEdge, RaisedAndSunkenColoursAndAdjust) {
     ASSERT_TRUE(DrawEdge(c.dc, &r, EDGE_RAISED, BF_RECT | BF_ADJUST | BF_MIDDLE));
     EXPECT_EQ(r.left, 2);
     EXPECT_EQ(r.right, 8);
-    EXPECT_EQ(c.at(0, 5), Px(212, 208, 200)); // outer light
-    EXPECT_EQ(c.at(1, 5), Px(255, 255, 255)); // inner highlight
-    EXPECT_EQ(c.at(9, 5), Px(64, 64, 64));    // outer dark shadow
-    EXPECT_EQ(c.at(8, 5), Px(128, 128, 128)); // inner shadow
-    EXPECT_EQ(c.at(9, 0), Px(64, 64, 64));    // the bottom-right colour owns the far corners
-    EXPECT_EQ(c.at(5, 5), Px(212, 208, 200)); // middle
+    EXPECT_EQ(c.At(0, 5), Px(212, 208, 200)); // outer light
+    EXPECT_EQ(c.At(1, 5), Px(255, 255, 255)); // inner highlight
+    EXPECT_EQ(c.At(9, 5), Px(64, 64, 64));    // outer dark shadow
+    EXPECT_EQ(c.At(8, 5), Px(128, 128, 128)); // inner shadow
+    EXPECT_EQ(c.At(9, 0), Px(64, 64, 64));    // the bottom-right colour owns the far corners
+    EXPECT_EQ(c.At(5, 5), Px(212, 208, 200)); // middle
     Canvas s(6, 6);
     RECT r2{0, 0, 6, 6};
     DrawEdge(s.dc, &r2, EDGE_SUNKEN, BF_RECT);
-    EXPECT_EQ(s.at(0, 3), Px(128, 128, 128));
-    EXPECT_EQ(s.at(1, 3), Px(64, 64, 64));
-    EXPECT_EQ(s.at(5, 3), Px(255, 255, 255));
-    EXPECT_EQ(s.at(3, 3), Px(255, 255, 255)); // no BF_MIDDLE: untouched
+    EXPECT_EQ(s.At(0, 3), Px(128, 128, 128));
+    EXPECT_EQ(s.At(1, 3), Px(64, 64, 64));
+    EXPECT_EQ(s.At(5, 3), Px(255, 255, 255));
+    EXPECT_EQ(s.At(3, 3), Px(255, 255, 255)); // no BF_MIDDLE: untouched
 }
 
 TEST(Icons, DrawWithMaskAndScale) {
-    HICON icon = makeIcon(8);
+    HICON icon = MakeIcon(8);
     ASSERT_NE(icon, nullptr);
     Canvas c(20, 20, RGB(9, 9, 9));
     ASSERT_TRUE(DrawIconEx(c.dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
-    EXPECT_EQ(c.at(0, 0), Px(9, 9, 9)); // transparent border
-    EXPECT_EQ(c.at(3, 3), Px(0, 64, 255));
+    EXPECT_EQ(c.At(0, 0), Px(9, 9, 9)); // transparent border
+    EXPECT_EQ(c.At(3, 3), Px(0, 64, 255));
     ASSERT_TRUE(DrawIconEx(c.dc, 4, 4, icon, 16, 16, 0, nullptr, DI_NORMAL));
-    EXPECT_EQ(c.at(18, 10), Px(9, 9, 9)); // the border scales to two pixels
-    EXPECT_EQ(c.at(12, 12), Px(0, 64, 255));
+    EXPECT_EQ(c.At(18, 10), Px(9, 9, 9)); // the border scales to two pixels
+    EXPECT_EQ(c.At(12, 12), Px(0, 64, 255));
     HICON copy = reinterpret_cast<HICON>(CopyImage(reinterpret_cast<HANDLE>(icon), IMAGE_ICON, 16, 16, 0));
     ASSERT_NE(copy, nullptr);
     ICONINFO ii{};
@@ -96,8 +96,8 @@ TEST(ImageList, MaskColourSlicesAndDraws) {
     EXPECT_EQ(ImageList_GetImageCount(list), 2);
     Canvas out(20, 20, RGB(0, 0, 0));
     ASSERT_TRUE(ImageList_Draw(list, 1, out.dc, 2, 2, ILD_TRANSPARENT));
-    EXPECT_EQ(out.at(3, 3), Px(0, 0, 0));
-    EXPECT_EQ(out.at(8, 8), Px(255, 0, 0));
+    EXPECT_EQ(out.At(3, 3), Px(0, 0, 0));
+    EXPECT_EQ(out.At(8, 8), Px(255, 0, 0));
     EXPECT_FALSE(ImageList_Draw(list, 2, out.dc, 0, 0, ILD_NORMAL));
     EXPECT_TRUE(ImageList_Destroy(list));
     DeleteObject(copy);
@@ -133,16 +133,16 @@ TEST(BitmapRegion, NonKeyPixelsBecomeTheRegion) {
 }
 
 TEST(ClassicGolden, FrameAndControlsOnAMemoryDc) {
-    const int W = 200, H = 140;
-    Canvas c(W, H, RGB(0, 128, 128));
+    const int w = 200, h = 140;
+    Canvas c(w, h, RGB(0, 128, 128));
     // Dialog frame: raised edge and a face-coloured ring.
-    RECT frame{0, 0, W, H};
+    RECT frame{0, 0, w, h};
     DrawEdge(c.dc, &frame, EDGE_RAISED, BF_RECT | BF_ADJUST);
     HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     FrameRect(c.dc, &frame, face);
     frame = RECT{frame.left + 1, frame.top + 1, frame.right - 1, frame.bottom - 1};
     RECT caption{frame.left, frame.top, frame.right, frame.top + 18};
-    HICON icon = makeIcon(16);
+    HICON icon = MakeIcon(16);
     DrawCaptionBar(c.dc, &caption, "练习 Practice", icon, nullptr,
                    DC_ACTIVE | DC_GRADIENT | DC_ICON | DC_TEXT);
     RECT close{caption.right - 18, caption.top + 2, caption.right - 2, caption.bottom - 2};
@@ -190,5 +190,5 @@ TEST(ClassicGolden, FrameAndControlsOnAMemoryDc) {
     SelectObject(c.dc, oldFont);
     DeleteObject(font);
     DestroyIcon(icon);
-    EXPECT_TRUE(taxi::test::MatchesGolden(c.surface(), "platform/gdi/golden/classic-frame.png", {48, 30}));
+    EXPECT_TRUE(taxi::test::MatchesGolden(c.Surface(), "platform/gdi/golden/classic-frame.png", {48, 30}));
 }

@@ -21,17 +21,17 @@ struct WindowDc {
         pixman_region32_fini(&visible);
     }
     ~WindowDc() { gdi::DeleteSurfaceDC(dc); }
-    int countOf(std::uint32_t px) const {
+    int CountOf(std::uint32_t px) const {
         int n = 0;
-        for (int y = 0; y < surface->height(); ++y)
-            for (int x = 0; x < surface->width(); ++x)
-                n += (surface->row(y)[x] & 0xFFFFFF) == px;
+        for (int y = 0; y < surface->Height(); ++y)
+            for (int x = 0; x < surface->Width(); ++x)
+                n += (surface->Row(y)[x] & 0xFFFFFF) == px;
         return n;
     }
-    bool onlyInsideVisible(std::uint32_t px) const {
-        for (int y = 0; y < surface->height(); ++y)
-            for (int x = 0; x < surface->width(); ++x)
-                if ((surface->row(y)[x] & 0xFFFFFF) == px && (x < 10 || x >= 40 || y < 20 || y >= 40))
+    bool OnlyInsideVisible(std::uint32_t px) const {
+        for (int y = 0; y < surface->Height(); ++y)
+            for (int x = 0; x < surface->Width(); ++x)
+                if ((surface->Row(y)[x] & 0xFFFFFF) == px && (x < 10 || x >= 40 || y < 20 || y >= 40))
                     return false;
         return true;
     }
@@ -43,8 +43,8 @@ TEST(SurfaceDc, LogicalOriginIsTheDcOrigin) {
     WindowDc w;
     RECT r{0, 0, 1, 1};
     FillRect(w.dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    EXPECT_EQ(w.surface->row(20)[10] & 0xFFFFFF, 0xFFFFFFu);
-    EXPECT_EQ(w.countOf(0xFFFFFF), 1);
+    EXPECT_EQ(w.surface->Row(20)[10] & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(w.CountOf(0xFFFFFF), 1);
 }
 
 TEST(SurfaceDc, NeverDrawsOutsideItsVisibleRegion) {
@@ -57,13 +57,13 @@ TEST(SurfaceDc, NeverDrawsOutsideItsVisibleRegion) {
     SelectClipRgn(w.dc, big);
     SetViewportOrgEx(w.dc, -7, 13, nullptr);
     FillRect(w.dc, &huge, white);
-    EXPECT_TRUE(w.onlyInsideVisible(0xFFFFFF));
-    EXPECT_EQ(w.countOf(0xFFFFFF), 30 * 20);
+    EXPECT_TRUE(w.OnlyInsideVisible(0xFFFFFF));
+    EXPECT_EQ(w.CountOf(0xFFFFFF), 30 * 20);
 
     SelectClipRgn(w.dc, nullptr);
     HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
     FillRect(w.dc, &huge, red);
-    EXPECT_TRUE(w.onlyInsideVisible(0xFF0000));
+    EXPECT_TRUE(w.OnlyInsideVisible(0xFF0000));
 
     // Lines, shapes, text and blits respect the bound as well.
     HPEN pen = CreatePen(PS_SOLID, 3, RGB(0, 0, 255));
@@ -71,20 +71,20 @@ TEST(SurfaceDc, NeverDrawsOutsideItsVisibleRegion) {
     MoveToEx(w.dc, -100, -100, nullptr);
     LineTo(w.dc, 200, 200);
     Ellipse(w.dc, -50, -50, 100, 100);
-    EXPECT_TRUE(w.onlyInsideVisible(0x0000FF));
+    EXPECT_TRUE(w.OnlyInsideVisible(0x0000FF));
     SetTextColor(w.dc, RGB(0, 255, 0));
     SetBkMode(w.dc, TRANSPARENT);
     RECT textBox{-40, -40, 300, 300};
     DrawText(w.dc, "中文 Text 中文 Text", -1, &textBox, DT_NOCLIP | DT_WORDBREAK);
-    EXPECT_TRUE(w.onlyInsideVisible(0x00FF00));
+    EXPECT_TRUE(w.OnlyInsideVisible(0x00FF00));
 
     Canvas src(100, 100, RGB(1, 2, 3));
     BitBlt(w.dc, -50, -50, 100, 100, src.dc, 0, 0, SRCCOPY);
-    EXPECT_TRUE(w.onlyInsideVisible(Px(1, 2, 3)));
+    EXPECT_TRUE(w.OnlyInsideVisible(Px(1, 2, 3)));
     SetStretchBltMode(w.dc, HALFTONE);
     StretchBlt(w.dc, -50, -50, 300, 300, src.dc, 0, 0, 100, 100, SRCCOPY);
-    EXPECT_TRUE(w.onlyInsideVisible(Px(1, 2, 3)));
-    EXPECT_EQ(w.countOf(Px(1, 2, 3)), 30 * 20);
+    EXPECT_TRUE(w.OnlyInsideVisible(Px(1, 2, 3)));
+    EXPECT_EQ(w.CountOf(Px(1, 2, 3)), 30 * 20);
 
     SelectObject(w.dc, oldPen);
     DeleteObject(pen);
@@ -163,7 +163,7 @@ TEST(MemoryDc, DeletingASelectedObjectWaitsUntilItIsDeselected) {
     EXPECT_TRUE(DeleteObject(red));
     EXPECT_EQ(GetObjectType(red), OBJ_BRUSH); // still alive while selected
     EXPECT_TRUE(PatBlt(c.dc, 0, 0, 4, 4, PATCOPY));
-    EXPECT_EQ(c.at(2, 2), Px(255, 0, 0));
+    EXPECT_EQ(c.At(2, 2), Px(255, 0, 0));
     SelectObject(c.dc, old);
     EXPECT_EQ(GetObjectType(red), 0);
 }
@@ -194,23 +194,23 @@ TEST(Fills, SystemColourValuesAndBrushes) {
     Canvas c(10, 10);
     RECT r{0, 0, 5, 5};
     FillRect(c.dc, &r, reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_BTNFACE + 1)));
-    EXPECT_EQ(c.at(1, 1), Px(212, 208, 200));
+    EXPECT_EQ(c.At(1, 1), Px(212, 208, 200));
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(212, 208, 200));
     RECT r2{5, 5, 10, 10};
     FillRect(c.dc, &r2, GetSysColorBrush(COLOR_3DDKSHADOW));
-    EXPECT_EQ(c.at(7, 7), Px(64, 64, 64));
+    EXPECT_EQ(c.At(7, 7), Px(64, 64, 64));
     RECT inverted{8, 8, 2, 2};
     EXPECT_EQ(FillRect(c.dc, &inverted, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))), 1);
-    EXPECT_EQ(c.at(4, 6), Px(255, 255, 255));
+    EXPECT_EQ(c.At(4, 6), Px(255, 255, 255));
 }
 
 TEST(Fills, FocusRectDrawnTwiceDisappears) {
     Canvas c(12, 12, RGB(30, 60, 90));
     RECT r{1, 1, 11, 11};
     DrawFocusRect(c.dc, &r);
-    EXPECT_NE(c.ink(Px(30, 60, 90)).right, 0);
+    EXPECT_NE(c.Ink(Px(30, 60, 90)).right, 0);
     DrawFocusRect(c.dc, &r);
-    EXPECT_EQ(c.ink(Px(30, 60, 90)).right, 0);
+    EXPECT_EQ(c.Ink(Px(30, 60, 90)).right, 0);
 }
 
 TEST(Shapes, RectangleOutlineAndFill) {
@@ -218,13 +218,13 @@ TEST(Shapes, RectangleOutlineAndFill) {
     HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
     HGDIOBJ oldBrush = SelectObject(c.dc, blue);
     Rectangle(c.dc, 1, 1, 6, 6);
-    EXPECT_EQ(c.at(1, 1), 0u);                // black pen
-    EXPECT_EQ(c.at(5, 3), 0u);                // right edge at right - 1
-    EXPECT_EQ(c.at(3, 3), Px(0, 0, 255));     // interior
-    EXPECT_EQ(c.at(6, 3), Px(255, 255, 255)); // outside
+    EXPECT_EQ(c.At(1, 1), 0u);                // black pen
+    EXPECT_EQ(c.At(5, 3), 0u);                // right edge at right - 1
+    EXPECT_EQ(c.At(3, 3), Px(0, 0, 255));     // interior
+    EXPECT_EQ(c.At(6, 3), Px(255, 255, 255)); // outside
     SelectObject(c.dc, GetStockObject(NULL_BRUSH));
     Rectangle(c.dc, 7, 7, 10, 10);
-    EXPECT_EQ(c.at(8, 8), Px(255, 255, 255)); // hollow
+    EXPECT_EQ(c.At(8, 8), Px(255, 255, 255)); // hollow
     SelectObject(c.dc, oldBrush);
     DeleteObject(blue);
 }
@@ -233,9 +233,9 @@ TEST(Shapes, LineExcludesItsLastPoint) {
     Canvas c(10, 10);
     MoveToEx(c.dc, 1, 1, nullptr);
     LineTo(c.dc, 8, 1);
-    EXPECT_EQ(c.at(1, 1), 0u);
-    EXPECT_EQ(c.at(7, 1), 0u);
-    EXPECT_EQ(c.at(8, 1), Px(255, 255, 255));
+    EXPECT_EQ(c.At(1, 1), 0u);
+    EXPECT_EQ(c.At(7, 1), 0u);
+    EXPECT_EQ(c.At(8, 1), Px(255, 255, 255));
     POINT p{};
     GetCurrentPositionEx(c.dc, &p);
     EXPECT_EQ(p.x, 8);
@@ -251,9 +251,9 @@ TEST(Shapes, GradientFillRunsFromFirstToLastColour) {
     v[1].Red = 0xFF00;
     GRADIENT_RECT mesh{0, 1};
     ASSERT_TRUE(GradientFill(c.dc, v, 2, &mesh, 1, GRADIENT_FILL_RECT_V));
-    EXPECT_EQ(c.at(0, 0), 0u);
-    EXPECT_EQ(c.at(0, 255), Px(254, 0, 0));
-    EXPECT_LT(c.at(0, 100), c.at(0, 101) + 1);
+    EXPECT_EQ(c.At(0, 0), 0u);
+    EXPECT_EQ(c.At(0, 255), Px(254, 0, 0));
+    EXPECT_LT(c.At(0, 100), c.At(0, 101) + 1);
     GRADIENT_RECT bad{0, 7};
     EXPECT_FALSE(GradientFill(c.dc, v, 2, &bad, 1, GRADIENT_FILL_RECT_V));
 }
@@ -263,7 +263,7 @@ TEST(SurfaceDc, ShrunkSurfaceIsNeverWrittenPastItsEnd) {
     RECT all{0, 0, 100, 100};
     HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     FillRect(w.dc, &all, white);
-    w.surface->resize(15, 25); // smaller than the DC's visible region
+    w.surface->Resize(15, 25); // smaller than the DC's visible region
     FillRect(w.dc, &all, white);
     RECT box{};
     GetClipBox(w.dc, &box);

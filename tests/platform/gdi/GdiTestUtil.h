@@ -27,15 +27,15 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    const win::gdi::Surface& surface() const { return *win::gdi::SurfaceOfBitmap(bitmap); }
-    std::uint32_t at(int x, int y) const { return surface().row(y)[x] & 0xFFFFFF; }
+    const win::gdi::Surface& Surface() const { return *win::gdi::SurfaceOfBitmap(bitmap); }
+    std::uint32_t At(int x, int y) const { return Surface().Row(y)[x] & 0xFFFFFF; }
     // The bounding box of pixels that differ from `background`; empty when none.
-    win::RECT ink(std::uint32_t background = 0xFFFFFF) const {
-        const auto& s = surface();
-        win::RECT r{s.width(), s.height(), 0, 0};
-        for (int y = 0; y < s.height(); ++y)
-            for (int x = 0; x < s.width(); ++x)
-                if ((s.row(y)[x] & 0xFFFFFF) != background) {
+    win::RECT Ink(std::uint32_t background = 0xFFFFFF) const {
+        const auto& s = Surface();
+        win::RECT r{s.Width(), s.Height(), 0, 0};
+        for (int y = 0; y < s.Height(); ++y)
+            for (int x = 0; x < s.Width(); ++x)
+                if ((s.Row(y)[x] & 0xFFFFFF) != background) {
                     r.left = std::min<int>(r.left, x);
                     r.top = std::min<int>(r.top, y);
                     r.right = std::max<int>(r.right, x + 1);

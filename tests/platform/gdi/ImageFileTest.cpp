@@ -13,11 +13,11 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-void put16(Bytes& b, std::size_t at, std::uint16_t v) {
+void Put16(Bytes& b, std::size_t at, std::uint16_t v) {
     b[at] = v & 0xFF;
     b[at + 1] = v >> 8;
 }
-void put32(Bytes& b, std::size_t at, std::uint32_t v) {
+void Put32(Bytes& b, std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i)
         b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
@@ -30,7 +30,7 @@ struct Expected {
 // Encodes a BMP independently of the code under test: `pixel(x, y)` gives the stored value (an index for
 // paletted depths, the raw 16- or 32-bit word, or 0xRRGGBB for 24 bits).
 template <class Pixel>
-Bytes makeBmp(int w, int h, int bpp, bool topDown, const std::vector<std::uint32_t>& palette,
+Bytes MakeBmp(int w, int h, int bpp, bool topDown, const std::vector<std::uint32_t>& palette,
               const std::uint32_t* masks, Pixel pixel) {
     const std::size_t stride = ((std::size_t(w) * bpp + 31) / 32) * 4;
     const std::size_t extra = masks ? 12 : palette.size() * 4;
@@ -38,20 +38,20 @@ Bytes makeBmp(int w, int h, int bpp, bool topDown, const std::vector<std::uint32
     Bytes b(off + stride * h, 0);
     b[0] = 'B';
     b[1] = 'M';
-    put32(b, 2, static_cast<std::uint32_t>(b.size()));
-    put32(b, 10, static_cast<std::uint32_t>(off));
-    put32(b, 14, 40);
-    put32(b, 18, static_cast<std::uint32_t>(w));
-    put32(b, 22, static_cast<std::uint32_t>(topDown ? -h : h));
-    put16(b, 26, 1);
-    put16(b, 28, static_cast<std::uint16_t>(bpp));
-    put32(b, 30, masks ? BI_BITFIELDS : BI_RGB);
-    put32(b, 46, static_cast<std::uint32_t>(palette.size()));
+    Put32(b, 2, static_cast<std::uint32_t>(b.size()));
+    Put32(b, 10, static_cast<std::uint32_t>(off));
+    Put32(b, 14, 40);
+    Put32(b, 18, static_cast<std::uint32_t>(w));
+    Put32(b, 22, static_cast<std::uint32_t>(topDown ? -h : h));
+    Put16(b, 26, 1);
+    Put16(b, 28, static_cast<std::uint16_t>(bpp));
+    Put32(b, 30, masks ? BI_BITFIELDS : BI_RGB);
+    Put32(b, 46, static_cast<std::uint32_t>(palette.size()));
     if (masks)
         for (int i = 0; i < 3; ++i)
-            put32(b, 54 + 4 * i, masks[i]);
+            Put32(b, 54 + 4 * i, masks[i]);
     for (std::size_t i = 0; i < palette.size(); ++i)
-        put32(b, 54 + 4 * i, palette[i]); // 0x00RRGGBB is B,G,R,0 in little-endian order
+        Put32(b, 54 + 4 * i, palette[i]); // 0x00RRGGBB is B,G,R,0 in little-endian order
     for (int y = 0; y < h; ++y) {
         const int row = topDown ? y : h - 1 - y;
         std::uint8_t* p = b.data() + off + stride * row;
@@ -83,24 +83,24 @@ Bytes makeBmp(int w, int h, int bpp, bool topDown, const std::vector<std::uint32
     return b;
 }
 
-void expectPixels(HBITMAP bm, int w, int h, const std::function<std::uint32_t(int, int)>& expected) {
+void ExpectPixels(HBITMAP bm, int w, int h, const std::function<std::uint32_t(int, int)>& expected) {
     ASSERT_NE(bm, nullptr);
     auto s = gdi::SurfaceOfBitmap(bm);
-    ASSERT_EQ(s->width(), w);
-    ASSERT_EQ(s->height(), h);
+    ASSERT_EQ(s->Width(), w);
+    ASSERT_EQ(s->Height(), h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            ASSERT_EQ(s->row(y)[x] & 0xFFFFFF, expected(x, y)) << "at " << x << "," << y;
+            ASSERT_EQ(s->Row(y)[x] & 0xFFFFFF, expected(x, y)) << "at " << x << "," << y;
 }
 
-std::uint32_t expand5(std::uint32_t v) {
+std::uint32_t Expand5(std::uint32_t v) {
     return (v * 255 + 15) / 31;
 }
-std::uint32_t expand6(std::uint32_t v) {
+std::uint32_t Expand6(std::uint32_t v) {
     return (v * 255 + 31) / 63;
 }
 
-Bytes encodeJpeg(int w, int h) {
+Bytes EncodeJpeg(int w, int h) {
     return testsupport::EncodeTwoToneJpeg(w, h, {250, 20, 10}, {10, 20, 240});
 }
 
@@ -119,55 +119,55 @@ TEST(BmpRead, EveryDepthAndRowOrder) {
         std::string err;
         auto idx = [](int m) { return [m](int x, int y) { return std::uint32_t((x + 3 * y) % m); }; };
 
-        Bytes b1 = makeBmp(w, h, 1, topDown, pal2, nullptr, idx(2));
+        Bytes b1 = MakeBmp(w, h, 1, topDown, pal2, nullptr, idx(2));
         HBITMAP bm = gdi::LoadBmpFromMemory(b1.data(), b1.size(), &err);
-        expectPixels(bm, w, h, [&](int x, int y) { return pal2[(x + 3 * y) % 2]; });
+        ExpectPixels(bm, w, h, [&](int x, int y) { return pal2[(x + 3 * y) % 2]; });
         DeleteObject(bm);
 
-        Bytes b4 = makeBmp(w, h, 4, topDown, pal16, nullptr, idx(16));
+        Bytes b4 = MakeBmp(w, h, 4, topDown, pal16, nullptr, idx(16));
         bm = gdi::LoadBmpFromMemory(b4.data(), b4.size(), &err);
-        expectPixels(bm, w, h, [&](int x, int y) { return pal16[(x + 3 * y) % 16]; });
+        ExpectPixels(bm, w, h, [&](int x, int y) { return pal16[(x + 3 * y) % 16]; });
         DeleteObject(bm);
 
-        Bytes b8 = makeBmp(w, h, 8, topDown, pal256, nullptr,
+        Bytes b8 = MakeBmp(w, h, 8, topDown, pal256, nullptr,
                            [](int x, int y) { return std::uint32_t(x * 19 + y); });
         bm = gdi::LoadBmpFromMemory(b8.data(), b8.size(), &err);
-        expectPixels(bm, w, h, [&](int x, int y) { return pal256[x * 19 + y]; });
+        ExpectPixels(bm, w, h, [&](int x, int y) { return pal256[x * 19 + y]; });
         DeleteObject(bm);
 
         auto w555 = [](int x, int y) { return std::uint32_t((x << 10) | (y << 5) | ((x + y) & 31)); };
-        Bytes b16 = makeBmp(w, h, 16, topDown, {}, nullptr, w555);
+        Bytes b16 = MakeBmp(w, h, 16, topDown, {}, nullptr, w555);
         bm = gdi::LoadBmpFromMemory(b16.data(), b16.size(), &err);
-        expectPixels(bm, w, h, [&](int x, int y) {
-            return (expand5(x) << 16) | (expand5(y) << 8) | expand5((x + y) & 31);
+        ExpectPixels(bm, w, h, [&](int x, int y) {
+            return (Expand5(x) << 16) | (Expand5(y) << 8) | Expand5((x + y) & 31);
         });
         DeleteObject(bm);
 
         const std::uint32_t m565[3] = {0xF800, 0x07E0, 0x001F};
         auto w565 = [](int x, int y) { return std::uint32_t((x << 11) | ((y * 9) << 5) | 31); };
-        Bytes b16m = makeBmp(w, h, 16, topDown, {}, m565, w565);
+        Bytes b16m = MakeBmp(w, h, 16, topDown, {}, m565, w565);
         bm = gdi::LoadBmpFromMemory(b16m.data(), b16m.size(), &err);
-        expectPixels(bm, w, h,
-                     [&](int x, int y) { return (expand5(x) << 16) | (expand6(y * 9) << 8) | 255u; });
+        ExpectPixels(bm, w, h,
+                     [&](int x, int y) { return (Expand5(x) << 16) | (Expand6(y * 9) << 8) | 255u; });
         DeleteObject(bm);
 
         auto rgb = [](int x, int y) { return std::uint32_t((x * 17) << 16 | (y * 40) << 8 | 0x5A); };
-        Bytes b24 = makeBmp(w, h, 24, topDown, {}, nullptr, rgb);
+        Bytes b24 = MakeBmp(w, h, 24, topDown, {}, nullptr, rgb);
         bm = gdi::LoadBmpFromMemory(b24.data(), b24.size(), &err);
-        expectPixels(bm, w, h, rgb);
+        ExpectPixels(bm, w, h, rgb);
         DeleteObject(bm);
 
-        Bytes b32 = makeBmp(w, h, 32, topDown, {}, nullptr, rgb);
+        Bytes b32 = MakeBmp(w, h, 32, topDown, {}, nullptr, rgb);
         bm = gdi::LoadBmpFromMemory(b32.data(), b32.size(), &err);
-        expectPixels(bm, w, h, rgb);
+        ExpectPixels(bm, w, h, rgb);
         DeleteObject(bm);
 
         // 32-bit bit fields in an unusual order: blue in the top byte, red in the low byte.
         const std::uint32_t mRev[3] = {0x000000FF, 0x0000FF00, 0xFF000000};
-        Bytes b32m = makeBmp(w, h, 32, topDown, {}, mRev,
+        Bytes b32m = MakeBmp(w, h, 32, topDown, {}, mRev,
                              [](int x, int y) { return std::uint32_t(x | (y << 8) | (0x77u << 24)); });
         bm = gdi::LoadBmpFromMemory(b32m.data(), b32m.size(), &err);
-        expectPixels(bm, w, h, [](int x, int y) { return std::uint32_t((x << 16) | (y << 8) | 0x77); });
+        ExpectPixels(bm, w, h, [](int x, int y) { return std::uint32_t((x << 16) | (y << 8) | 0x77); });
         DeleteObject(bm);
     }
 }
@@ -177,14 +177,14 @@ TEST(BmpWrite, RoundTripOf24And32Bits) {
     auto s = gdi::SurfaceOfBitmap(src);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 7; ++x)
-            s->row(y)[x] = (x * 30) << 16 | (y * 80) << 8 | (x ^ y);
+            s->Row(y)[x] = (x * 30) << 16 | (y * 80) << 8 | (x ^ y);
     for (int bpp : {24, 32}) {
         Bytes out;
         std::string err;
         ASSERT_TRUE(gdi::SaveBmp(src, bpp, &out, &err)) << err;
         EXPECT_EQ(out.size(), 54 + ((7 * bpp + 31) / 32) * 4 * 3u);
         HBITMAP back = gdi::LoadBmpFromMemory(out.data(), out.size(), &err);
-        expectPixels(back, 7, 3, [&](int x, int y) { return s->row(y)[x] & 0xFFFFFF; });
+        ExpectPixels(back, 7, 3, [&](int x, int y) { return s->Row(y)[x] & 0xFFFFFF; });
         DeleteObject(back);
     }
     Bytes out;
@@ -197,7 +197,7 @@ TEST(BmpWrite, RoundTripOf24And32Bits) {
     ASSERT_TRUE(gdi::SaveBmpFile(src, 24, path, &err)) << err;
     HBITMAP loaded = static_cast<HBITMAP>(
         reinterpret_cast<HGDIOBJ>(LoadImage(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
-    expectPixels(loaded, 7, 3, [&](int x, int y) { return s->row(y)[x] & 0xFFFFFF; });
+    ExpectPixels(loaded, 7, 3, [&](int x, int y) { return s->Row(y)[x] & 0xFFFFFF; });
     DeleteObject(loaded);
     EXPECT_FALSE(gdi::SaveBmpFile(src, 24, (dir / "missing" / "x.bmp").string(), &err));
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
@@ -207,7 +207,7 @@ TEST(BmpWrite, RoundTripOf24And32Bits) {
 
 TEST(BmpRead, HostileFilesFailWithAReason) {
     auto rgb = [](int, int) { return 0x123456u; };
-    const Bytes good = makeBmp(4, 4, 24, false, {}, nullptr, rgb);
+    const Bytes good = MakeBmp(4, 4, 24, false, {}, nullptr, rgb);
     std::string err;
     HBITMAP ok = gdi::LoadBmpFromMemory(good.data(), good.size(), &err);
     ASSERT_NE(ok, nullptr);
@@ -222,20 +222,20 @@ TEST(BmpRead, HostileFilesFailWithAReason) {
             DeleteObject(bm);
     };
     Bytes b = good;
-    put32(b, 18, 0x7FFFFFFF); // width whose row size overflows
+    Put32(b, 18, 0x7FFFFFFF); // width whose row size overflows
     expectFail(b, "huge width");
     b = good;
-    put32(b, 22, 0x80000000); // INT_MIN height
+    Put32(b, 22, 0x80000000); // INT_MIN height
     expectFail(b, "INT_MIN height");
     b = good;
-    put32(b, 18, 0);
+    Put32(b, 18, 0);
     expectFail(b, "zero width");
     b = good;
-    put32(b, 22, 0);
+    Put32(b, 22, 0);
     expectFail(b, "zero height");
     b = good;
-    put32(b, 18, 16384);
-    put32(b, 22, 16384); // allowed size, but the data is not there
+    Put32(b, 18, 16384);
+    Put32(b, 22, 16384); // allowed size, but the data is not there
     expectFail(b, "claims more pixels than the file holds");
     b = good;
     b.resize(b.size() - 1);
@@ -244,32 +244,32 @@ TEST(BmpRead, HostileFilesFailWithAReason) {
     b.resize(30);
     expectFail(b, "truncated header");
     b = good;
-    put32(b, 10, 0xFFFFFFF0);
+    Put32(b, 10, 0xFFFFFFF0);
     expectFail(b, "data offset past the end");
     b = good;
-    put16(b, 28, 7);
+    Put16(b, 28, 7);
     expectFail(b, "odd bit depth");
     b = good;
-    put32(b, 30, BI_RLE8);
+    Put32(b, 30, BI_RLE8);
     expectFail(b, "compressed");
     b = good;
-    put32(b, 14, 0x7FFFFFFF);
+    Put32(b, 14, 0x7FFFFFFF);
     expectFail(b, "header size");
     b = good;
     b[0] = 'P';
     expectFail(b, "signature");
     expectFail(Bytes{}, "empty");
     Bytes pal =
-        makeBmp(4, 4, 8, false, std::vector<std::uint32_t>(256, 0), nullptr, [](int, int) { return 0u; });
-    put32(pal, 46, 100000); // more colours than 8 bits allow
+        MakeBmp(4, 4, 8, false, std::vector<std::uint32_t>(256, 0), nullptr, [](int, int) { return 0u; });
+    Put32(pal, 46, 100000); // more colours than 8 bits allow
     expectFail(pal, "palette count");
     pal.resize(14 + 40 + 100);
-    put32(pal, 46, 0);
+    Put32(pal, 46, 0);
     expectFail(pal, "truncated palette");
 
     // Random corruption of a valid file never crashes the reader.
     std::mt19937 rng(1234);
-    const Bytes base = makeBmp(9, 7, 8, false, std::vector<std::uint32_t>(256, 0x808080), nullptr,
+    const Bytes base = MakeBmp(9, 7, 8, false, std::vector<std::uint32_t>(256, 0x808080), nullptr,
                                [](int x, int y) { return std::uint32_t(x * y); });
     for (int i = 0; i < 3000; ++i) {
         Bytes m = base;
@@ -285,15 +285,15 @@ TEST(BmpRead, HostileFilesFailWithAReason) {
 }
 
 TEST(JpegRead, DecodesAndRefusesBrokenData) {
-    const Bytes good = encodeJpeg(32, 16);
+    const Bytes good = EncodeJpeg(32, 16);
     std::string err;
     HBITMAP bm = gdi::LoadJpegFromMemory(good.data(), good.size(), &err);
     ASSERT_NE(bm, nullptr) << err;
     auto s = gdi::SurfaceOfBitmap(bm);
-    EXPECT_EQ(s->width(), 32);
-    EXPECT_EQ(s->height(), 16);
-    EXPECT_GT((s->row(8)[2] >> 16) & 0xFF, 200u); // red half
-    EXPECT_GT(s->row(8)[30] & 0xFF, 200u);        // blue half
+    EXPECT_EQ(s->Width(), 32);
+    EXPECT_EQ(s->Height(), 16);
+    EXPECT_GT((s->Row(8)[2] >> 16) & 0xFF, 200u); // red half
+    EXPECT_GT(s->Row(8)[30] & 0xFF, 200u);        // blue half
     DeleteObject(bm);
 
     auto expectFail = [&](const Bytes& b, const char* what) {

@@ -18,13 +18,13 @@ struct Rgn {
     operator HRGN() const { return h; }
 };
 
-RECT box(HRGN r) {
+RECT Box(HRGN r) {
     RECT rc{};
     GetRgnBox(r, &rc);
     return rc;
 }
 
-bool sameRect(const RECT& a, const RECT& b) {
+bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
@@ -34,10 +34,10 @@ TEST(Region, CombineModesGiveSetResultsAndComplexity) {
     Rgn a(0, 0, 10, 10), b(5, 5, 15, 15), out(0, 0, 0, 0);
 
     EXPECT_EQ(CombineRgn(out, a, b, RGN_AND), SIMPLEREGION);
-    EXPECT_TRUE(sameRect(box(out), RECT{5, 5, 10, 10}));
+    EXPECT_TRUE(SameRect(Box(out), RECT{5, 5, 10, 10}));
 
     EXPECT_EQ(CombineRgn(out, a, b, RGN_OR), COMPLEXREGION);
-    EXPECT_TRUE(sameRect(box(out), RECT{0, 0, 15, 15}));
+    EXPECT_TRUE(SameRect(Box(out), RECT{0, 0, 15, 15}));
     EXPECT_TRUE(PtInRegion(out, 12, 12));
     EXPECT_FALSE(PtInRegion(out, 12, 2));
 
@@ -60,7 +60,7 @@ TEST(Region, CombineModesGiveSetResultsAndComplexity) {
 TEST(Region, CombineIntoOneOfItsSources) {
     Rgn a(0, 0, 10, 10), b(10, 0, 20, 10);
     EXPECT_EQ(CombineRgn(a, a, b, RGN_OR), SIMPLEREGION);
-    EXPECT_TRUE(sameRect(box(a), RECT{0, 0, 20, 10}));
+    EXPECT_TRUE(SameRect(Box(a), RECT{0, 0, 20, 10}));
 }
 
 TEST(Region, BadHandlesAndModesAreRefused) {
@@ -80,7 +80,7 @@ TEST(Region, BadHandlesAndModesAreRefused) {
 TEST(Region, OffsetPointAndRectTests) {
     Rgn a(0, 0, 10, 10);
     EXPECT_EQ(OffsetRgn(a, 5, -5), SIMPLEREGION);
-    EXPECT_TRUE(sameRect(box(a), RECT{5, -5, 15, 5}));
+    EXPECT_TRUE(SameRect(Box(a), RECT{5, -5, 15, 5}));
     RECT inside{6, -4, 8, -2}, touching{14, 4, 20, 10}, outside{15, 5, 20, 10};
     EXPECT_TRUE(RectInRegion(a, &inside));
     EXPECT_TRUE(RectInRegion(a, &touching));
@@ -91,16 +91,16 @@ TEST(Region, OffsetPointAndRectTests) {
 
 TEST(Region, InvertedAndEmptyRectangles) {
     Rgn inverted(10, 10, 0, 0);
-    EXPECT_TRUE(sameRect(box(inverted), RECT{0, 0, 10, 10}));
+    EXPECT_TRUE(SameRect(Box(inverted), RECT{0, 0, 10, 10}));
     Rgn empty(5, 5, 5, 20);
     RECT rc{1, 1, 1, 1};
     EXPECT_EQ(GetRgnBox(empty, &rc), NULLREGION);
-    EXPECT_TRUE(sameRect(rc, RECT{}));
+    EXPECT_TRUE(SameRect(rc, RECT{}));
 }
 
 TEST(Region, EllipseIsSymmetricAndInsideItsBox) {
     Rgn e(CreateEllipticRgn(0, 0, 20, 10));
-    RECT b = box(e);
+    RECT b = Box(e);
     EXPECT_GE(b.left, 0);
     EXPECT_LE(b.right, 20);
     EXPECT_EQ(b.top, 0);
@@ -114,7 +114,7 @@ TEST(Region, EllipseIsSymmetricAndInsideItsBox) {
 
 TEST(Region, RoundRectKeepsStraightEdgesAndCutsCorners) {
     Rgn r(CreateRoundRectRgn(0, 0, 30, 20, 10, 10));
-    EXPECT_TRUE(sameRect(box(r), RECT{0, 0, 30, 20}));
+    EXPECT_TRUE(SameRect(Box(r), RECT{0, 0, 30, 20}));
     EXPECT_FALSE(PtInRegion(r, 0, 0));
     EXPECT_FALSE(PtInRegion(r, 29, 19));
     EXPECT_TRUE(PtInRegion(r, 15, 0));
@@ -131,7 +131,7 @@ TEST(Region, RegionDataRoundTrip) {
     auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
     EXPECT_EQ(GetRegionData(both, size - 1, data), 0u);
     ASSERT_EQ(GetRegionData(both, size, data), size);
-    EXPECT_TRUE(sameRect(data->rdh.rcBound, RECT{0, 0, 30, 25}));
+    EXPECT_TRUE(SameRect(data->rdh.rcBound, RECT{0, 0, 30, 25}));
     Rgn copy(ExtCreateRegion(nullptr, size, data));
     ASSERT_NE(copy.h, nullptr);
     EXPECT_TRUE(EqualRgn(copy, both));
@@ -158,5 +158,5 @@ TEST(Region, CreateRegionFromCopiesTheData) {
     pixman_region32_init_rect(&src, 1, 2, 3, 4);
     Rgn r(gdi::CreateRegionFrom(src));
     pixman_region32_fini(&src);
-    EXPECT_TRUE(sameRect(box(r), RECT{1, 2, 4, 6}));
+    EXPECT_TRUE(SameRect(Box(r), RECT{1, 2, 4, 6}));
 }

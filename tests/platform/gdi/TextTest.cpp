@@ -29,7 +29,7 @@ struct DialogFont {
     }
 };
 
-int textWidth(HDC dc, const std::string& s) {
+int TextWidth(HDC dc, const std::string& s) {
     SIZE sz{};
     GetTextExtentPoint32(dc, s.c_str(), static_cast<int>(s.size()), &sz);
     return sz.cx;
@@ -53,7 +53,7 @@ TEST(Text, DialogFontMetricsAndChineseGlyphs) {
     // A Chinese character has ink: the fallback face covers it.
     SetBkMode(c.dc, TRANSPARENT);
     TextOut(c.dc, 2, 2, "中", 3);
-    RECT ink = c.ink();
+    RECT ink = c.Ink();
     EXPECT_GE(ink.right - ink.left, 8);
     EXPECT_GE(ink.bottom - ink.top, 8);
 }
@@ -61,9 +61,9 @@ TEST(Text, DialogFontMetricsAndChineseGlyphs) {
 TEST(Text, ExtentIsAdditiveAndIgnoresMalformedBytes) {
     Canvas c(10, 10);
     DialogFont f(c.dc);
-    EXPECT_EQ(textWidth(c.dc, "AB中"), textWidth(c.dc, "AB") + textWidth(c.dc, "中"));
+    EXPECT_EQ(TextWidth(c.dc, "AB中"), TextWidth(c.dc, "AB") + TextWidth(c.dc, "中"));
     const std::string broken = std::string("A\xE4\xB8") + "B\xFF"; // truncated sequence, stray byte
-    EXPECT_GT(textWidth(c.dc, broken), 0);
+    EXPECT_GT(TextWidth(c.dc, broken), 0);
     RECT r{0, 0, 10, 10};
     EXPECT_GT(DrawText(c.dc, broken.c_str(), -1, &r, DT_WORDBREAK), 0);
 }
@@ -77,19 +77,19 @@ TEST(DrawTextLayout, CalcRectSingleLineMatchesTheExtent) {
     int h = DrawText(c.dc, "考试结果 Result", -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     EXPECT_EQ(h, tm.tmHeight);
     EXPECT_EQ(r.left, 5);
-    EXPECT_EQ(r.right - r.left, textWidth(c.dc, "考试结果 Result"));
+    EXPECT_EQ(r.right - r.left, TextWidth(c.dc, "考试结果 Result"));
     EXPECT_EQ(r.bottom - r.top, tm.tmHeight);
     // Flags 0xD00 measure a caption without drawing it.
     RECT caption{0, 0, 0, 0};
     DrawText(c.dc, " 练习  ", -1, &caption, 0xD00);
-    EXPECT_EQ(caption.right, textWidth(c.dc, " 练习  "));
-    EXPECT_EQ(c.ink().right, 0);
+    EXPECT_EQ(caption.right, TextWidth(c.dc, " 练习  "));
+    EXPECT_EQ(c.Ink().right, 0);
 }
 
 TEST(DrawTextLayout, ChineseWrapsAtCharactersButNotBeforeClosingPunctuation) {
     Canvas c(10, 10);
     DialogFont f(c.dc);
-    const int cw = textWidth(c.dc, "中");
+    const int cw = TextWidth(c.dc, "中");
     // Five characters fit per line; the comma would start line two, so "车" moves down with it.
     const std::string text = "出租车驾驶员，从业资格";
     RECT r{0, 0, 5 * cw, 0};
@@ -104,10 +104,10 @@ TEST(DrawTextLayout, ChineseWrapsAtCharactersButNotBeforeClosingPunctuation) {
     EXPECT_GT(h, tm.tmHeight);
     EXPECT_LE(narrow.right, 3 * cw);
     // Latin words wrap at blanks, and the blank does not count at the end of a line.
-    RECT words{0, 0, textWidth(c.dc, "one two"), 0};
+    RECT words{0, 0, TextWidth(c.dc, "one two"), 0};
     h = DrawText(c.dc, "one two three", -1, &words, DT_CALCRECT | DT_WORDBREAK);
     EXPECT_EQ(h, 2 * tm.tmHeight);
-    EXPECT_EQ(words.right, textWidth(c.dc, "one two"));
+    EXPECT_EQ(words.right, TextWidth(c.dc, "one two"));
 }
 
 TEST(DrawTextLayout, LineBreaksAndTabs) {
@@ -121,7 +121,7 @@ TEST(DrawTextLayout, LineBreaksAndTabs) {
     EXPECT_EQ(DrawText(c.dc, "a\r\nb\nc", -1, &s, DT_CALCRECT | DT_SINGLELINE), tm.tmHeight);
     RECT t{0, 0, 500, 0};
     DrawText(c.dc, "a\tb", -1, &t, DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE);
-    EXPECT_EQ(t.right, 8 * tm.tmAveCharWidth + textWidth(c.dc, "b"));
+    EXPECT_EQ(t.right, 8 * tm.tmAveCharWidth + TextWidth(c.dc, "b"));
 }
 
 TEST(DrawTextLayout, PrefixesAreRemovedUnlessNoPrefix) {
@@ -129,11 +129,11 @@ TEST(DrawTextLayout, PrefixesAreRemovedUnlessNoPrefix) {
     DialogFont f(c.dc);
     RECT a{0, 0, 500, 0}, b{0, 0, 500, 0}, d{0, 0, 500, 0};
     DrawText(c.dc, "&File && Go", -1, &a, DT_CALCRECT | DT_SINGLELINE);
-    EXPECT_EQ(a.right, textWidth(c.dc, "File & Go"));
+    EXPECT_EQ(a.right, TextWidth(c.dc, "File & Go"));
     DrawText(c.dc, "&File", -1, &b, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    EXPECT_EQ(b.right, textWidth(c.dc, "&File"));
+    EXPECT_EQ(b.right, TextWidth(c.dc, "&File"));
     DrawText(c.dc, "trailing&", -1, &d, DT_CALCRECT | DT_SINGLELINE);
-    EXPECT_EQ(d.right, textWidth(c.dc, "trailing"));
+    EXPECT_EQ(d.right, TextWidth(c.dc, "trailing"));
 }
 
 TEST(DrawTextLayout, EndEllipsisStaysInsideTheBox) {
@@ -142,7 +142,7 @@ TEST(DrawTextLayout, EndEllipsisStaysInsideTheBox) {
     SetBkMode(c.dc, TRANSPARENT);
     RECT r{10, 2, 90, 18};
     DrawText(c.dc, "【岚途学堂】出租车从业资格证考试题练习系统 1.0", -1, &r, 0x8820 | DT_NOCLIP);
-    RECT ink = c.ink();
+    RECT ink = c.Ink();
     EXPECT_GE(ink.left, 10);
     EXPECT_LE(ink.right, 90);
     EXPECT_GT(ink.right, 70); // the text runs up to the ellipsis, not stopping early
@@ -157,7 +157,7 @@ TEST(DrawTextLayout, AlignmentAndVerticalCentring) {
     RECT r{0, 0, 120, 40};
     int ret = DrawText(c.dc, "交卷", -1, &r, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
     EXPECT_EQ(ret, 40);
-    RECT ink = c.ink();
+    RECT ink = c.Ink();
     EXPECT_GE(ink.right, 115);
     EXPECT_GE(ink.bottom, 40 - tm.tmDescent - 2);
 
@@ -166,7 +166,7 @@ TEST(DrawTextLayout, AlignmentAndVerticalCentring) {
     SetBkMode(d.dc, TRANSPARENT);
     ret = DrawText(d.dc, "交卷", -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     EXPECT_EQ(ret, (40 - tm.tmHeight) / 2 + tm.tmHeight);
-    ink = d.ink();
+    ink = d.Ink();
     EXPECT_NEAR((ink.left + ink.right) / 2.0, 60, 2);
     EXPECT_NEAR((ink.top + ink.bottom) / 2.0, 20, 3);
 }
@@ -177,9 +177,9 @@ TEST(DrawTextLayout, ClipsToTheRectangleUnlessNoClip) {
     SetBkMode(c.dc, TRANSPARENT);
     RECT r{0, 0, 20, 30};
     DrawText(c.dc, "答题卡已经对错题进行了红色标记", -1, &r, DT_SINGLELINE);
-    EXPECT_LE(c.ink().right, 20);
+    EXPECT_LE(c.Ink().right, 20);
     DrawText(c.dc, "答题卡已经对错题进行了红色标记", -1, &r, DT_SINGLELINE | DT_NOCLIP);
-    EXPECT_GT(c.ink().right, 60);
+    EXPECT_GT(c.Ink().right, 60);
 }
 
 TEST(DrawTextGolden, LayoutsOfChineseAndLatinText) {
@@ -213,7 +213,7 @@ TEST(DrawTextGolden, LayoutsOfChineseAndLatinText) {
     RECT title{4, 150, 236, 196};
     DrawText(c.dc, "模拟考试 Exam", -1, &title, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
     EXPECT_TRUE(
-        taxi::test::MatchesGolden(c.surface(), "platform/gdi/golden/drawtext-layouts.png", kTextTolerance));
+        taxi::test::MatchesGolden(c.Surface(), "platform/gdi/golden/drawtext-layouts.png", kTextTolerance));
 }
 
 namespace {
@@ -229,24 +229,24 @@ struct SizedFont {
 };
 
 // The pixels of `text` drawn alone in black on white with `font`.
-std::vector<std::uint32_t> rendered(HFONT font, const std::string& text) {
+std::vector<std::uint32_t> Rendered(HFONT font, const std::string& text) {
     Canvas c(160, 48);
     HGDIOBJ old = SelectObject(c.dc, font);
     SetBkMode(c.dc, TRANSPARENT);
     TextOut(c.dc, 2, 2, text.c_str(), static_cast<int>(text.size()));
     SelectObject(c.dc, old);
-    const auto& s = c.surface();
+    const auto& s = c.Surface();
     std::vector<std::uint32_t> pixels;
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x)
-            pixels.push_back(s.row(y)[x] & 0xFFFFFF);
+    for (int y = 0; y < s.Height(); ++y)
+        for (int x = 0; x < s.Width(); ++x)
+            pixels.push_back(s.Row(y)[x] & 0xFFFFFF);
     return pixels;
 }
 
-int charWidth(HFONT font, const std::string& ch) {
+int CharWidth(HFONT font, const std::string& ch) {
     Canvas c(1, 1);
     HGDIOBJ old = SelectObject(c.dc, font);
-    const int width = textWidth(c.dc, ch);
+    const int width = TextWidth(c.dc, ch);
     SelectObject(c.dc, old);
     return width;
 }
@@ -262,33 +262,33 @@ TEST(FontSharing, FontsOfOneFileDrawnAlternatelyKeepTheirOwnSizeAndSlant) {
         text += ch;
     // References drawn before the other sizes take part.
     SizedFont small(-12, "SimHei"), middle(-19, "SimHei");
-    const auto smallRef = rendered(small.font, text);
-    const auto middleRef = rendered(middle.font, text);
+    const auto smallRef = Rendered(small.font, text);
+    const auto middleRef = Rendered(middle.font, text);
 
     SizedFont big(-31, "Tahoma"), slanted(-19, "Tahoma", true);
     SizedFont smallTwin(-12, "Segoe UI"), middleTwin(-19, "Segoe UI");
     for (const std::string& ch : chars) {
-        const int wBig = charWidth(big.font, ch);
-        const int wSlanted = charWidth(slanted.font, ch);
-        const int wSmall = charWidth(smallTwin.font, ch);
-        const int wMiddle = charWidth(middleTwin.font, ch);
+        const int wBig = CharWidth(big.font, ch);
+        const int wSlanted = CharWidth(slanted.font, ch);
+        const int wSmall = CharWidth(smallTwin.font, ch);
+        const int wMiddle = CharWidth(middleTwin.font, ch);
         EXPECT_GT(wBig, wMiddle) << ch;
         EXPECT_GT(wMiddle, wSmall) << ch;
         EXPECT_NEAR(wSlanted, wMiddle, 1) << ch;
     }
-    EXPECT_EQ(rendered(smallTwin.font, text), smallRef);
-    EXPECT_EQ(rendered(middleTwin.font, text), middleRef);
-    EXPECT_NE(rendered(slanted.font, text), middleRef);
+    EXPECT_EQ(Rendered(smallTwin.font, text), smallRef);
+    EXPECT_EQ(Rendered(middleTwin.font, text), middleRef);
+    EXPECT_NE(Rendered(slanted.font, text), middleRef);
     // Cached glyphs of the first fonts are unaffected too.
-    EXPECT_EQ(rendered(small.font, text), smallRef);
-    EXPECT_EQ(rendered(middle.font, text), middleRef);
+    EXPECT_EQ(Rendered(small.font, text), smallRef);
+    EXPECT_EQ(Rendered(middle.font, text), middleRef);
 }
 
 TEST(FontSharing, DeletingAFontLeavesAnotherOfTheSameFileWorking) {
     HFONT gone = CreateFont(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "NSimSun");
     SizedFont kept(-22, "SimSun");
-    EXPECT_GT(charWidth(gone, "出"), 0);
-    EXPECT_GT(charWidth(kept.font, "租"), 0);
+    EXPECT_GT(CharWidth(gone, "出"), 0);
+    EXPECT_GT(CharWidth(kept.font, "租"), 0);
     Canvas c(1, 1);
     HGDIOBJ old = SelectObject(c.dc, kept.font);
     TEXTMETRIC before{};
@@ -298,15 +298,15 @@ TEST(FontSharing, DeletingAFontLeavesAnotherOfTheSameFileWorking) {
 
     // Characters not drawn before load glyphs from the shared face after the other font has gone.
     const std::string text = "驾驶员Qy";
-    const auto keptPixels = rendered(kept.font, text);
+    const auto keptPixels = Rendered(kept.font, text);
     SizedFont twin(-22, "微软雅黑");
-    EXPECT_EQ(keptPixels, rendered(twin.font, text));
-    EXPECT_NE(keptPixels, rendered(SizedFont(-12, "SimSun").font, text));
+    EXPECT_EQ(keptPixels, Rendered(twin.font, text));
+    EXPECT_NE(keptPixels, Rendered(SizedFont(-12, "SimSun").font, text));
     old = SelectObject(c.dc, kept.font);
     TEXTMETRIC after{};
     ASSERT_TRUE(GetTextMetrics(c.dc, &after));
     EXPECT_EQ(after.tmHeight, before.tmHeight);
     EXPECT_EQ(after.tmAveCharWidth, before.tmAveCharWidth);
-    EXPECT_GE(textWidth(c.dc, "驾驶员"), 3 * 20);
+    EXPECT_GE(TextWidth(c.dc, "驾驶员"), 3 * 20);
     SelectObject(c.dc, old);
 }

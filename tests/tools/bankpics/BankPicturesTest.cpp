@@ -19,30 +19,30 @@ using namespace bankpics;
 
 namespace {
 
-std::filesystem::path tempFile(const std::string& name) {
+std::filesystem::path TempFile(const std::string& name) {
     return std::filesystem::temp_directory_path() /
            ("bankpics_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" + name);
 }
 
-std::vector<std::uint8_t> readAll(const std::filesystem::path& p) {
+std::vector<std::uint8_t> ReadAll(const std::filesystem::path& p) {
     std::ifstream f(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-std::uint32_t le32(const std::vector<std::uint8_t>& d, std::size_t at) {
+std::uint32_t Le32(const std::vector<std::uint8_t>& d, std::size_t at) {
     return d[at] | d[at + 1] << 8 | d[at + 2] << 16 | static_cast<std::uint32_t>(d[at + 3]) << 24;
 }
 
-void setPixel(Canvas& c, int x, int y, Color col) {
-    c.fill([&](Pt p) { return static_cast<int>(p.x) == x && static_cast<int>(p.y) == y ? -1.0f : 1.0f; },
+void SetPixel(Canvas& c, int x, int y, Color col) {
+    c.Fill([&](Pt p) { return static_cast<int>(p.x) == x && static_cast<int>(p.y) == y ? -1.0f : 1.0f; },
            static_cast<float>(x), static_cast<float>(y), x + 1.0f, y + 1.0f, col);
 }
 
-double coverage(const Canvas& c) {
+double Coverage(const Canvas& c) {
     double sum = 0;
-    for (int y = 0; y < c.height(); ++y)
-        for (int x = 0; x < c.width(); ++x)
-            sum += c.pixel(x, y).r / 255.0;
+    for (int y = 0; y < c.Height(); ++y)
+        for (int x = 0; x < c.Width(); ++x)
+            sum += c.Pixel(x, y).r / 255.0;
     return sum;
 }
 
@@ -51,24 +51,24 @@ double coverage(const Canvas& c) {
 // A width of 5 needs one padding byte per row; rows are stored bottom-up in B, G, R order.
 TEST(BmpWriter, PadsRowsAndStoresThemBottomUpAsBgr) {
     Canvas c(5, 3, {0, 0, 0});
-    setPixel(c, 0, 0, {10, 20, 30}); // top-left
-    setPixel(c, 4, 2, {40, 50, 60}); // bottom-right
-    auto file = tempFile("pad.bmp");
-    writeBmp(c, file);
-    auto d = readAll(file);
+    SetPixel(c, 0, 0, {10, 20, 30}); // top-left
+    SetPixel(c, 4, 2, {40, 50, 60}); // bottom-right
+    auto file = TempFile("pad.bmp");
+    WriteBmp(c, file);
+    auto d = ReadAll(file);
     std::filesystem::remove(file);
 
     const std::size_t stride = 16;
     ASSERT_EQ(d.size(), 54 + stride * 3);
     EXPECT_EQ(d[0], 'B');
     EXPECT_EQ(d[1], 'M');
-    EXPECT_EQ(le32(d, 2), d.size());
-    EXPECT_EQ(le32(d, 10), 54u);
-    EXPECT_EQ(le32(d, 14), 40u);
-    EXPECT_EQ(le32(d, 18), 5u);
-    EXPECT_EQ(static_cast<std::int32_t>(le32(d, 22)), 3); // positive: bottom-up
+    EXPECT_EQ(Le32(d, 2), d.size());
+    EXPECT_EQ(Le32(d, 10), 54u);
+    EXPECT_EQ(Le32(d, 14), 40u);
+    EXPECT_EQ(Le32(d, 18), 5u);
+    EXPECT_EQ(static_cast<std::int32_t>(Le32(d, 22)), 3); // positive: bottom-up
     EXPECT_EQ(d[28], 24);
-    EXPECT_EQ(le32(d, 30), 0u); // uncompressed
+    EXPECT_EQ(Le32(d, 30), 0u); // uncompressed
 
     const std::uint8_t* bottomRow = &d[54];
     const std::uint8_t* topRow = &d[54 + 2 * stride];
@@ -83,15 +83,15 @@ TEST(BmpWriter, PadsRowsAndStoresThemBottomUpAsBgr) {
 
 TEST(BmpWriter, ReportsAFolderItCannotWriteTo) {
     Canvas c(2, 2, {0, 0, 0});
-    EXPECT_THROW(writeBmp(c, "/nonexistent-folder/x.bmp"), std::runtime_error);
+    EXPECT_THROW(WriteBmp(c, "/nonexistent-folder/x.bmp"), std::runtime_error);
 }
 
 TEST(JpegWriter, WritesABaselineJpegThatDecodesToTheSameImage) {
     Canvas c(64, 40, {255, 0, 0});
-    c.roundRect(32, 0, 64, 40, 0, {0, 0, 255});
-    auto file = tempFile("meter.jpeg");
-    writeJpeg(c, file, 92);
-    auto d = readAll(file);
+    c.RoundRect(32, 0, 64, 40, 0, {0, 0, 255});
+    auto file = TempFile("meter.jpeg");
+    WriteJpeg(c, file, 92);
+    auto d = ReadAll(file);
 
     bool sof0 = false, progressive = false;
     for (std::size_t i = 0; i + 1 < d.size(); ++i) {
@@ -129,38 +129,38 @@ TEST(JpegWriter, WritesABaselineJpegThatDecodesToTheSameImage) {
 // Anti-aliased shapes must cover their true area, not merely the pixels whose centres fall inside.
 TEST(Canvas, ShapesCoverTheirAreaWithSoftEdges) {
     Canvas disc(100, 100, {0, 0, 0});
-    disc.circle({50.3f, 49.6f}, 20, {255, 255, 255});
-    EXPECT_NEAR(coverage(disc), std::numbers::pi * 400, 0.005 * std::numbers::pi * 400);
+    disc.Circle({50.3f, 49.6f}, 20, {255, 255, 255});
+    EXPECT_NEAR(Coverage(disc), std::numbers::pi * 400, 0.005 * std::numbers::pi * 400);
     int partial = 0;
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x)
-            partial += disc.pixel(x, y).r > 5 && disc.pixel(x, y).r < 250;
+            partial += disc.Pixel(x, y).r > 5 && disc.Pixel(x, y).r < 250;
     EXPECT_GT(partial, 60);
 
     Canvas ring(100, 100, {0, 0, 0});
-    ring.ring({50, 50}, 30, 6, {255, 255, 255});
-    EXPECT_NEAR(coverage(ring), 2 * std::numbers::pi * 30 * 6, 0.01 * 2 * std::numbers::pi * 30 * 6);
+    ring.Ring({50, 50}, 30, 6, {255, 255, 255});
+    EXPECT_NEAR(Coverage(ring), 2 * std::numbers::pi * 30 * 6, 0.01 * 2 * std::numbers::pi * 30 * 6);
 
     Canvas tri(100, 100, {0, 0, 0});
-    tri.polygon({{10, 10}, {90, 10}, {10, 70}}, {255, 255, 255});
-    EXPECT_NEAR(coverage(tri), 0.5 * 80 * 60, 0.01 * 0.5 * 80 * 60);
+    tri.Polygon({{10, 10}, {90, 10}, {10, 70}}, {255, 255, 255});
+    EXPECT_NEAR(Coverage(tri), 0.5 * 80 * 60, 0.01 * 0.5 * 80 * 60);
 
     Canvas bar(100, 100, {0, 0, 0});
-    bar.line({20, 50}, {80, 50}, 8, {255, 255, 255}); // a capsule: rectangle plus two half discs
-    EXPECT_NEAR(coverage(bar), 60 * 8 + std::numbers::pi * 16, 0.01 * (60 * 8 + std::numbers::pi * 16));
+    bar.Line({20, 50}, {80, 50}, 8, {255, 255, 255}); // a capsule: rectangle plus two half discs
+    EXPECT_NEAR(Coverage(bar), 60 * 8 + std::numbers::pi * 16, 0.01 * (60 * 8 + std::numbers::pi * 16));
 }
 
 TEST(Canvas, DrawingOutsideTheCanvasIsClipped) {
     Canvas c(10, 10, {0, 0, 0});
-    c.circle({-50, -50}, 200, {255, 255, 255});
-    c.polygon({{-1000, -1000}, {1000, -1000}, {0, 1000}}, {255, 255, 255});
-    EXPECT_EQ(c.pixel(9, 9).r, 255);
+    c.Circle({-50, -50}, 200, {255, 255, 255});
+    c.Polygon({{-1000, -1000}, {1000, -1000}, {0, 1000}}, {255, 255, 255});
+    EXPECT_EQ(c.Pixel(9, 9).r, 255);
 }
 
 // Every picture a question names must be drawn, under the name the program loads (".jpg" becomes ".bmp").
 TEST(Pictures, EveryPictureTheBankNamesIsDrawn) {
     std::set<std::string> drawn;
-    for (const auto& pic : pictures())
+    for (const auto& pic : Pictures())
         EXPECT_TRUE(drawn.insert(pic.file).second) << "drawn twice: " << pic.file;
 
     int named = 0;
@@ -184,13 +184,13 @@ TEST(Pictures, EveryPictureTheBankNamesIsDrawn) {
 }
 
 TEST(Pictures, EachPictureFillsItsCanvasWithMoreThanABackground) {
-    for (const auto& pic : pictures()) {
+    for (const auto& pic : Pictures()) {
         Canvas c(pic.width, pic.height, {255, 255, 255});
         pic.draw(c);
         std::set<std::uint32_t> colours;
-        for (int y = 0; y < c.height(); ++y)
-            for (int x = 0; x < c.width(); ++x) {
-                Color p = c.pixel(x, y);
+        for (int y = 0; y < c.Height(); ++y)
+            for (int x = 0; x < c.Width(); ++x) {
+                Color p = c.Pixel(x, y);
                 colours.insert(static_cast<std::uint32_t>(p.r) << 16 | static_cast<std::uint32_t>(p.g) << 8 |
                                static_cast<std::uint32_t>(p.b));
             }

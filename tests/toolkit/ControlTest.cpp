@@ -9,7 +9,7 @@ using namespace control_tests;
 
 namespace control_tests {
 namespace {
-void definePanel(std::vector<PropertyInfo>& p) {
+void DefinePanel(std::vector<PropertyInfo>& p) {
     p.push_back(TControl::CaptionProperty());
     p.push_back(TControl::ColorProperty());
     p.push_back(TControl::FontProperty());
@@ -18,14 +18,14 @@ void definePanel(std::vector<PropertyInfo>& p) {
     p.push_back(TWinControl::TabOrderProperty());
     p.push_back(TControl::OnClickProperty());
 }
-void defineLabel(std::vector<PropertyInfo>& p) {
+void DefineLabel(std::vector<PropertyInfo>& p) {
     p.push_back(TControl::CaptionProperty());
     p.push_back(TControl::FontProperty());
     p.push_back(TControl::OnClickProperty());
 }
 } // namespace
-TK_IMPLEMENT_CLASS(TProbePanel, TWinControl, definePanel)
-TK_IMPLEMENT_CLASS(TProbeLabel, TGraphicControl, defineLabel)
+TK_IMPLEMENT_CLASS(TProbePanel, TWinControl, DefinePanel)
+TK_IMPLEMENT_CLASS(TProbeLabel, TGraphicControl, DefineLabel)
 TK_IMPLEMENT_CLASS(TProbeForm, TForm, nullptr)
 } // namespace control_tests
 
@@ -67,11 +67,11 @@ class ToolkitWindows : public ::testing::Test {
 protected:
     void SetUp() override {
         InitializeToolkit();
-        Application->OnException = [this](const std::string& message) { errors.push_back(message); };
+        Application->OnException = [this](const std::string& message) { m_errors.push_back(message); };
     }
     void TearDown() override { FinalizeToolkit(); }
 
-    std::vector<std::string> errors;
+    std::vector<std::string> m_errors;
 };
 
 } // namespace
@@ -181,7 +181,7 @@ TEST_F(ToolkitWindows, ReplacedWindowProcSeesEveryMessageUntilRestored) {
     EXPECT_EQ(std::find(inner->defaulted.begin(), inner->defaulted.end(), win::WM_USER + 7),
               inner->defaulted.end());
 
-    hook.restore();
+    hook.Restore();
     std::size_t before = seen.size();
     win::SendMessageA(hwnd, win::WM_USER + 9, 0, 0);
     EXPECT_EQ(seen.size(), before);
@@ -237,7 +237,7 @@ TEST_F(ToolkitWindows, FailureInAHandlerGoesToTheErrorBoxAndAbandonsOnlyThatHand
     win::SendMessageA(inner->Handle(), win::WM_LBUTTONDOWN, win::MK_LBUTTON, at);
     win::SendMessageA(inner->Handle(), win::WM_LBUTTONUP, 0, at);
     EXPECT_EQ(reached, 1);
-    EXPECT_EQ(errors, (std::vector<std::string>{"'x' is not a valid integer value"}));
+    EXPECT_EQ(m_errors, (std::vector<std::string>{"'x' is not a valid integer value"}));
     win::SendMessageA(inner->Handle(), win::WM_LBUTTONDOWN, win::MK_LBUTTON, at);
     win::SendMessageA(inner->Handle(), win::WM_LBUTTONUP, 0, at);
     EXPECT_EQ(reached, 2) << "the window goes on taking messages";
@@ -254,7 +254,7 @@ TEST_F(ToolkitWindows, FailureInOnCreateIsReportedAndCreationGoesOn) {
     };
     auto* form = new TFailingForm(Application);
     EXPECT_TRUE(form->createdAfter);
-    EXPECT_EQ(errors, (std::vector<std::string>{"database missing"}));
+    EXPECT_EQ(m_errors, (std::vector<std::string>{"database missing"}));
 }
 
 TEST_F(ToolkitWindows, ModalFormDisablesTheOthersWhileItsTimerTicks) {

@@ -1,4 +1,4 @@
-#include "bank/jet/Messages.h"
+#include "bank/jet/MessageTable.h"
 
 #include <array>
 #include <cerrno>

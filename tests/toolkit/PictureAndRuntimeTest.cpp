@@ -14,7 +14,7 @@ using namespace widget_tests;
 
 namespace {
 
-std::string writeFile(const std::string& name, const Bytes& bytes) {
+std::string WriteFile(const std::string& name, const Bytes& bytes) {
     std::filesystem::path dir = std::filesystem::path(TAXI_BINARY_DIR) / "widget-test-files";
     std::filesystem::create_directories(dir);
     std::string path = (dir / name).string();
@@ -23,7 +23,7 @@ std::string writeFile(const std::string& name, const Bytes& bytes) {
     return path;
 }
 
-std::string conversionError(const std::string& text) {
+std::string ConversionError(const std::string& text) {
     try {
         StrToInt(text);
     } catch (const EConvertError& e) {
@@ -46,15 +46,15 @@ TEST(StrToInt, ConvertsDecimalIntegersOfThirtyTwoBits) {
 }
 
 TEST(StrToInt, RefusesEverythingElseWithTheRuntimeText) {
-    EXPECT_EQ(conversionError(""), "'' is not a valid integer value");
-    EXPECT_EQ(conversionError("12a"), "'12a' is not a valid integer value");
-    EXPECT_EQ(conversionError("2147483648"), "'2147483648' is not a valid integer value");
-    EXPECT_EQ(conversionError("-2147483649"), "'-2147483649' is not a valid integer value");
-    EXPECT_EQ(conversionError("99999999999999999999999"),
+    EXPECT_EQ(ConversionError(""), "'' is not a valid integer value");
+    EXPECT_EQ(ConversionError("12a"), "'12a' is not a valid integer value");
+    EXPECT_EQ(ConversionError("2147483648"), "'2147483648' is not a valid integer value");
+    EXPECT_EQ(ConversionError("-2147483649"), "'-2147483649' is not a valid integer value");
+    EXPECT_EQ(ConversionError("99999999999999999999999"),
               "'99999999999999999999999' is not a valid integer value");
-    EXPECT_EQ(conversionError("-"), "'-' is not a valid integer value");
-    EXPECT_EQ(conversionError("1 2"), "'1 2' is not a valid integer value");
-    EXPECT_EQ(conversionError("５"), "'５' is not a valid integer value")
+    EXPECT_EQ(ConversionError("-"), "'-' is not a valid integer value");
+    EXPECT_EQ(ConversionError("1 2"), "'1 2' is not a valid integer value");
+    EXPECT_EQ(ConversionError("５"), "'５' is not a valid integer value")
         << "full-width digits are not decimal";
 }
 
@@ -62,7 +62,7 @@ TEST_F(Widgets, PictureLoadsBitmapsAndRefusesWhatItCannotRead) {
     TWidgetForm* form = MakeForm();
     auto* image = form->Get<TImage>("Image1");
     TPicture* picture = image->Picture();
-    std::string good = writeFile("q1.BMP", MakeBmp(20, 10, 0x0000FF, 0xFF0000));
+    std::string good = WriteFile("q1.BMP", MakeBmp(20, 10, 0x0000FF, 0xFF0000));
     picture->LoadFromFile(good);
     EXPECT_EQ(picture->Width(), 20) << "the extension is matched without case";
     EXPECT_EQ(picture->Height(), 10);
@@ -76,12 +76,12 @@ TEST_F(Widgets, PictureLoadsBitmapsAndRefusesWhatItCannotRead) {
     lying[20] = 0xFF;
     lying[21] = 0x7F;
     const std::string failing[] = {
-        writeFile("short.bmp", truncated),
-        writeFile("lying.bmp", lying),
-        writeFile("text.jpg", Bytes{'n', 'o', 't', ' ', 'j', 'p', 'e', 'g'}),
-        writeFile("empty.jpeg", Bytes{}),
-        writeFile("picture.gif", MakeBmp(4, 4, 0, 0)),
-        writeFile("noextension", MakeBmp(4, 4, 0, 0)),
+        WriteFile("short.bmp", truncated),
+        WriteFile("lying.bmp", lying),
+        WriteFile("text.jpg", Bytes{'n', 'o', 't', ' ', 'j', 'p', 'e', 'g'}),
+        WriteFile("empty.jpeg", Bytes{}),
+        WriteFile("picture.gif", MakeBmp(4, 4, 0, 0)),
+        WriteFile("noextension", MakeBmp(4, 4, 0, 0)),
         std::string(TAXI_BINARY_DIR) + "/widget-test-files/missing.bmp",
     };
     for (const std::string& path : failing) {
@@ -106,13 +106,13 @@ TEST_F(Widgets, PictureReadsJpegFilesByTheirExtension) {
     Bytes jpeg = EncodeJpeg(32, 16);
     for (const char* name : {"p.jpeg", "p.JPG"}) {
         picture.Clear();
-        picture.LoadFromFile(writeFile(name, jpeg));
+        picture.LoadFromFile(WriteFile(name, jpeg));
         EXPECT_EQ(picture.Width(), 32) << name;
         EXPECT_EQ(picture.Height(), 16) << name;
     }
     EXPECT_EQ(changes, 3) << "two loads and one clear of a picture that was there";
     // A JPEG named as a bitmap goes to the BMP reader, which refuses it.
-    EXPECT_THROW(picture.LoadFromFile(writeFile("p.bmp", jpeg)), EInvalidGraphic);
+    EXPECT_THROW(picture.LoadFromFile(WriteFile("p.bmp", jpeg)), EInvalidGraphic);
     EXPECT_EQ(picture.Width(), 32);
 
     win::HDC dc = win::CreateCompatibleDC(nullptr);
@@ -127,7 +127,7 @@ TEST_F(Widgets, PictureReadsJpegFilesByTheirExtension) {
 TEST_F(Widgets, ImageShowsItsPictureStretched) {
     TWidgetForm* form = MakeForm();
     auto* image = form->Get<TImage>("Image1");
-    image->Picture()->LoadFromFile(writeFile("two.bmp", MakeBmp(2, 2, 0x0000FF, 0x00FF00)));
+    image->Picture()->LoadFromFile(WriteFile("two.bmp", MakeBmp(2, 2, 0x0000FF, 0x00FF00)));
     form->Get<TPanel>("Inner")->Update();
     win::HDC dc = win::GetDC(form->Get<TPanel>("Inner")->Handle());
     EXPECT_EQ(win::GetPixel(dc, image->Left() + 5, image->Top() + 20), 0x0000FFu) << "left half";
@@ -252,8 +252,8 @@ TEST_F(Widgets, PopupMenuRunsOwnerDrawnAndClicksTheChosenItem) {
     // The keys wait in the queue until the menu's own loop reads them: down to the third item (the greyed
     // second one can be highlighted, not chosen) and Return.
     for (win::UINT vk : {win::VK_DOWN, win::VK_DOWN, win::VK_DOWN, win::VK_RETURN}) {
-        display->keyDown(vk);
-        display->keyUp(vk);
+        m_display->KeyDown(vk);
+        m_display->KeyUp(vk);
     }
     menu->Popup(300, 300);
     ASSERT_FALSE(events.empty());
@@ -275,11 +275,11 @@ TEST_F(Widgets, AControlsHintAppearsAfterThePauseAndGoesAgain) {
         return w && w->HandleAllocated() && win::IsWindowVisible(w->Handle());
     };
     win::POINT p = prev->ClientToScreen({10, 10});
-    display->mouseMove(p.x, p.y);
-    display->pump();
-    display->advance(static_cast<std::uint32_t>(Application->HintPause() - 100));
+    m_display->MouseMove(p.x, p.y);
+    m_display->Pump();
+    m_display->Advance(static_cast<std::uint32_t>(Application->HintPause() - 100));
     EXPECT_FALSE(hintShown()) << "not before the pause";
-    display->advance(200);
+    m_display->Advance(200);
     ASSERT_TRUE(hintShown());
     EXPECT_EQ(Application->Hints().Window()->Caption(), "回到上一题");
     win::RECT r{};
@@ -287,25 +287,25 @@ TEST_F(Widgets, AControlsHintAppearsAfterThePauseAndGoesAgain) {
     EXPECT_EQ(r.left, p.x);
     EXPECT_GT(r.top, p.y) << "below the pointer";
     EXPECT_EQ(win::GetActiveWindow(), form->Handle());
-    display->advance(static_cast<std::uint32_t>(Application->HintHidePause() + 100));
+    m_display->Advance(static_cast<std::uint32_t>(Application->HintHidePause() + 100));
     EXPECT_FALSE(hintShown()) << "gone after the hide pause";
 
     // Leaving before the pause shows nothing; a control without ShowHint shows nothing.
-    display->mouseMove(p.x + 300, p.y + 300);
-    display->pump();
-    display->mouseMove(p.x, p.y);
-    display->pump();
-    display->mouseMove(p.x + 300, p.y + 300);
-    display->pump();
-    display->advance(1000);
+    m_display->MouseMove(p.x + 300, p.y + 300);
+    m_display->Pump();
+    m_display->MouseMove(p.x, p.y);
+    m_display->Pump();
+    m_display->MouseMove(p.x + 300, p.y + 300);
+    m_display->Pump();
+    m_display->Advance(1000);
     EXPECT_FALSE(hintShown());
     prev->SetShowHint(false);
-    display->mouseMove(p.x, p.y);
-    display->pump();
-    display->advance(1000);
+    m_display->MouseMove(p.x, p.y);
+    m_display->Pump();
+    m_display->Advance(1000);
     EXPECT_FALSE(hintShown());
     delete prev; // a control that goes while its hint is pending leaves nothing behind
-    display->advance(1000);
+    m_display->Advance(1000);
 }
 
 TEST(ButtonLayout, PlacesGlyphAndCaptionAsTheLayoutSays) {

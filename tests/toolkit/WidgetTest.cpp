@@ -123,13 +123,13 @@ TEST_F(Widgets, StaticTextTakesClicksOnlyWhileEnabled) {
     EXPECT_EQ(form->clicks, (std::vector<std::string>{"Link", "Greyed"}));
     EXPECT_EQ(link->Cursor(), crHandPoint);
     win::POINT p = link->ClientToScreen({3, 3});
-    display->mouseMove(p.x, p.y);
-    display->pump();
+    m_display->MouseMove(p.x, p.y);
+    m_display->Pump();
     EXPECT_EQ(win::GetCursor(), win::LoadCursorA(nullptr, win::IDC_HAND))
         << "the pointer becomes a hand over it";
     p = form->Get<TStaticText>("Title")->ClientToScreen({3, 3});
-    display->mouseMove(p.x, p.y);
-    display->pump();
+    m_display->MouseMove(p.x, p.y);
+    m_display->Pump();
     EXPECT_EQ(win::GetCursor(), win::LoadCursorA(nullptr, win::IDC_ARROW));
 }
 
@@ -193,7 +193,7 @@ TEST_F(Widgets, CheckBoxClickMovesTheStateOn) {
     // The space bar clicks the focused box too.
     box->SetAllowGrayed(false);
     box->SetFocus();
-    display->key(win::VK_SPACE);
+    m_display->Key(win::VK_SPACE);
     EXPECT_EQ(box->State(), TCheckBoxState::cbChecked);
     EXPECT_EQ(clicks, 4);
 }
@@ -205,11 +205,11 @@ TEST_F(Widgets, EditWhoseKeyPressHandlerDiscardsLetters) {
     edit->OnChange = [&](TObject*) { changes.push_back(edit->Text()); };
     edit->SetText("");
     edit->SetFocus();
-    display->typeText("1a2Z 3");
-    display->pump();
+    m_display->TypeText("1a2Z 3");
+    m_display->Pump();
     EXPECT_EQ(edit->Text(), "123");
     EXPECT_EQ(changes.back(), "123");
-    display->key(win::VK_BACK);
+    m_display->Key(win::VK_BACK);
     EXPECT_EQ(edit->Text(), "12") << "backspace passes the filter";
     EXPECT_EQ(std::get<std::string>(GetPropertyValue(*edit, "Text")), "12");
 
@@ -225,14 +225,14 @@ TEST_F(Widgets, ReturnGoesToTheDefaultButtonOrElseToOnKeyDown) {
     TWidgetForm* form = MakeForm();
     auto* edit = form->Get<TEdit>("Edit1");
     edit->SetFocus();
-    display->key(win::VK_RETURN);
+    m_display->Key(win::VK_RETURN);
     EXPECT_EQ(form->clicks, (std::vector<std::string>{"Submit"}));
     EXPECT_TRUE(form->keysDown.empty());
 
     form->Get<TButton>("Submit")->SetDefault(false);
     edit->SetFocus();
-    display->key(win::VK_RETURN);
-    display->key('7');
+    m_display->Key(win::VK_RETURN);
+    m_display->Key('7');
     EXPECT_EQ(form->clicks.size(), 1u);
     EXPECT_EQ(form->keysDown, (std::vector<win::WORD>{13, '7'}));
 }
@@ -245,11 +245,11 @@ TEST_F(Widgets, PushButtonsClickOnceAndEndModalForms) {
 
     // Pressing, sliding off and releasing is no click.
     win::POINT p = submit->ClientToScreen({10, 10});
-    display->mouseMove(p.x, p.y);
-    display->mouseDown();
-    display->mouseMove(p.x + 200, p.y + 200);
-    display->mouseUp();
-    display->pump();
+    m_display->MouseMove(p.x, p.y);
+    m_display->MouseDown();
+    m_display->MouseMove(p.x + 200, p.y + 200);
+    m_display->MouseUp();
+    m_display->Pump();
     EXPECT_EQ(form->clicks.size(), 1u);
 
     auto* start = form->Get<TBitBtn>("Start");
@@ -275,15 +275,15 @@ TEST_F(Widgets, SpeedButtonWithoutWindowClicksOnReleaseInside) {
     EXPECT_EQ(form->clicks, (std::vector<std::string>{"Prev"}));
 
     win::POINT p = prev->ClientToScreen({5, 5});
-    display->mouseMove(p.x, p.y);
-    display->mouseDown();
-    display->pump();
+    m_display->MouseMove(p.x, p.y);
+    m_display->MouseDown();
+    m_display->Pump();
     EXPECT_TRUE(prev->ShownPressed());
-    display->mouseMove(p.x - 50, p.y);
-    display->pump();
+    m_display->MouseMove(p.x - 50, p.y);
+    m_display->Pump();
     EXPECT_FALSE(prev->ShownPressed()) << "looks up again once the pointer leaves";
-    display->mouseUp();
-    display->pump();
+    m_display->MouseUp();
+    m_display->Pump();
     EXPECT_EQ(form->clicks.size(), 1u);
 
     prev->SetEnabled(false);
@@ -328,11 +328,11 @@ TEST_F(Widgets, AnswerCardButtonHasASettableFaceAndClicks) {
     EXPECT_EQ(form->clicks, (std::vector<std::string>{"Card2"}));
 
     win::POINT p = card->ClientToScreen({3, 3});
-    display->mouseMove(p.x, p.y);
-    display->mouseDown();
-    display->mouseMove(p.x + 100, p.y);
-    display->mouseUp();
-    display->pump();
+    m_display->MouseMove(p.x, p.y);
+    m_display->MouseDown();
+    m_display->MouseMove(p.x + 100, p.y);
+    m_display->MouseUp();
+    m_display->Pump();
     EXPECT_EQ(form->clicks.size(), 1u) << "released outside: no click";
     EXPECT_FALSE(card->ShownPressed());
 }
@@ -394,11 +394,11 @@ TEST_F(Widgets, TheDefaultRingFollowsTheFocusedPushButton) {
     other->SetFocus();
     EXPECT_FALSE(isDefaultStyle(submit));
     EXPECT_TRUE(isDefaultStyle(other));
-    display->key(win::VK_RETURN);
+    m_display->Key(win::VK_RETURN);
     EXPECT_EQ(form->clicks, (std::vector<std::string>{"Other"})) << "Return presses the focused button";
     form->Get<TEdit>("Edit1")->SetFocus();
     EXPECT_TRUE(isDefaultStyle(submit)) << "back to the default button";
-    display->key(win::VK_TAB);
+    m_display->Key(win::VK_TAB);
     EXPECT_NE(win::GetFocus(), form->Get<TEdit>("Edit1")->Handle()) << "Tab moves the focus on";
 }
 
@@ -425,7 +425,7 @@ TEST_F(Widgets, AReplacedWindowProcSeesAWidgetsMessagesAndMayAnswerThemAlone) {
     EXPECT_TRUE(has(win::WM_LBUTTONUP));
     EXPECT_EQ(form->clicks, (std::vector<std::string>{"Prev"})) << "passed on, the click still happens";
 
-    hook.restore();
+    hook.Restore();
     seen.clear();
     ClickCentre(prev);
     EXPECT_TRUE(seen.empty());
@@ -445,13 +445,13 @@ TEST_F(Widgets, AFailingConversionInAKeyHandlerGoesToTheErrorBoxAndStopsThatHand
     };
     edit->SetText("");
     edit->SetFocus();
-    display->key(win::VK_RETURN);
-    EXPECT_EQ(errors, (std::vector<std::string>{"'' is not a valid integer value"}));
+    m_display->Key(win::VK_RETURN);
+    EXPECT_EQ(m_errors, (std::vector<std::string>{"'' is not a valid integer value"}));
     EXPECT_EQ(reached, 0);
     edit->SetText("12");
-    display->key(win::VK_RETURN);
+    m_display->Key(win::VK_RETURN);
     EXPECT_EQ(reached, 1) << "the field goes on working";
-    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_EQ(m_errors.size(), 1u);
 }
 
 TEST_F(Widgets, ANewWindowAfterAStyleChangeKeepsTextStateAndPlace) {
@@ -471,7 +471,7 @@ TEST_F(Widgets, ANewWindowAfterAStyleChangeKeepsTextStateAndPlace) {
     EXPECT_TRUE(win::GetWindowLongA(notes->Handle(), win::GWL_STYLE) & win::WS_HSCROLL);
     EXPECT_EQ(notes->Text(), "备注");
     EXPECT_EQ(notes->Left(), 8);
-    hook.restore();
+    hook.Restore();
 
     box->SetAlignment(TLeftRight::taLeftJustify);
     EXPECT_EQ(win::SendMessageA(box->Handle(), win::BM_GETCHECK, 0, 0),
@@ -496,7 +496,7 @@ TEST_F(Widgets, HostileLayoutValuesAreRefusedWithFileAndLine) {
             ADD_FAILURE() << "accepted: " << c.body;
         } catch (const tk::layout::LayoutError& e) {
             EXPECT_EQ(e.line, 3) << c.body;
-            EXPECT_NE(e.message.find(c.fragment), std::string::npos) << e.what();
+            EXPECT_NE(e.message.find(c.fragment), std::string::npos) << e.What();
         }
     }
 }
@@ -517,8 +517,8 @@ TEST_F(Widgets, EscapePressesTheCancelButtonWhichEndsTheModalForm) {
     timer->OnTimer = [&](TObject*) {
         timer->SetEnabled(false);
         form->Get<TEdit>("Edit1")->SetFocus();
-        display->keyDown(win::VK_ESCAPE);
-        display->keyUp(win::VK_ESCAPE);
+        m_display->KeyDown(win::VK_ESCAPE);
+        m_display->KeyUp(win::VK_ESCAPE);
     };
     EXPECT_EQ(form->ShowModal(), mrCancel);
     EXPECT_EQ(form->clicks, (std::vector<std::string>{"Close"}));

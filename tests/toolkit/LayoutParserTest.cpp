@@ -7,7 +7,7 @@ using namespace tk::layout;
 
 namespace {
 
-LayoutError parseError(const std::string& text) {
+LayoutError ParseError(const std::string& text) {
     try {
         LayoutParser::Parse(text, "test.layout");
     } catch (const LayoutError& e) {
@@ -122,7 +122,7 @@ TEST(LayoutParser, FaultsNameTheLine) {
         {"object A: TA\n  end = 1\nend\n", 2, "end of the line"},
     };
     for (const Case& c : cases) {
-        LayoutError e = parseError(c.text);
+        LayoutError e = ParseError(c.text);
         EXPECT_EQ(e.file, "test.layout");
         EXPECT_EQ(e.line, c.line) << c.text;
         EXPECT_NE(e.message.find(c.fragment), std::string::npos) << c.text << " -> " << e.message;
@@ -133,7 +133,7 @@ TEST(LayoutParser, DeepNestingIsRefusedNotOverflowed) {
     std::string text;
     for (int i = 0; i < 100000; ++i)
         text += "object A" + std::to_string(i) + ": T\n";
-    LayoutError e = parseError(text);
+    LayoutError e = ParseError(text);
     EXPECT_NE(e.message.find("nested too deeply"), std::string::npos);
     EXPECT_EQ(e.line, LayoutParser::kMaxDepth + 1);
 }
@@ -144,6 +144,6 @@ TEST(LayoutParser, MissingFileIsAnErrorNamingIt) {
         FAIL();
     } catch (const LayoutError& e) {
         EXPECT_EQ(e.file, "/nonexistent/x.layout");
-        EXPECT_NE(e.what().find("cannot open"), std::string::npos);
+        EXPECT_NE(e.What().find("cannot open"), std::string::npos);
     }
 }

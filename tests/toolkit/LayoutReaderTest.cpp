@@ -31,7 +31,7 @@ const char* kForm = R"(object MainForm: TTestForm
 end
 )";
 
-LayoutError readError(TTestForm& form, const std::string& text) {
+LayoutError ReadError(TTestForm& form, const std::string& text) {
     try {
         LayoutReader::ReadText(form, text, "form.layout");
     } catch (const LayoutError& e) {
@@ -41,7 +41,7 @@ LayoutError readError(TTestForm& form, const std::string& text) {
     return {};
 }
 
-std::string oneChild(const std::string& body) {
+std::string OneChild(const std::string& body) {
     return "object F: TTestForm\n  object C: TTestControl\n" + body + "\n  end\nend\n";
 }
 
@@ -93,22 +93,22 @@ TEST(LayoutReader, FaultsNameFileLineAndProperty) {
         {"object F: TTestPanel\nend\n", 1, "describes a TTestPanel"},
         {"object F: TTestForm\n  object C: TNoSuchClass\n  end\nend\n", 2, "unknown class TNoSuchClass"},
         {"object F: TTestForm\n  object C: TTestFont\n  end\nend\n", 2, "cannot be created"},
-        {oneChild("    Colour = 1"), 3, "C.Colour: TTestControl has no property \"Colour\""},
-        {oneChild("    Left = \"8\""), 3, "C.Left: property Left cannot take a string"},
-        {oneChild("    Left = 4294967296"), 3, "out of range"},
-        {oneChild("    Font.Color = clPlaid"), 3, "unknown colour clPlaid"},
-        {oneChild("    Align = alSideways"), 3, "not a member of TAlign"},
-        {oneChild("    ReadOnly = 1"), 3, "read-only"},
-        {oneChild("    Font = 1"), 3, "read-only"},
-        {oneChild("    OnClick = ButtonClick"), 3, "takes a handler"},
-        {oneChild("    OnClick = @Missing"), 3, "no handler Missing"},
-        {oneChild("    OnClick = @EditKeyPress"), 3, "does not fit event OnClick"},
+        {OneChild("    Colour = 1"), 3, "C.Colour: TTestControl has no property \"Colour\""},
+        {OneChild("    Left = \"8\""), 3, "C.Left: property Left cannot take a string"},
+        {OneChild("    Left = 4294967296"), 3, "out of range"},
+        {OneChild("    Font.Color = clPlaid"), 3, "unknown colour clPlaid"},
+        {OneChild("    Align = alSideways"), 3, "not a member of TAlign"},
+        {OneChild("    ReadOnly = 1"), 3, "read-only"},
+        {OneChild("    Font = 1"), 3, "read-only"},
+        {OneChild("    OnClick = ButtonClick"), 3, "takes a handler"},
+        {OneChild("    OnClick = @Missing"), 3, "no handler Missing"},
+        {OneChild("    OnClick = @EditKeyPress"), 3, "does not fit event OnClick"},
         {"object F: TTestForm\n  object C: TTestControl\n  end\n  object c: TTestControl\n  end\nend\n", 4,
          "already exists"},
     };
     for (const Case& c : cases) {
         TTestForm form;
-        LayoutError e = readError(form, c.text);
+        LayoutError e = ReadError(form, c.text);
         EXPECT_EQ(e.file, "form.layout");
         EXPECT_EQ(e.line, c.line) << c.text;
         EXPECT_NE(e.message.find(c.fragment), std::string::npos) << c.text << " -> " << e.message;
@@ -120,7 +120,7 @@ TEST(LayoutReader, ComponentsMadeBeforeAFaultAreFreedWithTheRoot) {
     {
         TTestForm form;
         form.SetName("F");
-        readError(form,
+        ReadError(form,
                   "object F: TTestForm\n  object A: TTestControl\n  end\n  object B: TNope\n  end\nend\n");
         EXPECT_EQ(form.ComponentCount(), 1);
     }

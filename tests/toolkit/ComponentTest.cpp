@@ -6,11 +6,11 @@ using namespace testing_classes;
 
 namespace testing_classes {
 namespace {
-void defineFont(std::vector<PropertyInfo>& p) {
+void DefineFont(std::vector<PropertyInfo>& p) {
     p.push_back(ColourProperty<TTestFont>("Color", &TTestFont::Color, &TTestFont::SetColor));
     p.push_back(SetProperty<TTestFont>("Style", kStyleInfo, &TTestFont::Style, &TTestFont::SetStyle));
 }
-void defineControl(std::vector<PropertyInfo>& p) {
+void DefineControl(std::vector<PropertyInfo>& p) {
     p.push_back(StringProperty<TTestControl>("Caption", &TTestControl::Caption, &TTestControl::SetCaption));
     p.push_back(IntegerProperty<TTestControl>("Left", &TTestControl::Left, &TTestControl::SetLeft));
     p.push_back(BooleanProperty<TTestControl>("Enabled", &TTestControl::Enabled, &TTestControl::SetEnabled));
@@ -23,8 +23,8 @@ void defineControl(std::vector<PropertyInfo>& p) {
     p.push_back(EventProperty<TTestControl>("OnKeyPress", &TTestControl::OnKeyPress));
 }
 } // namespace
-TK_IMPLEMENT_CLASS(TTestFont, TPersistent, defineFont)
-TK_IMPLEMENT_CLASS(TTestControl, TComponent, defineControl)
+TK_IMPLEMENT_CLASS(TTestFont, TPersistent, DefineFont)
+TK_IMPLEMENT_CLASS(TTestControl, TComponent, DefineControl)
 TK_IMPLEMENT_CLASS(TTestPanel, TTestControl, nullptr)
 TK_IMPLEMENT_CLASS(TTestForm, TTestControl, nullptr)
 } // namespace testing_classes

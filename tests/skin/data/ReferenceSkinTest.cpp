@@ -16,12 +16,12 @@ namespace {
 class ReferenceSkin : public testing::Test {
 protected:
     void SetUp() override {
-        container = skintest::ReadFileBytes(skintest::ReferenceSkinPath());
-        ASSERT_FALSE(container.empty()) << "the build makes " << skintest::ReferenceSkinPath();
-        ASSERT_TRUE(skin.LoadPackage(container));
+        m_container = skintest::ReadFileBytes(skintest::ReferenceSkinPath());
+        ASSERT_FALSE(m_container.empty()) << "the build makes " << skintest::ReferenceSkinPath();
+        ASSERT_TRUE(m_skin.LoadPackage(m_container));
     }
-    skintest::Bytes container;
-    TSkinElements skin;
+    skintest::Bytes m_container;
+    TSkinElements m_skin;
 };
 
 struct Expected {
@@ -39,9 +39,9 @@ TEST_F(ReferenceSkin, FiveCaptionButtonsAndThreeMdiButtons) {
         {"BUTTON4", 3, 0, 8, 7, 0, 0, 6, false},           {"MDICONTROLS", 7, 100, 51, 0, 100, 100, 4, true},
         {"MDICONTROLS", 8, 100, 34, 0, 100, 100, 4, true}, {"MDICONTROLS", 9, 100, 17, 0, 100, 100, 4, true},
     };
-    ASSERT_EQ(skin.SysButtons.size(), std::size(expected));
+    ASSERT_EQ(m_skin.SysButtons.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
-        const TDataSkinSysButton& b = *skin.SysButtons[i];
+        const TDataSkinSysButton& b = *m_skin.SysButtons[i];
         const Expected& e = expected[i];
         SCOPED_TRACE(i);
         EXPECT_EQ(b.ElementName, e.name);
@@ -54,50 +54,50 @@ TEST_F(ReferenceSkin, FiveCaptionButtonsAndThreeMdiButtons) {
         EXPECT_EQ(b.FrameCount, e.frames);
         EXPECT_EQ(!b.Image.Empty(), e.image);
     }
-    EXPECT_EQ(skin.SysButtons[0]->Image.Width(), 126);
-    EXPECT_EQ(skin.SysButtons[5]->Image.Width(), 52);
-    EXPECT_EQ(skin.SysButtons[5]->Image.Height(), 13);
+    EXPECT_EQ(m_skin.SysButtons[0]->Image.Width(), 126);
+    EXPECT_EQ(m_skin.SysButtons[5]->Image.Width(), 52);
+    EXPECT_EQ(m_skin.SysButtons[5]->Image.Height(), 13);
 }
 
 TEST_F(ReferenceSkin, ElementsCarryTheTableValues) {
-    EXPECT_EQ(skin.SkinName, "Reference Blue");
-    EXPECT_EQ(skin.Buttons->RightWidth(), 7);
-    EXPECT_EQ(skin.Buttons->LeftWidth(), 9);
-    EXPECT_EQ(skin.Buttons->Trans, 1);
-    EXPECT_EQ(skin.Buttons->CheckFrameCount, 12);
-    EXPECT_EQ(skin.Buttons->RadioFrameCount, 8);
-    EXPECT_EQ(skin.Buttons->CheckImage.Width(), 156);
-    EXPECT_EQ(skin.BorderTop->Image.Height(), 58);
-    EXPECT_EQ(skin.BorderTop->LeftWidth(), 30);
-    EXPECT_EQ(skin.BorderTop->RightWidth(), 35);
-    EXPECT_EQ(skin.BorderLeft->TopHeight(), 29);
-    EXPECT_EQ(skin.BorderLeft->BottomHeight(), 5);
-    EXPECT_EQ(skin.BorderBottom->Trans, 0);
-    EXPECT_EQ(skin.Title->LeftWidth(), 16);
-    EXPECT_EQ(skin.Title->RightWidth(), 80);
-    EXPECT_EQ(skin.Progress->FrameCount, 1);
-    EXPECT_EQ(skin.Progress->Tile, 1);
-    EXPECT_EQ(skin.Headerbar->FrameCount, 4);
-    EXPECT_EQ(skin.HorzScrollThumb->FrameCount, 4);
-    EXPECT_EQ(skin.Scrollbar->Image.PixelFormat(), 32);
-    EXPECT_EQ(skin.UpDownVert->SecondImage.Width(), 56);
-    EXPECT_EQ(skin.UpDownVert->SecondImage.PixelFormat(), 8);
-    EXPECT_EQ(skin.UpDownHorz->SecondImage.Height(), 7);
-    EXPECT_EQ(skin.TrackbarThumbDown->FrameCount, 5);
-    EXPECT_EQ(skin.TrackbarThumbVert, nullptr);
-    EXPECT_EQ(skin.ComboButton->FrameCount, 4);
-    EXPECT_EQ(skin.ComboxArrow->Image.Width(), 60) << "no SunkEdge: the button image itself";
-    EXPECT_EQ(skin.SkinColours[scButtonFace], 0xFAE6D5u);
-    EXPECT_EQ(skin.SkinColours[scMenubar], 0xD4854Du);
-    EXPECT_FALSE(skin.SkinColourGiven[scWindowText]);
+    EXPECT_EQ(m_skin.SkinName, "Reference Blue");
+    EXPECT_EQ(m_skin.Buttons->RightWidth(), 7);
+    EXPECT_EQ(m_skin.Buttons->LeftWidth(), 9);
+    EXPECT_EQ(m_skin.Buttons->Trans, 1);
+    EXPECT_EQ(m_skin.Buttons->CheckFrameCount, 12);
+    EXPECT_EQ(m_skin.Buttons->RadioFrameCount, 8);
+    EXPECT_EQ(m_skin.Buttons->CheckImage.Width(), 156);
+    EXPECT_EQ(m_skin.BorderTop->Image.Height(), 58);
+    EXPECT_EQ(m_skin.BorderTop->LeftWidth(), 30);
+    EXPECT_EQ(m_skin.BorderTop->RightWidth(), 35);
+    EXPECT_EQ(m_skin.BorderLeft->TopHeight(), 29);
+    EXPECT_EQ(m_skin.BorderLeft->BottomHeight(), 5);
+    EXPECT_EQ(m_skin.BorderBottom->Trans, 0);
+    EXPECT_EQ(m_skin.Title->LeftWidth(), 16);
+    EXPECT_EQ(m_skin.Title->RightWidth(), 80);
+    EXPECT_EQ(m_skin.Progress->FrameCount, 1);
+    EXPECT_EQ(m_skin.Progress->Tile, 1);
+    EXPECT_EQ(m_skin.Headerbar->FrameCount, 4);
+    EXPECT_EQ(m_skin.HorzScrollThumb->FrameCount, 4);
+    EXPECT_EQ(m_skin.Scrollbar->Image.PixelFormat(), 32);
+    EXPECT_EQ(m_skin.UpDownVert->SecondImage.Width(), 56);
+    EXPECT_EQ(m_skin.UpDownVert->SecondImage.PixelFormat(), 8);
+    EXPECT_EQ(m_skin.UpDownHorz->SecondImage.Height(), 7);
+    EXPECT_EQ(m_skin.TrackbarThumbDown->FrameCount, 5);
+    EXPECT_EQ(m_skin.TrackbarThumbVert, nullptr);
+    EXPECT_EQ(m_skin.ComboButton->FrameCount, 4);
+    EXPECT_EQ(m_skin.ComboxArrow->Image.Width(), 60) << "no SunkEdge: the button image itself";
+    EXPECT_EQ(m_skin.SkinColours[scButtonFace], 0xFAE6D5u);
+    EXPECT_EQ(m_skin.SkinColours[scMenubar], 0xD4854Du);
+    EXPECT_FALSE(m_skin.SkinColourGiven[scWindowText]);
     // The caption colour is sampled from the active caption: a saturated blue.
-    const tk::TColor caption = skin.SkinColours[scCaption];
+    const tk::TColor caption = m_skin.SkinColours[scCaption];
     EXPECT_GT((caption >> 16) & 0xFF, (caption & 0xFF) + 60);
 }
 
 TEST_F(ReferenceSkin, EveryImageHasItsSizeAndNoDrawnPixelIsAccidentallyMagenta) {
     TSkinReader reader;
-    ASSERT_TRUE(reader.ReadPackage(container));
+    ASSERT_TRUE(reader.ReadPackage(m_container));
     EXPECT_EQ(reader.Header().Format, 70000);
     EXPECT_EQ(reader.EntryCount(), 35);
     EXPECT_NE(reader.EntryName(34).find(".ini"), std::string::npos);
@@ -118,7 +118,7 @@ TEST_F(ReferenceSkin, EveryImageHasItsSizeAndNoDrawnPixelIsAccidentallyMagenta) 
 // Every image enlarged four times, one per row, on a grey sheet; magenta shows where a skin is transparent.
 TEST_F(ReferenceSkin, ContactSheet) {
     TSkinReader reader;
-    ASSERT_TRUE(reader.ReadPackage(container));
+    ASSERT_TRUE(reader.ReadPackage(m_container));
     constexpr int kScale = 4, kGap = 6;
     std::vector<std::unique_ptr<TSkinBitmap>> images;
     int width = 0, height = kGap;
