@@ -67,6 +67,11 @@ forbid platform/core "the core never includes the controls above it" '^platform/
 forbid platform/display "a display uses display/Display.h, not the core's internals" '^platform/core/' \
     platform/core/WinUser.h
 
+# The window manager's state is the core's own; layers above and the tools drive it through the public API.
+for folder in toolkit skin bank result practice app ../tools; do
+    forbid "$folder" "the window manager's state is private to the core" '^platform/core/WindowManager\.h$'
+done
+
 if [ $status != 0 ]; then
     echo "check-layers: a layer includes something it must not (see above)" >&2
 fi

@@ -5,7 +5,6 @@
 #include "app/TaxiProgram.h"
 #include "bank/ConnectionString.h"
 #include "bank/TADOQuery.h"
-#include "platform/core/WindowManager.h"
 #include "platform/win.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TColor.h"
@@ -197,8 +196,7 @@ tk::TControl* ScriptRunner::ResolveControl(const ScriptLine& line, const std::st
 }
 
 void ScriptRunner::ClickAt(int x, int y, int button, bool twice) {
-    // Two commands are two separate clicks, however little virtual time lies between them.
-    win::core::S().lastDownWindow = nullptr;
+    win::display::ForgetLastClick();
     m_display->MouseMove(x, y);
     m_display->MouseDown(button);
     m_display->MouseUp(button);

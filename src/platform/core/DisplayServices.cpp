@@ -91,6 +91,10 @@ bool InputPending() {
     return !S().input.empty();
 }
 
+void ForgetLastClick() {
+    S().lastDownWindow = nullptr;
+}
+
 int CursorId(HCURSOR cursor) {
     return CursorIdOf(cursor);
 }

@@ -57,6 +57,9 @@ void QueueKey(UINT vk, bool down);
 void QueueChar(char32_t ch);
 // Raw input is waiting for the message queue to take it.
 bool InputPending();
+// The next button press starts a new click, however soon and near it comes: a scripted user's two commands
+// are two clicks, not a double click.
+void ForgetLastClick();
 
 // The IDC_ number (32512 arrow, 32649 hand, ...) of a system cursor, 0 for anything else.
 int CursorId(HCURSOR cursor);
