@@ -46,11 +46,11 @@ void LzhModel::Start() {
     }
     Freq[TableSize] = 0xFFFF;
     Parent[Root] = 0;
-    WatchedChanged = true;
+    Rebuilt = true;
 }
 
 void LzhModel::Rebuild() {
-    WatchedChanged = true;
+    Rebuilt = true;
     int j = 0;
     for (int i = 0; i < TableSize; ++i) {
         if (Son[i] >= TableSize) {

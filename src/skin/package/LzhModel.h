@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace skin::lzh {
 
 inline constexpr int RingSize = 4096;                        // N
@@ -76,55 +80,95 @@ public:
     std::vector<std::int16_t> Parent; // TableSize + CharCount
     std::vector<std::int16_t> Son;    // TableSize
 
-    // A decoder may keep a view of the tree built from Son[] of some nodes; it marks them in Watched, and
-    // any swap or rebuild that changes one of them sets WatchedChanged.
+    // A decoder may keep a view of the tree's shape built from Son[] of some nodes; it marks them in Watched.
+    // A swap that moves a subtree into or out of one of them lists both nodes it exchanged in Changed (up to
+    // kChangedCapacity); a rebuild, or more changes than that, sets Rebuilt instead. The decoder clears both
+    // once it has caught up.
+    static constexpr int kChangedCapacity = 64;
     std::vector<std::uint8_t> Watched; // TableSize
-    bool WatchedChanged = true;
+    std::array<std::int16_t, kChangedCapacity> Changed{};
+    int ChangedCount = 0;
+    bool Rebuilt = true;
 
 private:
     void Rebuild();
     // Moves node `c`, whose frequency has just become `k`, past the nodes of lower frequency; gives its
     // place.
     int Swap(int c, unsigned k);
+    void NoteChange(int c, int l) {
+        if (ChangedCount + 2 > kChangedCapacity) {
+            Rebuilt = true;
+            return;
+        }
+        Changed[static_cast<std::size_t>(ChangedCount++)] = static_cast<std::int16_t>(c);
+        Changed[static_cast<std::size_t>(ChangedCount++)] = static_cast<std::int16_t>(l);
+    }
+    // The last node below `k` from `l` on, given Freq[l] < k.
+    int Gallop(int l, unsigned k) const;
     // Increments and reorders from the parent of `c` up to the root.
     void Climb(int c);
 };
 
-inline int LzhModel::Swap(int c, unsigned k) {
+[[gnu::always_inline]] inline int LzhModel::Swap(int c, unsigned k) {
     std::uint16_t* freq = Freq.data();
     std::int16_t* parent = Parent.data();
     std::int16_t* son = Son.data();
-    // Frequencies never fall along the nodes, so the last node still below `k` is found by galloping, then
-    // halving; a newly seen symbol can pass hundreds of equal nodes. The sentinels from Freq[TableSize] on
-    // stop the gallop.
+    // Frequencies never fall along the nodes, so `l` is the node before the first one of frequency `k` or
+    // more after `c`; Freq[c + 1] is known to be below `k`. Most swaps move a few places, so the next 16
+    // nodes are compared at once; past them the search gallops, then halves (a newly seen symbol can pass
+    // hundreds of equal nodes). The sentinels from Freq[TableSize] on stop both.
     int l = c + 1;
-    if (freq[l + 1] < k) {
-        int step = 2;
-        ++l;
-        while (freq[l + step] < k) {
-            l += step;
-            step *= 2;
-        }
-        for (int high = l + step; high - l > 1;) {
-            const int middle = (l + high) / 2;
-            (freq[middle] < k ? l : high) = middle;
-        }
-    }
+#if defined(__SSE2__)
+    const __m128i key = _mm_set1_epi16(static_cast<short>(k));
+    const __m128i zero = _mm_setzero_si128();
+    const auto* ahead = reinterpret_cast<const __m128i*>(freq + c + 2);
+    const auto reached = [&](const __m128i* at) {
+        // A lane is zero after the saturating subtraction exactly when its frequency is at least `k`.
+        return static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(key, _mm_loadu_si128(at)), zero)));
+    };
+    const unsigned near = reached(ahead) | reached(ahead + 1) << 16;
+    if (near != 0)
+        l += __builtin_ctz(near) / 2;
+    else
+        l = Gallop(c + 17, k);
+#else
+    if (freq[l + 1] < k)
+        l = Gallop(l + 1, k);
+#endif
     freq[c] = freq[l];
     freq[l] = static_cast<std::uint16_t>(k);
-    WatchedChanged |= (Watched[c] | Watched[l]) != 0;
 
     const int i = son[c];
+    const int j = son[l];
+    // Two leaves trading places leave the tree's shape as it was; a view of it only needs to hear of a
+    // subtree moving.
+    if ((Watched[c] | Watched[l]) != 0 && (i < TableSize || j < TableSize)) [[unlikely]]
+        NoteChange(c, l);
+
     parent[i] = static_cast<std::int16_t>(l);
     if (i < TableSize)
         parent[i + 1] = static_cast<std::int16_t>(l);
 
-    const int j = son[l];
     son[l] = static_cast<std::int16_t>(i);
     parent[j] = static_cast<std::int16_t>(c);
     if (j < TableSize)
         parent[j + 1] = static_cast<std::int16_t>(c);
     son[c] = static_cast<std::int16_t>(j);
+    return l;
+}
+
+inline int LzhModel::Gallop(int l, unsigned k) const {
+    const std::uint16_t* freq = Freq.data();
+    int step = 1;
+    while (freq[l + step] < k) {
+        l += step;
+        step *= 2;
+    }
+    for (int high = l + step; high - l > 1;) {
+        const int middle = (l + high) / 2;
+        (freq[middle] < k ? l : high) = middle;
+    }
     return l;
 }
 

@@ -236,31 +236,74 @@ const DistanceTable& Distances() {
 }
 
 // The top kTopBits levels of the tree, indexed by the next kTopBits input bits: the nodes the walk from the
-// root goes through, down to a leaf or to depth kTopBits. Swaps mostly happen far below, so the table is
-// built again only when the model reports a change to a node it was built from.
-constexpr int kTopBits = 5;
+// root goes through, down to a leaf or to depth kTopBits. A swap exchanges what two nodes hold, not where
+// they stand, so only the entries below a node the model reports changed are walked again; most swaps
+// happen deeper than the table reaches.
+constexpr int kTopBits = 6;
+
+using TopPath = std::array<std::int16_t, kTopBits>; // the nodes at depths 1 … the walk's depth
 
 struct TopEntry {
-    std::array<std::int16_t, 7> Path{}; // the nodes at depths 1 … Depth
-    std::uint8_t Depth = 0;             // the bits the walk takes
+    std::int16_t Node = Root; // where the walk stops
+    std::uint8_t Depth = 0;   // the bits it takes
 };
 
 class TopTable {
 public:
     void Build(LzhModel& model) {
         std::fill(model.Watched.begin(), model.Watched.end(), std::uint8_t{0});
-        TopEntry entry;
-        Visit(model, Root, 0, 0, entry);
-        model.WatchedChanged = false;
+        TopPath path{};
+        Visit(model, Root, 0, 0, path);
+        model.ChangedCount = 0;
+        model.Rebuilt = false;
     }
+
+    // Walks again below each node the model reports changed; one that now stands at kTopBits or deeper is
+    // no longer in the table and stops being watched.
+    void Refresh(LzhModel& model) {
+        for (int i = 0; i < model.ChangedCount; ++i) {
+            const int node = model.Changed[static_cast<std::size_t>(i)];
+            TopPath path{};
+            int depth = 0;
+            unsigned prefix = 0;
+            if (!Locate(model, node, path, depth, prefix)) {
+                model.Watched[static_cast<std::size_t>(node)] = 0;
+                continue;
+            }
+            Visit(model, node, depth, prefix, path);
+        }
+        model.ChangedCount = 0;
+    }
+
     const TopEntry& operator[](unsigned bits) const { return m_entries[bits]; }
+    // The nodes from the root down to an entry's node.
+    const TopPath& PathTo(int node) const { return m_paths[static_cast<std::size_t>(node)]; }
 
 private:
-    void Visit(LzhModel& model, int node, int depth, unsigned prefix, TopEntry& entry) {
+    // The depth and bit prefix of `node`, and the nodes down to it in `path`; false when it stands at
+    // kTopBits or deeper.
+    static bool Locate(const LzhModel& model, int node, TopPath& path, int& depth, unsigned& prefix) {
+        std::array<std::int16_t, kTopBits> up{};
+        int n = node;
+        while (n != Root) {
+            if (depth == kTopBits)
+                return false;
+            const int parent = model.Parent[static_cast<std::size_t>(n)];
+            prefix |= static_cast<unsigned>(n - model.Son[static_cast<std::size_t>(parent)]) << depth;
+            up[static_cast<std::size_t>(depth++)] = static_cast<std::int16_t>(n);
+            n = parent;
+        }
+        for (int d = 0; d < depth; ++d)
+            path[static_cast<std::size_t>(d)] = up[static_cast<std::size_t>(depth - 1 - d)];
+        return depth < kTopBits;
+    }
+
+    void Visit(LzhModel& model, int node, int depth, unsigned prefix, TopPath& path) {
         if (depth == kTopBits || model.Son[static_cast<std::size_t>(node)] >= TableSize) {
             if (depth < kTopBits)
                 model.Watched[static_cast<std::size_t>(node)] = 1;
-            entry.Depth = static_cast<std::uint8_t>(depth);
+            m_paths[static_cast<std::size_t>(node)] = path;
+            const TopEntry entry{static_cast<std::int16_t>(node), static_cast<std::uint8_t>(depth)};
             const unsigned first = prefix << (kTopBits - depth), last = (prefix + 1) << (kTopBits - depth);
             std::fill(m_entries.begin() + first, m_entries.begin() + last, entry);
             return;
@@ -268,12 +311,13 @@ private:
         model.Watched[static_cast<std::size_t>(node)] = 1;
         for (int bit = 0; bit < 2; ++bit) {
             const int child = model.Son[static_cast<std::size_t>(node)] + bit;
-            entry.Path[static_cast<std::size_t>(depth)] = static_cast<std::int16_t>(child);
-            Visit(model, child, depth + 1, prefix * 2 + static_cast<unsigned>(bit), entry);
+            path[static_cast<std::size_t>(depth)] = static_cast<std::int16_t>(child);
+            Visit(model, child, depth + 1, prefix * 2 + static_cast<unsigned>(bit), path);
         }
     }
 
     std::array<TopEntry, 1 << kTopBits> m_entries;
+    std::array<TopPath, TableSize> m_paths;
 };
 
 template <class Source, class Sink> TLZHReport Run(std::int32_t expandedSize, Source& source, Sink& sink) {
@@ -299,21 +343,23 @@ template <class Source, class Sink> TLZHReport Run(std::int32_t expandedSize, So
         // Enough for any path the tree can have (its depth stays far below this); Bit() refills otherwise.
         if (in.Available() < 32)
             in.Refill();
-        if (model->WatchedChanged) [[unlikely]]
+        if (model->Rebuilt) [[unlikely]]
             top.Build(*model);
-        const TopEntry& entry = top[in.Peek(kTopBits)];
+        else if (model->ChangedCount != 0)
+            top.Refresh(*model);
+        const TopEntry entry = top[in.Peek(kTopBits)];
         int depth = entry.Depth;
         in.Take(depth);
-        std::memcpy(&path[1], entry.Path.data(), sizeof entry.Path);
-        int node = path[static_cast<std::size_t>(depth)];
-        int next = son[node];
-        // The bits are taken from a copy of the buffer by position, so that only the tree's own loads stay on
-        // the walk's chain of dependent steps.
+        std::memcpy(&path[1], top.PathTo(entry.Node).data(), sizeof(TopPath));
+        // Node numbers are pointer-sized so that no widening step joins the walk's chain of dependent loads;
+        // the bits are taken from a copy of the buffer by position for the same reason.
+        std::ptrdiff_t node = entry.Node;
+        std::ptrdiff_t next = son[node];
         const std::uint64_t word = in.Word();
         const int buffered = in.Available();
         int used = 0;
         while (next < TableSize && used < buffered) {
-            node = next + static_cast<int>((word << used) >> 63);
+            node = next + static_cast<std::ptrdiff_t>((word << used) >> 63);
             ++used;
             path[static_cast<std::size_t>(++depth)] = static_cast<std::int16_t>(node);
             next = son[node];
@@ -324,7 +370,7 @@ template <class Source, class Sink> TLZHReport Run(std::int32_t expandedSize, So
             path[static_cast<std::size_t>(++depth)] = static_cast<std::int16_t>(node);
             next = son[node];
         }
-        const int symbol = next - TableSize;
+        const int symbol = static_cast<int>(next - TableSize);
         model->UpdateAlong(symbol, path.data(), depth);
 
         const std::int64_t start = count;

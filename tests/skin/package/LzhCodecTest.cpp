@@ -405,9 +405,9 @@ TEST(LzhCodec, ManyTreeRebuildsDecodeLikeThePlainDecoderBothWays) {
         ExpectSameAsPlain(container, "round trip");
     }
     // Arbitrary bits: every symbol and distance, and tree shapes no encoder of real data would make.
-    for (unsigned seed = 1; seed <= 3; ++seed) {
-        Bytes container = RandomBytes(60000, seed);
-        const std::int32_t size = 200000;
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+        Bytes container = RandomBytes(20000 * seed, seed);
+        const std::int32_t size = 70000 * static_cast<std::int32_t>(seed);
         std::memcpy(container.data(), &size, 4);
         ExpectSameAsPlain(container, "random bits, seed " + std::to_string(seed));
     }
