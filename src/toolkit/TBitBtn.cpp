@@ -28,11 +28,7 @@ constexpr KindRole kKindRoles[] = {
 
 void DefineBitBtnProperties(std::vector<PropertyInfo>& p) {
     p.push_back(EnumProperty<TBitBtn>("Kind", kBitBtnKindInfo, &TBitBtn::Kind, &TBitBtn::SetKind));
-    p.push_back(ObjectProperty<TBitBtn>("Glyph", &TBitBtn::Glyph));
-    p.push_back(IntegerProperty<TBitBtn>("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs));
-    p.push_back(EnumProperty<TBitBtn>("Layout", kButtonLayoutInfo, &TBitBtn::Layout, &TBitBtn::SetLayout));
-    p.push_back(IntegerProperty<TBitBtn>("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin));
-    p.push_back(IntegerProperty<TBitBtn>("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing));
+    TBitBtn::AddGlyphProperties(p);
 }
 } // namespace
 
@@ -93,15 +89,13 @@ void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
         win::OffsetRect(&r, 1, 1);
 
     // Glyph piece: 1 normal, 2 disabled, 3 pressed (when the strip has them).
-    TGlyphStrip strip = GlyphStrip(m_glyph, m_numGlyphs);
-    TButtonFace face =
-        LayoutButtonFace(r, strip.PieceSize, *Font(), Caption(), m_layout, m_margin, m_spacing);
-    if (int pieces = strip.Pieces) {
+    const Face face = LayOut(r, *Font(), Caption());
+    if (int pieces = face.Strip.Pieces) {
         int piece = !enabled && pieces >= 2 ? 1 : pressed && pieces >= 3 ? 2 : 0;
-        DrawGlyphPiece(dc, m_glyph, strip, piece, face.Glyph);
+        DrawGlyphPiece(dc, m_glyph, face.Strip, piece, face.Places.Glyph);
     }
-    DrawTextIn(dc, Caption(), face.Text, win::DT_SINGLELINE | win::DT_CENTER | win::DT_VCENTER, *Font(),
-               enabled);
+    DrawTextIn(dc, Caption(), face.Places.Text, win::DT_SINGLELINE | win::DT_CENTER | win::DT_VCENTER,
+               *Font(), enabled);
     if (focused) {
         win::RECT focus = item.rcItem;
         win::InflateRect(&focus, -4, -4);

@@ -2,11 +2,8 @@
 // default/cancel role (bkOK is a default button ending with mrOk, bkCancel a cancel button...).
 #pragma once
 
-#include "toolkit/TBitmap.h"
 #include "toolkit/TButton.h"
-#include "toolkit/WidgetTypes.h"
-
-#include <algorithm>
+#include "toolkit/TGlyphButtonParts.h"
 
 namespace tk {
 
@@ -24,35 +21,15 @@ enum class TBitBtnKind {
     bkAll
 };
 
-class TBitBtn : public TButton {
+class TBitBtn : public TButton, public TGlyphButtonParts<TBitBtn> {
     TK_CLASS(TBitBtn, TButton)
+    friend class TGlyphButtonParts<TBitBtn>;
+
 public:
     explicit TBitBtn(TComponent* owner);
 
     TBitBtnKind Kind() const { return m_kind; }
     void SetKind(TBitBtnKind kind);
-    TBitmap* Glyph() { return &m_glyph; }
-    int NumGlyphs() const { return m_numGlyphs; }
-    void SetNumGlyphs(int n) {
-        m_numGlyphs = std::clamp(n, 1, 4);
-        Invalidate();
-    }
-    TButtonLayout Layout() const { return m_layout; }
-    void SetLayout(TButtonLayout layout) {
-        m_layout = layout;
-        Invalidate();
-    }
-    int Margin() const { return m_margin; }
-    void SetMargin(int margin) {
-        m_margin = margin;
-        Invalidate();
-    }
-    int Spacing() const { return m_spacing; }
-    void SetSpacing(int spacing) {
-        m_spacing = spacing;
-        Invalidate();
-    }
-
     void Click() override;
 
 protected:
@@ -61,11 +38,6 @@ protected:
 
 private:
     TBitBtnKind m_kind = TBitBtnKind::bkCustom;
-    TBitmap m_glyph;
-    int m_numGlyphs = 1;
-    TButtonLayout m_layout = TButtonLayout::blGlyphLeft;
-    int m_margin = -1;
-    int m_spacing = 4;
 
     void CNDrawItem(const win::DRAWITEMSTRUCT& item, TMessage& m);
     void CMLookChanged(TMessage& m);

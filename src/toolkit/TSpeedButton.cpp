@@ -22,13 +22,7 @@ void DefineSpeedButtonProperties(std::vector<PropertyInfo>& p) {
     p.push_back(BooleanProperty<TSpeedButton>("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat));
     p.push_back(BooleanProperty<TSpeedButton>("Transparent", &TSpeedButton::Transparent,
                                               &TSpeedButton::SetTransparent));
-    p.push_back(ObjectProperty<TSpeedButton>("Glyph", &TSpeedButton::Glyph));
-    p.push_back(
-        IntegerProperty<TSpeedButton>("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs));
-    p.push_back(EnumProperty<TSpeedButton>("Layout", kButtonLayoutInfo, &TSpeedButton::Layout,
-                                           &TSpeedButton::SetLayout));
-    p.push_back(IntegerProperty<TSpeedButton>("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin));
-    p.push_back(IntegerProperty<TSpeedButton>("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing));
+    TSpeedButton::AddGlyphProperties(p);
     TControl::AddMouseEventProperties(p, TControl::DoubleClick::Published);
 }
 } // namespace
@@ -38,11 +32,6 @@ TK_IMPLEMENT_CLASS(TSpeedButton, TGraphicControl, DefineSpeedButtonProperties)
 TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
     SetBounds(0, 0, 23, 22);
     m_glyph.OnChange = [this](TBitmap&) { Invalidate(); };
-}
-
-void TSpeedButton::SetNumGlyphs(int n) {
-    m_numGlyphs = std::clamp(n, 1, 4);
-    Invalidate();
 }
 
 void TSpeedButton::SetDown(bool down) {
@@ -137,18 +126,16 @@ void TSpeedButton::Paint(win::HDC dc) {
         win::OffsetRect(&r, 1, 1);
 
     // Glyph piece: 1 up, 2 disabled, 3 pressed, 4 down.
-    TGlyphStrip strip = GlyphStrip(m_glyph, m_numGlyphs);
-    TButtonFace face =
-        LayoutButtonFace(r, strip.PieceSize, *Font(), Caption(), m_layout, m_margin, m_spacing);
-    if (int pieces = strip.Pieces) {
+    const Face face = LayOut(r, *Font(), Caption());
+    if (int pieces = face.Strip.Pieces) {
         int piece = !Enabled() && pieces >= 2 ? 1
                     : m_down && pieces >= 4   ? 3
                     : pressed && pieces >= 3  ? 2
                                               : 0;
-        DrawGlyphPiece(dc, m_glyph, strip, piece, face.Glyph);
+        DrawGlyphPiece(dc, m_glyph, face.Strip, piece, face.Places.Glyph);
     }
-    DrawTextIn(dc, Caption(), face.Text, win::DT_SINGLELINE | win::DT_VCENTER | win::DT_CENTER, *Font(),
-               Enabled());
+    DrawTextIn(dc, Caption(), face.Places.Text, win::DT_SINGLELINE | win::DT_VCENTER | win::DT_CENTER,
+               *Font(), Enabled());
 }
 
 } // namespace tk

@@ -4,14 +4,15 @@
 // or Click() from code.
 #pragma once
 
-#include "toolkit/TBitmap.h"
+#include "toolkit/TGlyphButtonParts.h"
 #include "toolkit/TGraphicControl.h"
-#include "toolkit/WidgetTypes.h"
 
 namespace tk {
 
-class TSpeedButton : public TGraphicControl {
+class TSpeedButton : public TGraphicControl, public TGlyphButtonParts<TSpeedButton> {
     TK_CLASS(TSpeedButton, TGraphicControl)
+    friend class TGlyphButtonParts<TSpeedButton>;
+
 public:
     explicit TSpeedButton(TComponent* owner);
 
@@ -29,24 +30,6 @@ public:
     bool Transparent() const { return m_transparent; }
     void SetTransparent(bool transparent) {
         m_transparent = transparent;
-        Invalidate();
-    }
-    TBitmap* Glyph() { return &m_glyph; }
-    int NumGlyphs() const { return m_numGlyphs; }
-    void SetNumGlyphs(int n);
-    TButtonLayout Layout() const { return m_layout; }
-    void SetLayout(TButtonLayout layout) {
-        m_layout = layout;
-        Invalidate();
-    }
-    int Margin() const { return m_margin; }
-    void SetMargin(int margin) {
-        m_margin = margin;
-        Invalidate();
-    }
-    int Spacing() const { return m_spacing; }
-    void SetSpacing(int spacing) {
-        m_spacing = spacing;
         Invalidate();
     }
 
@@ -69,11 +52,6 @@ private:
     bool m_allowAllUp = false;
     bool m_flat = true;
     bool m_transparent = true;
-    TBitmap m_glyph;
-    int m_numGlyphs = 1;
-    TButtonLayout m_layout = TButtonLayout::blGlyphLeft;
-    int m_margin = -1;
-    int m_spacing = 4;
     bool m_pointerInside = false;
 
     void UpdateGroup();
