@@ -115,14 +115,7 @@ BOOL GetScrollBarInfo(HWND hwnd, LONG idObject, SCROLLBARINFO* info) {
     }
     const ScrollLayout l = ScrollBarModel::Layout(hwnd, bar);
     const ScrollData& d = ScrollBarModel::Get(hwnd, bar);
-    POINT origin{0, 0};
-    if (bar == SB_CTL) {
-        ClientToScreen(hwnd, &origin);
-    } else {
-        RECT wr;
-        GetWindowRect(hwnd, &wr);
-        origin = POINT{wr.left, wr.top};
-    }
+    const POINT origin = ScrollBarModel::ScreenOrigin(hwnd, bar);
     info->rcScrollBar = l.rect;
     OffsetRect(&info->rcScrollBar, origin.x, origin.y);
     info->dxyLineButton = l.arrow;

@@ -56,6 +56,18 @@ void ScrollBarModel::MarkControl(HWND hwnd) {
     AllBars().Find(hwnd)->control = true;
 }
 
+POINT ScrollBarModel::ScreenOrigin(HWND hwnd, int bar) {
+    POINT origin{0, 0};
+    if (bar == SB_CTL) {
+        ClientToScreen(hwnd, &origin);
+    } else {
+        RECT wr;
+        GetWindowRect(hwnd, &wr);
+        origin = POINT{wr.left, wr.top};
+    }
+    return origin;
+}
+
 ScrollLayout ScrollBarModel::Layout(HWND hwnd, int bar) {
     ScrollLayout l;
     if (!IsWindow(hwnd))

@@ -46,6 +46,9 @@ public:
     static void Drop(HWND hwnd);
 
     static ScrollLayout Layout(HWND hwnd, int bar);
+    // The screen point a layout's coordinates are measured from: the client corner of a scroll-bar
+    // control, the window corner for a window's own bars.
+    static POINT ScreenOrigin(HWND hwnd, int bar);
     static int PartAt(const ScrollLayout& layout, int offset);
     // The position a thumb whose top is at `thumbTop` stands for.
     static int PosForThumb(HWND hwnd, int bar, const ScrollLayout& layout, int thumbTop);

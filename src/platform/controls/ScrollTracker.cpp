@@ -10,14 +10,7 @@ constexpr UINT kRepeatDelay = 50;
 
 // Offset of a screen point along the bar.
 int OffsetOf(HWND hwnd, int bar, const ScrollLayout& l, POINT screen) {
-    POINT origin{0, 0};
-    if (bar == SB_CTL) {
-        ClientToScreen(hwnd, &origin);
-    } else {
-        RECT wr;
-        GetWindowRect(hwnd, &wr);
-        origin = POINT{wr.left, wr.top};
-    }
+    const POINT origin = ScrollBarModel::ScreenOrigin(hwnd, bar);
     return l.vertical ? screen.y - origin.y - l.rect.top : screen.x - origin.x - l.rect.left;
 }
 
