@@ -48,7 +48,6 @@ public:
     }
 
 protected:
-
     // The glyph's pieces and where they and the caption go inside `bounds`.
     struct Face {
         TGlyphStrip Strip;
