@@ -3,6 +3,7 @@
 //
 //   ScopedHook hook(WH_MSGFILTER, Probe);       // UnhookWindowsHookEx at the end of the scope
 //   ScopedValue proc(control->WindowProc, lambda); // the previous value put back at the end of the scope
+//   ScopedMissingExport gone("user32.dll", "TrackMouseEvent"); // offered again at the end of the scope
 #pragma once
 
 #include "platform/win.h"
@@ -54,6 +55,21 @@ private:
     T& m_variable;
     T m_saved;
     bool m_restored = false;
+};
+
+// An export GetProcAddress reports missing, as on an older system, for one scope.
+class ScopedMissingExport {
+public:
+    ScopedMissingExport(const char* module, const char* name) : m_module(module), m_name(name) {
+        win::WithdrawExport(module, name, true);
+    }
+    ~ScopedMissingExport() { win::WithdrawExport(m_module, m_name, false); }
+    ScopedMissingExport(const ScopedMissingExport&) = delete;
+    ScopedMissingExport& operator=(const ScopedMissingExport&) = delete;
+
+private:
+    const char* m_module;
+    const char* m_name;
 };
 
 } // namespace taxi::test

@@ -302,7 +302,8 @@ using namespace core;
 
 BOOL TrackMouseEvent(LPTRACKMOUSEEVENT tme) {
     auto& s = S();
-    if (!tme || tme->cbSize != sizeof(TRACKMOUSEEVENT)) {
+    // 16 is the structure's size where handles are 32 bits wide, which code written for that system passes.
+    if (!tme || (tme->cbSize != sizeof(TRACKMOUSEEVENT) && tme->cbSize != 16)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }

@@ -2,7 +2,10 @@
 #include "platform/core/WindowManager.h"
 #include "platform/display/Display.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 namespace win {
 
@@ -32,6 +35,32 @@ constexpr Metric kMetrics[] = {
 char g_user32Tag, g_programTag;
 HMODULE User32() {
     return reinterpret_cast<HMODULE>(&g_user32Tag);
+}
+
+// What user32 exports from the core itself; the controls add theirs through their hook.
+struct Export {
+    std::string_view name;
+    FARPROC proc;
+};
+const Export kCoreExports[] = {
+    {"TrackMouseEvent", reinterpret_cast<FARPROC>(&TrackMouseEvent)},
+};
+
+std::vector<std::string>& WithdrawnExports() {
+    static std::vector<std::string> names;
+    return names;
+}
+
+FARPROC FindUser32Export(const char* name) {
+    const auto& withdrawn = WithdrawnExports();
+    if (std::find(withdrawn.begin(), withdrawn.end(), name) != withdrawn.end())
+        return nullptr;
+    for (const Export& e : kCoreExports)
+        if (e.name == name)
+            return e.proc;
+    if (const auto fromControls = core::GetSystemControls().procAddress)
+        return fromControls(name);
+    return nullptr;
 }
 
 bool IsUser32(LPCSTR name) {
@@ -159,14 +188,19 @@ FARPROC GetProcAddress(HMODULE module, LPCSTR name) {
         SetLastError(module == User32() ? ERROR_PROC_NOT_FOUND : ERROR_INVALID_HANDLE);
         return nullptr;
     }
-    std::string n = name;
-    if (n == "TrackMouseEvent")
-        return reinterpret_cast<FARPROC>(&TrackMouseEvent);
-    if (const auto fromControls = core::GetSystemControls().procAddress)
-        if (FARPROC proc = fromControls(name))
-            return proc;
+    if (FARPROC proc = FindUser32Export(name))
+        return proc;
     SetLastError(ERROR_PROC_NOT_FOUND);
     return nullptr;
+}
+
+void WithdrawExport(LPCSTR module, LPCSTR name, bool withdrawn) {
+    if (!IsUser32(module) || !name)
+        return;
+    auto& names = WithdrawnExports();
+    names.erase(std::remove(names.begin(), names.end(), name), names.end());
+    if (withdrawn)
+        names.emplace_back(name);
 }
 
 } // namespace win

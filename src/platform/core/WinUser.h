@@ -954,7 +954,11 @@ HMODULE LoadLibraryW(LPCWSTR name);
 HMODULE GetModuleHandleA(LPCSTR name);
 HMODULE GetModuleHandleW(LPCWSTR name);
 BOOL FreeLibrary(HMODULE module);
+// Finds `name` among what the module exports ("user32.dll" is the one module there is).
 FARPROC GetProcAddress(HMODULE module, LPCSTR name);
+// A test switch: GetProcAddress reports `name` missing from `module`, as an older system would, until it is
+// offered again with `withdrawn` false. Unknown modules and names are ignored.
+void WithdrawExport(LPCSTR module, LPCSTR name, bool withdrawn);
 
 // ---- Modal loops and ObjectInstance --------------------------------------------------------------------
 // Disables the owner chain of `hwnd`, shows and activates it, and dispatches messages (timers included) until

@@ -1,9 +1,11 @@
 #include "skin/data/TSkinData.h"
 
 #include "skin/data/DefaultSkin3rd.h"
+#include "skin/data/WinSkinData.h"
 #include "skin/package/TLZH.h"
 
 #include "toolkit/PropertyBuilders.h"
+#include "toolkit/THintWindow.h"
 
 #include <filesystem>
 #include <fstream>
@@ -52,7 +54,9 @@ void DefineSkinDataProperties(std::vector<tk::PropertyInfo>& p) {
 
 TK_IMPLEMENT_CLASS(TSkinData, tk::TComponent, DefineSkinDataProperties)
 
-TSkinData::TSkinData(tk::TComponent* owner) : tk::TComponent(owner), m_skin3rd(DefaultSkin3rd()) {
+TSkinData::TSkinData(tk::TComponent* owner)
+    : tk::TComponent(owner), m_skin3rd(DefaultSkin3rd()),
+      m_hintWindow(std::make_unique<tk::THintWindow>(nullptr)) {
     MaxSize = {win::GetSystemMetrics(win::SM_CXMAXIMIZED), win::GetSystemMetrics(win::SM_CYMAXIMIZED)};
     SkinLoading = true;
 }
@@ -138,6 +142,9 @@ void TSkinData::SetSkinFile(const std::string& name) {
 
 void TSkinData::Loaded() {
     tk::TComponent::Loaded();
+    // Without the system's scroll-bar information the skinned bars cannot follow the real ones.
+    if (!WinSkinData::ScrollBarInfoEntry())
+        m_skinControls &= ~Bit(xcScrollbar);
     win::NONCLIENTMETRICSA metrics;
     if (win::SystemParametersInfoA(win::SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
         CaptionFont.SetName(metrics.lfCaptionFont.lfFaceName);
@@ -154,6 +161,39 @@ void TSkinData::Loaded() {
         else
             m_skinControls &= ~Bit(xcSystemMenu);
     }
+}
+
+void TSkinData::VetWindow(win::HWND window, const std::string& className, bool& verdict) {
+    VettedWindow = window;
+    if (OnFormSkin) {
+        OnFormSkin(this, className, verdict);
+        return;
+    }
+    if (className == "SysMonthCal32")
+        verdict = false;
+    else if ((m_skinControls & Bit(xcFastReport)) && className.starts_with("Tfr"))
+        verdict = false;
+}
+
+void TSkinData::FireSkinChanged() {
+    if (OnSkinChanged)
+        OnSkinChanged(this);
+}
+
+void TSkinData::ShowCaptionHint(const win::RECT& rect, const std::string& text) {
+    if (!(m_options & Bit(xoCaptionButtonHint)) || HintShowing)
+        return;
+    win::RECT at = m_hintWindow->CalcHintRect(kCaptionHintMaxWidth, text);
+    win::OffsetRect(&at, rect.left, rect.top);
+    m_hintWindow->ActivateHint(at, text);
+    HintShowing = true;
+}
+
+void TSkinData::HideCaptionHint() {
+    if (!HintShowing)
+        return;
+    m_hintWindow->ReleaseHandle();
+    HintShowing = false;
 }
 
 } // namespace skin

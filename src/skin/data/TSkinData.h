@@ -9,8 +9,13 @@
 #include "toolkit/TComponent.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+namespace tk {
+class THintWindow;
+}
 
 namespace skin {
 
@@ -22,6 +27,7 @@ public:
         ((Bit(xcFastReport) << 1) - 1) & ~Bit(xcMenuItem) & ~Bit(xcFastReport);
     static constexpr TSkinOptions kDefaultOptions =
         Bit(xoPreview) | Bit(xoToolbarBK) | Bit(xoCaptionButtonHint);
+    static constexpr int kCaptionHintMaxWidth = 500;
     // A skin file larger than this is refused rather than read into memory.
     static constexpr std::uintmax_t kMaxSkinFileSize = 64 * 1024 * 1024;
 
@@ -62,6 +68,16 @@ public:
     // Loads StoredSkin into the elements; false when it cannot be read (the previous elements stay).
     bool LoadSkin();
 
+    // The veto run for every window about to be framed: OnFormSkin decides when assigned; otherwise a month
+    // calendar is never framed, nor (with xcFastReport) a window whose class name begins with "Tfr".
+    void VetWindow(win::HWND window, const std::string& className, bool& verdict);
+    // Tells the program that a request to the skin manager has been carried out.
+    void FireSkinChanged();
+    // The hint of a caption button, under `rect` (screen coordinates), when the options ask for such hints.
+    void ShowCaptionHint(const win::RECT& rect, const std::string& text);
+    void HideCaptionHint();
+    tk::THintWindow* HintWindow() const { return m_hintWindow.get(); }
+
     TOnFormSkin OnFormSkin;
     TNotifyEvent OnSkinChanged;
     TOnSkinControl OnSkinControl;
@@ -86,6 +102,7 @@ private:
     bool m_menuUpdate = true;
     bool m_menuMerge = false;
     std::vector<std::uint8_t> m_storedSkin;
+    std::unique_ptr<tk::THintWindow> m_hintWindow;
 };
 
 } // namespace skin

@@ -1,4 +1,5 @@
 #include "CoreTestSupport.h"
+#include "support/TestGuards.h"
 
 #include <cstring>
 
@@ -207,6 +208,24 @@ TEST_F(WindowApi, SystemInformationAndRunTimeLookup) {
     EXPECT_EQ(GetLastError(), ERROR_PROC_NOT_FOUND);
     EXPECT_EQ(LoadLibraryA("evil.dll"), nullptr);
     EXPECT_TRUE(FreeLibrary(user32));
+}
+
+TEST_F(WindowApi, AWithdrawnExportIsMissingUntilOfferedAgain) {
+    HMODULE user32 = LoadLibraryA("USER32.DLL");
+    {
+        taxi::test::ScopedMissingExport gone("user32.dll", "GetScrollBarInfo");
+        EXPECT_EQ(GetProcAddress(user32, "GetScrollBarInfo"), nullptr);
+        EXPECT_EQ(GetLastError(), ERROR_PROC_NOT_FOUND);
+        EXPECT_NE(GetProcAddress(user32, "TrackMouseEvent"), nullptr) << "only the one named goes";
+        WithdrawExport("gdi32.dll", "TrackMouseEvent", true); // another module: ignored
+        EXPECT_NE(GetProcAddress(user32, "TrackMouseEvent"), nullptr);
+    }
+    EXPECT_NE(GetProcAddress(user32, "GetScrollBarInfo"), nullptr);
+    {
+        taxi::test::ScopedMissingExport gone("user32", "TrackMouseEvent");
+        EXPECT_EQ(GetProcAddress(user32, "TrackMouseEvent"), nullptr);
+    }
+    EXPECT_NE(GetProcAddress(user32, "TrackMouseEvent"), nullptr);
 }
 
 TEST_F(WindowApi, ClassRegistrationRules) {
