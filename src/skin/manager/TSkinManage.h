@@ -1,0 +1,84 @@
+// The one process-wide skin manager: it keeps the skin components that have loaded, decides which component
+// a window is skinned with and whether a window may be framed at all, and carries out the components'
+// activate, deactivate and refresh requests from a short timer, so that they never run inside a property
+// setter. Frames and popup menus join it as they are written.
+#pragma once
+
+#include "skin/data/TSkinData.h"
+
+#include "platform/win.h"
+#include "toolkit/TTimer.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tk {
+class TCustomForm;
+}
+
+namespace skin {
+
+class TSkinManage {
+public:
+    // What the timer carries out (PendingCommand).
+    enum Command : unsigned {
+        cmdActivate = 1,
+        cmdDeactivate = 2,
+        cmdRefresh = 3,
+        cmdPurge = 6,
+        cmdReattach = 7,
+    };
+    // StartState: no window activated yet, started, being destroyed.
+    static constexpr int kNotStarted = 0;
+    static constexpr int kStarted = 1;
+    static constexpr int kDestroying = 4;
+
+    // The manager, made on first use for the program itself.
+    static TSkinManage& Get();
+    static TSkinManage* Existing();
+    // Ends the manager (at program end, or between tests).
+    static void Destroy();
+
+    explicit TSkinManage(win::HMODULE ownerModule);
+    ~TSkinManage();
+    TSkinManage(const TSkinManage&) = delete;
+    TSkinManage& operator=(const TSkinManage&) = delete;
+
+    void AddSkinData(TSkinData* data);
+    void RemoveSkinData(TSkinData* data);
+    const std::vector<TSkinData*>& SkinDatas() const { return m_skinDatas; }
+
+    // Arms the timer for `command` in `intervalMs`; before any window has been activated, activating and
+    // deactivating only set Active, since windows are framed as they are activated anyway.
+    void QueueCommand(unsigned command, int intervalMs);
+    void RunCommand();
+
+    // The component a window is skinned with: the one that skins only its owner form, a dialog component
+    // for dialogs and message boxes, the main one, else the first; null when there is none.
+    TSkinData* ChooseSkinData(win::HWND hwnd) const;
+    // The class-name and style rules, then the default component's veto.
+    bool PassesWindowFilter(win::HWND hwnd, const std::string& className) const;
+    // A child window that is not an MDI child: never framed, except while sweeping over existing forms.
+    static bool IsPlainChild(win::HWND hwnd);
+    // The toolkit form whose window this is, or the toolkit control stored on the window when that is a form.
+    static tk::TCustomForm* FindToolkitForm(win::HWND hwnd);
+
+    bool Active = false;
+    bool Sweeping = false;
+    int StartState = kNotStarted;
+    int PopupMode = 0;
+    bool MenuBarTracking = false;
+    bool MdiMaximized = false;
+    unsigned PendingCommand = 0;
+    TSkinData* PendingSkinData = nullptr;
+    TSkinData* DefaultSkinData = nullptr;
+    win::HMODULE OwnerModule = nullptr;
+    win::HWND ReattachWindow = nullptr;
+    tk::TTimer Timer;
+
+private:
+    std::vector<TSkinData*> m_skinDatas;
+};
+
+} // namespace skin

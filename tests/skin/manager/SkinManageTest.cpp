@@ -1,0 +1,168 @@
+// The skin manager's decisions: which component skins a window, which windows may be framed, and how the
+// components' requests wait for the timer.
+#include "skin/manager/TSkinManage.h"
+
+#include "toolkit/TApplication.h"
+#include "toolkit/TCustomForm.h"
+
+#include <gtest/gtest.h>
+
+using namespace skin;
+
+namespace {
+
+class SkinManager : public ::testing::Test {
+protected:
+    void SetUp() override { tk::InitializeToolkit(); }
+    void TearDown() override {
+        for (win::HWND w : m_windows)
+            win::DestroyWindow(w);
+        TSkinManage::Destroy();
+        tk::FinalizeToolkit();
+    }
+
+    TSkinData& Component(TSkinFormType type, tk::TComponent* owner = nullptr) {
+        auto* data = new TSkinData(owner ? owner : tk::Application);
+        data->SetSkinFormtype(type);
+        return *data;
+    }
+    win::HWND Window(const char* className, win::DWORD style = win::WS_POPUP, win::HWND parent = nullptr,
+                     win::DWORD exStyle = 0) {
+        RegisterPlain(className);
+        win::HWND w = win::CreateWindowExA(exStyle, className, "", style, 0, 0, 100, 80, parent, nullptr,
+                                           nullptr, nullptr);
+        EXPECT_NE(w, nullptr) << className;
+        m_windows.insert(m_windows.begin(), w); // children go before their parents
+        return w;
+    }
+
+private:
+    static void RegisterPlain(const char* className) {
+        win::WNDCLASSEXA existing;
+        if (win::GetClassInfoExA(nullptr, className, &existing))
+            return;
+        win::WNDCLASSEXA wc;
+        wc.lpfnWndProc = &win::DefWindowProcA;
+        wc.lpszClassName = className;
+        win::RegisterClassExA(&wc);
+    }
+    std::vector<win::HWND> m_windows;
+};
+
+} // namespace
+
+TEST_F(SkinManager, TheFirstMainComponentIsTheDefaultAndAGoneComponentIsForgotten) {
+    TSkinManage& manager = TSkinManage::Get();
+    EXPECT_EQ(&manager, TSkinManage::Existing());
+    TSkinData& only = Component(sfOnlyThisForm);
+    TSkinData& main1 = Component(sfMainform);
+    TSkinData& main2 = Component(sfMainform);
+    manager.AddSkinData(&only);
+    manager.AddSkinData(&main1);
+    manager.AddSkinData(&main2);
+    manager.AddSkinData(&main1);
+    EXPECT_EQ(manager.SkinDatas().size(), 3u);
+    EXPECT_EQ(manager.DefaultSkinData, &main1);
+    manager.PendingSkinData = &main1;
+    manager.RemoveSkinData(&main1);
+    EXPECT_EQ(manager.DefaultSkinData, nullptr);
+    EXPECT_EQ(manager.PendingSkinData, nullptr);
+    EXPECT_EQ(manager.SkinDatas().size(), 2u);
+}
+
+TEST_F(SkinManager, AWindowIsSkinnedByItsOwnFormsComponentThenByKindThenByTheFirst) {
+    TSkinManage& manager = TSkinManage::Get();
+    const win::HWND popup = Window("TPlainWindow");
+    const win::HWND dialog = Window("#32770");
+    EXPECT_EQ(manager.ChooseSkinData(popup), nullptr) << "no component at all";
+
+    TSkinData& first = Component(sfDLL);
+    manager.AddSkinData(&first);
+    EXPECT_EQ(manager.ChooseSkinData(popup), &first);
+    EXPECT_EQ(manager.ChooseSkinData(dialog), &first);
+
+    TSkinData& main1 = Component(sfMainform);
+    TSkinData& main2 = Component(sfMainform);
+    TSkinData& dialogs = Component(sfDialog);
+    manager.AddSkinData(&main1);
+    manager.AddSkinData(&dialogs);
+    manager.AddSkinData(&main2);
+    EXPECT_EQ(manager.ChooseSkinData(popup), &main2) << "the last main component";
+    EXPECT_EQ(manager.ChooseSkinData(dialog), &dialogs);
+
+    auto* form = new tk::TForm(tk::Application);
+    TSkinData& own = Component(sfOnlyThisForm, form);
+    manager.AddSkinData(&own);
+    EXPECT_EQ(manager.ChooseSkinData(form->Handle()), &own);
+    EXPECT_EQ(manager.ChooseSkinData(popup), &main2);
+    EXPECT_EQ(TSkinManage::FindToolkitForm(form->Handle()), form);
+    EXPECT_EQ(TSkinManage::FindToolkitForm(popup), nullptr);
+    manager.RemoveSkinData(&own);
+}
+
+TEST_F(SkinManager, TheWindowFilterRefusesPreviewsDialogsWithBit9AndTreePopupsThenAsksTheComponent) {
+    TSkinManage& manager = TSkinManage::Get();
+    const win::HWND preview = Window("TPrintPreviewForm");
+    EXPECT_TRUE(manager.PassesWindowFilter(preview, "TPrintPreviewForm")) << "no default component: no rules";
+
+    TSkinData& main = Component(sfMainform);
+    manager.AddSkinData(&main);
+    EXPECT_TRUE(manager.PassesWindowFilter(preview, "TPrintPreviewForm")) << "xoPreview is on by default";
+    main.SetOptions(main.Options() & ~Bit(xoPreview));
+    EXPECT_FALSE(manager.PassesWindowFilter(preview, "TPrintPreviewForm"));
+
+    const win::HWND plainDialog = Window("#32770", win::WS_POPUP);
+    const win::HWND bit9Dialog = Window("#32770", win::WS_POPUP | 0x200);
+    EXPECT_TRUE(manager.PassesWindowFilter(plainDialog, "#32770"));
+    EXPECT_FALSE(manager.PassesWindowFilter(bit9Dialog, "#32770"));
+    EXPECT_FALSE(manager.PassesWindowFilter(plainDialog, "TPopupDBTreeView"));
+    EXPECT_FALSE(manager.PassesWindowFilter(plainDialog, "SysMonthCal32")) << "the component's own veto";
+
+    main.OnFormSkin = [](tk::TObject*, std::string name, bool& doSkin) { doSkin = name != "TForm9"; };
+    EXPECT_TRUE(manager.PassesWindowFilter(bit9Dialog, "#32770")) << "the handler has the last word";
+    EXPECT_TRUE(manager.PassesWindowFilter(plainDialog, "SysMonthCal32"));
+    EXPECT_FALSE(manager.PassesWindowFilter(plainDialog, "TForm9"));
+}
+
+TEST_F(SkinManager, OnlyChildrenOutsideAnMdiClientArePlainChildren) {
+    const win::HWND top = Window("TPlainWindow");
+    const win::HWND child = Window("TPlainChild", win::WS_CHILD, top);
+    const win::HWND mdiChild = Window("TPlainChild", win::WS_CHILD, top, win::WS_EX_MDICHILD);
+    const win::HWND client = Window("MDIClient", win::WS_CHILD, top);
+    const win::HWND inClient = Window("TPlainChild", win::WS_CHILD, client);
+    EXPECT_FALSE(TSkinManage::IsPlainChild(top));
+    EXPECT_TRUE(TSkinManage::IsPlainChild(child));
+    EXPECT_FALSE(TSkinManage::IsPlainChild(mdiChild));
+    EXPECT_FALSE(TSkinManage::IsPlainChild(inClient));
+}
+
+TEST_F(SkinManager, RequestsBeforeTheFirstActivationOnlySwitchAndLaterOnesWaitForTheTimer) {
+    TSkinManage& manager = TSkinManage::Get();
+    TSkinData& main = Component(sfMainform);
+    manager.AddSkinData(&main);
+    int changed = 0;
+    main.OnSkinChanged = [&](tk::TObject*) { ++changed; };
+
+    manager.QueueCommand(TSkinManage::cmdActivate, 250);
+    EXPECT_TRUE(manager.Active);
+    EXPECT_FALSE(manager.Timer.Enabled());
+    manager.QueueCommand(TSkinManage::cmdDeactivate, 250);
+    EXPECT_FALSE(manager.Active);
+    EXPECT_EQ(changed, 0) << "nothing was carried out, so nothing is announced";
+
+    manager.StartState = TSkinManage::kStarted;
+    manager.PendingSkinData = &main;
+    manager.QueueCommand(TSkinManage::cmdActivate, 250);
+    EXPECT_FALSE(manager.Active) << "a started manager waits for its timer";
+    EXPECT_TRUE(manager.Timer.Enabled());
+    EXPECT_EQ(manager.Timer.Interval(), 250);
+    manager.RunCommand();
+    EXPECT_TRUE(manager.Active);
+    EXPECT_FALSE(manager.Timer.Enabled());
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(manager.PendingSkinData, nullptr);
+
+    manager.QueueCommand(TSkinManage::cmdDeactivate, 250);
+    manager.RunCommand();
+    EXPECT_TRUE(manager.Active) << "without a component to act for, a tick does nothing";
+}
