@@ -1,11 +1,13 @@
 #include "skin/data/TSkinData.h"
 
 #include "skin/data/DefaultSkin3rd.h"
+#include "skin/data/SkinManagerLink.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/package/TLZH.h"
 
 #include "toolkit/PropertyBuilders.h"
 #include "toolkit/THintWindow.h"
+#include "toolkit/TWinControl.h"
 
 #include <filesystem>
 #include <fstream>
@@ -61,11 +63,46 @@ TSkinData::TSkinData(tk::TComponent* owner)
     SkinLoading = true;
 }
 
-TSkinData::~TSkinData() = default;
+TSkinData::~TSkinData() {
+    if (SkinManagerLink* manager = SkinManagerLink::Existing())
+        manager->RemoveSkinData(this);
+}
 
 void TSkinData::SetActive(bool value) {
-    // Switching skinning on and off goes through the skin manager, which builds on this component.
+    if (value == m_active)
+        return;
     m_active = value;
+    // The manager carries the switch out from its timer, never inside the setter; a component still being
+    // read only stores the value, and Loaded acts on it.
+    SkinManagerLink* manager = SkinManagerLink::Existing();
+    if (IsLoading() || !manager)
+        return;
+    if (m_formType == sfMainform) {
+        if (value && SkinLoading)
+            return;
+        manager->SetPending(this);
+        manager->Queue(value ? 1 : 2, kRequestDelay);
+        if (value)
+            manager->MarkStarted();
+    } else if (m_formType == sfOnlyThisForm) {
+        manager->SetPending(this);
+        if (!(value && SkinLoading))
+            manager->Queue(value ? 1 : 2, kRequestDelay);
+    }
+}
+
+void TSkinData::RefreshAfterLoad() {
+    if (IsLoading())
+        return;
+    if (!SkinManagerLink::Existing())
+        Loaded();
+    SkinManagerLink* manager = SkinManagerLink::Existing();
+    if (!manager)
+        return;
+    manager->SetPending(this);
+    manager->RefreshCaptionButtons(this);
+    if (manager->Started())
+        manager->Queue(3, kRequestDelay);
 }
 
 std::string TSkinData::Skin3rdText() const {
@@ -138,6 +175,7 @@ void TSkinData::SetSkinFile(const std::string& name) {
     }
     m_storedSkin = std::move(bytes);
     LoadSkin();
+    RefreshAfterLoad();
 }
 
 void TSkinData::Loaded() {
@@ -153,14 +191,27 @@ void TSkinData::Loaded() {
         CaptionFont.SetStyle(metrics.lfCaptionFont.lfWeight >= win::FW_BOLD ? tk::TFontStyles{tk::fsBold}
                                                                             : 0u);
     }
+    SkinManagerLink* manager = SkinManagerLink::Get();
+    if (manager)
+        manager->AddSkinData(this);
     if (m_formType == sfMainform) {
+        if (manager)
+            manager->InstallHook();
         if (m_active && SkinLoading)
             m_active = false;
+        else if (m_active && manager)
+            manager->Queue(1, kRequestDelay);
         if (m_skinControls & Bit(xcMainMenu))
             m_skinControls &= ~Bit(xcMenuItem);
         else
             m_skinControls &= ~Bit(xcSystemMenu);
+        return;
     }
+    if (!manager)
+        return;
+    manager->StartDirect();
+    if (auto* form = dynamic_cast<tk::TWinControl*>(Owner()); form && m_active)
+        manager->AttachWindow(form->Handle());
 }
 
 void TSkinData::VetWindow(win::HWND window, const std::string& className, bool& verdict) {

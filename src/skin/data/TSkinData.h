@@ -28,6 +28,8 @@ public:
     static constexpr TSkinOptions kDefaultOptions =
         Bit(xoPreview) | Bit(xoToolbarBK) | Bit(xoCaptionButtonHint);
     static constexpr int kCaptionHintMaxWidth = 500;
+    // How long the manager waits before carrying out a request, so that it runs from the message loop.
+    static constexpr int kRequestDelay = 250;
     // A skin file larger than this is refused rather than read into memory.
     static constexpr std::uintmax_t kMaxSkinFileSize = 64 * 1024 * 1024;
 
@@ -67,6 +69,8 @@ public:
 
     // Loads StoredSkin into the elements; false when it cannot be read (the previous elements stay).
     bool LoadSkin();
+    // Tells the manager this component's skin changed: the frames that use it re-skin themselves.
+    void RefreshAfterLoad();
 
     // The veto run for every window about to be framed: OnFormSkin decides when assigned; otherwise a month
     // calendar is never framed, nor (with xcFastReport) a window whose class name begins with "Tfr".

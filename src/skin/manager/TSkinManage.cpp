@@ -1,5 +1,7 @@
 #include "skin/manager/TSkinManage.h"
 
+#include "skin/manager/SkinMessages.h"
+
 #include "platform/os/Bytes.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TCustomForm.h"
@@ -13,6 +15,18 @@ namespace {
 std::unique_ptr<TSkinManage>& Instance() {
     static std::unique_ptr<TSkinManage> manager;
     return manager;
+}
+
+// The hook outlives no manager: it is removed when the manager ends, and a call that arrives while the
+// manager is being torn down is only passed on.
+win::HHOOK g_cbtHook = nullptr;
+bool g_shuttingDown = false;
+
+SkinManagerLink* GetLink() {
+    return &TSkinManage::Get();
+}
+SkinManagerLink* ExistingLink() {
+    return TSkinManage::Existing();
 }
 
 std::string ClassNameOf(win::HWND hwnd) {
@@ -35,10 +49,20 @@ TSkinManage* TSkinManage::Existing() {
 }
 
 void TSkinManage::Destroy() {
-    if (auto& manager = Instance()) {
-        manager->StartState = kDestroying;
-        manager.reset();
-    }
+    auto& manager = Instance();
+    if (!manager)
+        return;
+    g_shuttingDown = true;
+    manager->StartState = kDestroying;
+    if (g_cbtHook)
+        win::UnhookWindowsHookEx(g_cbtHook);
+    g_cbtHook = nullptr;
+    manager.reset();
+    g_shuttingDown = false;
+}
+
+void InstallSkinManager() {
+    SkinManagerLink::Install(&GetLink, &ExistingLink);
 }
 
 TSkinManage::TSkinManage(win::HMODULE ownerModule) : OwnerModule(ownerModule), Timer(nullptr) {
@@ -153,6 +177,75 @@ tk::TCustomForm* TSkinManage::FindToolkitForm(win::HWND hwnd) {
     auto* stored =
         reinterpret_cast<tk::TObject*>(win::GetPropA(hwnd, tk::TWinControl::ControlAtomName().c_str()));
     return dynamic_cast<tk::TCustomForm*>(stored);
+}
+
+void TSkinManage::StartDirect() {
+    Active = true;
+    ++StartState;
+}
+
+void TSkinManage::RefreshCaptionButtons(TSkinData*) {
+    // FIXME: every frame that uses the component rebuilds its caption buttons, once frames exist.
+}
+
+void TSkinManage::InstallHook() {
+    if (g_cbtHook)
+        return;
+    g_cbtHook =
+        win::SetWindowsHookExA(win::WH_CBT, &TSkinManage::CbtProc, nullptr, win::GetCurrentThreadId());
+}
+
+win::LRESULT CALLBACK TSkinManage::CbtProc(int code, win::WPARAM wParam, win::LPARAM lParam) {
+    TSkinManage* manager = Existing();
+    if (g_shuttingDown || code < 0 || !manager)
+        return win::CallNextHookEx(g_cbtHook, code, wParam, lParam);
+    auto* hwnd = reinterpret_cast<win::HWND>(wParam);
+    switch (code) {
+    case win::HCBT_ACTIVATE: manager->OnActivate(hwnd); break;
+    default: break;
+    }
+    return win::CallNextHookEx(g_cbtHook, code, wParam, lParam);
+}
+
+void TSkinManage::OnActivate(win::HWND hwnd) {
+    // Top-level windows are framed when they are first activated, not when they are made.
+    if (StartState == kNotStarted)
+        StartState = kStarted;
+    AttachWindow(hwnd);
+}
+
+TSkinData* TSkinManage::Qualify(win::HWND hwnd) const {
+    if (!Active || !win::IsWindow(hwnd))
+        return nullptr;
+    if (win::SendMessageA(hwnd, SkinMsgQuery, 0, 0) == 1)
+        return nullptr;
+    tk::TCustomForm* form = FindToolkitForm(hwnd);
+    if (!Sweeping && IsPlainChild(hwnd))
+        return nullptr;
+    const std::string className = ClassNameOf(hwnd);
+    const auto instance = reinterpret_cast<win::HINSTANCE>(win::GetWindowLongPtrA(hwnd, win::GWLP_HINSTANCE));
+    if (!form && instance != win::GetModuleHandleA(nullptr) && className != "#32770")
+        return nullptr;
+    win::RECT r;
+    win::GetWindowRect(hwnd, &r);
+    const bool mdiChild = (win::GetWindowLongA(hwnd, win::GWL_EXSTYLE) & win::WS_EX_MDICHILD) != 0;
+    if ((r.right - r.left) * (r.bottom - r.top) == 0 && !mdiChild)
+        return nullptr;
+    if (form && form->Tag() == 99)
+        return nullptr;
+    if (className.find("TcxPopupEditPopupWindow") != std::string::npos ||
+        className.find("TTERenderWindow") != std::string::npos || className == "TApplication")
+        return nullptr;
+    if (!PassesWindowFilter(hwnd, className))
+        return nullptr;
+    TSkinData* skin = ChooseSkinData(hwnd);
+    return skin && !skin->SkinLoading ? skin : nullptr;
+}
+
+bool TSkinManage::AttachWindow(win::HWND) {
+    // FIXME: purge dead frames, then give a window that Qualify accepts its TWinSkinForm, once the frame
+    // exists; until then every window keeps the system's frame.
+    return false;
 }
 
 } // namespace skin

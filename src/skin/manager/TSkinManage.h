@@ -4,6 +4,7 @@
 // setter. Frames and popup menus join it as they are written.
 #pragma once
 
+#include "skin/data/SkinManagerLink.h"
 #include "skin/data/TSkinData.h"
 
 #include "platform/win.h"
@@ -19,7 +20,10 @@ class TCustomForm;
 
 namespace skin {
 
-class TSkinManage {
+// Makes the skin components find the manager (once, at program start).
+void InstallSkinManager();
+
+class TSkinManage : public SkinManagerLink {
 public:
     // What the timer carries out (PendingCommand).
     enum Command : unsigned {
@@ -41,18 +45,36 @@ public:
     static void Destroy();
 
     explicit TSkinManage(win::HMODULE ownerModule);
-    ~TSkinManage();
+    ~TSkinManage() override;
     TSkinManage(const TSkinManage&) = delete;
     TSkinManage& operator=(const TSkinManage&) = delete;
 
-    void AddSkinData(TSkinData* data);
-    void RemoveSkinData(TSkinData* data);
+    void AddSkinData(TSkinData* data) override;
+    void RemoveSkinData(TSkinData* data) override;
     const std::vector<TSkinData*>& SkinDatas() const { return m_skinDatas; }
 
     // Arms the timer for `command` in `intervalMs`; before any window has been activated, activating and
     // deactivating only set Active, since windows are framed as they are activated anyway.
     void QueueCommand(unsigned command, int intervalMs);
     void RunCommand();
+
+    // Watches window creation, activation and destruction on this thread (a CBT hook), once.
+    void InstallHook() override;
+    // Frames a window that qualifies (see Qualify); true when it did.
+    bool AttachWindow(win::HWND hwnd) override;
+    // The component a window would be framed with, or null when it must not be framed: skinning is off,
+    // it is framed already, it is a plain child (unless sweeping), a foreign module's window that is no
+    // dialog, of no size, a form tagged 99, one of the excluded classes, refused by the filter, or its
+    // component is still loading.
+    TSkinData* Qualify(win::HWND hwnd) const;
+
+    // The component's side (SkinManagerLink).
+    void SetPending(TSkinData* data) override { PendingSkinData = data; }
+    void Queue(unsigned command, int intervalMs) override { QueueCommand(command, intervalMs); }
+    void MarkStarted() override { StartState = kStarted; }
+    bool Started() const override { return StartState == kStarted; }
+    void StartDirect() override;
+    void RefreshCaptionButtons(TSkinData* data) override;
 
     // The component a window is skinned with: the one that skins only its owner form, a dialog component
     // for dialogs and message boxes, the main one, else the first; null when there is none.
@@ -78,6 +100,9 @@ public:
     tk::TTimer Timer;
 
 private:
+    static win::LRESULT CALLBACK CbtProc(int code, win::WPARAM wParam, win::LPARAM lParam);
+    void OnActivate(win::HWND hwnd);
+
     std::vector<TSkinData*> m_skinDatas;
 };
 

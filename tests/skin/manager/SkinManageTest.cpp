@@ -2,10 +2,15 @@
 // components' requests wait for the timer.
 #include "skin/manager/TSkinManage.h"
 
+#include "TestSkin.h"
+
 #include "toolkit/TApplication.h"
 #include "toolkit/TCustomForm.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
 
 using namespace skin;
 
@@ -26,11 +31,12 @@ protected:
         data->SetSkinFormtype(type);
         return *data;
     }
+    // A window of this program's module, or of `module`.
     win::HWND Window(const char* className, win::DWORD style = win::WS_POPUP, win::HWND parent = nullptr,
-                     win::DWORD exStyle = 0) {
+                     win::DWORD exStyle = 0, win::HINSTANCE module = win::GetModuleHandleA(nullptr)) {
         RegisterPlain(className);
         win::HWND w = win::CreateWindowExA(exStyle, className, "", style, 0, 0, 100, 80, parent, nullptr,
-                                           nullptr, nullptr);
+                                           module, nullptr);
         EXPECT_NE(w, nullptr) << className;
         m_windows.insert(m_windows.begin(), w); // children go before their parents
         return w;
@@ -165,4 +171,155 @@ TEST_F(SkinManager, RequestsBeforeTheFirstActivationOnlySwitchAndLaterOnesWaitFo
     manager.QueueCommand(TSkinManage::cmdDeactivate, 250);
     manager.RunCommand();
     EXPECT_TRUE(manager.Active) << "without a component to act for, a tick does nothing";
+}
+
+namespace {
+
+// A component as the toolkit leaves it after reading a form: properties set while loading, then Loaded.
+TSkinData& LoadedComponent(TSkinFormType type, bool active, bool withSkin, tk::TComponent* owner) {
+    auto* data = new TSkinData(owner);
+    data->BeginLoading();
+    data->SetSkinFormtype(type);
+    data->SetActive(active);
+    if (withSkin) {
+        const skintest::Bytes container = skintest::Package("[TitlebarSkin]\r\nSkinName=Test\r\n");
+        skintest::Bytes stream(4);
+        const auto n = static_cast<std::uint32_t>(container.size());
+        for (int i = 0; i < 4; ++i)
+            stream[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n >> (8 * i));
+        stream.insert(stream.end(), container.begin(), container.end());
+        data->SetSkinStream(stream);
+    }
+    data->EndLoading();
+    return *data;
+}
+
+class SkinComponentAndManager : public SkinManager {
+protected:
+    void SetUp() override {
+        SkinManager::SetUp();
+        InstallSkinManager();
+    }
+};
+
+} // namespace
+
+TEST_F(SkinComponentAndManager, AStoredActiveMainComponentSwitchesSkinningOnAtOnceBeforeAnyActivation) {
+    TSkinData& main = LoadedComponent(sfMainform, true, true, tk::Application);
+    TSkinManage* manager = TSkinManage::Existing();
+    ASSERT_NE(manager, nullptr) << "the first component to load makes the manager";
+    EXPECT_EQ(manager->DefaultSkinData, &main);
+    EXPECT_TRUE(manager->Active);
+    EXPECT_EQ(manager->StartState, TSkinManage::kNotStarted);
+
+    // The hook sees the first activation.
+    const win::HWND w = Window("TPlainWindow", win::WS_POPUP | win::WS_VISIBLE);
+    win::SetActiveWindow(w);
+    EXPECT_EQ(manager->StartState, TSkinManage::kStarted);
+}
+
+TEST_F(SkinComponentAndManager, WithoutASkinAStoredActiveComponentIsSwitchedOff) {
+    TSkinData& main = LoadedComponent(sfMainform, true, false, tk::Application);
+    EXPECT_FALSE(main.Active());
+    EXPECT_FALSE(TSkinManage::Get().Active);
+    main.SetActive(true);
+    EXPECT_TRUE(main.Active()) << "the property takes the value";
+    EXPECT_FALSE(TSkinManage::Get().Active) << "but nothing is skinned while no skin has loaded";
+    EXPECT_EQ(TSkinManage::Get().PendingSkinData, nullptr);
+}
+
+TEST_F(SkinComponentAndManager, SwitchingAtRunTimeWaitsForTheTimerAndThenAnnouncesTheChange) {
+    TSkinData& main = LoadedComponent(sfMainform, false, true, tk::Application);
+    TSkinManage& manager = TSkinManage::Get();
+    int changed = 0;
+    main.OnSkinChanged = [&](tk::TObject*) { ++changed; };
+    main.SetActive(true);
+    EXPECT_TRUE(manager.Active) << "before the first activation the switch needs no sweep";
+    EXPECT_EQ(manager.StartState, TSkinManage::kStarted);
+
+    main.SetActive(false);
+    EXPECT_TRUE(manager.Active) << "now it waits for the timer";
+    EXPECT_EQ(manager.PendingSkinData, &main);
+    EXPECT_EQ(manager.PendingCommand, TSkinManage::cmdDeactivate);
+    EXPECT_EQ(manager.Timer.Interval(), TSkinData::kRequestDelay);
+    manager.RunCommand();
+    EXPECT_FALSE(manager.Active);
+    EXPECT_EQ(changed, 1);
+}
+
+TEST_F(SkinComponentAndManager, ANewSkinFileRefreshesLaterAndAMissingOneChangesNothing) {
+    TSkinData& main = LoadedComponent(sfMainform, true, true, tk::Application);
+    TSkinManage& manager = TSkinManage::Get();
+    manager.StartState = TSkinManage::kStarted;
+    int changed = 0;
+    main.OnSkinChanged = [&](tk::TObject*) { ++changed; };
+
+    main.SetSkinFile("/nonexistent/folder/none.skin");
+    EXPECT_FALSE(manager.Timer.Enabled());
+    EXPECT_TRUE(main.SkinLoading) << "no further window is skinned with it until a skin loads";
+
+    const std::string path = testing::TempDir() + "manager-test.skin";
+    {
+        const skintest::Bytes container = skintest::Package("[TitlebarSkin]\r\nSkinName=Second\r\n");
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(container.data()),
+                  static_cast<std::streamsize>(container.size()));
+    }
+    main.SetSkinFile(path);
+    EXPECT_EQ(main.SkinName, "Second");
+    EXPECT_EQ(manager.PendingSkinData, &main);
+    EXPECT_EQ(manager.PendingCommand, TSkinManage::cmdRefresh);
+    EXPECT_TRUE(manager.Timer.Enabled());
+    EXPECT_EQ(changed, 0);
+    manager.RunCommand();
+    EXPECT_EQ(changed, 1);
+    std::remove(path.c_str());
+}
+
+TEST_F(SkinComponentAndManager, OnlyTheProgramsSizedTopLevelWindowsOfAllowedClassesQualify) {
+    TSkinData& main = LoadedComponent(sfMainform, true, true, tk::Application);
+    TSkinManage& manager = TSkinManage::Get();
+    const win::HWND top = Window("TPlainWindow");
+    EXPECT_EQ(manager.Qualify(top), &main);
+
+    const win::HWND child = Window("TPlainChild", win::WS_CHILD, top);
+    EXPECT_EQ(manager.Qualify(child), nullptr);
+    manager.Sweeping = true;
+    EXPECT_EQ(manager.Qualify(child), &main) << "a sweep over existing forms lifts the child rule";
+    manager.Sweeping = false;
+
+    const win::HWND empty = win::CreateWindowExA(0, "TPlainWindow", "", win::WS_POPUP, 0, 0, 0, 0, nullptr,
+                                                 nullptr, nullptr, nullptr);
+    EXPECT_EQ(manager.Qualify(empty), nullptr) << "zero size";
+    win::DestroyWindow(empty);
+    static char foreignModule;
+    const auto foreign = reinterpret_cast<win::HINSTANCE>(&foreignModule);
+    EXPECT_EQ(manager.Qualify(Window("TPlainWindow", win::WS_POPUP, nullptr, 0, foreign)), nullptr)
+        << "another module's window";
+    EXPECT_EQ(manager.Qualify(Window("#32770", win::WS_POPUP, nullptr, 0, foreign)), &main)
+        << "a system dialog, whoever made it";
+    EXPECT_EQ(manager.Qualify(Window("TApplication")), nullptr);
+    EXPECT_EQ(manager.Qualify(Window("TTERenderWindowX")), nullptr);
+    EXPECT_EQ(manager.Qualify(Window("SysMonthCal32")), nullptr);
+
+    auto* tagged = new tk::TForm(tk::Application);
+    tagged->SetTag(99);
+    EXPECT_EQ(manager.Qualify(tagged->Handle()), nullptr) << "a form tagged 99";
+    auto* plain = new tk::TForm(tk::Application);
+    EXPECT_EQ(manager.Qualify(plain->Handle()), &main);
+
+    main.SkinLoading = true;
+    EXPECT_EQ(manager.Qualify(top), nullptr) << "its component is loading";
+    main.SkinLoading = false;
+    manager.Active = false;
+    EXPECT_EQ(manager.Qualify(top), nullptr) << "skinning is off";
+}
+
+TEST_F(SkinComponentAndManager, AComponentThatGoesLeavesTheManager) {
+    TSkinData& main = LoadedComponent(sfMainform, true, true, tk::Application);
+    TSkinManage& manager = TSkinManage::Get();
+    ASSERT_EQ(manager.SkinDatas().size(), 1u);
+    delete &main;
+    EXPECT_TRUE(manager.SkinDatas().empty());
+    EXPECT_EQ(manager.DefaultSkinData, nullptr);
 }
