@@ -1,6 +1,6 @@
 #include "skin/manager/TSkinManage.h"
 
-#include "skin/manager/SkinMessages.h"
+#include "skin/data/SkinMessages.h"
 
 #include "platform/os/Bytes.h"
 #include "toolkit/TApplication.h"
@@ -69,9 +69,82 @@ TSkinManage::TSkinManage(win::HMODULE ownerModule) : OwnerModule(ownerModule), T
     Timer.SetEnabled(false);
     Timer.SetInterval(100);
     Timer.OnTimer = [this](tk::TObject*) { RunCommand(); };
+    TWinSkinForm::FrameGone = [](TWinSkinForm* frame) {
+        if (TSkinManage* manager = Existing())
+            manager->OnFrameGone(frame);
+    };
 }
 
-TSkinManage::~TSkinManage() = default;
+TSkinManage::~TSkinManage() {
+    // Every window gets its own frame back while it still exists.
+    StartState = kDestroying;
+    RestoreFrames(nullptr, false);
+    TWinSkinForm::FrameGone = nullptr;
+}
+
+void TSkinManage::OnFrameGone(TWinSkinForm* frame) {
+    if (StartState == kDestroying)
+        return;
+    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), frame), m_forms.end());
+}
+
+TWinSkinForm* TSkinManage::FindFrame(win::HWND hwnd) const {
+    for (TWinSkinForm* frame : m_forms)
+        if (frame->Window() == hwnd)
+            return frame;
+    return nullptr;
+}
+
+void TSkinManage::PurgeFrames() {
+    if (StartState == kDestroying)
+        return;
+    for (auto it = m_forms.rbegin(); it != m_forms.rend();) {
+        TWinSkinForm* frame = *it;
+        if (frame->State() == TWinSkinForm::fsDead && frame->OwnerModule == OwnerModule) {
+            it = decltype(it)(m_forms.erase(std::next(it).base()));
+            delete frame;
+        } else {
+            ++it;
+        }
+    }
+}
+
+void TSkinManage::RestoreFrames(TSkinData* data, bool lastOnly) {
+    for (auto it = m_forms.rbegin(); it != m_forms.rend();) {
+        TWinSkinForm* frame = *it;
+        if (data && frame->Skin() != data) {
+            ++it;
+            continue;
+        }
+        it = decltype(it)(m_forms.erase(std::next(it).base()));
+        const win::HWND hwnd = frame->Window();
+        frame->Restore();
+        delete frame;
+        if (win::IsWindow(hwnd) && StartState != kDestroying) {
+            win::InvalidateRect(hwnd, nullptr, win::TRUE);
+            win::UpdateWindow(hwnd);
+        }
+        if (lastOnly)
+            return;
+    }
+}
+
+void TSkinManage::Sweep(tk::TComponent* owner) {
+    if (!tk::Screen)
+        return;
+    Sweeping = true;
+    const std::vector<tk::TCustomForm*> forms = tk::Screen->Forms();
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+        tk::TCustomForm* form = *it;
+        if (owner && form != owner)
+            continue;
+        if (!form->HandleAllocated() || !win::IsWindowVisible(form->Handle()) ||
+            (win::GetWindowLongA(form->Handle(), win::GWL_STYLE) & win::WS_CHILD))
+            continue;
+        AttachWindow(form->Handle());
+    }
+    Sweeping = false;
+}
 
 void TSkinManage::AddSkinData(TSkinData* data) {
     if (!data || std::find(m_skinDatas.begin(), m_skinDatas.end(), data) != m_skinDatas.end())
@@ -108,10 +181,35 @@ void TSkinManage::RunCommand() {
     TSkinData* data = PendingSkinData;
     if (!data)
         return;
+    const bool onlyItsForm = data->SkinFormtype() == sfOnlyThisForm;
     switch (PendingCommand) {
-    case cmdActivate: Active = true; break;
-    case cmdDeactivate: Active = false; break;
-    case cmdReattach: return;
+    case cmdActivate:
+        Active = true;
+        if (!onlyItsForm)
+            PurgeFrames();
+        Sweep(onlyItsForm ? data->Owner() : nullptr);
+        break;
+    case cmdDeactivate:
+        Active = false;
+        PurgeFrames();
+        RestoreFrames(onlyItsForm ? data : nullptr, onlyItsForm);
+        break;
+    case cmdRefresh:
+        PurgeFrames();
+        RefreshCaptionButtons(data);
+        for (TWinSkinForm* frame : m_forms)
+            if (frame->Skin() == data)
+                frame->Reapply();
+        break;
+    case cmdPurge: PurgeFrames(); break;
+    case cmdReattach:
+        if (TWinSkinForm* frame = FindFrame(ReattachWindow)) {
+            m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), frame), m_forms.end());
+            frame->Restore();
+            delete frame;
+        }
+        AttachWindow(ReattachWindow);
+        return;
     default: break;
     }
     PendingSkinData = nullptr;
@@ -184,8 +282,10 @@ void TSkinManage::StartDirect() {
     ++StartState;
 }
 
-void TSkinManage::RefreshCaptionButtons(TSkinData*) {
-    // FIXME: every frame that uses the component rebuilds its caption buttons, once frames exist.
+void TSkinManage::RefreshCaptionButtons(TSkinData* data) {
+    for (TWinSkinForm* frame : m_forms)
+        if (frame->Skin() == data)
+            frame->RebuildCaptionButtons();
 }
 
 void TSkinManage::InstallHook() {
@@ -242,10 +342,27 @@ TSkinData* TSkinManage::Qualify(win::HWND hwnd) const {
     return skin && !skin->SkinLoading ? skin : nullptr;
 }
 
-bool TSkinManage::AttachWindow(win::HWND) {
-    // FIXME: purge dead frames, then give a window that Qualify accepts its TWinSkinForm, once the frame
-    // exists; until then every window keeps the system's frame.
-    return false;
+bool TSkinManage::AttachWindow(win::HWND hwnd) {
+    if (!Active)
+        return false;
+    PurgeFrames();
+    if (FindFrame(hwnd))
+        return false;
+    TSkinData* skin = Qualify(hwnd);
+    if (!skin)
+        return false;
+    tk::TCustomForm* form = FindToolkitForm(hwnd);
+    auto* frame = new TWinSkinForm(form);
+    frame->OwnerModule = OwnerModule;
+    if (form)
+        frame->AttachToForm(skin, form);
+    else
+        frame->AttachToWindow(skin, hwnd);
+    m_forms.push_back(frame);
+    if (StartState == kNotStarted)
+        StartState = kStarted;
+    win::PostMessageA(hwnd, SkinMsgFinish, 0, 1000);
+    return true;
 }
 
 } // namespace skin

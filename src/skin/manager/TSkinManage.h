@@ -6,6 +6,7 @@
 
 #include "skin/data/SkinManagerLink.h"
 #include "skin/data/TSkinData.h"
+#include "skin/frame/TWinSkinForm.h"
 
 #include "platform/win.h"
 #include "toolkit/TTimer.h"
@@ -85,6 +86,10 @@ public:
     static bool IsPlainChild(win::HWND hwnd);
     // The toolkit form whose window this is, or the toolkit control stored on the window when that is a form.
     static tk::TCustomForm* FindToolkitForm(win::HWND hwnd);
+    TWinSkinForm* FindFrame(win::HWND hwnd) const;
+    const std::vector<TWinSkinForm*>& Forms() const { return m_forms; }
+    // Frees the frames whose windows are gone.
+    void PurgeFrames();
 
     bool Active = false;
     bool Sweeping = false;
@@ -102,8 +107,14 @@ public:
 private:
     static win::LRESULT CALLBACK CbtProc(int code, win::WPARAM wParam, win::LPARAM lParam);
     void OnActivate(win::HWND hwnd);
+    void OnFrameGone(TWinSkinForm* frame);
+    // Gives every frame (of `data`, or all) back its window's own look and frees it.
+    void RestoreFrames(TSkinData* data, bool lastOnly);
+    // Attaches the screen's visible top-level forms, last to first (of `owner` only, when given).
+    void Sweep(tk::TComponent* owner);
 
     std::vector<TSkinData*> m_skinDatas;
+    std::vector<TWinSkinForm*> m_forms;
 };
 
 } // namespace skin

@@ -1,0 +1,376 @@
+#include "skin/frame/TWinSkinForm.h"
+
+#include "skin/data/SkinMessages.h"
+
+#include "toolkit/TCustomForm.h"
+
+namespace skin {
+
+TK_IMPLEMENT_CLASS(TWinSkinForm, tk::TComponent, nullptr)
+
+TWinSkinForm::TWinSkinForm(tk::TComponent* owner) : tk::TComponent(owner) {
+}
+
+TWinSkinForm::~TWinSkinForm() {
+    if (m_state != fsDead)
+        Restore();
+    DropRegion();
+    if (FrameGone)
+        FrameGone(this);
+}
+
+void TWinSkinForm::AttachToForm(TSkinData* skin, tk::TCustomForm* form) {
+    m_form = form;
+    if (skin && skin->OnBeforeSkinForm)
+        skin->OnBeforeSkinForm(form, form->Handle(), form->ClassName());
+    AttachCommon(skin, form->Handle());
+    if (FrameSkinning() && m_subclass.Attached()) {
+        m_savedColour = form->Color();
+        m_colourSaved = true;
+        form->SetColor(skin->SkinColours[scButtonFace]);
+    }
+}
+
+void TWinSkinForm::AttachToWindow(TSkinData* skin, win::HWND hwnd) {
+    AttachCommon(skin, hwnd);
+}
+
+void TWinSkinForm::AttachCommon(TSkinData* skin, win::HWND hwnd) {
+    m_skin = skin;
+    m_hwnd = hwnd;
+    char name[256] = {};
+    win::GetClassNameA(hwnd, name, sizeof name);
+    m_className = name;
+    CaptureFacts();
+    m_subclass.Attach(hwnd, [this](win::HWND h, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+        return WindowMessage(h, msg, wParam, lParam);
+    });
+    if (FrameSkinning()) {
+        m_borders = FrameGeometry::Borders(*skin, m_facts.border);
+        RebuildCaptionButtons();
+    } else {
+        m_state = fsReady;
+    }
+}
+
+void TWinSkinForm::CaptureFacts() {
+    m_style = static_cast<win::DWORD>(win::GetWindowLongA(m_hwnd, win::GWL_STYLE));
+    const auto exStyle = static_cast<win::DWORD>(win::GetWindowLongA(m_hwnd, win::GWL_EXSTYLE));
+    m_rightToLeft = (exStyle & win::WS_EX_LEFTSCROLLBAR) != 0;
+    m_facts.dialogClass = FrameGeometry::IsDialogClass(m_className);
+    m_facts.border = FrameGeometry::KindOf(m_style, exStyle, m_facts.dialogClass);
+    m_facts.buttons = 0;
+    if (m_style & win::WS_MAXIMIZEBOX)
+        m_facts.buttons |= kHasMaximiseBox;
+    if (m_style & win::WS_MINIMIZEBOX)
+        m_facts.buttons |= kHasMinimiseBox;
+    if (exStyle & win::WS_EX_CONTEXTHELP)
+        m_facts.buttons |= kHasContextHelp;
+    if (m_style & win::WS_SYSMENU)
+        m_facts.buttons |= kHasSystemMenu;
+    m_facts.active = true;
+    RefreshShowState();
+}
+
+bool TWinSkinForm::FrameSkinning() const {
+    return m_skin && (m_skin->SkinControls() & Bit(xcMainMenu)) != 0 &&
+           m_facts.border != BorderKind::NoCaption;
+}
+
+void TWinSkinForm::RebuildCaptionButtons() {
+    m_hot = nullptr;
+    m_buttons.clear();
+    if (!m_skin)
+        return;
+    for (const auto& element : m_skin->SysButtons)
+        m_buttons.push_back(CaptionButton{element.get()});
+}
+
+void TWinSkinForm::Reapply() {
+    if (m_state != fsReady || !FrameSkinning())
+        return;
+    m_state = fsReapplying;
+    win::RECT client;
+    win::GetClientRect(m_hwnd, &client);
+    m_clientAtAttach = {client.right, client.bottom};
+    m_borders = FrameGeometry::Borders(*m_skin, m_facts.border);
+    if (m_form)
+        m_form->SetColor(m_skin->SkinColours[scButtonFace]);
+    if (m_facts.show == ShowState::Normal && !(m_style & win::WS_CHILD))
+        KeepClientSize();
+    BuildRegion(true);
+    m_state = fsReady;
+    PaintFrame();
+}
+
+void TWinSkinForm::Restore() {
+    if (!m_subclass.Attached())
+        return;
+    m_subclass.Restore();
+    if (m_facts.buttons & kHasSystemMenu)
+        win::SetWindowLongA(m_hwnd, win::GWL_STYLE,
+                            win::GetWindowLongA(m_hwnd, win::GWL_STYLE) | win::WS_SYSMENU);
+    if (m_form && m_colourSaved && m_state != fsDestroying)
+        m_form->SetColor(m_savedColour);
+    m_colourSaved = false;
+    if (m_state != fsDestroying && m_state != fsDead && FrameSkinning())
+        GiveBackSize();
+    DropRegion();
+    if (win::IsWindow(m_hwnd))
+        win::SetWindowRgn(m_hwnd, nullptr, win::TRUE);
+}
+
+win::LRESULT TWinSkinForm::CallPrevious(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    return m_subclass.CallPrevious(m_hwnd, msg, wParam, lParam);
+}
+
+// A flat switch: the messages every frame answers, then those of a frame that draws the window's border.
+win::LRESULT TWinSkinForm::WindowMessage(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
+                                         win::LPARAM lParam) {
+    // Until its set-up the frame paints nothing, and the system must not paint its own frame either.
+    if (m_state == fsAttached && (msg == win::WM_NCPAINT || msg == win::WM_NCACTIVATE))
+        return 0;
+    switch (msg) {
+    case win::WM_NCDESTROY: OnNcDestroy(); return 0;
+    case win::WM_ERASEBKGND: return OnEraseBackground(wParam, lParam);
+    case win::WM_CTLCOLORBTN:
+    case win::WM_CTLCOLORSTATIC: return OnControlColour(msg, wParam, lParam);
+    case SkinMsgFinish: OnFinish(); return 0;
+    case SkinMsgQuery: win::PostMessageA(hwnd, SkinQuerySetUpDone, 0, kCooperationKey); return 1;
+    default: break;
+    }
+    if (!FrameSkinning() || m_state == fsAttached)
+        return CallPrevious(msg, wParam, lParam);
+    bool done = true;
+    const win::LRESULT result = FramedMessage(hwnd, msg, wParam, lParam, done);
+    return done ? result : CallPrevious(msg, wParam, lParam);
+}
+
+win::LRESULT TWinSkinForm::FramedMessage(win::HWND, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam,
+                                         bool& done) {
+    switch (msg) {
+    case win::WM_NCCALCSIZE: return OnNcCalcSize(wParam, lParam);
+    case win::WM_NCHITTEST: return OnNcHitTest(wParam, lParam);
+    case win::WM_NCPAINT: return OnNcPaint(wParam, lParam);
+    case win::WM_NCACTIVATE: return OnNcActivate(wParam, lParam);
+    case win::WM_SIZE: return OnSize(wParam, lParam);
+    case win::WM_NCMOUSEMOVE: return OnNcMouseMove(wParam, lParam);
+    case win::WM_NCLBUTTONDOWN: return OnNcLButtonDown(wParam, lParam);
+    case win::WM_NCLBUTTONUP: return OnNcLButtonUp(wParam, lParam);
+    case win::WM_NCLBUTTONDBLCLK: return OnNcLButtonDblClk(wParam, lParam);
+    case SkinMsgPaintFrame: PaintFrame(); return 0;
+    case win::WM_SETTEXT: {
+        const win::LRESULT result = CallPrevious(msg, wParam, lParam);
+        PaintFrame();
+        return result;
+    }
+    default: done = false; return 0;
+    }
+}
+
+win::LRESULT TWinSkinForm::OnEraseBackground(win::WPARAM wParam, win::LPARAM lParam) {
+    const win::LRESULT result = CallPrevious(win::WM_ERASEBKGND, wParam, lParam);
+    // A toolkit form paints itself in the skin's colour; a native window (a dialog, a message box) is given
+    // the skin's face colour here.
+    if (m_form || !m_skin || !m_skin->FaceBrush)
+        return result;
+    win::RECT client;
+    win::GetClientRect(m_hwnd, &client);
+    win::FillRect(reinterpret_cast<win::HDC>(wParam), &client, m_skin->FaceBrush);
+    return 1;
+}
+
+win::LRESULT TWinSkinForm::OnControlColour(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    const win::LRESULT result = CallPrevious(msg, wParam, lParam);
+    if (m_form || !m_skin)
+        return result;
+    win::SetBkMode(reinterpret_cast<win::HDC>(wParam), win::TRANSPARENT);
+    if (msg == win::WM_CTLCOLORSTATIC && m_skin->FaceBrush)
+        return reinterpret_cast<win::LRESULT>(m_skin->FaceBrush);
+    return result;
+}
+
+void TWinSkinForm::OnFinish() {
+    const win::HWND hwnd = m_hwnd;
+    win::RECT window, client;
+    win::GetWindowRect(hwnd, &window);
+    win::GetClientRect(hwnd, &client);
+    m_clientAtAttach = {client.right, client.bottom};
+    m_systemNonClient = {(window.right - window.left) - client.right,
+                         (window.bottom - window.top) - client.bottom};
+    const bool topLevel = (m_style & win::WS_CHILD) == 0;
+    if (m_state == fsAttached && FrameSkinning() && topLevel && m_facts.show != ShowState::Minimised) {
+        m_state = fsResizing;
+        KeepClientSize();
+        m_state = fsReady;
+        BuildRegion(true);
+    }
+    m_state = fsReady;
+    win::SendMessageA(hwnd, SkinQuerySetUpDone, 0, kCooperationKey);
+    if (m_skin && m_skin->OnAfterSkinForm)
+        m_skin->OnAfterSkinForm(m_form ? static_cast<tk::TObject*>(m_form) : this, hwnd, m_className);
+    if (FrameSkinning())
+        PaintFrame();
+}
+
+win::LRESULT TWinSkinForm::OnNcCalcSize(win::WPARAM wParam, win::LPARAM lParam) {
+    CallPrevious(win::WM_NCCALCSIZE, wParam, lParam);
+    if (!wParam)
+        return 0;
+    auto* params = reinterpret_cast<win::NCCALCSIZE_PARAMS*>(lParam);
+    if (m_facts.border == BorderKind::NoCaption) {
+        params->rgrc[1] = params->rgrc[0];
+        return win::WVR_REDRAW;
+    }
+    const win::WINDOWPOS* pos = params->lppos;
+    const win::RECT proposed =
+        pos ? win::RECT{pos->x, pos->y, pos->x + pos->cx, pos->y + pos->cy} : params->rgrc[0];
+    params->rgrc[0] = params->rgrc[1] = FrameGeometry::ClientFor(proposed, m_borders, m_menuBarHeight);
+    return win::WVR_REDRAW;
+}
+
+win::LRESULT TWinSkinForm::OnNcHitTest(win::WPARAM wParam, win::LPARAM lParam) {
+    const win::LRESULT system = CallPrevious(win::WM_NCHITTEST, wParam, lParam);
+    return FrameGeometry::HitTest(system, ToWindow(lParam).y, m_borders, m_menuBarHeight);
+}
+
+win::LRESULT TWinSkinForm::OnNcPaint(win::WPARAM, win::LPARAM) {
+    // Without WS_SYSMENU the system offers no caption buttons of its own under ours.
+    const auto style = static_cast<win::DWORD>(win::GetWindowLongA(m_hwnd, win::GWL_STYLE));
+    if ((style & win::WS_SYSMENU) && !(m_facts.buttons & kKeepSystemMenu))
+        win::SetWindowLongA(m_hwnd, win::GWL_STYLE, static_cast<win::LONG>(style & ~win::WS_SYSMENU));
+    PaintFrame();
+    return 0;
+}
+
+win::LRESULT TWinSkinForm::OnNcActivate(win::WPARAM wParam, win::LPARAM lParam) {
+    m_facts.active = wParam != 0;
+    // The system keeps its own note of the caption's state; it repaints the frame through WM_NCPAINT, which
+    // comes back here.
+    CallPrevious(win::WM_NCACTIVATE, wParam, lParam);
+    PaintFrame();
+    return win::TRUE;
+}
+
+win::LRESULT TWinSkinForm::OnSize(win::WPARAM wParam, win::LPARAM lParam) {
+    const win::LRESULT result = CallPrevious(win::WM_SIZE, wParam, lParam);
+    RefreshShowState();
+    if (m_facts.show != ShowState::Minimised)
+        BuildRegion(false);
+    return result;
+}
+
+void TWinSkinForm::OnNcDestroy() {
+    const win::HWND hwnd = m_hwnd;
+    m_state = fsDestroying;
+    // The window is going: only the unhooking is undone, then the window's own procedure ends it.
+    m_subclass.Restore();
+    DropRegion();
+    win::CallWindowProcA(reinterpret_cast<win::WNDPROC>(win::GetWindowLongPtrA(hwnd, win::GWLP_WNDPROC)),
+                         hwnd, win::WM_NCDESTROY, 0, 0);
+    m_state = fsDead;
+}
+
+win::POINT TWinSkinForm::ToWindow(win::LPARAM screenPoint) const {
+    win::RECT r{};
+    win::GetWindowRect(m_hwnd, &r);
+    return {win::GET_X_LPARAM(screenPoint) - r.left, win::GET_Y_LPARAM(screenPoint) - r.top};
+}
+
+TWinSkinForm::CaptionButton* TWinSkinForm::ButtonAt(win::POINT p) {
+    for (CaptionButton& b : m_buttons)
+        if (b.shown && win::PtInRect(&b.rect, p))
+            return &b;
+    return nullptr;
+}
+
+win::LRESULT TWinSkinForm::OnNcMouseMove(win::WPARAM wParam, win::LPARAM lParam) {
+    if (!m_facts.active)
+        return 0;
+    CaptionButton* over = ButtonAt(ToWindow(lParam));
+    if (over != m_hot) {
+        if (m_hot)
+            m_hot->state = 1;
+        m_hot = over;
+        if (m_hot)
+            m_hot->state = m_hot->state == 2 ? 2 : 3;
+        PaintFrame();
+    }
+    return over ? 0 : CallPrevious(win::WM_NCMOUSEMOVE, wParam, lParam);
+}
+
+win::LRESULT TWinSkinForm::OnNcLButtonDown(win::WPARAM wParam, win::LPARAM lParam) {
+    if (m_skin)
+        m_skin->HideCaptionHint();
+    if (CaptionButton* b = ButtonAt(ToWindow(lParam))) {
+        if (!m_facts.active)
+            win::SetForegroundWindow(m_hwnd);
+        if (m_hot && m_hot != b)
+            m_hot->state = 1;
+        m_hot = b;
+        b->state = 2;
+        PaintFrame();
+        return 0;
+    }
+    return CallPrevious(win::WM_NCLBUTTONDOWN, wParam, lParam);
+}
+
+win::LRESULT TWinSkinForm::OnNcLButtonUp(win::WPARAM wParam, win::LPARAM lParam) {
+    if (m_skin)
+        m_skin->HideCaptionHint();
+    CaptionButton* b = ButtonAt(ToWindow(lParam));
+    if (!b)
+        return CallPrevious(win::WM_NCLBUTTONUP, wParam, lParam);
+    if (b == m_hot && b->state == 2) {
+        b->state = 3;
+        PaintFrame();
+        RunAction(*b);
+    }
+    return 0;
+}
+
+win::LRESULT TWinSkinForm::OnNcLButtonDblClk(win::WPARAM wParam, win::LPARAM lParam) {
+    if (CaptionButton* b = ButtonAt(ToWindow(lParam))) {
+        const int action = b->element->Action;
+        if (action == 3 || action == 11)
+            win::PostMessageA(m_hwnd, win::WM_SYSCOMMAND, win::SC_CLOSE, 0);
+        return 0;
+    }
+    if (wParam == static_cast<win::WPARAM>(win::HTCAPTION)) {
+        if (m_facts.show != ShowState::Normal) {
+            win::PostMessageA(m_hwnd, win::WM_SYSCOMMAND, win::SC_RESTORE, 0);
+            return 0;
+        }
+        if (m_facts.buttons & kHasMaximiseBox) {
+            win::PostMessageA(m_hwnd, win::WM_SYSCOMMAND, win::SC_MAXIMIZE, 0);
+            return 0;
+        }
+    }
+    return CallPrevious(win::WM_NCLBUTTONDBLCLK, wParam, lParam);
+}
+
+void TWinSkinForm::RunAction(const CaptionButton& button) {
+    const int action = button.element->Action;
+    switch (action) {
+    case 0: win::PostMessageA(m_hwnd, win::WM_SYSCOMMAND, win::SC_CLOSE, 0); break;
+    case 1:
+    case 22:
+        if (button.enabled)
+            win::PostMessageA(m_hwnd, win::WM_SYSCOMMAND,
+                              m_facts.show == ShowState::Maximised ? win::SC_RESTORE : win::SC_MAXIMIZE, 0);
+        break;
+    case 2:
+    case 23:
+        if (button.enabled)
+            win::PostMessageA(m_hwnd, win::WM_SYSCOMMAND,
+                              m_facts.show == ShowState::Minimised ? win::SC_RESTORE : win::SC_MINIMIZE, 0);
+        break;
+    case 3:
+    case 11:
+    case 12: break; // FIXME: the skinned system menu opens here once it exists.
+    case 4: win::PostMessageA(m_hwnd, win::WM_SYSCOMMAND, win::SC_CONTEXTHELP, 0); break;
+    default: win::PostMessageA(m_hwnd, SkinMsgCaptionButton, static_cast<win::WPARAM>(action), 0); break;
+    }
+}
+
+} // namespace skin
