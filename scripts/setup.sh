@@ -9,6 +9,7 @@ packages=(
   libsdl2-dev libpixman-1-dev libfreetype-dev libfontconfig-dev libjpeg-dev libpng-dev
   fonts-wqy-microhei fonts-wqy-zenhei fonts-wine
   mdbtools
+  desktop-file-utils dpkg-dev file
   xvfb xauth xdotool x11-utils
   clang libclang-rt-14-dev clang-tidy clang-format
 )

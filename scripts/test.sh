@@ -18,3 +18,4 @@ for made in skinpack reference.skin; do
 done
 cd "$build"
 ctest --output-on-failure -j"$(nproc)" --timeout 600
+bash "$here/scripts/check-install.sh" .

@@ -1,11 +1,13 @@
 #include "app/TaxiProgram.h"
 
+#include "app/BankLocation.h"
 #include "app/TForm1.h"
 #include "practice/RandomGenerator.h"
 #include "practice/TForm2.h"
 #include "result/Modality.h"
 #include "result/Tchengjiform.h"
 #include "skin/data/TSkinData.h"
+#include "skin/manager/TSkinManage.h"
 
 #include <cstdio>
 
@@ -15,11 +17,17 @@ void InitializeProgramToolkit() {
     tk::InitializeToolkit();
     // The main window's layout names the skin component; its class must be known before the layout streams.
     tk::RegisterClass(skin::TSkinData::StaticClassInfo());
+    skin::InstallSkinManager();
 }
 
 void CreateProgramWindows() {
     if (Modality::ProgramFolder.empty())
         Modality::ProgramFolder = win::ExecutableFolder();
+    const BankLocation::Choice bank =
+        BankLocation::Choose(Modality::ProgramFolder, BankLocation::Environment::FromProcess());
+    if (!bank.warning.empty())
+        std::fprintf(stderr, "taxitrainer: %s\n", bank.warning.c_str());
+    Modality::BankFolder = bank.folder;
     Modality::Reset();
     RandomGenerator::Instance().Seed(RandomGenerator::kFixedSeed);
     tk::Application->CreateForm(Form1);
@@ -28,6 +36,8 @@ void CreateProgramWindows() {
 }
 
 void FinalizeProgram() {
+    // The manager goes first: it gives every window back its own frame while the windows still exist.
+    skin::TSkinManage::Destroy();
     tk::FinalizeToolkit();
     // The quit message that ended the loop, and anything left for the windows just freed, must not reach a
     // later run in this process.

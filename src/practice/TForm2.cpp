@@ -69,7 +69,7 @@ void TForm2::FindControls() {
 
 void TForm2::FormCreate(tk::TObject*) {
     m_exercise.CurrentPosition = 0;
-    ADOConnection1.ConnectionString = bank::ConnectionString::ForJetFile(Modality::ProgramFolder + "db1.mdb");
+    ADOConnection1.ConnectionString = bank::ConnectionString::ForJetFile(Modality::BankFolder + "db1.mdb");
     ADOConnection1.LoginPrompt = false;
     ADOConnection1.Open();
     ADOQuery1.Connection = &ADOConnection1;

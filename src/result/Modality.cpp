@@ -10,6 +10,7 @@ int RightCount = 0;
 int WrongCount = 0;
 int ExamScore = 0;
 std::string ProgramFolder;
+std::string BankFolder;
 
 void Reset() {
     ExerciseRequest = TExerciseRequest{};

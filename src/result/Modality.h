@@ -24,9 +24,12 @@ extern int RightCount;
 extern int WrongCount;
 extern int ExamScore;
 
-// The folder db1.mdb and img/ are read from, with a trailing '/': the executable's folder, set once at
-// start-up (the scenario runner points it at its own copy of the program folder).
+// The folder img/ is read from, with a trailing '/': the executable's folder, set once at start-up (the
+// scenario runner points it at its own copy of the program folder).
 extern std::string ProgramFolder;
+// The folder db1.mdb is opened in, with a trailing '/': the program folder, or the user's own copy of the
+// bank when the program folder is an installed, read-only one. Chosen at every start-up.
+extern std::string BankFolder;
 
 // Back to the values of a fresh start, for a second start-up within one process.
 void Reset();

@@ -1,10 +1,5 @@
 #include "ReferenceSkin.h"
 
-#include "platform/os/AtomicFile.h"
-
-#include <filesystem>
-#include <stdexcept>
-
 namespace refskin {
 
 namespace {
@@ -12,7 +7,7 @@ namespace {
 constexpr Rgb kFace = RGB(213, 230, 250);
 
 // Section, then key=value lines; kept in the order the skin's authors write them.
-constexpr const char* kDescription[] = {
+const std::vector<const char*> kDescription = {
     "; Reference skin: blue",
     "[Version]",
     "Version=1.0",
@@ -254,42 +249,11 @@ const std::vector<ImageSpec>& ReferenceImages() {
 }
 
 std::string ReferenceDescription() {
-    std::string text;
-    for (const char* line : kDescription) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
+    return JoinDescription(kDescription);
 }
 
 bool DrawReferenceSkin(const std::string& dir, std::string& error) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::create_directories(dir, ec);
-    if (!fs::is_directory(dir, ec)) {
-        error = dir + ": cannot create the folder";
-        return false;
-    }
-    const auto write = [&](const std::string& name, const void* data, std::size_t size) {
-        std::string reason;
-        if (win::WriteFileAtomically(fs::path(dir) / name,
-                                     std::string_view(static_cast<const char*>(data), size), reason))
-            return true;
-        error = (fs::path(dir) / name).string() + ": " + reason;
-        return false;
-    };
-    for (const ImageSpec& entry : kImages) {
-        const DrawnImage image = DrawImage(entry.name);
-        if (image.canvas.Width() != entry.width || image.canvas.Height() != entry.height) {
-            error = std::string(entry.name) + ": drawn at the wrong size";
-            return false;
-        }
-        const std::vector<std::uint8_t> bmp = image.canvas.Bmp(entry.bits, image.transparent, kFace);
-        if (!write(entry.name, bmp.data(), bmp.size()))
-            return false;
-    }
-    const std::string text = ReferenceDescription();
-    return write(kDescriptionName, text.data(), text.size());
+    return WriteSkinFolder(dir, SkinDrawing{kImages, DrawImage, ReferenceDescription(), kFace}, error);
 }
 
 } // namespace refskin

@@ -7,6 +7,7 @@
 #include "skin/package/TSkinWriter.h"
 
 #include "ReferenceSkin.h"
+#include "TestSkin.h"
 
 #include "platform/os/AtomicFile.h"
 
@@ -32,7 +33,25 @@ constexpr const char* UsageText =
     "       skinpack unpack IN DIR          write every entry of a package into DIR\n"
     "       skinpack list IN                show a package's format, entry names and sizes\n"
     "       skinpack ini IN SECTION KEY     read one value of the package's description text\n"
-    "       skinpack draw-reference DIR     draw the reference skin's images and description text into DIR\n";
+    "       skinpack draw-reference DIR     draw the reference skin's images and description text into DIR\n"
+    "       skinpack draw-test-skin DIR     draw the test skin (olive, other caption and frame choices) into "
+    "DIR\n"
+    "       skinpack --help                 this text and how to make a skin\n";
+
+constexpr const char* MakingSkinsText =
+    "\n"
+    "Making a skin:\n"
+    "  1. skinpack draw-reference myskin      (or draw-test-skin) draws a starting skin into the folder "
+    "myskin:\n"
+    "     BMP images and the description text Skin.ini, which names every image and says how it is sliced.\n"
+    "  2. Edit the BMPs (magenta 255,0,255 is see-through) and Skin.ini; an image keeps its frames, side by\n"
+    "     side or one above the other, as the image it replaces has them. Image names end in lower-case "
+    ".bmp.\n"
+    "  3. skinpack pack myskin my.skin        packs the folder; skinpack list my.skin shows what it holds.\n"
+    "  4. Try it with uirun, in a script beside a screenshot:\n"
+    "       start\n"
+    "       set Form1.SkinData1.SkinFile \"/path/to/my.skin\"\n"
+    "       screenshot my-skin.png\n";
 
 bool IsDescriptionName(const std::string& name) {
     return TSkinReader::LowerCase(name).find(".ini") != std::string::npos;
@@ -339,6 +358,10 @@ int SkinPackTool::Run(const std::vector<std::string>& args, std::ostream& out, s
         if (skin::FindSkinFormat(format) == nullptr)
             return Fail("--format " + text + ": not one of 20000, 30000, 40000, 50000, 60000, 70000");
     }
+    if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "help")) {
+        *m_out << UsageText << MakingSkinsText;
+        return 0;
+    }
     if (rest.empty())
         return Usage();
     const std::string& command = rest[0];
@@ -360,6 +383,10 @@ int SkinPackTool::Run(const std::vector<std::string>& args, std::ostream& out, s
     if (command == "draw-reference" && n == 1) {
         std::string error;
         return refskin::DrawReferenceSkin(rest[1], error) ? 0 : Fail(error);
+    }
+    if (command == "draw-test-skin" && n == 1) {
+        std::string error;
+        return testskin::DrawTestSkin(rest[1], error) ? 0 : Fail(error);
     }
     return Usage();
 }

@@ -115,23 +115,27 @@ bool ScriptRunner::ExpectImageCommand(const ScriptLine& line) {
 
 bool ScriptRunner::Screenshot(const ScriptLine& line) {
     std::string error;
-    if (!m_display->Screenshot(Argument(line, 1), &error))
+    if (line.words.size() > 2) {
+        const std::unique_ptr<win::gdi::Surface> shown = WindowPixels(line, line.words[2].text);
+        if (!win::gdi::WritePng(*shown, Argument(line, 1).c_str(), &error))
+            Fail(line, "screenshot: " + error);
+    } else if (!m_display->Screenshot(Argument(line, 1), &error)) {
         Fail(line, "screenshot: " + error);
+    }
     return false;
 }
 
-void ScriptRunner::ExpectImage(const ScriptLine& line, const std::string& target, const std::string& golden,
-                               int allowedPixels) {
-    namespace fs = std::filesystem;
+std::unique_ptr<win::gdi::Surface> ScriptRunner::WindowPixels(const ScriptLine& line,
+                                                              const std::string& target) {
     win::HWND hwnd = nullptr;
     if (target == "msgbox") {
         hwnd = FrontMessageBox();
         if (!hwnd)
-            Fail(line, "expect-image: no message box is shown");
+            Fail(line, line.words[0].text + ": no message box is shown");
     } else if (auto* form = dynamic_cast<tk::TWinControl*>(ResolveObject(line, target, nullptr))) {
         hwnd = form->Handle();
     } else {
-        Fail(line, "expect-image: " + target + " is not a window");
+        Fail(line, line.words[0].text + ": " + target + " is not a window");
     }
     win::RECT r{};
     win::GetWindowRect(hwnd, &r);
@@ -139,11 +143,18 @@ void ScriptRunner::ExpectImage(const ScriptLine& line, const std::string& target
     r.left = std::max<long>(r.left, 0), r.top = std::max<long>(r.top, 0);
     r.right = std::min<long>(r.right, screen->Width()), r.bottom = std::min<long>(r.bottom, screen->Height());
     if (r.right <= r.left || r.bottom <= r.top)
-        Fail(line, "expect-image: " + target + " is not on the screen");
-    win::gdi::Surface shown(r.right - r.left, r.bottom - r.top);
-    for (int y = 0; y < shown.Height(); ++y)
-        std::copy_n(screen->Row(r.top + y) + r.left, shown.Width(), shown.Row(y));
+        Fail(line, line.words[0].text + ": " + target + " is not on the screen");
+    auto shown = std::make_unique<win::gdi::Surface>(r.right - r.left, r.bottom - r.top);
+    for (int y = 0; y < shown->Height(); ++y)
+        std::copy_n(screen->Row(r.top + y) + r.left, shown->Width(), shown->Row(y));
+    return shown;
+}
 
+void ScriptRunner::ExpectImage(const ScriptLine& line, const std::string& target, const std::string& golden,
+                               int allowedPixels) {
+    namespace fs = std::filesystem;
+    const std::unique_ptr<win::gdi::Surface> pixels = WindowPixels(line, target);
+    const win::gdi::Surface& shown = *pixels;
     const fs::path path = fs::path(m_file).parent_path() / golden;
     std::string error;
     const char* update = std::getenv("TAXI_UPDATE_GOLDENS");

@@ -70,7 +70,8 @@ bool ScriptRunner::Click(const ScriptLine& line) {
         if (!c->Showing() || win::IsRectEmpty(&r))
             Fail(line, cmd + ": " + Argument(line, 1) + " has no visible part");
     }
-    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2, cmd == "rclick" ? 1 : 0, false);
+    ClickAt(OnScreen((r.left + r.right) / 2), OnScreen((r.top + r.bottom) / 2), cmd == "rclick" ? 1 : 0,
+            false);
     return true;
 }
 
@@ -143,7 +144,7 @@ bool ScriptRunner::Answer(const ScriptLine& line) {
     // A person answers with the mouse: a click at the centre of the button.
     win::RECT r{};
     win::GetWindowRect(button, &r);
-    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2, 0, false);
+    ClickAt(OnScreen((r.left + r.right) / 2), OnScreen((r.top + r.bottom) / 2), 0, false);
     return true;
 }
 

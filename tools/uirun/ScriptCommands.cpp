@@ -1,5 +1,5 @@
 // The script's commands by name, and what every command checks of its words. The commands themselves are in
-// InputCommands.cpp, ExpectCommands.cpp and BankCommands.cpp.
+// InputCommands.cpp, ExpectCommands.cpp, PropertyCommands.cpp and BankCommands.cpp.
 #include "CommandSupport.h"
 #include "ScriptRunner.h"
 
@@ -22,6 +22,7 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"clipboard", 1, &ScriptRunner::Clipboard},
     {"type", 1, &ScriptRunner::Type},
     {"key", 1, &ScriptRunner::Key},
+    {"set", 2, &ScriptRunner::SetProperty},
     {"expect", 2, &ScriptRunner::ExpectProperty},
     {"let", 3, &ScriptRunner::Let},
     {"expect-msgbox", 1, &ScriptRunner::ExpectMessageBox},

@@ -15,28 +15,20 @@
 
 namespace uirun {
 
-ScriptRunner::ScriptRunner(std::string file, std::vector<ScriptLine> lines, std::string folder)
-    : m_file(std::move(file)), m_lines(std::move(lines)), m_folder(std::move(folder)) {
+ScriptRunner::ScriptRunner(std::string file, std::vector<ScriptLine> lines, std::string bankFolder, int scale)
+    : m_file(std::move(file)), m_lines(std::move(lines)), m_folder(std::move(bankFolder)), m_scale(scale) {
 }
 
 std::vector<std::string> ScriptRunner::Run() {
-    auto display = std::make_unique<Display>(*this);
+    auto display = std::make_unique<Display>(*this, m_scale);
     m_display = display.get();
     win::display::Install(std::move(display));
     while (m_next < m_lines.size() && !m_aborted) {
         const ScriptLine& line = m_lines[m_next++];
-        try {
-            Execute(line);
-            if (m_waiting) {
-                m_display->m_now = std::max(m_display->m_now, m_waitUntil);
-                m_waiting = false;
-            }
-        } catch (const ScriptError& e) {
-            m_failures.push_back(e.what());
-            m_aborted = true;
-        } catch (const std::exception& e) {
-            m_failures.push_back(Where(line) + ": " + e.what());
-            m_aborted = true;
+        ExecuteOrRecordFailure(line);
+        if (!m_aborted && m_waiting) {
+            m_display->m_now = std::max(m_display->m_now, m_waitUntil);
+            m_waiting = false;
         }
     }
     win::display::ResetHeadless(true);
@@ -66,17 +58,21 @@ bool ScriptRunner::ProgramWaits(std::uint32_t timeoutMs) {
             return false;
         }
         const ScriptLine& line = m_lines[m_next++];
-        try {
-            if (Execute(line))
-                return true;
-        } catch (const ScriptError& e) {
-            m_failures.push_back(e.what());
-            m_aborted = true;
-        } catch (const std::exception& e) {
-            m_failures.push_back(Where(line) + ": " + e.what());
-            m_aborted = true;
-        }
+        if (ExecuteOrRecordFailure(line))
+            return true;
     }
+}
+
+bool ScriptRunner::ExecuteOrRecordFailure(const ScriptLine& line) {
+    try {
+        return Execute(line);
+    } catch (const ScriptError& e) {
+        m_failures.push_back(e.what());
+    } catch (const std::exception& e) {
+        m_failures.push_back(Where(line) + ": " + e.what());
+    }
+    m_aborted = true;
+    return false;
 }
 
 std::string ScriptRunner::Where(const ScriptLine& line) const {
@@ -173,7 +169,7 @@ tk::TObject* ScriptRunner::ResolveObject(const ScriptLine& line, const std::stri
                 object = parent->Controls(child - 1);
             }
         } else if (child > 0 || !property) {
-            Fail(line, "window " + parts[0] + " has no control named " + name);
+            Fail(line, "window " + parts[0] + " has no control or component named " + name);
         }
     }
     if (property) {

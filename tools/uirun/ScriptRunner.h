@@ -9,6 +9,7 @@
 #include "platform/display/HeadlessDisplay.h"
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,8 +27,9 @@ std::string ColourText(std::int64_t colour);
 
 class ScriptRunner {
 public:
-    // `folder`: the program folder (db1.mdb, img/), with a trailing '/'.
-    ScriptRunner(std::string file, std::vector<ScriptLine> lines, std::string folder);
+    // `bankFolder`: the folder of the db1.mdb the program opens, with a trailing '/'. `scale`: the display's
+    // pixel scale; clicks on controls land in the middle of the screen pixels that show their centre.
+    ScriptRunner(std::string file, std::vector<ScriptLine> lines, std::string bankFolder, int scale = 1);
 
     // Runs the whole script; returns the failure lines (empty when every expectation held).
     std::vector<std::string> Run();
@@ -36,7 +38,8 @@ private:
     // Its clock moves only when the script waits, and every wait of the program runs the script on.
     class Display : public win::display::HeadlessDisplay {
     public:
-        explicit Display(ScriptRunner& runner) : HeadlessDisplay(true), m_runner(runner) {}
+        Display(ScriptRunner& runner, int scale)
+            : HeadlessDisplay(true, win::SIZE{1280, 1024}, scale), m_runner(runner) {}
         std::uint64_t Now() const override { return m_now; }
         bool Wait(std::uint32_t timeoutMs) override { return m_runner.ProgramWaits(timeoutMs); }
         std::uint64_t m_now = 100000;
@@ -48,6 +51,7 @@ private:
     std::string m_file;
     std::vector<ScriptLine> m_lines;
     std::string m_folder;
+    int m_scale = 1;
     std::size_t m_next = 0;
     Display* m_display = nullptr;
     bool m_programRunning = false;
@@ -61,6 +65,8 @@ private:
     bool ProgramWaits(std::uint32_t timeoutMs);
     // Executes one command; true when it handed the program input to process.
     bool Execute(const ScriptLine& line);
+    // Execute, with a failing command recorded and the script ended; false then.
+    bool ExecuteOrRecordFailure(const ScriptLine& line);
 
     // A command: its name, the fewest arguments it takes, and its handler, which returns what Execute does.
     using Handler = bool (ScriptRunner::*)(const ScriptLine& line);
@@ -89,6 +95,8 @@ private:
     bool ExpectWindow(const ScriptLine& line);
     bool ExpectImageCommand(const ScriptLine& line);
     bool Screenshot(const ScriptLine& line);
+    // Writing properties (PropertyCommands.cpp).
+    bool SetProperty(const ScriptLine& line);
     // The bank (BankCommands.cpp).
     bool Bank(const ScriptLine& line);
     bool ExpectBank(const ScriptLine& line);
@@ -108,7 +116,12 @@ private:
 
     tk::TObject* ResolveObject(const ScriptLine& line, const std::string& path, std::string* property);
     tk::TControl* ResolveControl(const ScriptLine& line, const std::string& path);
+    // At screen pixels (which the display divides by its scale).
     void ClickAt(int x, int y, int button, bool twice);
+    // The middle of the screen pixels that show a program pixel.
+    int OnScreen(int programPixel) const { return programPixel * m_scale + m_scale / 2; }
+    // What the screen shows of a window (`msgbox`: the front message box), in the program's pixels.
+    std::unique_ptr<win::gdi::Surface> WindowPixels(const ScriptLine& line, const std::string& target);
     // Compares what the screen shows of a window with a PNG beside the script (rewritten instead when
     // TAXI_UPDATE_GOLDENS is set).
     void ExpectImage(const ScriptLine& line, const std::string& target, const std::string& golden,

@@ -1,8 +1,11 @@
-// uirun [--dir DIR] SCRIPT...: runs scenario scripts against the program, each in a fresh temporary copy of
-// the program folder (db1.mdb and img/ beside this executable) unless --dir names the folder to use.
+// uirun [--dir DIR] [--scale N] SCRIPT...: runs scenario scripts against the program, each in a fresh
+// temporary copy of the program folder (db1.mdb and img/ beside this executable) unless --dir names the
+// folder to use, on a headless display standing for a screen N times as dense.
 #include "ScriptParser.h"
 #include "ScriptRunner.h"
 
+#include "app/BankLocation.h"
+#include "platform/display/PixelScale.h"
 #include "platform/win.h"
 #include "result/Modality.h"
 
@@ -56,16 +59,26 @@ private:
 
 int main(int argc, char** argv) {
     std::string dir;
+    int scale = 1;
     std::vector<std::string> scripts;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--dir" && i + 1 < argc)
+        if (a == "--dir" && i + 1 < argc) {
             dir = argv[++i];
-        else
+        } else if (a == "--scale" && i + 1 < argc) {
+            const auto parsed = win::display::PixelScale::Parse(argv[++i]);
+            if (!parsed) {
+                std::fprintf(stderr, "uirun: --scale \"%s\" is not a whole number from 1 to %d\n", argv[i],
+                             win::display::PixelScale::kLargest);
+                return 2;
+            }
+            scale = *parsed;
+        } else {
             scripts.push_back(a);
+        }
     }
     if (scripts.empty()) {
-        std::fprintf(stderr, "usage: uirun [--dir DIR] SCRIPT...\n");
+        std::fprintf(stderr, "usage: uirun [--dir DIR] [--scale N] SCRIPT...\n");
         return 2;
     }
     if (!dir.empty() && dir.back() != '/')
@@ -92,7 +105,11 @@ int main(int argc, char** argv) {
             const auto lines = uirun::ScriptParser::Parse(text.str(), script);
             folder = dir.empty() ? FreshCopy(win::ExecutableFolder()) : dir;
             Modality::ProgramFolder = folder;
-            uirun::ScriptRunner runner(script, lines, folder);
+            // The bank the program will open, for the script's own bank commands; the program chooses the
+            // same one when it starts.
+            const taxi::BankLocation::Choice bank =
+                taxi::BankLocation::Choose(folder, taxi::BankLocation::Environment::FromProcess());
+            uirun::ScriptRunner runner(script, lines, bank.folder, scale);
             for (const std::string& failure : runner.Run()) {
                 std::fprintf(stderr, "%s\n", failure.c_str());
                 failed = 1;

@@ -35,9 +35,9 @@ void CopyPart(gdi::Surface& screen, const TopLevelWindow& w, const RECT& part) {
 
 } // namespace
 
-HeadlessDisplay::HeadlessDisplay(bool virtualClock, SIZE screen)
-    : m_screen(SIZE{std::max<LONG>(1, screen.cx), std::max<LONG>(1, screen.cy)}), m_virtual(virtualClock),
-      m_start(std::chrono::steady_clock::now()) {
+HeadlessDisplay::HeadlessDisplay(bool virtualClock, SIZE screen, int scale)
+    : m_screen(SIZE{std::max<LONG>(1, screen.cx), std::max<LONG>(1, screen.cy)}), m_scale(scale),
+      m_virtual(virtualClock), m_start(std::chrono::steady_clock::now()) {
     // Start well above zero so that "now - interval" never wraps in code that subtracts times.
     m_virtualNow = 100000;
 }
@@ -99,8 +99,8 @@ void HeadlessDisplay::Advance(std::uint32_t ms) {
 }
 
 void HeadlessDisplay::MouseMove(int x, int y) {
-    m_mouse = POINT{x, y};
-    QueueMouseMove(x, y);
+    m_mouse = m_scale.ToProgram(POINT{x, y});
+    QueueMouseMove(m_mouse.x, m_mouse.y);
 }
 void HeadlessDisplay::MouseDown(int button) {
     QueueMouseButton(m_mouse.x, m_mouse.y, button, true);
@@ -165,6 +165,8 @@ std::unique_ptr<gdi::Surface> HeadlessDisplay::Composite() const {
 
 bool HeadlessDisplay::Screenshot(const std::string& path, std::string* error) const {
     auto screen = Composite();
+    if (m_scale.Factor() > 1)
+        screen = m_scale.Enlarged(*screen);
     return gdi::WritePng(*screen, path.c_str(), error);
 }
 

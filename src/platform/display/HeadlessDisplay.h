@@ -1,8 +1,11 @@
 // The display every test uses: a virtual screen in memory, a clock that is either real or virtual (advanced
-// only by the test), injected mouse and keyboard input at screen coordinates, and screenshots to PNG.
+// only by the test), injected mouse and keyboard input at screen coordinates, and screenshots to PNG. With a
+// pixel scale it stands for a dense screen as the SDL display shows one: screenshots are enlarged and input
+// comes in the screen's pixels, while the windows and ScreenSize() stay in the program's own pixels.
 #pragma once
 
 #include "platform/display/Display.h"
+#include "platform/display/PixelScale.h"
 #include "platform/gdi/Surface.h"
 
 #include <chrono>
@@ -14,7 +17,7 @@ namespace win::display {
 
 class HeadlessDisplay : public Display {
 public:
-    explicit HeadlessDisplay(bool virtualClock = false, SIZE screen = SIZE{1280, 1024});
+    explicit HeadlessDisplay(bool virtualClock = false, SIZE screen = SIZE{1280, 1024}, int scale = 1);
 
     const char* Name() const override { return "headless"; }
     SIZE ScreenSize() const override { return m_screen; }
@@ -32,7 +35,10 @@ public:
     // Called when a message loop would wait for ever; returning false makes the wait fail.
     void SetIdleHandler(std::function<bool()> handler) { m_idle = std::move(handler); }
 
-    // Injected input (queued; pump() or a message loop delivers it). Buttons: 0 left, 1 right, 2 middle.
+    const PixelScale& Scale() const { return m_scale; }
+
+    // Injected input at screen pixels (queued; pump() or a message loop delivers it). Buttons: 0 left, 1
+    // right, 2 middle.
     void MouseMove(int x, int y);
     void MouseDown(int button = 0);
     void MouseUp(int button = 0);
@@ -44,12 +50,15 @@ public:
     void Key(UINT vk); // press and release, pump
     void TypeText(const std::string& utf8);
 
-    // The whole virtual screen: the desktop colour with every visible top-level window drawn bottom to top.
+    // The whole virtual screen in the program's pixels: the desktop colour with every visible top-level
+    // window drawn bottom to top.
     std::unique_ptr<gdi::Surface> Composite() const;
+    // The screen as it is shown: Composite() enlarged by the pixel scale.
     bool Screenshot(const std::string& path, std::string* error = nullptr) const;
 
 private:
     SIZE m_screen;
+    PixelScale m_scale;
     bool m_virtual = false;
     std::uint64_t m_virtualNow = 0;
     std::chrono::steady_clock::time_point m_start;

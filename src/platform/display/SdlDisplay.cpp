@@ -106,7 +106,7 @@ void EndOnLostConnection() {
 
 } // namespace
 
-std::unique_ptr<SdlDisplay> SdlDisplay::Open(std::string* error) {
+std::unique_ptr<SdlDisplay> SdlDisplay::Open(std::string* error, int scale) {
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     if ((!x11 || !*x11) && (!wayland || !*wayland)) {
@@ -140,9 +140,14 @@ std::unique_ptr<SdlDisplay> SdlDisplay::Open(std::string* error) {
         EndOnLostConnection();
     std::unique_ptr<SdlDisplay> d(new SdlDisplay);
     d->m_start = std::chrono::steady_clock::now();
+    float horizontalDpi = 0;
+    if (scale == 0 && SDL_GetDisplayDPI(0, nullptr, &horizontalDpi, nullptr) != 0)
+        horizontalDpi = 0;
+    d->m_scale = PixelScale(scale != 0 ? scale : PixelScale::ForDpi(horizontalDpi));
     SDL_Rect bounds;
     if (SDL_GetDisplayBounds(0, &bounds) == 0 && bounds.w > 0 && bounds.h > 0)
-        d->m_screen = SIZE{bounds.w, bounds.h};
+        d->m_screen =
+            SIZE{std::max(1, d->m_scale.ToProgram(bounds.w)), std::max(1, d->m_scale.ToProgram(bounds.h))};
     SDL_StartTextInput();
     return d;
 }
@@ -164,15 +169,16 @@ std::uint64_t SdlDisplay::Now() const {
 
 bool SdlDisplay::CreateWindow(const TopLevelWindow& tw, Shown& s) {
     const RECT r = tw.rect;
-    const int w = std::max(1, static_cast<int>(r.right - r.left)),
-              h = std::max(1, static_cast<int>(r.bottom - r.top));
+    const int w = m_scale.ToScreen(std::max(1, static_cast<int>(r.right - r.left))),
+              h = m_scale.ToScreen(std::max(1, static_cast<int>(r.bottom - r.top)));
+    const int x = m_scale.ToScreen(r.left), y = m_scale.ToScreen(r.top);
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
     if (!tw.inTaskList)
         flags |= SDL_WINDOW_SKIP_TASKBAR;
-    s.window = tw.shaped ? SDL_CreateShapedWindow(tw.title.c_str(), r.left, r.top, w, h, flags)
-                         : SDL_CreateWindow(tw.title.c_str(), r.left, r.top, w, h, flags);
+    s.window = tw.shaped ? SDL_CreateShapedWindow(tw.title.c_str(), x, y, w, h, flags)
+                         : SDL_CreateWindow(tw.title.c_str(), x, y, w, h, flags);
     if (!s.window && tw.shaped)
-        s.window = SDL_CreateWindow(tw.title.c_str(), r.left, r.top, w, h, flags);
+        s.window = SDL_CreateWindow(tw.title.c_str(), x, y, w, h, flags);
     if (!s.window)
         return false;
     s.shaped = tw.shaped && SDL_IsShapedWindow(s.window);
@@ -183,8 +189,8 @@ bool SdlDisplay::CreateWindow(const TopLevelWindow& tw, Shown& s) {
 
 // The region becomes the window's shape: opaque where the window exists.
 void SdlDisplay::ApplyShape(const TopLevelWindow& tw, Shown& s) {
-    const int w = std::max(1, static_cast<int>(tw.rect.right - tw.rect.left)),
-              h = std::max(1, static_cast<int>(tw.rect.bottom - tw.rect.top));
+    const int w = m_scale.ToScreen(std::max(1, static_cast<int>(tw.rect.right - tw.rect.left))),
+              h = m_scale.ToScreen(std::max(1, static_cast<int>(tw.rect.bottom - tw.rect.top)));
     SDL_Surface* mask = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
     if (!mask)
         return;
@@ -193,8 +199,10 @@ void SdlDisplay::ApplyShape(const TopLevelWindow& tw, Shown& s) {
     for (int y = 0; y < h; ++y)
         std::fill(px + y * stride, px + y * stride + w, 0u);
     for (const RECT& part : tw.shape)
-        for (int y = std::max<int>(0, part.top); y < std::min<int>(h, part.bottom); ++y)
-            for (int x = std::max<int>(0, part.left); x < std::min<int>(w, part.right); ++x)
+        for (int y = std::max(0, m_scale.ToScreen(part.top)); y < std::min(h, m_scale.ToScreen(part.bottom));
+             ++y)
+            for (int x = std::max(0, m_scale.ToScreen(part.left));
+                 x < std::min(w, m_scale.ToScreen(part.right)); ++x)
                 px[y * stride + x] = 0xFFFFFFFFu;
     SDL_WindowShapeMode mode;
     mode.mode = ShapeModeDefault;
@@ -207,6 +215,13 @@ void SdlDisplay::CopyPixels(const TopLevelWindow& tw, Shown& s) {
     if (!target || !tw.surface)
         return;
     if (SDL_LockSurface(target) == 0) {
+        if (m_scale.Factor() > 1 && target->format->BytesPerPixel == 4) {
+            m_scale.Enlarge(*tw.surface, static_cast<std::uint32_t*>(target->pixels), target->pitch,
+                            target->w, target->h);
+            SDL_UnlockSurface(target);
+            SDL_UpdateWindowSurface(s.window);
+            return;
+        }
         const int cw = std::min(target->w, tw.surface->Width());
         const int ch = std::min(target->h, tw.surface->Height());
         if (target->format->BytesPerPixel == 4)
@@ -227,9 +242,9 @@ void SdlDisplay::Present(const TopLevelWindow& tw, Shown& s) {
     if (!s.window && !CreateWindow(tw, s))
         return;
     if (std::memcmp(&s.rect, &r, sizeof r) != 0) {
-        SDL_SetWindowPosition(s.window, r.left, r.top);
-        SDL_SetWindowSize(s.window, std::max(1, static_cast<int>(r.right - r.left)),
-                          std::max(1, static_cast<int>(r.bottom - r.top)));
+        SDL_SetWindowPosition(s.window, m_scale.ToScreen(r.left), m_scale.ToScreen(r.top));
+        SDL_SetWindowSize(s.window, m_scale.ToScreen(std::max(1, static_cast<int>(r.right - r.left))),
+                          m_scale.ToScreen(std::max(1, static_cast<int>(r.bottom - r.top))));
         s.rect = r;
     }
     if (s.shaped)
@@ -296,6 +311,7 @@ bool SdlDisplay::ToScreen(std::uint32_t windowId, POINT* p) const {
     RECT r;
     if (!h || !IsWindow(h) || !GetWindowRect(h, &r))
         return false;
+    *p = m_scale.ToProgram(*p);
     p->x += r.left;
     p->y += r.top;
     return true;
@@ -397,7 +413,7 @@ void SdlDisplay::SetCapture(HWND hwnd) {
 }
 
 void SdlDisplay::SetCursorPos(POINT pt) {
-    SDL_WarpMouseGlobal(pt.x, pt.y);
+    SDL_WarpMouseGlobal(m_scale.ToScreen(pt.x), m_scale.ToScreen(pt.y));
 }
 
 void SdlDisplay::WindowDestroyed(HWND hwnd) {

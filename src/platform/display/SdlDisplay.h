@@ -1,8 +1,11 @@
 // The real screen: one borderless SDL window per visible top-level window, at its position, shaped by its
-// window region; real mouse, keyboard and text input; mouse capture during drags; the system cursors.
+// window region; real mouse, keyboard and text input; mouse capture during drags; the system cursors. On a
+// dense screen every window is shown enlarged by a whole-number pixel scale, and everything above the display
+// keeps working in its own 96-DPI pixels.
 #pragma once
 
 #include "platform/display/Display.h"
+#include "platform/display/PixelScale.h"
 
 #include <chrono>
 #include <cstdint>
@@ -18,12 +21,14 @@ namespace win::display {
 
 class SdlDisplay : public Display {
 public:
-    // Null with the reason in `error` when no display can be opened.
-    static std::unique_ptr<SdlDisplay> Open(std::string* error);
+    // Null with the reason in `error` when no display can be opened. `scale` is the pixel scale (1 to
+    // PixelScale::kLargest); 0 takes it from the screen's density.
+    static std::unique_ptr<SdlDisplay> Open(std::string* error, int scale = 0);
     ~SdlDisplay() override;
 
     const char* Name() const override { return "sdl"; }
     SIZE ScreenSize() const override { return m_screen; }
+    const PixelScale& Scale() const { return m_scale; }
     std::uint64_t Now() const override;
     void Flush() override;
     bool Wait(std::uint32_t timeoutMs) override;
@@ -58,7 +63,8 @@ private:
     void Minimize(Shown& s);
     void RestoreAndPresent(const TopLevelWindow& tw, Shown& s);
 
-    SIZE m_screen{1280, 1024};
+    SIZE m_screen{1280, 1024}; // in the program's pixels
+    PixelScale m_scale;
     std::chrono::steady_clock::time_point m_start;
     std::map<HWND, Shown> m_windows;
     std::map<int, SDL_Cursor*> m_cursors;

@@ -39,8 +39,9 @@ std::shared_ptr<Surface> SurfaceOfBitmap(HBITMAP bitmap);
 // The surface a DC draws on, or null.
 std::shared_ptr<Surface> SurfaceOfDC(HDC dc);
 
-// Writes the surface as a 24-bit PNG (screenshots, golden images). False with a reason in `error` on failure.
-bool WritePng(const Surface& surface, const char* path, std::string* error = nullptr);
+// Writes the surface as a 24-bit PNG (screenshots, golden images), or with `keepAlpha` as a 32-bit one whose
+// alpha is the pixels' top byte (icons). False with a reason in `error` on failure.
+bool WritePng(const Surface& surface, const char* path, std::string* error = nullptr, bool keepAlpha = false);
 
 // Reads a PNG into a new surface (24-bit, alpha dropped); null with a reason in `error` on failure.
 std::unique_ptr<Surface> ReadPng(const std::string& path, std::string* error = nullptr);

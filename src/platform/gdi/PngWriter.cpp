@@ -24,7 +24,7 @@ void OnError(png_structp png, png_const_charp msg) {
 void OnWarning(png_structp, png_const_charp) {
 }
 
-bool WriteRows(FILE* file, const Surface& surface, std::string* error) {
+bool WriteRows(FILE* file, const Surface& surface, bool keepAlpha, std::string* error) {
     PngState state;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &state, OnError, OnWarning);
     if (!png) {
@@ -33,7 +33,8 @@ bool WriteRows(FILE* file, const Surface& surface, std::string* error) {
         return false;
     }
     png_infop info = png_create_info_struct(png);
-    std::vector<png_byte> row(static_cast<size_t>(surface.Width()) * 3);
+    const int channels = keepAlpha ? 4 : 3;
+    std::vector<png_byte> row(static_cast<size_t>(surface.Width()) * channels);
     if (!info || setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, info ? &info : nullptr);
         if (error)
@@ -42,15 +43,19 @@ bool WriteRows(FILE* file, const Surface& surface, std::string* error) {
     }
     png_init_io(png, file);
     png_set_IHDR(png, info, static_cast<png_uint_32>(surface.Width()),
-                 static_cast<png_uint_32>(surface.Height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 static_cast<png_uint_32>(surface.Height()), 8,
+                 keepAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < surface.Height(); ++y) {
         const std::uint32_t* src = surface.Row(y);
         for (int x = 0; x < surface.Width(); ++x) {
-            row[x * 3] = static_cast<png_byte>((src[x] >> 16) & 0xFF);
-            row[x * 3 + 1] = static_cast<png_byte>((src[x] >> 8) & 0xFF);
-            row[x * 3 + 2] = static_cast<png_byte>(src[x] & 0xFF);
+            png_byte* out = &row[static_cast<size_t>(x) * channels];
+            out[0] = static_cast<png_byte>((src[x] >> 16) & 0xFF);
+            out[1] = static_cast<png_byte>((src[x] >> 8) & 0xFF);
+            out[2] = static_cast<png_byte>(src[x] & 0xFF);
+            if (keepAlpha)
+                out[3] = static_cast<png_byte>(src[x] >> 24);
         }
         png_write_row(png, row.data());
     }
@@ -61,7 +66,7 @@ bool WriteRows(FILE* file, const Surface& surface, std::string* error) {
 
 } // namespace
 
-bool WritePng(const Surface& surface, const char* path, std::string* error) {
+bool WritePng(const Surface& surface, const char* path, std::string* error, bool keepAlpha) {
     if (!path || !*path) {
         if (error)
             *error = "no file name given for the PNG";
@@ -74,7 +79,7 @@ bool WritePng(const Surface& surface, const char* path, std::string* error) {
             *error = "cannot create " + temp;
         return false;
     }
-    bool ok = WriteRows(file, surface, error);
+    bool ok = WriteRows(file, surface, keepAlpha, error);
     if (std::fclose(file) != 0 && ok) {
         ok = false;
         if (error)
