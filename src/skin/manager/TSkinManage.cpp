@@ -301,10 +301,58 @@ win::LRESULT CALLBACK TSkinManage::CbtProc(int code, win::WPARAM wParam, win::LP
         return win::CallNextHookEx(g_cbtHook, code, wParam, lParam);
     auto* hwnd = reinterpret_cast<win::HWND>(wParam);
     switch (code) {
+    case win::HCBT_CREATEWND:
+        manager->OnCreateWindow(hwnd, reinterpret_cast<const win::CBT_CREATEWNDA*>(lParam));
+        break;
+    case win::HCBT_DESTROYWND: manager->DetachPopupMenu(hwnd); break;
     case win::HCBT_ACTIVATE: manager->OnActivate(hwnd); break;
     default: break;
     }
     return win::CallNextHookEx(g_cbtHook, code, wParam, lParam);
+}
+
+void TSkinManage::OnCreateWindow(win::HWND hwnd, const win::CBT_CREATEWNDA* create) {
+    const win::CREATESTRUCTA* cs = create ? create->lpcs : nullptr;
+    if (!cs)
+        return;
+    const std::string className =
+        cs->lpszClass && !win::IS_INTRESOURCE(cs->lpszClass) ? std::string(cs->lpszClass) : ClassNameOf(hwnd);
+    if (!(cs->style & win::WS_CHILD) && className == "#32768")
+        AttachPopupMenu(hwnd);
+    if (cs->dwExStyle & win::WS_EX_MDICHILD)
+        AttachWindow(hwnd);
+}
+
+bool TSkinManage::AttachPopupMenu(win::HWND hwnd) {
+    if (!Active || win::SendMessageA(hwnd, SkinMsgQuery, 0, 0) == 1)
+        return false;
+    for (const auto& menu : m_popupMenus)
+        if (menu->Window() == hwnd)
+            return false;
+    TSkinData* skin = ChooseSkinData(hwnd);
+    if (!skin || skin->SkinLoading)
+        return false;
+    const TSkinControlTypes kinds = skin->SkinControls();
+    const bool skinned = PopupMode == 0   ? (kinds & Bit(xcPopupMenu)) != 0
+                         : PopupMode == 1 ? (kinds & (Bit(xcMainMenu) | Bit(xcMenuItem))) != 0
+                                          : (kinds & Bit(xcSystemMenu)) != 0;
+    if (!skinned)
+        return false;
+    auto menu = std::make_unique<TWinSkinPopMenu>(*this, skin, hwnd, MenuBarTracking);
+    if (!menu->Attached())
+        return false;
+    m_popupMenus.push_back(std::move(menu));
+    return true;
+}
+
+bool TSkinManage::DetachPopupMenu(win::HWND hwnd) {
+    for (auto it = m_popupMenus.begin(); it != m_popupMenus.end(); ++it) {
+        if ((*it)->Window() == hwnd) {
+            m_popupMenus.erase(it);
+            return true;
+        }
+    }
+    return false;
 }
 
 void TSkinManage::OnActivate(win::HWND hwnd) {

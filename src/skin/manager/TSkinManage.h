@@ -7,6 +7,7 @@
 #include "skin/data/SkinManagerLink.h"
 #include "skin/data/TSkinData.h"
 #include "skin/frame/TWinSkinForm.h"
+#include "skin/manager/TWinSkinPopMenu.h"
 
 #include "platform/win.h"
 #include "toolkit/TTimer.h"
@@ -87,6 +88,10 @@ public:
     // The toolkit form whose window this is, or the toolkit control stored on the window when that is a form.
     static tk::TCustomForm* FindToolkitForm(win::HWND hwnd);
     TWinSkinForm* FindFrame(win::HWND hwnd) const;
+    // Subclasses a popup menu's window when skinning is on and the kind of menu (PopupMode) is skinned.
+    bool AttachPopupMenu(win::HWND hwnd);
+    bool DetachPopupMenu(win::HWND hwnd);
+    const std::vector<std::unique_ptr<TWinSkinPopMenu>>& PopupMenus() const { return m_popupMenus; }
     const std::vector<TWinSkinForm*>& Forms() const { return m_forms; }
     // Frees the frames whose windows are gone.
     void PurgeFrames();
@@ -107,6 +112,7 @@ public:
 private:
     static win::LRESULT CALLBACK CbtProc(int code, win::WPARAM wParam, win::LPARAM lParam);
     void OnActivate(win::HWND hwnd);
+    void OnCreateWindow(win::HWND hwnd, const win::CBT_CREATEWNDA* create);
     void OnFrameGone(TWinSkinForm* frame);
     // Gives every frame (of `data`, or all) back its window's own look and frees it.
     void RestoreFrames(TSkinData* data, bool lastOnly);
@@ -115,6 +121,7 @@ private:
 
     std::vector<TSkinData*> m_skinDatas;
     std::vector<TWinSkinForm*> m_forms;
+    std::vector<std::unique_ptr<TWinSkinPopMenu>> m_popupMenus;
 };
 
 } // namespace skin

@@ -1,5 +1,6 @@
 // The skin manager's decisions: which component skins a window, which windows may be framed, and how the
 // components' requests wait for the timer.
+#include "skin/data/SkinMessages.h"
 #include "skin/manager/TSkinManage.h"
 
 #include "TestSkin.h"
@@ -322,4 +323,31 @@ TEST_F(SkinComponentAndManager, AComponentThatGoesLeavesTheManager) {
     delete &main;
     EXPECT_TRUE(manager.SkinDatas().empty());
     EXPECT_EQ(manager.DefaultSkinData, nullptr);
+}
+
+TEST_F(SkinComponentAndManager, APopupMenuOpenedWhileActiveIsSkinnedAndOneOpenedWhileInactiveIsNot) {
+    TSkinData& main = LoadedComponent(sfMainform, true, true, tk::Application);
+    TSkinManage& manager = TSkinManage::Get();
+    const auto popup = [] {
+        return win::CreateWindowExA(0, "#32768", "", win::WS_POPUP, 0, 0, 80, 60, nullptr, nullptr, nullptr,
+                                    nullptr);
+    };
+    win::HWND skinned = popup();
+    EXPECT_EQ(win::SendMessageA(skinned, SkinMsgQuery, 0, 0), 1);
+    ASSERT_EQ(manager.PopupMenus().size(), 1u);
+    win::DestroyWindow(skinned);
+    EXPECT_TRUE(manager.PopupMenus().empty()) << "let go of when the window goes";
+
+    manager.PopupMode = 2; // the system menu, whose kind this component does not skin
+    main.SetSkinControls(main.SkinControls() & ~Bit(xcSystemMenu));
+    win::HWND systemMenu = popup();
+    EXPECT_NE(win::SendMessageA(systemMenu, SkinMsgQuery, 0, 0), 1);
+    win::DestroyWindow(systemMenu);
+    manager.PopupMode = 0;
+
+    manager.Active = false;
+    win::HWND plain = popup();
+    EXPECT_NE(win::SendMessageA(plain, SkinMsgQuery, 0, 0), 1) << "the system's look while skinning is off";
+    EXPECT_TRUE(manager.PopupMenus().empty());
+    win::DestroyWindow(plain);
 }
