@@ -113,9 +113,9 @@ win::SIZE FrameGeometry::ButtonSize(const TDataSkinSysButton& button) {
     return {button.Image.Width() / FramesOf(button), button.Image.Height()};
 }
 
-win::RECT FrameGeometry::ButtonRect(const TDataSkinSysButton& button, int width, const win::RECT& captionText,
-                                    const FrameBorders& b, int menuBarHeight, int menuBarLeftEdge) {
-    const win::SIZE size = ButtonSize(button);
+win::RECT FrameGeometry::ButtonRect(const TDataSkinSysButton& button, win::SIZE size, int width,
+                                    const win::RECT& captionText, const FrameBorders& b, int menuBarHeight,
+                                    int menuBarLeftEdge) {
     int x = button.XCoord, y = button.YCoord;
     switch (button.Align) {
     case 1: x = width - button.XCoord; break;

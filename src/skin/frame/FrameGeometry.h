@@ -68,10 +68,11 @@ public:
 
     // The button's size: a frame of its image.
     static win::SIZE ButtonSize(const TDataSkinSysButton& button);
-    // The button's rectangle in window coordinates, for a window `width` wide whose caption text lies in
-    // `captionText`.
-    static win::RECT ButtonRect(const TDataSkinSysButton& button, int width, const win::RECT& captionText,
-                                const FrameBorders& b, int menuBarHeight, int menuBarLeftEdge);
+    // The rectangle of a button `size` big in window coordinates, for a window `width` wide whose caption
+    // text lies in `captionText`.
+    static win::RECT ButtonRect(const TDataSkinSysButton& button, win::SIZE size, int width,
+                                const win::RECT& captionText, const FrameBorders& b, int menuBarHeight,
+                                int menuBarLeftEdge);
 
     // Where the caption text block goes inside the caption area (relative to the area's left), for a block
     // `blockWidth` wide; `rightOffset` is the largest XCoord of visible right-aligned buttons.

@@ -155,10 +155,15 @@ void TWinSkinForm::LayOutButtons(int width) {
                                         ? win::SendMessageA(m_hwnd, SkinMsgButtonVisible,
                                                             static_cast<win::WPARAM>(e.Visibility), e.Action)
                                         : 0;
-        b.shown = !e.Image.Empty() && FrameGeometry::ButtonShown(e, m_facts, answer);
+        // An icon button without an image of its own shows the window's 16 x 16 icon.
+        const bool icon = e.Action == 3 || e.Action == 11;
+        const win::SIZE size = icon && e.Image.Empty() ? win::SIZE{win::GetSystemMetrics(win::SM_CXSMICON),
+                                                                   win::GetSystemMetrics(win::SM_CYSMICON)}
+                                                       : FrameGeometry::ButtonSize(e);
+        b.shown = (icon || !e.Image.Empty()) && FrameGeometry::ButtonShown(e, m_facts, answer);
         b.enabled = FrameGeometry::ButtonEnabled(e, m_facts);
-        b.rect = b.shown ? FrameGeometry::ButtonRect(e, width, m_captionText, m_borders, m_menuBarHeight,
-                                                     menuBarLeftEdge)
+        b.rect = b.shown ? FrameGeometry::ButtonRect(e, size, width, m_captionText, m_borders,
+                                                     m_menuBarHeight, menuBarLeftEdge)
                          : win::RECT{};
         if (b.shown && e.Align == 1)
             m_rightOffset = std::max(m_rightOffset, e.XCoord);
@@ -190,9 +195,14 @@ void TWinSkinForm::PaintButtons(win::HDC dc, bool active) {
 }
 
 void TWinSkinForm::PaintIcon(win::HDC dc, const win::RECT& rect) {
+    // The window's own icon, small before big, else the one its class gives every window of it.
     auto icon = reinterpret_cast<win::HICON>(win::SendMessageA(m_hwnd, win::WM_GETICON, win::ICON_SMALL, 0));
     if (!icon)
         icon = reinterpret_cast<win::HICON>(win::SendMessageA(m_hwnd, win::WM_GETICON, win::ICON_BIG, 0));
+    if (!icon)
+        icon = reinterpret_cast<win::HICON>(win::GetClassLongPtrA(m_hwnd, win::GCLP_HICONSM));
+    if (!icon)
+        icon = reinterpret_cast<win::HICON>(win::GetClassLongPtrA(m_hwnd, win::GCLP_HICON));
     if (icon)
         win::DrawIconEx(dc, rect.left, rect.top, icon, Width(rect), Height(rect), 0, nullptr, win::DI_NORMAL);
 }

@@ -174,7 +174,7 @@ TEST(CaptionButtons, PlacesByAlignment) {
     const FrameBorders borders{4, 26, 6, 4};
     const auto at = [&](int align) {
         b.Align = align;
-        return FrameGeometry::ButtonRect(b, 500, text, borders, 20, 3);
+        return FrameGeometry::ButtonRect(b, FrameGeometry::ButtonSize(b), 500, text, borders, 20, 3);
     };
     EXPECT_EQ(at(0).left, 30);
     EXPECT_EQ(at(0).top, 5);

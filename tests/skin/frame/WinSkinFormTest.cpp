@@ -33,7 +33,8 @@ skintest::Bytes FramePackage(bool rounded) {
     const std::string ini = "[Personality]\r\nLeft=l.bmp\r\nLeftFrame=1\r\nLeftTrans=" + trans +
                             "\r\nRight=r.bmp\r\nRightFrame=1\r\nRightTrans=" + trans +
                             "\r\nTop=t.bmp\r\nTopFrame=2\r\nTopTrans=0\r\nBottom=b.bmp\r\nBottomFrame=1\r\n"
-                            "BottomTrans=0\r\nTextShift=10\r\nTextRightClip=20\r\n";
+                            "BottomTrans=0\r\nTextShift=10\r\nTextRightClip=20\r\n"
+                            "[Button0]\r\nAlign=0\r\nXcoord=8\r\nYcoord=5\r\nAction=3\r\nVisibility=0\r\n";
     return skintest::Package(ini,
                              {{"l.bmp", skintest::Bmp24(6, 60, side)},
                               {"r.bmp", skintest::Bmp24(6, 60, [&](int x, int y) { return side(5 - x, y); })},
@@ -189,4 +190,20 @@ TEST_F(SkinnedFrame, DoubleClickingTheCaptionOfAWindowWithoutAMaximiseBoxDoesNot
     EXPECT_TRUE(win::IsWindow(m_window));
     EXPECT_FALSE(win::IsZoomed(m_window));
     EXPECT_EQ(WindowSize(m_window).cx, before.cx);
+}
+
+TEST_F(SkinnedFrame, DoubleClickingTheIconButtonClosesTheWindow) {
+    Make("TPlainWindow", win::WS_OVERLAPPEDWINDOW);
+    Frame();
+    win::RECT r;
+    win::GetWindowRect(m_window, &r);
+    // The icon button has no image of its own: it shows the window's 16 x 16 icon at (8, 5).
+    win::SendMessageA(m_window, win::WM_NCLBUTTONDBLCLK, win::HTCAPTION,
+                      win::MAKELPARAM(r.left + 12, r.top + 9));
+    win::MSG msg;
+    while (win::PeekMessageA(&msg, nullptr, 0, 0, win::PM_REMOVE))
+        win::DispatchMessageA(&msg);
+    EXPECT_FALSE(win::IsWindow(m_window));
+    m_frame.reset();
+    m_window = nullptr;
 }
