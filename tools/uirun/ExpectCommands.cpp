@@ -98,6 +98,41 @@ bool ScriptRunner::ExpectNoMessageBox(const ScriptLine& line) {
     return false;
 }
 
+namespace {
+
+// The text of the hint window shown now (the toolkit's or a caption button's), empty when none is.
+std::string ShownHint() {
+    std::string text;
+    win::EnumWindows(
+        [](win::HWND hwnd, win::LPARAM found) -> win::BOOL {
+            char name[64] = {};
+            win::GetClassNameA(hwnd, name, sizeof name);
+            if (std::string(name) != "THintWindow" || !win::IsWindowVisible(hwnd))
+                return win::TRUE;
+            char caption[512] = {};
+            win::GetWindowTextA(hwnd, caption, sizeof caption);
+            *reinterpret_cast<std::string*>(found) = caption;
+            return win::FALSE;
+        },
+        reinterpret_cast<win::LPARAM>(&text));
+    return text;
+}
+
+} // namespace
+
+bool ScriptRunner::ExpectHint(const ScriptLine& line) {
+    const std::string shown = ShownHint();
+    Expectation(line, shown == Argument(line, 1), "hint \"" + Argument(line, 1) + "\"",
+                shown.empty() ? "no hint" : "\"" + shown + "\"");
+    return false;
+}
+
+bool ScriptRunner::ExpectNoHint(const ScriptLine& line) {
+    const std::string shown = ShownHint();
+    Expectation(line, shown.empty(), "no hint", "\"" + shown + "\"");
+    return false;
+}
+
 bool ScriptRunner::ExpectWindow(const ScriptLine& line) {
     tk::TControl* form = ResolveControl(line, Argument(line, 1));
     auto* win = dynamic_cast<tk::TWinControl*>(form);

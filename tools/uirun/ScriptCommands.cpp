@@ -27,6 +27,8 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"let", 3, &ScriptRunner::Let},
     {"expect-msgbox", 1, &ScriptRunner::ExpectMessageBox},
     {"expect-no-msgbox", 0, &ScriptRunner::ExpectNoMessageBox},
+    {"expect-hint", 1, &ScriptRunner::ExpectHint},
+    {"expect-no-hint", 0, &ScriptRunner::ExpectNoHint},
     {"answer", 1, &ScriptRunner::Answer},
     {"expect-window", 2, &ScriptRunner::ExpectWindow},
     {"bank", 1, &ScriptRunner::Bank},

@@ -92,6 +92,8 @@ private:
     bool Let(const ScriptLine& line);
     bool ExpectMessageBox(const ScriptLine& line);
     bool ExpectNoMessageBox(const ScriptLine& line);
+    bool ExpectHint(const ScriptLine& line);
+    bool ExpectNoHint(const ScriptLine& line);
     bool ExpectWindow(const ScriptLine& line);
     bool ExpectImageCommand(const ScriptLine& line);
     bool Screenshot(const ScriptLine& line);

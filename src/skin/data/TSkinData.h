@@ -91,6 +91,8 @@ public:
     win::SIZE MaxSize{};
     win::HWND VettedWindow = nullptr;
     bool HintShowing = false;
+    // How long the pointer has rested on a caption button, in milliseconds of the frames' hint timers.
+    int HintCounter = 0;
 
 protected:
     void Loaded() override;

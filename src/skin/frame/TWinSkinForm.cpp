@@ -2,9 +2,15 @@
 
 #include "skin/data/SkinMessages.h"
 
+#include "toolkit/TApplication.h"
 #include "toolkit/TCustomForm.h"
 
 namespace skin {
+
+namespace {
+constexpr win::UINT_PTR kHintTimer = 0x53B1;
+constexpr win::UINT kHintTick = 250;
+} // namespace
 
 TK_IMPLEMENT_CLASS(TWinSkinForm, tk::TComponent, nullptr)
 
@@ -106,6 +112,9 @@ void TWinSkinForm::Reapply() {
 void TWinSkinForm::Restore() {
     if (!m_subclass.Attached())
         return;
+    win::KillTimer(m_hwnd, kHintTimer);
+    if (m_skin)
+        m_skin->HideCaptionHint();
     m_subclass.Restore();
     if (m_facts.buttons & kHasSystemMenu)
         win::SetWindowLongA(m_hwnd, win::GWL_STYLE,
@@ -159,6 +168,13 @@ win::LRESULT TWinSkinForm::FramedMessage(win::HWND, win::UINT msg, win::WPARAM w
     case win::WM_NCLBUTTONUP: return OnNcLButtonUp(wParam, lParam);
     case win::WM_NCLBUTTONDBLCLK: return OnNcLButtonDblClk(wParam, lParam);
     case SkinMsgPaintFrame: PaintFrame(); return 0;
+    case win::WM_TIMER:
+        if (wParam != kHintTimer) {
+            done = false;
+            return 0;
+        }
+        OnHintTimer();
+        return 0;
     case win::WM_SETTEXT: {
         const win::LRESULT result = CallPrevious(msg, wParam, lParam);
         PaintFrame();
@@ -207,6 +223,8 @@ void TWinSkinForm::OnFinish() {
     }
     m_state = fsReady;
     win::SendMessageA(hwnd, SkinQuerySetUpDone, 0, kCooperationKey);
+    if (FrameSkinning())
+        win::SetTimer(hwnd, kHintTimer, kHintTick, nullptr);
     if (m_skin && m_skin->OnAfterSkinForm)
         m_skin->OnAfterSkinForm(m_form ? static_cast<tk::TObject*>(m_form) : this, hwnd, m_className);
     if (FrameSkinning())
@@ -263,6 +281,7 @@ win::LRESULT TWinSkinForm::OnSize(win::WPARAM wParam, win::LPARAM lParam) {
 void TWinSkinForm::OnNcDestroy() {
     const win::HWND hwnd = m_hwnd;
     m_state = fsDestroying;
+    win::KillTimer(hwnd, kHintTimer);
     // The window is going: only the unhooking is undone, then the window's own procedure ends it.
     m_subclass.Restore();
     DropRegion();
@@ -288,15 +307,17 @@ win::LRESULT TWinSkinForm::OnNcMouseMove(win::WPARAM wParam, win::LPARAM lParam)
     if (!m_facts.active)
         return 0;
     CaptionButton* over = ButtonAt(ToWindow(lParam));
+    if (!over) {
+        LeaveHot();
+        return CallPrevious(win::WM_NCMOUSEMOVE, wParam, lParam);
+    }
     if (over != m_hot) {
-        if (m_hot)
-            m_hot->state = 1;
+        LeaveHot();
         m_hot = over;
-        if (m_hot)
-            m_hot->state = m_hot->state == 2 ? 2 : 3;
+        m_hot->state = 3;
         PaintFrame();
     }
-    return over ? 0 : CallPrevious(win::WM_NCMOUSEMOVE, wParam, lParam);
+    return 0;
 }
 
 win::LRESULT TWinSkinForm::OnNcLButtonDown(win::WPARAM wParam, win::LPARAM lParam) {
@@ -347,6 +368,65 @@ win::LRESULT TWinSkinForm::OnNcLButtonDblClk(win::WPARAM wParam, win::LPARAM lPa
         }
     }
     return CallPrevious(win::WM_NCLBUTTONDBLCLK, wParam, lParam);
+}
+
+void TWinSkinForm::LeaveHot() {
+    if (!m_hot)
+        return;
+    m_hot->state = 1;
+    m_hot = nullptr;
+    if (m_skin) {
+        m_skin->HideCaptionHint();
+        m_skin->HintCounter = 0;
+    }
+    PaintFrame();
+}
+
+const char* TWinSkinForm::HintText(int action) {
+    switch (action) {
+    case 0:
+    case 9:
+    case 62: return "Close";
+    case 1:
+    case 22: return "Maximize";
+    case 2:
+    case 23:
+    case 7:
+    case 60: return "Minimize";
+    case 8:
+    case 61: return "Restore";
+    default: return nullptr;
+    }
+}
+
+// While the pointer rests on a caption button its hint shows after twice the toolkit's hint pause and goes
+// again after the hint-hide pause more.
+void TWinSkinForm::OnHintTimer() {
+    if (!m_skin || !m_facts.active || !(m_skin->Options() & Bit(xoCaptionButtonHint)))
+        return;
+    win::POINT pointer;
+    win::GetCursorPos(&pointer);
+    win::RECT window;
+    win::GetWindowRect(m_hwnd, &window);
+    CaptionButton* over = ButtonAt(win::POINT{pointer.x - window.left, pointer.y - window.top});
+    if (!over || over != m_hot) {
+        if (m_hot && !over)
+            LeaveHot();
+        return;
+    }
+    const char* text = HintText(over->element->Action);
+    if (!text)
+        return;
+    m_skin->HintCounter += static_cast<int>(kHintTick);
+    const int pause = tk::Application ? tk::Application->HintPause() : 500;
+    const int hidePause = tk::Application ? tk::Application->HintHidePause() : 2500;
+    if (m_skin->HintCounter >= 2 * pause + hidePause) {
+        m_skin->HideCaptionHint();
+    } else if (m_skin->HintCounter >= 2 * pause && !m_skin->HintShowing) {
+        const win::RECT at{over->rect.left + window.left, pointer.y + 24, over->rect.left + window.left,
+                           pointer.y + 24};
+        m_skin->ShowCaptionHint(at, text);
+    }
 }
 
 void TWinSkinForm::RunAction(const CaptionButton& button) {

@@ -97,7 +97,10 @@ private:
     win::LRESULT OnNcLButtonUp(win::WPARAM wParam, win::LPARAM lParam);
     win::LRESULT OnNcLButtonDblClk(win::WPARAM wParam, win::LPARAM lParam);
     void OnNcDestroy();
+    void OnHintTimer();
+    void LeaveHot();
     void RunAction(const CaptionButton& button);
+    static const char* HintText(int action);
 
     // Painting (FramePaint.cpp).
     void PaintTitleBar(win::HDC dc, int width, bool active);
