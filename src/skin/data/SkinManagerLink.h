@@ -26,6 +26,8 @@ public:
     virtual void StartDirect() = 0;
     // Every frame that uses `data` rebuilds its caption buttons from the new elements.
     virtual void RefreshCaptionButtons(TSkinData* data) = 0;
+    // The kind of the next popup menu: 0 a context menu, 1 a menu-bar drop-down, 2 the system menu.
+    virtual void SetPopupMode(int mode) = 0;
     // Frames the window if it qualifies; true when it did.
     virtual bool AttachWindow(win::HWND hwnd) = 0;
 

@@ -1,15 +1,19 @@
 #include "skin/frame/TWinSkinForm.h"
 
+#include "skin/data/SkinManagerLink.h"
 #include "skin/data/SkinMessages.h"
 
 #include "toolkit/TApplication.h"
 #include "toolkit/TCustomForm.h"
+#include "toolkit/TMenuItem.h"
+#include "toolkit/TPopupMenu.h"
 
 namespace skin {
 
 namespace {
 constexpr win::UINT_PTR kHintTimer = 0x53B1;
 constexpr win::UINT kHintTick = 250;
+constexpr int kSystemMenuTag = 33333;
 } // namespace
 
 TK_IMPLEMENT_CLASS(TWinSkinForm, tk::TComponent, nullptr)
@@ -72,8 +76,10 @@ void TWinSkinForm::CaptureFacts() {
         m_facts.buttons |= kHasMinimiseBox;
     if (exStyle & win::WS_EX_CONTEXTHELP)
         m_facts.buttons |= kHasContextHelp;
-    if (m_style & win::WS_SYSMENU)
+    if (m_style & win::WS_SYSMENU) {
         m_facts.buttons |= kHasSystemMenu;
+        m_systemMenuHandle = win::GetSystemMenu(m_hwnd, win::FALSE);
+    }
     m_facts.active = true;
     RefreshShowState();
 }
@@ -115,6 +121,7 @@ void TWinSkinForm::Restore() {
     win::KillTimer(m_hwnd, kHintTimer);
     if (m_skin)
         m_skin->HideCaptionHint();
+    m_systemMenu.reset();
     m_subclass.Restore();
     if (m_facts.buttons & kHasSystemMenu)
         win::SetWindowLongA(m_hwnd, win::GWL_STYLE,
@@ -167,6 +174,7 @@ win::LRESULT TWinSkinForm::FramedMessage(win::HWND, win::UINT msg, win::WPARAM w
     case win::WM_NCLBUTTONDOWN: return OnNcLButtonDown(wParam, lParam);
     case win::WM_NCLBUTTONUP: return OnNcLButtonUp(wParam, lParam);
     case win::WM_NCLBUTTONDBLCLK: return OnNcLButtonDblClk(wParam, lParam);
+    case win::WM_NCRBUTTONDOWN: return OnNcRButtonDown(wParam, lParam);
     case SkinMsgPaintFrame: PaintFrame(); return 0;
     case win::WM_TIMER:
         if (wParam != kHintTimer) {
@@ -370,6 +378,66 @@ win::LRESULT TWinSkinForm::OnNcLButtonDblClk(win::WPARAM wParam, win::LPARAM lPa
     return CallPrevious(win::WM_NCLBUTTONDBLCLK, wParam, lParam);
 }
 
+win::LRESULT TWinSkinForm::OnNcRButtonDown(win::WPARAM wParam, win::LPARAM lParam) {
+    if (wParam != static_cast<win::WPARAM>(win::HTCAPTION))
+        return CallPrevious(win::WM_NCRBUTTONDOWN, wParam, lParam);
+    const win::DWORD now = win::GetTickCount();
+    const bool second = m_lastRightClick != 0 && now - m_lastRightClick <= win::GetDoubleClickTime();
+    m_lastRightClick = now;
+    if (second) {
+        if (m_hot)
+            win::PostMessageA(m_hwnd, win::WM_CLOSE, 0, 0);
+        return 0;
+    }
+    ShowSystemMenu(win::POINT{win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)});
+    return 0;
+}
+
+void TWinSkinForm::ShowSystemMenu(win::POINT at) {
+    if (SkinManagerLink* manager = SkinManagerLink::Existing())
+        manager->SetPopupMode(2);
+    BuildSystemMenu();
+    if (m_systemMenu)
+        m_systemMenu->Popup(at.x, at.y);
+}
+
+// A toolkit popup menu made from the window's system menu: each item's caption and command, enabled as the
+// window's state allows, and choosing one posts that command as WM_SYSCOMMAND.
+void TWinSkinForm::BuildSystemMenu() {
+    const win::HMENU system = m_systemMenuHandle;
+    if (!system || !win::IsMenu(system))
+        return;
+    m_systemMenu = std::make_unique<tk::TPopupMenu>(nullptr);
+    m_systemMenu->SetTag(kSystemMenuTag);
+    const bool normal = m_facts.show == ShowState::Normal, maximised = m_facts.show == ShowState::Maximised,
+               minimised = m_facts.show == ShowState::Minimised;
+    for (int i = 0, n = win::GetMenuItemCount(system); i < n; ++i) {
+        char text[256] = {};
+        win::GetMenuStringA(system, static_cast<win::UINT>(i), text, sizeof text, win::MF_BYPOSITION);
+        const win::UINT id = win::GetMenuItemID(system, i);
+        const win::UINT state = win::GetMenuState(system, static_cast<win::UINT>(i), win::MF_BYPOSITION);
+        auto* item = new tk::TMenuItem(m_systemMenu.get());
+        item->SetCaption(text[0] ? text : "-");
+        item->SetTag(static_cast<int>(id));
+        bool enabled = (state & (win::MF_GRAYED | win::MF_DISABLED)) == 0;
+        switch (id) {
+        case win::SC_SIZE:
+        case win::SC_MOVE: enabled = enabled && !maximised; break;
+        case win::SC_MINIMIZE: enabled = enabled && !minimised && (m_facts.buttons & kHasMinimiseBox); break;
+        case win::SC_MAXIMIZE: enabled = enabled && !maximised && (m_facts.buttons & kHasMaximiseBox); break;
+        case win::SC_RESTORE: enabled = enabled && !normal; break;
+        default: break;
+        }
+        item->SetEnabled(enabled);
+        item->SetChecked((state & win::MF_CHECKED) != 0);
+        const win::HWND hwnd = m_hwnd;
+        item->OnClick = [hwnd, id](tk::TObject*) {
+            win::PostMessageA(hwnd, win::WM_SYSCOMMAND, static_cast<win::WPARAM>(id), 0);
+        };
+        m_systemMenu->Items()->Add(item);
+    }
+}
+
 void TWinSkinForm::LeaveHot() {
     if (!m_hot)
         return;
@@ -447,7 +515,12 @@ void TWinSkinForm::RunAction(const CaptionButton& button) {
         break;
     case 3:
     case 11:
-    case 12: break; // FIXME: the skinned system menu opens here once it exists.
+    case 12: {
+        win::POINT at;
+        win::GetCursorPos(&at);
+        ShowSystemMenu(win::POINT{at.x + 1, at.y + 1});
+        break;
+    }
     case 4: win::PostMessageA(m_hwnd, win::WM_SYSCOMMAND, win::SC_CONTEXTHELP, 0); break;
     default: win::PostMessageA(m_hwnd, SkinMsgCaptionButton, static_cast<win::WPARAM>(action), 0); break;
     }

@@ -15,12 +15,14 @@
 #include "platform/win.h"
 #include "toolkit/TComponent.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace tk {
 class TCustomForm;
-}
+class TPopupMenu;
+} // namespace tk
 
 namespace skin {
 
@@ -96,6 +98,10 @@ private:
     win::LRESULT OnNcLButtonDown(win::WPARAM wParam, win::LPARAM lParam);
     win::LRESULT OnNcLButtonUp(win::WPARAM wParam, win::LPARAM lParam);
     win::LRESULT OnNcLButtonDblClk(win::WPARAM wParam, win::LPARAM lParam);
+    win::LRESULT OnNcRButtonDown(win::WPARAM wParam, win::LPARAM lParam);
+    // The skinned copy of the window's system menu, popped up at a screen point.
+    void ShowSystemMenu(win::POINT at);
+    void BuildSystemMenu();
     void OnNcDestroy();
     void OnHintTimer();
     void LeaveHot();
@@ -140,6 +146,9 @@ private:
     int m_rightOffset = 0;
     std::vector<CaptionButton> m_buttons;
     CaptionButton* m_hot = nullptr;
+    std::unique_ptr<tk::TPopupMenu> m_systemMenu;
+    win::DWORD m_lastRightClick = 0;
+    win::HMENU m_systemMenuHandle = nullptr; // read while the window still has WS_SYSMENU
     tk::TColor m_savedColour = 0;
     bool m_colourSaved = false;
 };

@@ -72,6 +72,7 @@ public:
 
     // The component's side (SkinManagerLink).
     void SetPending(TSkinData* data) override { PendingSkinData = data; }
+    void SetPopupMode(int mode) override { PopupMode = mode; }
     void Queue(unsigned command, int intervalMs) override { QueueCommand(command, intervalMs); }
     void MarkStarted() override { StartState = kStarted; }
     bool Started() const override { return StartState == kStarted; }
