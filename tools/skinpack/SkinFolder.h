@@ -35,7 +35,7 @@ struct SkinDrawing {
 };
 
 // Writes every image and the description text into `dir` (created when missing), each file replaced whole.
-// False with a reason naming the file; an image drawn at another size than its spec is refused.
+// False with a reason naming the file; an image drawn at another size than its ImageSpec gives is refused.
 bool WriteSkinFolder(const std::string& dir, const SkinDrawing& skin, std::string& error);
 
 } // namespace refskin

@@ -43,6 +43,13 @@ std::string WindowText(win::HWND hwnd) {
     return text;
 }
 
+// The caption text's extent in the font selected into `dc` (calculate only, single line, no prefix).
+win::RECT MeasureCaption(win::HDC dc, const std::string& text) {
+    win::RECT measured{0, 0, 0, 0};
+    win::DrawTextA(dc, text.c_str(), -1, &measured, 0xD00);
+    return measured;
+}
+
 int Width(const win::RECT& r) {
     return r.right - r.left;
 }
@@ -99,9 +106,10 @@ void TWinSkinForm::PaintTitleBar(win::HDC dc, int width, bool active) {
     win::BitBlt(bar.Dc(), 0, 0, width, top, dc, 0, 0, win::SRCCOPY);
     PaintBorderPiece(bar.Dc(), m_skin->BorderTop.get(),
                      win::RECT{m_borders.left, 0, width - m_borders.right, top}, true, active);
-    LayOutButtons(width);
+    // Which buttons show decides where the text may go; the buttons beside the text then follow it.
+    DecideButtons();
     PaintCaptionText(bar.Dc(), width, active);
-    LayOutButtons(width); // buttons beside the text follow where it went
+    PlaceButtons(width);
     PaintButtons(bar.Dc(), active);
     win::BitBlt(dc, 0, 0, width, top, bar.Dc(), 0, 0, win::SRCCOPY);
 }
@@ -111,8 +119,7 @@ void TWinSkinForm::PaintCaptionText(win::HDC dc, int width, bool active) {
     const std::string text = " " + WindowText(m_hwnd) + "  ";
     const win::RECT area{m_borders.left, 0, width - m_borders.right, m_borders.top};
     win::HGDIOBJ oldFont = win::SelectObject(dc, m_skin->CaptionFont.Handle());
-    win::RECT measured{0, 0, 0, 0};
-    win::DrawTextA(dc, text.c_str(), -1, &measured, 0xD00);
+    const win::RECT measured = MeasureCaption(dc, text);
     const int textHeight = Height(measured);
     const int blockWidth = Width(measured) + title.TXTBackleft + title.TXTBackRight;
     const int left =
@@ -145,9 +152,8 @@ void TWinSkinForm::PaintCaptionText(win::HDC dc, int width, bool active) {
     win::SelectObject(dc, oldFont);
 }
 
-void TWinSkinForm::LayOutButtons(int width) {
+void TWinSkinForm::DecideButtons() {
     m_facts.mdiFrameWithMaximisedChild = false;
-    const int menuBarLeftEdge = m_skin->MenuBar ? m_skin->MenuBar->LeftWidth() : 0;
     m_rightOffset = 0;
     for (CaptionButton& b : m_buttons) {
         const TDataSkinSysButton& e = *b.element;
@@ -155,18 +161,27 @@ void TWinSkinForm::LayOutButtons(int width) {
                                         ? win::SendMessageA(m_hwnd, SkinMsgButtonVisible,
                                                             static_cast<win::WPARAM>(e.Visibility), e.Action)
                                         : 0;
-        // An icon button without an image of its own shows the window's 16 x 16 icon.
+        // An icon button without an image of its own shows the window's icon.
+        const bool icon = e.Action == 3 || e.Action == 11;
+        b.shown = (icon || !e.Image.Empty()) && FrameGeometry::ButtonShown(e, m_facts, answer);
+        b.enabled = FrameGeometry::ButtonEnabled(e, m_facts);
+        if (b.shown && e.Align == 1)
+            m_rightOffset = std::max(m_rightOffset, e.XCoord);
+    }
+}
+
+void TWinSkinForm::PlaceButtons(int width) {
+    const int menuBarLeftEdge = m_skin->MenuBar ? m_skin->MenuBar->LeftWidth() : 0;
+    for (CaptionButton& b : m_buttons) {
+        const TDataSkinSysButton& e = *b.element;
+        // An icon button without an image is as big as the window's small icon.
         const bool icon = e.Action == 3 || e.Action == 11;
         const win::SIZE size = icon && e.Image.Empty() ? win::SIZE{win::GetSystemMetrics(win::SM_CXSMICON),
                                                                    win::GetSystemMetrics(win::SM_CYSMICON)}
                                                        : FrameGeometry::ButtonSize(e);
-        b.shown = (icon || !e.Image.Empty()) && FrameGeometry::ButtonShown(e, m_facts, answer);
-        b.enabled = FrameGeometry::ButtonEnabled(e, m_facts);
         b.rect = b.shown ? FrameGeometry::ButtonRect(e, size, width, m_captionText, m_borders,
                                                      m_menuBarHeight, menuBarLeftEdge)
                          : win::RECT{};
-        if (b.shown && e.Align == 1)
-            m_rightOffset = std::max(m_rightOffset, e.XCoord);
     }
 }
 
@@ -234,9 +249,7 @@ void TWinSkinForm::KeepClientSize() {
 void TWinSkinForm::WidenForCaption() {
     win::HDC dc = win::GetWindowDC(m_hwnd);
     win::HGDIOBJ oldFont = win::SelectObject(dc, m_skin->CaptionFont.Handle());
-    const std::string text = WindowText(m_hwnd);
-    win::RECT measured{0, 0, 0, 0};
-    win::DrawTextA(dc, text.c_str(), -1, &measured, 0xD00);
+    const win::RECT measured = MeasureCaption(dc, WindowText(m_hwnd));
     win::SelectObject(dc, oldFont);
     win::ReleaseDC(m_hwnd, dc);
     const int needed = m_skin->Title->LeftWidth() + Width(measured) + m_skin->Title->RightWidth();

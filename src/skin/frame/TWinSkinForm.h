@@ -111,7 +111,10 @@ private:
     // Painting (FramePaint.cpp).
     void PaintTitleBar(win::HDC dc, int width, bool active);
     void PaintCaptionText(win::HDC dc, int width, bool active);
-    void LayOutButtons(int width);
+    // Which caption buttons show and are enabled, and the largest offset of right-aligned ones.
+    void DecideButtons();
+    // Where the shown buttons go, once the caption text has its place.
+    void PlaceButtons(int width);
     void PaintButtons(win::HDC dc, bool active);
     void PaintIcon(win::HDC dc, const win::RECT& rect);
     void PaintBorderPiece(win::HDC dc, const TDataSkinBorder* piece, const win::RECT& rect, bool stacked,

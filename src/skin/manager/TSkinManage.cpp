@@ -98,25 +98,21 @@ TWinSkinForm* TSkinManage::FindFrame(win::HWND hwnd) const {
 void TSkinManage::PurgeFrames() {
     if (StartState == kDestroying)
         return;
-    for (auto it = m_forms.rbegin(); it != m_forms.rend();) {
-        TWinSkinForm* frame = *it;
+    for (std::size_t i = m_forms.size(); i-- > 0;) {
+        TWinSkinForm* frame = m_forms[i];
         if (frame->State() == TWinSkinForm::fsDead && frame->OwnerModule == OwnerModule) {
-            it = decltype(it)(m_forms.erase(std::next(it).base()));
+            m_forms.erase(m_forms.begin() + static_cast<std::ptrdiff_t>(i));
             delete frame;
-        } else {
-            ++it;
         }
     }
 }
 
 void TSkinManage::RestoreFrames(TSkinData* data, bool lastOnly) {
-    for (auto it = m_forms.rbegin(); it != m_forms.rend();) {
-        TWinSkinForm* frame = *it;
-        if (data && frame->Skin() != data) {
-            ++it;
+    for (std::size_t i = m_forms.size(); i-- > 0;) {
+        TWinSkinForm* frame = m_forms[i];
+        if (data && frame->Skin() != data)
             continue;
-        }
-        it = decltype(it)(m_forms.erase(std::next(it).base()));
+        m_forms.erase(m_forms.begin() + static_cast<std::ptrdiff_t>(i));
         const win::HWND hwnd = frame->Window();
         frame->Restore();
         delete frame;
