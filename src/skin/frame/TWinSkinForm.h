@@ -10,7 +10,7 @@
 
 #include "skin/data/TSkinData.h"
 #include "skin/frame/FrameGeometry.h"
-#include "skin/frame/WindowSubclass.h"
+#include "skin/data/WindowSubclass.h"
 
 #include "platform/win.h"
 #include "toolkit/TComponent.h"

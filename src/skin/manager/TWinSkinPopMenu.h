@@ -5,7 +5,7 @@
 
 #include "skin/data/TSkinBitmap.h"
 #include "skin/data/TSkinData.h"
-#include "skin/frame/WindowSubclass.h"
+#include "skin/data/WindowSubclass.h"
 
 #include "platform/win.h"
 

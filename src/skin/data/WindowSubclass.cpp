@@ -1,4 +1,4 @@
-#include "skin/frame/WindowSubclass.h"
+#include "skin/data/WindowSubclass.h"
 
 namespace skin {
 
