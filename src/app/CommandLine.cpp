@@ -41,6 +41,21 @@ CommandLine CommandLine::Parse(const std::vector<std::string>& arguments) {
             line.m_scale = *scale;
             continue;
         }
+        if (a == "--skin" || a.rfind("--skin=", 0) == 0) {
+            const bool joined = a != "--skin";
+            if (!joined && i + 1 == arguments.size()) {
+                line.m_action = Action::Refuse;
+                line.m_error = "--skin needs a skin package's file name";
+                return line;
+            }
+            line.m_skinFile = joined ? a.substr(7) : arguments[++i];
+            if (line.m_skinFile.empty()) {
+                line.m_action = Action::Refuse;
+                line.m_error = "--skin needs a skin package's file name";
+                return line;
+            }
+            continue;
+        }
         line.m_action = Action::Refuse;
         line.m_error = (a.rfind('-', 0) == 0 ? "unknown option \"" : "unexpected argument \"") + a + "\"";
         return line;
@@ -60,13 +75,16 @@ int CommandLine::Scale(const char* environmentScale, std::string* warning) const
 }
 
 std::string CommandLine::Usage() {
-    return "Usage: taxitrainer [--scale N]\n"
+    return "Usage: taxitrainer [--scale N] [--skin FILE]\n"
            "       taxitrainer --help | --version\n"
            "\n"
            "Practice for the public-subject examination of the taxi-driver qualification.\n"
            "\n"
            "  --scale N   show every window N times as large (N = 1 to 4), for a dense screen; without it\n"
            "              the environment variable TAXI_SCALE, else the screen's density decides\n"
+           "  --skin FILE show the windows in the skin package FILE instead of the built-in skin (see\n"
+           "              skinpack --help for drawing and packing one); a file that cannot be read leaves\n"
+           "              the built-in skin\n"
            "  --help      print this text and exit\n"
            "  --version   print the program's version and exit\n"
            "\n"

@@ -16,6 +16,9 @@ public:
     // the screen's density. An invalid TAXI_SCALE is ignored, with a warning in `warning`.
     int Scale(const char* environmentScale, std::string* warning) const;
 
+    // The skin package to show the windows in, instead of the built-in one; empty for the built-in one.
+    const std::string& SkinFile() const { return m_skinFile; }
+
     Action What() const { return m_action; }
     const std::string& Error() const { return m_error; }
     static std::string Usage();
@@ -23,6 +26,7 @@ public:
 private:
     Action m_action = Action::Run;
     int m_scale = 0;
+    std::string m_skinFile;
     std::string m_error;
 };
 

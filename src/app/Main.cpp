@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     win::display::Install(std::move(display));
-    const int result = taxi::RunProgram();
+    const int result = taxi::RunProgram(taxi::ProgramOptions{line.SkinFile()});
     win::display::Close();
     return result;
 }

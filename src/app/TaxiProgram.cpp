@@ -10,6 +10,7 @@
 #include "skin/manager/TSkinManage.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace taxi {
 
@@ -20,7 +21,25 @@ void InitializeProgramToolkit() {
     skin::InstallSkinManager();
 }
 
-void CreateProgramWindows() {
+namespace {
+
+// The main window's skin component reads the package; it must do so before the other windows exist, so
+// that every window is framed in the chosen skin from its first paint.
+void UseSkinFile(const std::string& file) {
+    auto* skinData = dynamic_cast<skin::TSkinData*>(Form1->FindComponent("SkinData1"));
+    std::error_code ec;
+    if (!skinData || !std::filesystem::is_regular_file(file, ec)) {
+        std::fprintf(stderr,
+                     "taxitrainer: the skin \"%s\" is not a file that can be read; the built-in skin stays\n",
+                     file.c_str());
+        return;
+    }
+    skinData->SetSkinFile(file);
+}
+
+} // namespace
+
+void CreateProgramWindows(const ProgramOptions& options) {
     if (Modality::ProgramFolder.empty())
         Modality::ProgramFolder = win::ExecutableFolder();
     const BankLocation::Choice bank =
@@ -31,6 +50,8 @@ void CreateProgramWindows() {
     Modality::Reset();
     RandomGenerator::Instance().Seed(RandomGenerator::kFixedSeed);
     tk::Application->CreateForm(Form1);
+    if (!options.skinFile.empty())
+        UseSkinFile(options.skinFile);
     tk::Application->CreateForm(Form2);
     tk::Application->CreateForm(chengjiform);
 }
@@ -49,7 +70,7 @@ void FinalizeProgram() {
     chengjiform = nullptr;
 }
 
-int RunProgram() {
+int RunProgram(const ProgramOptions& options) {
     InitializeProgramToolkit();
     tk::Application->Initialize();
     tk::Application->SetTitle(kApplicationTitle);
@@ -69,7 +90,7 @@ int RunProgram() {
         tk::Application->Terminate();
         result = 1;
     } else {
-        CreateProgramWindows();
+        CreateProgramWindows(options);
         tk::Application->Run();
     }
     FinalizeProgram();

@@ -33,6 +33,8 @@ TEST(CommandLine, BadInputIsRefusedNamingWhatIsWrong) {
         {{"--scale", "2.5"}, "\"2.5\""},
         {{"--scale", "-1"}, "\"-1\""},
         {{"--scale="}, "--scale \"\""},
+        {{"--skin"}, "--skin needs"},
+        {{"--skin="}, "--skin needs"},
         {{"--scael", "2"}, "option \"--scael\""},
         {{"file.mdb"}, "argument \"file.mdb\""},
     };
@@ -41,6 +43,16 @@ TEST(CommandLine, BadInputIsRefusedNamingWhatIsWrong) {
         EXPECT_EQ(line.What(), CommandLine::Action::Refuse) << arguments[0];
         EXPECT_NE(line.Error().find(named), std::string::npos) << line.Error();
     }
+}
+
+TEST(CommandLine, SkinFileIsTakenAsGivenBesideOtherOptions) {
+    EXPECT_EQ(CommandLine::Parse({}).SkinFile(), "");
+    const CommandLine apart = CommandLine::Parse({"--skin", "my skins/olive.skin", "--scale", "2"});
+    EXPECT_EQ(apart.What(), CommandLine::Action::Run);
+    EXPECT_EQ(apart.SkinFile(), "my skins/olive.skin");
+    EXPECT_EQ(apart.Scale(nullptr, nullptr), 2);
+    EXPECT_EQ(CommandLine::Parse({"--skin=/tmp/a.skin"}).SkinFile(), "/tmp/a.skin");
+    EXPECT_EQ(CommandLine::Parse({"--skin", "--scale"}).SkinFile(), "--scale") << "the next word is the file";
 }
 
 TEST(CommandLine, BadEnvironmentScaleIsIgnoredWithAWarning) {

@@ -9,6 +9,8 @@ namespace uirun {
 
 // The visible message box, or null.
 win::HWND FrontMessageBox();
+// The visible popup menu in front (the deepest open sub-menu), or null.
+win::HWND FrontPopupMenu();
 std::string WindowText(win::HWND hwnd);
 bool IsInteger(const std::string& s);
 

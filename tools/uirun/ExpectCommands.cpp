@@ -167,6 +167,10 @@ std::unique_ptr<win::gdi::Surface> ScriptRunner::WindowPixels(const ScriptLine& 
         hwnd = FrontMessageBox();
         if (!hwnd)
             Fail(line, line.words[0].text + ": no message box is shown");
+    } else if (target == "menu") {
+        hwnd = FrontPopupMenu();
+        if (!hwnd)
+            Fail(line, line.words[0].text + ": no popup menu is open");
     } else if (auto* form = dynamic_cast<tk::TWinControl*>(ResolveObject(line, target, nullptr))) {
         hwnd = form->Handle();
     } else {

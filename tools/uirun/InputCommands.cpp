@@ -40,8 +40,14 @@ int VirtualKey(std::string name) {
 bool ScriptRunner::Start(const ScriptLine& line) {
     if (m_programRunning)
         Fail(line, "start: the program is running already");
+    taxi::ProgramOptions options;
+    if (line.words.size() > 1) {
+        if (Argument(line, 1) != "--skin" || line.words.size() != 3)
+            Fail(line, "start: expected nothing or --skin FILE");
+        options.skinFile = Argument(line, 2);
+    }
     m_programRunning = true;
-    taxi::RunProgram();
+    taxi::RunProgram(options);
     m_programRunning = false;
     return false;
 }
@@ -49,6 +55,12 @@ bool ScriptRunner::Start(const ScriptLine& line) {
 bool ScriptRunner::Wait(const ScriptLine& line) {
     m_waitUntil = m_display->m_now + static_cast<std::uint64_t>(std::max(0, Number(line, 1)));
     m_waiting = true;
+    return false;
+}
+
+// As when the user turns to another program: no window of this one stays active.
+bool ScriptRunner::Deactivate(const ScriptLine&) {
+    win::SetActiveWindow(nullptr);
     return false;
 }
 

@@ -19,6 +19,7 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"rclick-at", 2, &ScriptRunner::ClickAtPoint},
     {"dblclick-at", 2, &ScriptRunner::ClickAtPoint},
     {"move-to", 2, &ScriptRunner::MoveTo},
+    {"deactivate", 0, &ScriptRunner::Deactivate},
     {"clipboard", 1, &ScriptRunner::Clipboard},
     {"type", 1, &ScriptRunner::Type},
     {"key", 1, &ScriptRunner::Key},
@@ -88,14 +89,26 @@ std::vector<win::HWND> TopLevelWindows() {
 
 } // namespace
 
-win::HWND FrontMessageBox() {
+namespace {
+
+win::HWND FrontWindowOfClass(const char* className) {
     for (win::HWND hwnd : TopLevelWindows()) {
         char cls[64] = {};
         win::GetClassNameA(hwnd, cls, sizeof cls);
-        if (std::string(cls) == "#32770" && win::IsWindowVisible(hwnd))
+        if (std::string(cls) == className && win::IsWindowVisible(hwnd))
             return hwnd;
     }
     return nullptr;
+}
+
+} // namespace
+
+win::HWND FrontMessageBox() {
+    return FrontWindowOfClass("#32770");
+}
+
+win::HWND FrontPopupMenu() {
+    return FrontWindowOfClass("#32768");
 }
 
 std::string WindowText(win::HWND hwnd) {

@@ -80,6 +80,7 @@ private:
     // Input (InputCommands.cpp).
     bool Start(const ScriptLine& line);
     bool Wait(const ScriptLine& line);
+    bool Deactivate(const ScriptLine& line);
     bool Click(const ScriptLine& line);
     bool ClickAtPoint(const ScriptLine& line);
     bool MoveTo(const ScriptLine& line);

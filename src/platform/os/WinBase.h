@@ -73,6 +73,11 @@ BOOL CloseHandle(HANDLE handle);
 
 // A monotonic counter of 10,000,000 ticks per second.
 BOOL QueryPerformanceCounter(LARGE_INTEGER* count);
+// Where QueryPerformanceCounter reads its 100-ns ticks from; null gives the system's monotonic clock back. A
+// harness that runs the program on a virtual clock installs its own, so that whatever the program seeds or
+// times from the counter repeats from one run to the next.
+using PerformanceCounterSource = LONGLONG (*)();
+void SetPerformanceCounterSource(PerformanceCounterSource source);
 BOOL QueryPerformanceFrequency(LARGE_INTEGER* frequency);
 
 // number * numerator / denominator, rounded half away from zero; -1 when the denominator is 0 or the result

@@ -17,6 +17,19 @@ TEST(Process, PerformanceCounterIsMonotonicAtTenMegahertz) {
     EXPECT_FALSE(QueryPerformanceCounter(nullptr));
 }
 
+TEST(Process, AnInstalledCounterSourceIsReadUntilRemoved) {
+    SetPerformanceCounterSource([]() -> LONGLONG { return 1234567; });
+    LARGE_INTEGER a{}, b{};
+    ASSERT_TRUE(QueryPerformanceCounter(&a));
+    ASSERT_TRUE(QueryPerformanceCounter(&b));
+    SetPerformanceCounterSource(nullptr);
+    EXPECT_EQ(a.QuadPart, 1234567);
+    EXPECT_EQ(b.QuadPart, 1234567) << "a virtual clock stands still until it is moved";
+    LARGE_INTEGER c{};
+    ASSERT_TRUE(QueryPerformanceCounter(&c));
+    EXPECT_NE(c.QuadPart, 1234567) << "the system's clock is back";
+}
+
 TEST(Process, ExecutableFolderIsTheFolderOfTheRunningProgram) {
     std::string folder = ExecutableFolder();
     ASSERT_FALSE(folder.empty());
