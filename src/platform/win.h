@@ -4,6 +4,7 @@
 
 #include "platform/WinTypes.h"
 
+#include "platform/controls/CommCtrl.h"
 #include "platform/controls/WinControls.h"
 #include "platform/core/WinUser.h"
 #include "platform/gdi/WinGdi.h"

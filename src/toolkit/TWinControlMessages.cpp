@@ -39,7 +39,10 @@ void TWinControl::WndProc(TMessage& m) {
     case win::WM_CTLCOLOREDIT:
     case win::WM_CTLCOLORSTATIC:
     case win::WM_CTLCOLORLISTBOX:
-    case win::WM_CTLCOLORSCROLLBAR: ReflectToChild(m); return;
+    case win::WM_CTLCOLORSCROLLBAR:
+    case win::WM_HSCROLL:
+    case win::WM_VSCROLL:
+    case win::WM_NOTIFY: ReflectToChild(m); return;
     case win::WM_DRAWITEM: ReflectDrawItem(m); return;
     case CN_CTLCOLORBTN:
     case CN_CTLCOLOREDIT:
@@ -215,8 +218,11 @@ void TWinControl::CtlColor(TMessage& m) {
     m.Result = reinterpret_cast<win::LRESULT>(Brush());
 }
 
+// WM_NOTIFY names its sender in the header; the others carry the child's window in lParam.
 void TWinControl::ReflectToChild(TMessage& m) {
     auto child = reinterpret_cast<win::HWND>(m.LParam);
+    if (m.Msg == win::WM_NOTIFY)
+        child = m.LParam ? reinterpret_cast<const win::NMHDR*>(m.LParam)->hwndFrom : nullptr;
     if (TWinControl* control = FindControl(child); control && control != this) {
         m.Result = control->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
         return;

@@ -9,25 +9,32 @@
 #include "toolkit/THintWindow.h"
 #include "toolkit/TImage.h"
 #include "toolkit/TImageList.h"
+#include "toolkit/TPageControl.h"
 #include "toolkit/TPopupMenu.h"
+#include "toolkit/TProgressBar.h"
 #include "toolkit/TRadioButton.h"
 #include "toolkit/TRzButton.h"
 #include "toolkit/TSpeedButton.h"
 #include "toolkit/TStaticText.h"
+#include "toolkit/TTabSheet.h"
 #include "toolkit/TTimer.h"
+#include "toolkit/TTrackBar.h"
+#include "toolkit/TUpDown.h"
 
 namespace tk {
 
 void RegisterWidgetClasses() {
     // Naming each class here also keeps its object file, and so its registration, in a static link.
     const TClassInfo* classes[] = {
-        &TStaticText::StaticClassInfo(),  &TButton::StaticClassInfo(),     &TBitBtn::StaticClassInfo(),
-        &TSpeedButton::StaticClassInfo(), &TGroupBox::StaticClassInfo(),   &TRadioGroup::StaticClassInfo(),
-        &TPanel::StaticClassInfo(),       &TCheckBox::StaticClassInfo(),   &TRadioButton::StaticClassInfo(),
-        &TEdit::StaticClassInfo(),        &TMemo::StaticClassInfo(),       &TImage::StaticClassInfo(),
-        &TRzButton::StaticClassInfo(),    &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),
-        &TImageList::StaticClassInfo(),   &THintWindow::StaticClassInfo(), &TTimer::StaticClassInfo(),
-        &TForm::StaticClassInfo(),
+        &TStaticText::StaticClassInfo(),  &TButton::StaticClassInfo(),      &TBitBtn::StaticClassInfo(),
+        &TSpeedButton::StaticClassInfo(), &TGroupBox::StaticClassInfo(),    &TRadioGroup::StaticClassInfo(),
+        &TPanel::StaticClassInfo(),       &TCheckBox::StaticClassInfo(),    &TRadioButton::StaticClassInfo(),
+        &TEdit::StaticClassInfo(),        &TMemo::StaticClassInfo(),        &TImage::StaticClassInfo(),
+        &TRzButton::StaticClassInfo(),    &TPopupMenu::StaticClassInfo(),   &TMenuItem::StaticClassInfo(),
+        &TImageList::StaticClassInfo(),   &THintWindow::StaticClassInfo(),  &TTimer::StaticClassInfo(),
+        &TForm::StaticClassInfo(),        &TProgressBar::StaticClassInfo(), &TTrackBar::StaticClassInfo(),
+        &TUpDown::StaticClassInfo(),      &TTabControl::StaticClassInfo(),  &TPageControl::StaticClassInfo(),
+        &TTabSheet::StaticClassInfo(),
     };
     for (const TClassInfo* info : classes)
         RegisterClass(*info);

@@ -1,4 +1,11 @@
 #include "platform/controls/ControlsInternal.h"
+#include "platform/controls/HeaderControl.h"
+#include "platform/controls/ProgressBar.h"
+#include "platform/controls/StatusBar.h"
+#include "platform/controls/TabControl.h"
+#include "platform/controls/ToolBar.h"
+#include "platform/controls/TrackBar.h"
+#include "platform/controls/UpDown.h"
 #include "platform/core/ControlsHooks.h"
 
 #include <string_view>
@@ -108,6 +115,13 @@ void RegisterSystemClasses() {
         {"combobox", ComboBoxProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW, 0, 0},
         {"#32770", DefDlgProcA, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW, COLOR_BTNFACE + 1, DLGWINDOWEXTRA},
         {"#32768", PopupMenuProc, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW, COLOR_MENU + 1, 0},
+        {PROGRESS_CLASSA, ProgressBarProc, CS_HREDRAW | CS_VREDRAW, IDC_ARROW, 0, 0},
+        {TRACKBAR_CLASSA, TrackBarProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW, 0, 0},
+        {UPDOWN_CLASSA, UpDownProc, CS_HREDRAW | CS_VREDRAW, IDC_ARROW, 0, 0},
+        {WC_TABCONTROLA, TabControlProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW, 0, 0},
+        {STATUSCLASSNAMEA, StatusBarProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW, 0, 0},
+        {WC_HEADERA, HeaderProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW, 0, 0},
+        {TOOLBARCLASSNAMEA, ToolBarProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW, 0, 0},
     };
     for (const Entry& e : entries) {
         WNDCLASSEXA wc;
