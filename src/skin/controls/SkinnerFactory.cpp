@@ -1,0 +1,32 @@
+#include "skin/controls/SkinnerFactory.h"
+
+#include "skin/controls/TSkinBitButton.h"
+#include "skin/controls/TSkinBox.h"
+#include "skin/controls/TSkinBoxH.h"
+#include "skin/controls/TSkinButton.h"
+#include "skin/controls/TSkinCheckBox.h"
+#include "skin/controls/TSkinEdit.h"
+#include "skin/controls/TSkinGroupBox.h"
+#include "skin/controls/TSkinMenuButton.h"
+#include "skin/controls/TSkinRadioButton.h"
+#include "skin/controls/TSkinSpeedButton.h"
+
+namespace skin {
+
+TSkinControl* MakeSkinner(SkinnerKind kind, tk::TComponent* owner) {
+    switch (kind) {
+    case SkinnerKind::Button: return new TSkinButton(owner);
+    case SkinnerKind::BitButton: return new TSkinBitButton(owner);
+    case SkinnerKind::SpeedButton: return new TSkinSpeedButton(owner);
+    case SkinnerKind::MenuButton: return new TSkinMenuButton(owner);
+    case SkinnerKind::CheckBox: return new TSkinCheckBox(owner);
+    case SkinnerKind::RadioButton: return new TSkinRadioButton(owner);
+    case SkinnerKind::GroupBox: return new TSkinGroupBox(owner);
+    case SkinnerKind::Box: return new TSkinBox(owner);
+    case SkinnerKind::BoxH: return new TSkinBoxH(owner);
+    case SkinnerKind::Edit: return new TSkinEdit(owner);
+    default: return nullptr;
+    }
+}
+
+} // namespace skin
