@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-dev libpixman-1-dev libfreetype-dev libfontconfig-dev libjpeg-dev libpng-dev
+  libsdl2-dev libx11-dev libxext-dev libpixman-1-dev libfreetype-dev libfontconfig-dev libjpeg-dev libpng-dev
   fonts-wqy-microhei fonts-wqy-zenhei fonts-wine
   mdbtools
   desktop-file-utils dpkg-dev file

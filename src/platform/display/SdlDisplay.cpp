@@ -1,8 +1,10 @@
 #include "platform/display/SdlDisplay.h"
 #include "platform/core/WinUser.h"
+#include "platform/display/X11Shape.h"
 #include "platform/gdi/Surface.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -175,39 +177,42 @@ bool SdlDisplay::CreateWindow(const TopLevelWindow& tw, Shown& s) {
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
     if (!tw.inTaskList)
         flags |= SDL_WINDOW_SKIP_TASKBAR;
-    s.window = tw.shaped ? SDL_CreateShapedWindow(tw.title.c_str(), x, y, w, h, flags)
-                         : SDL_CreateWindow(tw.title.c_str(), x, y, w, h, flags);
-    if (!s.window && tw.shaped)
-        s.window = SDL_CreateWindow(tw.title.c_str(), x, y, w, h, flags);
+    s.window = SDL_CreateWindow(tw.title.c_str(), x, y, w, h, flags);
     if (!s.window)
         return false;
-    s.shaped = tw.shaped && SDL_IsShapedWindow(s.window);
+    // SDL may put a new system window behind the SDL window when its surface is first asked for (to draw
+    // through a renderer); asking now means the shape given later lands on the window that stays.
+    SDL_GetWindowSurface(s.window);
+    s.shaped = false;
+    s.shape.clear();
     s.rect = r;
     s.visible = false;
     return true;
 }
 
-// The region becomes the window's shape: opaque where the window exists.
+// The region becomes the window's shape: the desktop shows where the region leaves the window out. Applied
+// only when the region changed, since the X server redraws what lies under the window each time.
 void SdlDisplay::ApplyShape(const TopLevelWindow& tw, Shown& s) {
-    const int w = m_scale.ToScreen(std::max(1, static_cast<int>(tw.rect.right - tw.rect.left))),
-              h = m_scale.ToScreen(std::max(1, static_cast<int>(tw.rect.bottom - tw.rect.top)));
-    SDL_Surface* mask = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!mask)
+    const auto same = [](const std::vector<RECT>& a, const std::vector<RECT>& b) {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(), [](const RECT& x, const RECT& y) {
+                   return x.left == y.left && x.top == y.top && x.right == y.right && x.bottom == y.bottom;
+               });
+    };
+    if (s.shaped == tw.shaped && (!tw.shaped || same(s.shape, tw.shape)))
         return;
-    auto* px = static_cast<std::uint32_t*>(mask->pixels);
-    const int stride = mask->pitch / 4;
-    for (int y = 0; y < h; ++y)
-        std::fill(px + y * stride, px + y * stride + w, 0u);
+    s.shaped = tw.shaped;
+    s.shape = tw.shape;
+    if (!tw.shaped) {
+        SetX11WindowShape(s.window, nullptr);
+        return;
+    }
+    std::vector<RECT> onScreen;
+    onScreen.reserve(tw.shape.size());
     for (const RECT& part : tw.shape)
-        for (int y = std::max(0, m_scale.ToScreen(part.top)); y < std::min(h, m_scale.ToScreen(part.bottom));
-             ++y)
-            for (int x = std::max(0, m_scale.ToScreen(part.left));
-                 x < std::min(w, m_scale.ToScreen(part.right)); ++x)
-                px[y * stride + x] = 0xFFFFFFFFu;
-    SDL_WindowShapeMode mode;
-    mode.mode = ShapeModeDefault;
-    SDL_SetWindowShape(s.window, mask, &mode);
-    SDL_FreeSurface(mask);
+        onScreen.push_back(RECT{m_scale.ToScreen(part.left), m_scale.ToScreen(part.top),
+                                m_scale.ToScreen(part.right), m_scale.ToScreen(part.bottom)});
+    SetX11WindowShape(s.window, &onScreen);
 }
 
 void SdlDisplay::CopyPixels(const TopLevelWindow& tw, Shown& s) {
@@ -235,10 +240,6 @@ void SdlDisplay::CopyPixels(const TopLevelWindow& tw, Shown& s) {
 
 void SdlDisplay::Present(const TopLevelWindow& tw, Shown& s) {
     const RECT r = tw.rect;
-    if (s.window && s.shaped != tw.shaped) {
-        SDL_DestroyWindow(s.window);
-        s.window = nullptr;
-    }
     if (!s.window && !CreateWindow(tw, s))
         return;
     if (std::memcmp(&s.rect, &r, sizeof r) != 0) {
@@ -247,8 +248,7 @@ void SdlDisplay::Present(const TopLevelWindow& tw, Shown& s) {
                           m_scale.ToScreen(std::max(1, static_cast<int>(r.bottom - r.top))));
         s.rect = r;
     }
-    if (s.shaped)
-        ApplyShape(tw, s);
+    ApplyShape(tw, s);
     if (!s.visible) {
         SDL_ShowWindow(s.window);
         s.visible = true;

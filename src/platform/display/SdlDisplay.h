@@ -43,6 +43,7 @@ private:
         SDL_Window* window = nullptr;
         RECT rect{};
         bool shaped = false;
+        std::vector<RECT> shape; // the region last given to the window system
         bool visible = false;
         bool minimized = false; // iconified on the desktop, so that the user can bring it back
     };

@@ -28,34 +28,41 @@ void Dot(TSkinBitmap& b, int x, int y) {
     b.SetPixel(x, y, 0);
 }
 
+// A window outline in the 16 x 16 cell at `left`: a two-pixel top edge (the caption) over one-pixel sides.
+void WindowOutline(TSkinBitmap& b, int left, int x0, int y0, int x1, int y1) {
+    for (int x = x0; x <= x1; ++x) {
+        Dot(b, left + x, y0);
+        Dot(b, left + x, y0 + 1);
+        Dot(b, left + x, y1);
+    }
+    for (int y = y0; y <= y1; ++y) {
+        Dot(b, left + x0, y);
+        Dot(b, left + x1, y);
+    }
+}
+
+// The window glyphs of the skinned system menu, by image index: restore, maximise, minimise, close.
 void DrawMenuGlyphs(TSkinBitmap& b) {
     b.SetSize(64, 16, 0xFFFFFF, 1);
-    // Check mark, two pixels thick: down from (4,7) to (6,9), then up to (11,4).
-    for (int i = 0; i <= 2; ++i) {
-        Dot(b, 4 + i, 7 + i);
-        Dot(b, 4 + i, 8 + i);
-        Dot(b, 4 + i, 9 + i);
+    // Restore: a window behind, up and right, and one in front.
+    WindowOutline(b, 0, 6, 3, 12, 8);
+    for (int x = 4; x <= 8; ++x)
+        for (int y = 8; y <= 11; ++y)
+            b.SetPixel(x, y, 0xFFFFFF);
+    WindowOutline(b, 0, 3, 6, 9, 12);
+    // Maximise: one large window.
+    WindowOutline(b, 16, 3, 3, 12, 12);
+    // Minimise: a bar along the bottom.
+    for (int x = 4; x <= 10; ++x) {
+        Dot(b, 32 + x, 11);
+        Dot(b, 32 + x, 12);
     }
-    for (int i = 0; i <= 5; ++i) {
-        Dot(b, 7 + i, 8 - i);
-        Dot(b, 7 + i, 9 - i);
-        Dot(b, 7 + i, 10 - i);
-    }
-    // Radio bullet: a filled disc of radius 3 centred at (7.5, 7.5).
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const double dx = x - 7.5, dy = y - 7.5;
-            if (dx * dx + dy * dy <= 9.5)
-                Dot(b, 16 + x, y);
-        }
-    // Submenu arrow: a triangle pointing right.
-    for (int i = 0; i < 4; ++i)
-        for (int y = 4 + i; y <= 11 - i; ++y)
-            Dot(b, 32 + 6 + i, y);
-    // Indeterminate: a short bar.
-    for (int x = 4; x <= 11; ++x) {
-        Dot(b, 48 + x, 7);
-        Dot(b, 48 + x, 8);
+    // Close: a cross two pixels thick.
+    for (int i = 0; i <= 7; ++i) {
+        Dot(b, 48 + 4 + i, 4 + i);
+        Dot(b, 48 + 5 + i, 4 + i);
+        Dot(b, 48 + 11 - i, 4 + i);
+        Dot(b, 48 + 12 - i, 4 + i);
     }
 }
 

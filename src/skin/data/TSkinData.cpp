@@ -205,6 +205,7 @@ void TSkinData::Loaded() {
             m_skinControls &= ~Bit(xcMenuItem);
         else
             m_skinControls &= ~Bit(xcSystemMenu);
+        BuildIconImage();
         return;
     }
     if (!manager)
@@ -212,6 +213,33 @@ void TSkinData::Loaded() {
     manager->StartDirect();
     if (auto* form = dynamic_cast<tk::TWinControl*>(Owner()); form && m_active)
         manager->AttachWindow(form->Handle());
+}
+
+// The program's small icon on magenta: what an icon button shows for a window that has no icon of its own.
+// The program has no application window, so the icon is the main form's (its own, else its class's).
+void TSkinData::BuildIconImage() {
+    const int size = win::GetSystemMetrics(win::SM_CXSMICON);
+    if (!IconImage.SetSize(size, size, 0xFF00FF, 24))
+        return;
+    IconImage.SetTransparent(true);
+    auto* form = dynamic_cast<tk::TWinControl*>(Owner());
+    const win::HWND window = form && form->HandleAllocated() ? form->Handle() : nullptr;
+    if (!window)
+        return;
+    auto icon = reinterpret_cast<win::HICON>(win::SendMessageA(window, win::WM_GETICON, win::ICON_SMALL, 0));
+    if (!icon)
+        icon = reinterpret_cast<win::HICON>(win::SendMessageA(window, win::WM_GETICON, win::ICON_BIG, 0));
+    if (!icon)
+        icon = reinterpret_cast<win::HICON>(win::GetClassLongPtrA(window, win::GCLP_HICONSM));
+    if (!icon)
+        icon = reinterpret_cast<win::HICON>(win::GetClassLongPtrA(window, win::GCLP_HICON));
+    if (!icon)
+        return;
+    win::HDC dc = win::CreateCompatibleDC(nullptr);
+    win::HGDIOBJ old = win::SelectObject(dc, IconImage.Handle());
+    win::DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, win::DI_NORMAL);
+    win::SelectObject(dc, old);
+    win::DeleteDC(dc);
 }
 
 void TSkinData::VetWindow(win::HWND window, const std::string& className, bool& verdict) {

@@ -98,6 +98,7 @@ protected:
     void Loaded() override;
 
 private:
+    void BuildIconImage();
     bool m_active = false;
     int m_disableTag = 99;
     TSkinControlTypes m_skinControls = kDefaultControls;

@@ -218,8 +218,19 @@ void TWinSkinForm::PaintIcon(win::HDC dc, const win::RECT& rect) {
         icon = reinterpret_cast<win::HICON>(win::GetClassLongPtrA(m_hwnd, win::GCLP_HICONSM));
     if (!icon)
         icon = reinterpret_cast<win::HICON>(win::GetClassLongPtrA(m_hwnd, win::GCLP_HICON));
-    if (icon)
+    if (icon) {
         win::DrawIconEx(dc, rect.left, rect.top, icon, Width(rect), Height(rect), 0, nullptr, win::DI_NORMAL);
+        return;
+    }
+    // Else the program's icon the skin component kept.
+    if (!m_skin || m_skin->IconImage.Empty())
+        return;
+    win::HDC src = win::CreateCompatibleDC(dc);
+    win::HGDIOBJ old = win::SelectObject(src, m_skin->IconImage.Handle());
+    win::TransparentBlt(dc, rect.left, rect.top, Width(rect), Height(rect), src, 0, 0,
+                        m_skin->IconImage.Width(), m_skin->IconImage.Height(), kKeyColour);
+    win::SelectObject(src, old);
+    win::DeleteDC(src);
 }
 
 void TWinSkinForm::RefreshShowState() {

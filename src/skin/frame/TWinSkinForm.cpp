@@ -2,11 +2,14 @@
 
 #include "skin/data/SkinManagerLink.h"
 #include "skin/data/SkinMessages.h"
+#include "skin/frame/SkinnedMenuItems.h"
 
 #include "toolkit/TApplication.h"
 #include "toolkit/TCustomForm.h"
 #include "toolkit/TMenuItem.h"
 #include "toolkit/TPopupMenu.h"
+
+#include <algorithm>
 
 namespace skin {
 
@@ -14,6 +17,8 @@ namespace {
 constexpr win::UINT_PTR kHintTimer = 0x53B1;
 constexpr win::UINT kHintTick = 250;
 constexpr int kSystemMenuTag = 33333;
+// Asked by the system of windows that may draw themed frames; a skinned frame says it does not.
+constexpr win::UINT kUnthemedQuery = 0xAE;
 } // namespace
 
 TK_IMPLEMENT_CLASS(TWinSkinForm, tk::TComponent, nullptr)
@@ -38,7 +43,27 @@ void TWinSkinForm::AttachToForm(TSkinData* skin, tk::TCustomForm* form) {
         m_savedColour = form->Color();
         m_colourSaved = true;
         form->SetColor(skin->SkinColours[scButtonFace]);
+        if (skin->SkinControls() & Bit(xcMenuItem))
+            SkinFormMenus();
     }
+}
+
+// The form's own popup menus draw their items from the skin until the frame is restored.
+void TWinSkinForm::SkinFormMenus() {
+    for (int i = 0; i < m_form->ComponentCount(); ++i)
+        if (auto* menu = dynamic_cast<tk::TPopupMenu*>(m_form->Components(i))) {
+            SkinnedMenuItems::Attach(menu, m_skin, false);
+            m_skinnedMenus.push_back(menu);
+        }
+}
+
+void TWinSkinForm::UnskinFormMenus() {
+    if (m_form)
+        for (int i = 0; i < m_form->ComponentCount(); ++i)
+            if (auto* menu = dynamic_cast<tk::TPopupMenu*>(m_form->Components(i));
+                menu && std::find(m_skinnedMenus.begin(), m_skinnedMenus.end(), menu) != m_skinnedMenus.end())
+                SkinnedMenuItems::Detach(menu);
+    m_skinnedMenus.clear();
 }
 
 void TWinSkinForm::AttachToWindow(TSkinData* skin, win::HWND hwnd) {
@@ -122,6 +147,7 @@ void TWinSkinForm::Restore() {
     if (m_skin)
         m_skin->HideCaptionHint();
     m_systemMenu.reset();
+    UnskinFormMenus();
     m_subclass.Restore();
     if (m_facts.buttons & kHasSystemMenu)
         win::SetWindowLongA(m_hwnd, win::GWL_STYLE,
@@ -153,7 +179,15 @@ win::LRESULT TWinSkinForm::WindowMessage(win::HWND hwnd, win::UINT msg, win::WPA
     case win::WM_CTLCOLORSTATIC: return OnControlColour(msg, wParam, lParam);
     case SkinMsgFinish: OnFinish(); return 0;
     case SkinMsgQuery: win::PostMessageA(hwnd, SkinQuerySetUpDone, 0, kCooperationKey); return 1;
+    case kUnthemedQuery: return 0;
+    case win::WM_INITMENUPOPUP: return OnInitMenuPopup(wParam, lParam);
     default: break;
+    }
+    if (m_form) {
+        bool done = true;
+        const win::LRESULT result = FormMessage(msg, wParam, lParam, done);
+        if (done)
+            return result;
     }
     if (!FrameSkinning() || m_state == fsAttached)
         return CallPrevious(msg, wParam, lParam);
@@ -183,13 +217,96 @@ win::LRESULT TWinSkinForm::FramedMessage(win::HWND, win::UINT msg, win::WPARAM w
         }
         OnHintTimer();
         return 0;
-    case win::WM_SETTEXT: {
+    case win::WM_SETTEXT: return OnSetText(wParam, lParam);
+    case win::WM_GETMINMAXINFO:
+    case win::WM_WINDOWPOSCHANGED:
+        RefreshShowState();
+        done = false;
+        return 0;
+    case win::WM_ACTIVATE:
+        m_facts.active = win::LOWORD(static_cast<win::DWORD>(wParam)) != win::WA_INACTIVE;
+        done = false;
+        return 0;
+    case win::WM_SETICON: {
         const win::LRESULT result = CallPrevious(msg, wParam, lParam);
         PaintFrame();
         return result;
     }
+    case win::WM_COMMAND: return OnCommand(wParam, lParam);
+    case win::WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
     default: done = false; return 0;
     }
+}
+
+// What a toolkit form answers beyond a window: the skin's refresh and the cooperating components' queries.
+win::LRESULT TWinSkinForm::FormMessage(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam, bool& done) {
+    switch (msg) {
+    case SkinMsgRefresh: Reapply(); return 0;
+    case SkinQueryPresent: return lParam == kCooperationKey ? kCooperationKey : 1;
+    case SkinQueryPaintInto:
+        if (lParam != kCooperationKey) {
+            done = false;
+            return 0;
+        }
+        PaintFrame(reinterpret_cast<win::HDC>(wParam));
+        return kCooperationKey;
+    default: done = false; return 0;
+    }
+}
+
+win::LRESULT TWinSkinForm::OnInitMenuPopup(win::WPARAM wParam, win::LPARAM lParam) {
+    if (SkinManagerLink* manager = SkinManagerLink::Existing())
+        manager->SetPopupMode(win::HIWORD(static_cast<win::DWORD>(lParam)) ? 2 : 1);
+    return CallPrevious(win::WM_INITMENUPOPUP, wParam, lParam);
+}
+
+// A new caption changes the caption text's width, and a dialog may need widening for it.
+win::LRESULT TWinSkinForm::OnSetText(win::WPARAM wParam, win::LPARAM lParam) {
+    const win::LRESULT result = CallPrevious(win::WM_SETTEXT, wParam, lParam);
+    if (win::IsWindowVisible(m_hwnd) && m_facts.show != ShowState::Minimised)
+        win::SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0,
+                          win::SWP_FRAMECHANGED | win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER |
+                              win::SWP_NOACTIVATE);
+    PaintFrame();
+    return result;
+}
+
+// A system command that came as a menu command (from a menu that is not the system's) goes where the system
+// menu's commands go.
+win::LRESULT TWinSkinForm::OnCommand(win::WPARAM wParam, win::LPARAM lParam) {
+    const win::UINT id = win::LOWORD(static_cast<win::DWORD>(wParam)) & 0xFFF0;
+    switch (id) {
+    case win::SC_SIZE:
+    case win::SC_MOVE:
+    case win::SC_MINIMIZE:
+    case win::SC_MAXIMIZE:
+    case win::SC_NEXTWINDOW:
+    case win::SC_PREVWINDOW:
+    case win::SC_CLOSE:
+    case win::SC_RESTORE:
+        if (lParam == 0) {
+            win::PostMessageA(m_hwnd, win::WM_SYSCOMMAND, id, 0);
+            return 0;
+        }
+        break;
+    default: break;
+    }
+    return CallPrevious(win::WM_COMMAND, wParam, lParam);
+}
+
+// Alt+Space opens the skinned system menu at the client's origin; a size change keeps the show state.
+win::LRESULT TWinSkinForm::OnSysCommand(win::WPARAM wParam, win::LPARAM lParam) {
+    const win::UINT command = static_cast<win::UINT>(wParam) & 0xFFF0;
+    if (command == win::SC_KEYMENU && lParam == ' ' && m_systemMenuHandle && !win::GetCapture()) {
+        win::POINT origin{0, 0};
+        win::ClientToScreen(m_hwnd, &origin);
+        ShowSystemMenu(origin);
+        return 0;
+    }
+    const win::LRESULT result = CallPrevious(win::WM_SYSCOMMAND, wParam, lParam);
+    if (command == win::SC_MINIMIZE || command == win::SC_MAXIMIZE || command == win::SC_RESTORE)
+        RefreshShowState();
+    return result;
 }
 
 win::LRESULT TWinSkinForm::OnEraseBackground(win::WPARAM wParam, win::LPARAM lParam) {
@@ -417,7 +534,12 @@ void TWinSkinForm::BuildSystemMenu() {
         const win::UINT id = win::GetMenuItemID(system, i);
         const win::UINT state = win::GetMenuState(system, static_cast<win::UINT>(i), win::MF_BYPOSITION);
         auto* item = new tk::TMenuItem(m_systemMenu.get());
-        item->SetCaption(text[0] ? text : "-");
+        // "Close\tAlt+F4": the part after the tab is the shortcut, drawn against the right edge.
+        const std::string caption = text;
+        const std::size_t tab = caption.find('\t');
+        item->SetCaption(caption.empty() ? "-" : caption.substr(0, tab));
+        if (tab != std::string::npos)
+            item->SetShortCutText(caption.substr(tab + 1));
         item->SetTag(static_cast<int>(id));
         bool enabled = (state & (win::MF_GRAYED | win::MF_DISABLED)) == 0;
         switch (id) {
@@ -430,11 +552,24 @@ void TWinSkinForm::BuildSystemMenu() {
         }
         item->SetEnabled(enabled);
         item->SetChecked((state & win::MF_CHECKED) != 0);
+        item->SetImageIndex(SystemMenuGlyph(id));
         const win::HWND hwnd = m_hwnd;
         item->OnClick = [hwnd, id](tk::TObject*) {
             win::PostMessageA(hwnd, win::WM_SYSCOMMAND, static_cast<win::WPARAM>(id), 0);
         };
         m_systemMenu->Items()->Add(item);
+    }
+    SkinnedMenuItems::Attach(m_systemMenu.get(), m_skin, true);
+}
+
+// The skin's window glyphs by system command: restore, maximise, minimise and close; -1 for none.
+int TWinSkinForm::SystemMenuGlyph(win::UINT command) {
+    switch (command) {
+    case win::SC_RESTORE: return 0;
+    case win::SC_MAXIMIZE: return 1;
+    case win::SC_MINIMIZE: return 2;
+    case win::SC_CLOSE: return 3;
+    default: return -1;
     }
 }
 

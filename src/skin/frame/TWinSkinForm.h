@@ -9,8 +9,8 @@
 #pragma once
 
 #include "skin/data/TSkinData.h"
-#include "skin/frame/FrameGeometry.h"
 #include "skin/data/WindowSubclass.h"
+#include "skin/frame/FrameGeometry.h"
 
 #include "platform/win.h"
 #include "toolkit/TComponent.h"
@@ -84,11 +84,16 @@ private:
     win::LRESULT FramedMessage(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam,
                                bool& done);
     win::LRESULT CallPrevious(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
+    win::LRESULT FormMessage(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam, bool& done);
 
     // Message handlers.
     void OnFinish();
     win::LRESULT OnEraseBackground(win::WPARAM wParam, win::LPARAM lParam);
     win::LRESULT OnControlColour(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
+    win::LRESULT OnInitMenuPopup(win::WPARAM wParam, win::LPARAM lParam);
+    win::LRESULT OnSetText(win::WPARAM wParam, win::LPARAM lParam);
+    win::LRESULT OnCommand(win::WPARAM wParam, win::LPARAM lParam);
+    win::LRESULT OnSysCommand(win::WPARAM wParam, win::LPARAM lParam);
     win::LRESULT OnNcCalcSize(win::WPARAM wParam, win::LPARAM lParam);
     win::LRESULT OnNcHitTest(win::WPARAM wParam, win::LPARAM lParam);
     win::LRESULT OnNcPaint(win::WPARAM wParam, win::LPARAM lParam);
@@ -102,6 +107,9 @@ private:
     // The skinned copy of the window's system menu, popped up at a screen point.
     void ShowSystemMenu(win::POINT at);
     void BuildSystemMenu();
+    static int SystemMenuGlyph(win::UINT command);
+    void SkinFormMenus();
+    void UnskinFormMenus();
     void OnNcDestroy();
     void OnHintTimer();
     void LeaveHot();
@@ -150,6 +158,7 @@ private:
     std::vector<CaptionButton> m_buttons;
     CaptionButton* m_hot = nullptr;
     std::unique_ptr<tk::TPopupMenu> m_systemMenu;
+    std::vector<tk::TPopupMenu*> m_skinnedMenus; // the form's, checked against its components before use
     win::DWORD m_lastRightClick = 0;
     win::HMENU m_systemMenuHandle = nullptr; // read while the window still has WS_SYSMENU
     tk::TColor m_savedColour = 0;
