@@ -46,6 +46,12 @@ bool TSkinButton::BeforeMessage(tk::TMessage& message) {
     case win::WM_ERASEBKGND: message.Result = 1; return false;
     case win::WM_LBUTTONDOWN:
     case win::WM_LBUTTONDBLCLK: OnMouseDown(message); return false;
+    case win::WM_LBUTTONUP:
+        // Decided before the control sees the release: a control that ends its own capture on release
+        // would otherwise look like a press cancelled by losing the capture.
+        m_releasePressed = m_flags.pressed && m_held;
+        m_held = false;
+        return TSkinControl::BeforeMessage(message);
     default: return TSkinControl::BeforeMessage(message);
     }
 }
@@ -153,10 +159,9 @@ void TSkinButton::OnSpace(bool down) {
 }
 
 void TSkinButton::OnMouseUp(tk::TMessage& message) {
-    const bool wasPressed = m_flags.pressed;
-    const bool held = m_held;
-    m_held = false; // before the capture goes, so that losing it is not taken for a cancel
-    if (held && win::GetCapture() == Window())
+    const bool wasPressed = m_releasePressed;
+    m_releasePressed = false;
+    if (wasPressed && win::GetCapture() == Window())
         win::ReleaseCapture();
     if (!wasPressed)
         return;
@@ -221,9 +226,30 @@ void TSkinButton::Draw(win::HDC dc, const win::RECT& rect) {
     const ControlState state = CurrentState();
     PaintBackground(target, face);
     DrawElementFrame(target, face, *Skin()->Buttons, FaceFrame(state));
+    DrawOwnColour(target, face);
     DrawFace(target, face, state);
     if (buffer.Dc())
         buffer.Present(dc, rect.left, rect.top);
+}
+
+// A colour the program gave the button says something (the answer card marks right and wrong answers so):
+// it fills the face inside the skin's edges. A button of the plain face colour shows the skin alone.
+void TSkinButton::DrawOwnColour(win::HDC dc, const win::RECT& face) {
+    const tk::TControl* control = Control();
+    if (!control || Recolours())
+        return;
+    const tk::TColor colour = control->Color();
+    if (colour == tk::clBtnFace || colour == Skin()->SkinColours[scButtonFace])
+        return;
+    // Inside the skin's rounded outline, whatever the element's own edges, so that the mark reads even on the
+    // card's small buttons.
+    const int inset = std::min(3, std::min(face.right - face.left, face.bottom - face.top) / 4);
+    const win::RECT inside{face.left + inset, face.top + inset, face.right - inset, face.bottom - inset};
+    if (inside.right <= inside.left || inside.bottom <= inside.top)
+        return;
+    win::HBRUSH brush = win::CreateSolidBrush(tk::ColorToRGB(colour));
+    win::FillRect(dc, &inside, brush);
+    win::DeleteObject(brush);
 }
 
 void TSkinButton::DrawFace(win::HDC dc, const win::RECT& rect, const ControlState& state) {

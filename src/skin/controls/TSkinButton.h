@@ -20,6 +20,7 @@ protected:
 
     // What goes on the face over the element: the caption here, a glyph as well in the bit button.
     virtual void DrawFace(win::HDC dc, const win::RECT& rect, const ControlState& state);
+    void DrawOwnColour(win::HDC dc, const win::RECT& face);
     virtual int FaceFrame(const ControlState& state) const { return PushButtonFrame(state); }
     // Whether the control shows at all (bit and speed buttons skip drawing while Visible is false).
     virtual bool Shown() const { return true; }
@@ -44,6 +45,7 @@ private:
 
     // The mouse went down on the button and the capture is ours until it comes up.
     bool m_held = false;
+    bool m_releasePressed = false; // the press the coming release ends, decided before the control sees it
 };
 
 } // namespace skin

@@ -2,6 +2,7 @@
 
 #include "skin/data/SkinManagerLink.h"
 #include "skin/data/SkinMessages.h"
+#include "skin/frame/FrameSkinners.h"
 #include "skin/frame/SkinnedMenuItems.h"
 
 #include "toolkit/TApplication.h"
@@ -50,8 +51,11 @@ void TWinSkinForm::AttachToForm(TSkinData* skin, tk::TCustomForm* form) {
 
 // The form's own popup menus draw their items from the skin until the frame is restored.
 void TWinSkinForm::SkinFormMenus() {
+    if (!m_form)
+        return;
     for (int i = 0; i < m_form->ComponentCount(); ++i)
-        if (auto* menu = dynamic_cast<tk::TPopupMenu*>(m_form->Components(i))) {
+        if (auto* menu = dynamic_cast<tk::TPopupMenu*>(m_form->Components(i));
+            menu && std::find(m_skinnedMenus.begin(), m_skinnedMenus.end(), menu) == m_skinnedMenus.end()) {
             SkinnedMenuItems::Attach(menu, m_skin, false);
             m_skinnedMenus.push_back(menu);
         }
@@ -77,6 +81,7 @@ void TWinSkinForm::AttachCommon(TSkinData* skin, win::HWND hwnd) {
     win::GetClassNameA(hwnd, name, sizeof name);
     m_className = name;
     CaptureFacts();
+    m_skinners = std::make_unique<FrameSkinners>(this, skin, hwnd, [this] { SkinFormMenus(); });
     m_subclass.Attach(hwnd, [this](win::HWND h, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
         return WindowMessage(h, msg, wParam, lParam);
     });
@@ -133,6 +138,8 @@ void TWinSkinForm::Reapply() {
     m_borders = FrameGeometry::Borders(*m_skin, m_facts.border);
     if (m_form)
         m_form->SetColor(m_skin->SkinColours[scButtonFace]);
+    if (m_skinners)
+        m_skinners->SkinChanged();
     if (m_facts.show == ShowState::Normal && !(m_style & win::WS_CHILD))
         KeepClientSize();
     BuildRegion(true);
@@ -148,6 +155,8 @@ void TWinSkinForm::Restore() {
         m_skin->HideCaptionHint();
     m_systemMenu.reset();
     UnskinFormMenus();
+    if (m_skinners)
+        m_skinners->FreeAll();
     m_subclass.Restore();
     if (m_facts.buttons & kHasSystemMenu)
         win::SetWindowLongA(m_hwnd, win::GWL_STYLE,
@@ -339,6 +348,8 @@ void TWinSkinForm::OnFinish() {
     m_clientAtAttach = {client.right, client.bottom};
     m_systemNonClient = {(window.right - window.left) - client.right,
                          (window.bottom - window.top) - client.bottom};
+    if (m_skinners)
+        m_skinners->SkinControls(m_form);
     const bool topLevel = (m_style & win::WS_CHILD) == 0;
     if (m_state == fsAttached && FrameSkinning() && topLevel && m_facts.show != ShowState::Minimised) {
         m_state = fsResizing;
@@ -407,7 +418,10 @@ void TWinSkinForm::OnNcDestroy() {
     const win::HWND hwnd = m_hwnd;
     m_state = fsDestroying;
     win::KillTimer(hwnd, kHintTimer);
-    // The window is going: only the unhooking is undone, then the window's own procedure ends it.
+    // The window is going: only the unhooking is undone, then the window's own procedure ends it. The
+    // skinners go too; the controls they sit on are past being given their look back.
+    if (m_skinners)
+        m_skinners->FreeAll();
     m_subclass.Restore();
     DropRegion();
     win::CallWindowProcA(reinterpret_cast<win::WNDPROC>(win::GetWindowLongPtrA(hwnd, win::GWLP_WNDPROC)),

@@ -26,6 +26,8 @@ class TPopupMenu;
 
 namespace skin {
 
+class FrameSkinners;
+
 class TWinSkinForm : public tk::TComponent {
     TK_CLASS(TWinSkinForm, tk::TComponent)
 public:
@@ -157,6 +159,7 @@ private:
     int m_rightOffset = 0;
     std::vector<CaptionButton> m_buttons;
     CaptionButton* m_hot = nullptr;
+    std::unique_ptr<FrameSkinners> m_skinners;
     std::unique_ptr<tk::TPopupMenu> m_systemMenu;
     std::vector<tk::TPopupMenu*> m_skinnedMenus; // the form's, checked against its components before use
     win::DWORD m_lastRightClick = 0;

@@ -11,6 +11,7 @@
 #include "toolkit/TBitBtn.h"
 #include "toolkit/TButton.h"
 #include "toolkit/TCustomPanel.h"
+#include "toolkit/TRzButton.h"
 #include "toolkit/TSpeedButton.h"
 
 using namespace skinner_tests;
@@ -100,6 +101,36 @@ TEST_F(PushButtonSkin, ClickOnceOnReleaseInsideNoneOutside) {
 
     ClickAt(button, 5, 5);
     EXPECT_EQ(m_clicks, 2);
+}
+
+TEST_F(PushButtonSkin, AButtonThatEndsItsOwnCaptureOnReleaseStillClicksOnce) {
+    // The answer card's buttons release the mouse themselves when the button goes up.
+    LoadSkin(ControlsPackage(0, 0));
+    auto* button = new tk::TRzButton(m_form);
+    button->SetBounds(20, 20, 40, 25);
+    button->SetCaption("7");
+    button->SetParent(m_form);
+    button->OnClick = [this](tk::TObject*) { ++m_clicks; };
+    Settle();
+    Skin<TSkinButton>(button);
+    ClickAt(button, 20, 12);
+    EXPECT_EQ(m_clicks, 1);
+    ClickAt(button, 5, 5);
+    EXPECT_EQ(m_clicks, 2);
+}
+
+TEST_F(PushButtonSkin, AColourTheProgramGaveTheButtonShowsOnTheSkinsFace) {
+    LoadSkin(ControlsPackage(0, 0));
+    tk::TButton* plain = MakeButton(20);
+    tk::TButton* marked = MakeButton(120);
+    marked->SetColor(0x0000FF); // red, as a wrong answer on the answer card
+    Skin<TSkinButton>(plain);
+    Skin<TSkinButton>(marked);
+    EXPECT_EQ(PixelOf(plain->Handle(), 8, 5), kFrameColour[1]);
+    EXPECT_EQ(PixelOf(marked->Handle(), 8, 5), 0xFF0000u);
+    marked->SetColor(tk::clBtnFace);
+    Settle();
+    EXPECT_EQ(PixelOf(marked->Handle(), 8, 5), kFrameColour[1]) << "back to the plain face, the skin alone";
 }
 
 TEST_F(PushButtonSkin, Tag5555ShowsTheParentsBackground) {

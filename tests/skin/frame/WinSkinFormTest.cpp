@@ -207,3 +207,30 @@ TEST_F(SkinnedFrame, DoubleClickingTheIconButtonClosesTheWindow) {
     m_frame.reset();
     m_window = nullptr;
 }
+
+TEST_F(SkinnedFrame, TheFramesSetUpSkinsTheControlsAndRestoringFreesTheirSkinners) {
+    Make("TPlainWindow", win::WS_OVERLAPPEDWINDOW);
+    const win::HWND button = win::CreateWindowExA(0, "button", "OK", win::WS_CHILD | win::WS_VISIBLE, 10, 10,
+                                                  80, 24, m_window, nullptr, nullptr, nullptr);
+    const win::HWND group = win::CreateWindowExA(0, "button", "Group", win::WS_CHILD | win::WS_VISIBLE | 7,
+                                                 10, 50, 80, 40, m_window, nullptr, nullptr, nullptr);
+    EXPECT_EQ(win::SendMessageA(button, SkinMsgQuery, 0, 0), 0);
+    Frame();
+    EXPECT_EQ(win::SendMessageA(button, SkinMsgQuery, 0, 0), 1) << "a push button gets its skinner";
+    EXPECT_EQ(win::SendMessageA(group, SkinMsgQuery, 0, 0), 0) << "a native group box stays as it is";
+    m_frame->Restore();
+    EXPECT_EQ(win::SendMessageA(button, SkinMsgQuery, 0, 0), 0) << "the skinner is gone with the frame";
+    win::SendMessageA(button, win::WM_PAINT, 0, 0);
+}
+
+TEST_F(SkinnedFrame, AControlDestroyedBeforeItsFrameTakesItsSkinnerWithIt) {
+    Make("TPlainWindow", win::WS_OVERLAPPEDWINDOW);
+    const win::HWND button = win::CreateWindowExA(0, "button", "OK", win::WS_CHILD | win::WS_VISIBLE, 10, 10,
+                                                  80, 24, m_window, nullptr, nullptr, nullptr);
+    Frame();
+    ASSERT_EQ(win::SendMessageA(button, SkinMsgQuery, 0, 0), 1);
+    win::DestroyWindow(button);
+    m_frame->Restore(); // must not touch the destroyed button's skinner state
+    win::DestroyWindow(m_window);
+    m_window = nullptr;
+}
