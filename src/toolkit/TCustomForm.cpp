@@ -3,6 +3,7 @@
 #include "toolkit/LayoutReader.h"
 #include "toolkit/PropertyBuilders.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/TMainMenu.h"
 
 #include <algorithm>
 
@@ -15,6 +16,25 @@ const EnumInfo kBorderIconsInfo{"TBorderIcons", {"biSystemMenu", "biMinimize", "
 const EnumInfo kPositionInfo{"TPosition",
                              {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                               "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
+
+// The menu a form shows, written in a layout as the menu component's bare name, as enumeration members are;
+// the name is looked up once the whole layout is read.
+PropertyInfo MenuProperty() {
+    PropertyInfo p;
+    p.name = "Menu";
+    p.kind = PropertyKind::Enum;
+    p.get = [](const TObject& o) {
+        const TMainMenu* menu = static_cast<const TCustomForm&>(o).Menu();
+        return PropertyValue(menu ? menu->Name() : std::string());
+    };
+    p.set = [](TObject& o, const PropertyValue& v) {
+        const std::string* name = std::get_if<std::string>(&v);
+        if (!name)
+            throw PropertyError{"property Menu takes the name of a TMainMenu"};
+        static_cast<TCustomForm&>(o).SetMenuByName(*name);
+    };
+    return p;
+}
 
 void DefineFormProperties(std::vector<PropertyInfo>& p) {
     p.push_back(TControl::CaptionProperty());
@@ -30,6 +50,7 @@ void DefineFormProperties(std::vector<PropertyInfo>& p) {
                                          &TCustomForm::SetBorderIcons));
     p.push_back(EnumProperty<TCustomForm>("Position", kPositionInfo, &TCustomForm::Position,
                                           &TCustomForm::SetPosition));
+    p.push_back(MenuProperty());
     p.push_back(EventProperty<TCustomForm>("OnCreate", &TCustomForm::OnCreate));
     p.push_back(EventProperty<TCustomForm>("OnShow", &TCustomForm::OnShow));
     p.push_back(EventProperty<TCustomForm>("OnHide", &TCustomForm::OnHide));
@@ -62,6 +83,15 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 TCustomForm::~TCustomForm() {
     if (OnDestroy)
         Guarded([&] { OnDestroy(this); });
+    if (m_menu)
+        m_menu->m_form = nullptr;
+    m_menu = nullptr;
+    if (m_menuHandle) {
+        if (HandleAllocated() && win::GetMenu(Handle()) == m_menuHandle)
+            win::SetMenu(Handle(), nullptr);
+        win::DestroyMenu(m_menuHandle);
+        m_menuHandle = nullptr;
+    }
     if (Screen)
         Screen->RemoveForm(this);
     DestroyComponents();
@@ -139,7 +169,7 @@ win::RECT TCustomForm::ClientRect() const {
     if (const_cast<TCustomForm*>(this)->HandleAllocated())
         return TWinControl::ClientRect();
     win::RECT frame{0, 0, 0, 0};
-    win::AdjustWindowRectEx(&frame, FrameStyle(), win::FALSE, FrameExStyle());
+    win::AdjustWindowRectEx(&frame, FrameStyle(), m_menu ? win::TRUE : win::FALSE, FrameExStyle());
     return {0, 0, Width() - (frame.right - frame.left), Height() - (frame.bottom - frame.top)};
 }
 
@@ -154,11 +184,94 @@ void TCustomForm::SetClientSize(int width, int height) {
 
 void TCustomForm::Loaded() {
     TWinControl::Loaded();
+    if (!m_pendingMenuName.empty()) {
+        const std::string name = std::move(m_pendingMenuName);
+        m_pendingMenuName.clear();
+        SetMenuByName(name);
+    }
     if (m_pendingClientWidth >= 0) {
         int width = m_pendingClientWidth;
         int height = m_pendingClientHeight;
         m_pendingClientWidth = m_pendingClientHeight = -1;
         TWinControl::SetClientSize(width, height);
+    }
+}
+
+void TCustomForm::SetMenuByName(const std::string& name) {
+    if (name.empty()) {
+        SetMenu(nullptr);
+        return;
+    }
+    if (IsLoading()) {
+        m_pendingMenuName = name;
+        return;
+    }
+    auto* menu = dynamic_cast<TMainMenu*>(FindComponent(name));
+    if (!menu)
+        throw PropertyError{"Menu: " + name + " is not a TMainMenu of " + Name()};
+    SetMenu(menu);
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+    if (menu == m_menu)
+        return;
+    if (menu && menu->m_form && menu->m_form != this)
+        menu->m_form->SetMenu(nullptr);
+    if (m_menu)
+        m_menu->m_form = nullptr;
+    m_menu = menu;
+    if (m_menu)
+        m_menu->m_form = this;
+    if (HandleAllocated())
+        ApplyMenu(true);
+}
+
+// The window's size already counted the bar (ClientRect).
+void TCustomForm::CreateHandleDone() {
+    TWinControl::CreateHandleDone();
+    if (m_menu)
+        ApplyMenu(false);
+}
+
+void TCustomForm::ApplyMenu(bool keepClient) {
+    win::RECT before{};
+    win::GetClientRect(Handle(), &before);
+    win::HMENU old = m_menuHandle;
+    m_menuHandle = m_menu ? m_menu->BuildBar() : nullptr;
+    win::SetMenu(Handle(), m_menuHandle);
+    if (old)
+        win::DestroyMenu(old);
+    win::RECT after{};
+    win::GetClientRect(Handle(), &after);
+    // The bar takes its room from the window, not from the client area the layout designed.
+    const int grow = (before.bottom - before.top) - (after.bottom - after.top);
+    if (keepClient && grow != 0 && !win::IsIconic(Handle()) && !win::IsZoomed(Handle()))
+        SetBounds(Left(), Top(), Width(), Height() + grow);
+}
+
+// The bar's commands and its owner-drawn items; false for everything else.
+bool TCustomForm::MenuMessage(TMessage& m) {
+    switch (m.Msg) {
+    case CM_MENUCHANGED:
+        if (HandleAllocated())
+            ApplyMenu(false);
+        return true;
+    case win::WM_COMMAND:
+        return m_menu && m.LParam == 0 &&
+               m_menu->DispatchCommand(win::LOWORD(static_cast<win::DWORD>(m.WParam)));
+    case win::WM_MEASUREITEM:
+        if (m_menu && m_menu->MeasureMenuItem(reinterpret_cast<win::MEASUREITEMSTRUCT*>(m.LParam))) {
+            m.Result = win::TRUE;
+            return true;
+        }
+        return false;
+    case win::WM_DRAWITEM:
+        if (m_menu && m_menu->DrawMenuItem(reinterpret_cast<const win::DRAWITEMSTRUCT*>(m.LParam))) {
+            m.Result = win::TRUE;
+            return true;
+        }
+        return false;
+    default: return false;
     }
 }
 
@@ -311,6 +424,13 @@ void TCustomForm::WndProc(TMessage& m) {
     case CM_VISIBLECHANGED: ShowingChanged(); return;
     case CM_DIALOGKEY: CMDialogKey(m); return;
     case win::WM_ACTIVATE: WMActivate(win::LOWORD(m.WParam) != win::WA_INACTIVE); break;
+    case CM_MENUCHANGED:
+    case win::WM_COMMAND:
+    case win::WM_MEASUREITEM:
+    case win::WM_DRAWITEM:
+        if (MenuMessage(m))
+            return;
+        break;
     }
     TWinControl::WndProc(m);
 }

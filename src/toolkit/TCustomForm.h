@@ -9,6 +9,8 @@
 
 namespace tk {
 
+class TMainMenu;
+
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 using TBorderIcons = unsigned;
@@ -47,6 +49,11 @@ public:
     void SetBorderIcons(TBorderIcons icons);
     TPosition Position() const { return m_position; }
     void SetPosition(TPosition position) { m_position = position; }
+    // The menu bar the window shows; the form builds it from the menu's items and keeps the client size.
+    TMainMenu* Menu() const { return m_menu; }
+    void SetMenu(TMainMenu* menu);
+    // The same by the menu component's name (empty for none); a layout's name waits until it is read.
+    void SetMenuByName(const std::string& name);
 
     win::RECT ClientRect() const override;
     // While a layout streams in, the client size waits for the frame style it depends on.
@@ -80,6 +87,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
     void Loaded() override;
+    void CreateHandleDone() override;
 
 private:
     TFormBorderStyle m_borderStyle = TFormBorderStyle::bsSizeable;
@@ -90,6 +98,9 @@ private:
     std::vector<TCustomForm*> m_disabledForms;
     int m_pendingClientWidth = -1;
     int m_pendingClientHeight = -1;
+    TMainMenu* m_menu = nullptr;
+    std::string m_pendingMenuName; // named by a layout before the menu itself was read
+    win::HMENU m_menuHandle = nullptr;
 
     void ApplyPosition();
     void EnableOtherForms();
@@ -98,6 +109,10 @@ private:
     void WMActivate(bool active);
     win::DWORD FrameStyle() const;
     win::DWORD FrameExStyle() const;
+    // Gives the window the menu's bar (or none), built afresh; `keepClient`: the window grows or shrinks by
+    // the bar so that the client area keeps its height.
+    void ApplyMenu(bool keepClient);
+    bool MenuMessage(TMessage& m);
 };
 
 class TForm : public TCustomForm {

@@ -9,6 +9,7 @@
 #include "toolkit/THintWindow.h"
 #include "toolkit/TImage.h"
 #include "toolkit/TImageList.h"
+#include "toolkit/TMainMenu.h"
 #include "toolkit/TPageControl.h"
 #include "toolkit/TPopupMenu.h"
 #include "toolkit/TProgressBar.h"
@@ -34,7 +35,7 @@ void RegisterWidgetClasses() {
         &TImageList::StaticClassInfo(),   &THintWindow::StaticClassInfo(),  &TTimer::StaticClassInfo(),
         &TForm::StaticClassInfo(),        &TProgressBar::StaticClassInfo(), &TTrackBar::StaticClassInfo(),
         &TUpDown::StaticClassInfo(),      &TTabControl::StaticClassInfo(),  &TPageControl::StaticClassInfo(),
-        &TTabSheet::StaticClassInfo(),
+        &TTabSheet::StaticClassInfo(),    &TMainMenu::StaticClassInfo(),
     };
     for (const TClassInfo* info : classes)
         RegisterClass(*info);
