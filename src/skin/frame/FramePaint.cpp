@@ -1,6 +1,7 @@
 // TWinSkinForm: painting the frame, the window region cut from the border pieces, and keeping the client size
 // while the frame's thickness changes.
 #include "skin/frame/TWinSkinForm.h"
+#include "skin/frame/TWinSkinMenu.h"
 
 #include "skin/data/ElementRenderer.h"
 #include "skin/data/SkinMessages.h"
@@ -80,8 +81,14 @@ void TWinSkinForm::PaintFrame(win::HDC given) {
         PaintBorderPiece(dc, m_skin->BorderBottom.get(), win::RECT{b.left, h - b.bottom, w - b.right, h},
                          true, active);
         PaintTitleBar(dc, w, active);
-        if (m_menuBarHeight > 0 && m_skin->FaceBrush) {
-            const win::RECT bar{b.left, b.top, w - b.right, b.top + m_menuBarHeight};
+        const win::RECT bar{b.left, b.top, w - b.right, b.top + m_menuBarHeight};
+        if (m_menuBar && m_menuBarHeight > 0) {
+            const win::RECT& laid = m_menuBar->BarRect();
+            if (laid.left != bar.left || laid.top != bar.top || laid.right != bar.right ||
+                laid.bottom != bar.bottom)
+                m_menuBar->Layout(bar, m_rightToLeft);
+            m_menuBar->Paint(dc);
+        } else if (m_menuBarHeight > 0 && m_skin->FaceBrush) {
             win::FillRect(dc, &bar, m_skin->FaceBrush);
         }
     }

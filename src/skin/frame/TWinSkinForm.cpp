@@ -4,7 +4,9 @@
 #include "skin/data/SkinMessages.h"
 #include "skin/frame/FrameSkinners.h"
 #include "skin/frame/SkinnedMenuItems.h"
+#include "skin/frame/TWinSkinMenu.h"
 
+#include "toolkit/Messages.h"
 #include "toolkit/TApplication.h"
 #include "toolkit/TCustomForm.h"
 #include "toolkit/TMenuItem.h"
@@ -86,6 +88,7 @@ void TWinSkinForm::AttachCommon(TSkinData* skin, win::HWND hwnd) {
         return WindowMessage(h, msg, wParam, lParam);
     });
     if (FrameSkinning()) {
+        TakeMenuBar();
         m_borders = FrameGeometry::Borders(*skin, m_facts.border);
         RebuildCaptionButtons();
     } else {
@@ -158,6 +161,7 @@ void TWinSkinForm::Restore() {
     if (m_skinners)
         m_skinners->FreeAll();
     m_subclass.Restore();
+    GiveMenuBarBack();
     if (m_facts.buttons & kHasSystemMenu)
         win::SetWindowLongA(m_hwnd, win::GWL_STYLE,
                             win::GetWindowLongA(m_hwnd, win::GWL_STYLE) | win::WS_SYSMENU);
@@ -243,14 +247,85 @@ win::LRESULT TWinSkinForm::FramedMessage(win::HWND, win::UINT msg, win::WPARAM w
     }
     case win::WM_COMMAND: return OnCommand(wParam, lParam);
     case win::WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
+    case win::WM_MENUSELECT:
+        if (m_menuBar && m_menuBar->MenuOpen())
+            m_menuBar->MenuSelect(wParam, lParam);
+        done = false;
+        return 0;
+    case win::WM_MEASUREITEM:
+        if (m_menuBar && m_menuBar->MeasureItem(reinterpret_cast<win::MEASUREITEMSTRUCT*>(lParam)))
+            return win::TRUE;
+        done = false;
+        return 0;
+    case win::WM_DRAWITEM:
+        if (m_menuBar && m_menuBar->DrawItem(reinterpret_cast<const win::DRAWITEMSTRUCT*>(lParam)))
+            return win::TRUE;
+        done = false;
+        return 0;
+    case SkinMsgOpenMenuAt:
+        if (m_menuBar)
+            m_menuBar->OpenAt(win::POINT{win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)});
+        return 0;
+    case tk::CM_MENUCHANGED: return OnMenuChanged(wParam, lParam);
     default: done = false; return 0;
     }
+}
+
+// A window with a menu gets the skin's menu bar in its non-client area instead of the system's.
+void TWinSkinForm::TakeMenuBar() {
+    const win::HMENU menu = win::GetMenu(m_hwnd);
+    if (!menu || (m_style & win::WS_CHILD))
+        return;
+    win::RECT client;
+    win::GetClientRect(m_hwnd, &client);
+    m_clientBeforeMenuTaken = {client.right, client.bottom};
+    m_menuBar = std::make_unique<TWinSkinMenu>(nullptr);
+    m_menuBar->Build(m_skin, m_hwnd, menu, m_form);
+    m_menuBarHeight = TWinSkinMenu::Height();
+    win::SetMenu(m_hwnd, nullptr);
+}
+
+void TWinSkinForm::GiveMenuBarBack() {
+    if (!m_menuBar)
+        return;
+    const win::HMENU menu = m_menuBar->NativeMenu();
+    m_menuBar.reset();
+    m_menuBarHeight = 0;
+    if (menu && win::IsWindow(m_hwnd) && win::IsMenu(menu))
+        win::SetMenu(m_hwnd, menu);
+}
+
+// The program changed its menu: the form gives the window a new native bar, which the skinned bar is built
+// from again and then taken away.
+win::LRESULT TWinSkinForm::OnMenuChanged(win::WPARAM wParam, win::LPARAM lParam) {
+    const win::LRESULT result = CallPrevious(tk::CM_MENUCHANGED, wParam, lParam);
+    const win::HMENU menu = win::GetMenu(m_hwnd);
+    if (!menu)
+        return result;
+    if (!m_menuBar) {
+        TakeMenuBar();
+        KeepClientSize();
+    } else {
+        if (m_skin && m_skin->MenuUpdate())
+            m_menuBar->Build(m_skin, m_hwnd, menu, m_form);
+        win::SetMenu(m_hwnd, nullptr);
+    }
+    PaintFrame();
+    return result;
 }
 
 // What a toolkit form answers beyond a window: the skin's refresh and the cooperating components' queries.
 win::LRESULT TWinSkinForm::FormMessage(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam, bool& done) {
     switch (msg) {
     case SkinMsgRefresh: Reapply(); return 0;
+    case tk::CM_DIALOGCHAR:
+        // Alt with a letter opens the bar's item of that accelerator.
+        if (m_menuBar && (win::GetKeyState(win::VK_MENU) & 0x8000) &&
+            m_menuBar->OpenByAccelerator(static_cast<char32_t>(wParam))) {
+            return 1;
+        }
+        done = false;
+        return 0;
     case SkinQueryPresent: return lParam == kCooperationKey ? kCooperationKey : 1;
     case SkinQueryPaintInto:
         if (lParam != kCooperationKey) {
@@ -312,6 +387,9 @@ win::LRESULT TWinSkinForm::OnSysCommand(win::WPARAM wParam, win::LPARAM lParam) 
         ShowSystemMenu(origin);
         return 0;
     }
+    if (command == win::SC_KEYMENU && m_menuBar && lParam != '-' && !win::GetCapture() &&
+        m_menuBar->OpenByAccelerator(static_cast<char32_t>(lParam)))
+        return 0;
     const win::LRESULT result = CallPrevious(win::WM_SYSCOMMAND, wParam, lParam);
     if (command == win::SC_MINIMIZE || command == win::SC_MAXIMIZE || command == win::SC_RESTORE)
         RefreshShowState();
@@ -345,7 +423,9 @@ void TWinSkinForm::OnFinish() {
     win::RECT window, client;
     win::GetWindowRect(hwnd, &window);
     win::GetClientRect(hwnd, &client);
-    m_clientAtAttach = {client.right, client.bottom};
+    // Taking the system's bar away gave the client its height; the skinned bar takes it back.
+    m_clientAtAttach = m_menuBar && m_clientBeforeMenuTaken.cy >= 0 ? m_clientBeforeMenuTaken
+                                                                    : win::SIZE{client.right, client.bottom};
     m_systemNonClient = {(window.right - window.left) - client.right,
                          (window.bottom - window.top) - client.bottom};
     if (m_skinners)
@@ -448,6 +528,14 @@ win::LRESULT TWinSkinForm::OnNcMouseMove(win::WPARAM wParam, win::LPARAM lParam)
     CaptionButton* over = ButtonAt(ToWindow(lParam));
     if (!over) {
         LeaveHot();
+        if (m_menuBar) {
+            const int item = m_menuBar->ButtonAt(ToWindow(lParam));
+            if (item >= 0) {
+                m_menuBar->Hover(item);
+                return 0;
+            }
+            m_menuBar->Leave();
+        }
         return CallPrevious(win::WM_NCMOUSEMOVE, wParam, lParam);
     }
     if (over != m_hot) {
@@ -470,6 +558,13 @@ win::LRESULT TWinSkinForm::OnNcLButtonDown(win::WPARAM wParam, win::LPARAM lPara
         m_hot = b;
         b->state = 2;
         PaintFrame();
+        return 0;
+    }
+    if (const int item = m_menuBar ? m_menuBar->ButtonAt(ToWindow(lParam)) : -1; item >= 0) {
+        if (!m_facts.active)
+            win::SetForegroundWindow(m_hwnd);
+        m_menuBar->Press(item);
+        m_menuBar->Open(item); // may free this frame: nothing after it
         return 0;
     }
     return CallPrevious(win::WM_NCLBUTTONDOWN, wParam, lParam);

@@ -27,6 +27,7 @@ class TPopupMenu;
 namespace skin {
 
 class FrameSkinners;
+class TWinSkinMenu;
 
 class TWinSkinForm : public tk::TComponent {
     TK_CLASS(TWinSkinForm, tk::TComponent)
@@ -62,6 +63,8 @@ public:
     const WindowFacts& Facts() const { return m_facts; }
     // Where the caption text went at the last paint, in window coordinates.
     const win::RECT& CaptionTextRect() const { return m_captionText; }
+    // The skinned menu bar, when the window had a menu.
+    TWinSkinMenu* MenuBar() const { return m_menuBar.get(); }
     win::HMODULE OwnerModule = nullptr;
     // Told when a frame object goes, whoever frees it (the manager keeps a list of them).
     static inline void (*FrameGone)(TWinSkinForm* frame) = nullptr;
@@ -111,6 +114,9 @@ private:
     void BuildSystemMenu();
     static int SystemMenuGlyph(win::UINT command);
     void SkinFormMenus();
+    void TakeMenuBar();
+    void GiveMenuBarBack();
+    win::LRESULT OnMenuChanged(win::WPARAM wParam, win::LPARAM lParam);
     void UnskinFormMenus();
     void OnNcDestroy();
     void OnHintTimer();
@@ -153,6 +159,7 @@ private:
     bool m_rightToLeft = false;
     win::SIZE m_clientAtAttach{};
     win::SIZE m_systemNonClient{};
+    win::SIZE m_clientBeforeMenuTaken{-1, -1};
     win::SIZE m_regionSize{};
     bool m_regionSet = false;
     win::RECT m_captionText{};
@@ -160,6 +167,7 @@ private:
     std::vector<CaptionButton> m_buttons;
     CaptionButton* m_hot = nullptr;
     std::unique_ptr<FrameSkinners> m_skinners;
+    std::unique_ptr<TWinSkinMenu> m_menuBar;
     std::unique_ptr<tk::TPopupMenu> m_systemMenu;
     std::vector<tk::TPopupMenu*> m_skinnedMenus; // the form's, checked against its components before use
     win::DWORD m_lastRightClick = 0;

@@ -2,6 +2,7 @@
 // pieces, windows that keep the system's frame, message boxes widened for their caption, and the caption's
 // double click.
 #include "skin/frame/TWinSkinForm.h"
+#include "skin/frame/TWinSkinMenu.h"
 
 #include "skin/data/SkinMessages.h"
 
@@ -233,4 +234,28 @@ TEST_F(SkinnedFrame, AControlDestroyedBeforeItsFrameTakesItsSkinnerWithIt) {
     m_frame->Restore(); // must not touch the destroyed button's skinner state
     win::DestroyWindow(m_window);
     m_window = nullptr;
+}
+
+TEST_F(SkinnedFrame, AWindowsMenuBecomesTheSkinnedBarAndComesBackOnRestore) {
+    Make("TPlainWindow", win::WS_OVERLAPPEDWINDOW);
+    const win::HMENU menu = win::CreateMenu();
+    const win::HMENU file = win::CreatePopupMenu();
+    win::AppendMenuA(file, win::MF_STRING, 101, "&Open");
+    win::AppendMenuA(menu, win::MF_POPUP, reinterpret_cast<win::UINT_PTR>(file), "&File");
+    win::AppendMenuA(menu, win::MF_STRING, 102, "&Help");
+    win::SetMenu(m_window, menu);
+    const win::SIZE client = ClientSize(m_window);
+    Frame();
+    EXPECT_EQ(win::GetMenu(m_window), nullptr) << "the system draws no bar of its own";
+    ASSERT_NE(m_frame->MenuBar(), nullptr);
+    EXPECT_EQ(m_frame->MenuBar()->Buttons().size(), 2u);
+    EXPECT_EQ(ClientSize(m_window).cx, client.cx);
+    EXPECT_EQ(ClientSize(m_window).cy, client.cy) << "the skinned bar takes the system bar's place";
+    win::RECT window;
+    win::GetWindowRect(m_window, &window);
+    EXPECT_EQ(WindowSize(m_window).cy, client.cy + 26 + 4 + TWinSkinMenu::Height());
+    m_frame->Restore();
+    EXPECT_EQ(win::GetMenu(m_window), menu);
+    EXPECT_EQ(ClientSize(m_window).cx, client.cx);
+    EXPECT_EQ(ClientSize(m_window).cy, client.cy);
 }
