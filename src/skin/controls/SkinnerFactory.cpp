@@ -5,10 +5,15 @@
 #include "skin/controls/TSkinBoxH.h"
 #include "skin/controls/TSkinButton.h"
 #include "skin/controls/TSkinCheckBox.h"
+#include "skin/controls/TSkinComBox.h"
 #include "skin/controls/TSkinEdit.h"
 #include "skin/controls/TSkinGroupBox.h"
 #include "skin/controls/TSkinMenuButton.h"
 #include "skin/controls/TSkinRadioButton.h"
+#include "skin/controls/TSkinScControl.h"
+#include "skin/controls/TSkinScrollbar.h"
+#include "skin/controls/TSkinScrollbarH.h"
+#include "skin/controls/TSkinSizer.h"
 #include "skin/controls/TSkinSpeedButton.h"
 
 namespace skin {
@@ -25,6 +30,11 @@ TSkinControl* MakeSkinner(SkinnerKind kind, tk::TComponent* owner) {
     case SkinnerKind::Box: return new TSkinBox(owner);
     case SkinnerKind::BoxH: return new TSkinBoxH(owner);
     case SkinnerKind::Edit: return new TSkinEdit(owner);
+    case SkinnerKind::ComBox: return new TSkinComBox(owner);
+    case SkinnerKind::Scrollbar: return new TSkinScrollbar(owner);
+    case SkinnerKind::ScrollbarH: return new TSkinScrollbarH(owner);
+    case SkinnerKind::ScControl: return new TSkinScControl(owner);
+    case SkinnerKind::Sizer: return new TSkinSizer(owner);
     default: return nullptr;
     }
 }
