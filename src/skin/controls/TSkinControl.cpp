@@ -220,6 +220,7 @@ void TSkinControl::SwitchDrawing(bool on) {
     if (on == m_drawing)
         return;
     m_drawing = on;
+    OnDrawingSwitched(on);
     // Either way the control looks different now: skinned again, or its own.
     Repaint();
 }

@@ -76,6 +76,8 @@ protected:
     virtual void Draw(win::HDC dc, const win::RECT& rect) {}
     // Runs at the end of either attach, with everything in place.
     virtual void OnAttached() {}
+    // Skin drawing was switched off or on (SkinMsgEnable); windows of the skinner's own follow it here.
+    virtual void OnDrawingSwitched(bool on) {}
     // Group boxes and panels recolour whatever the frame asks.
     virtual bool AlwaysRecolours() const { return false; }
 

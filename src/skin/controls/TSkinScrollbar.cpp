@@ -109,6 +109,18 @@ void TSkinScrollbar::PositionOverlays() {
             bar->Position();
 }
 
+// With drawing off the control's own bars show; the overlays come back over them when it is on again.
+void TSkinScrollbar::OnDrawingSwitched(bool on) {
+    if (on) {
+        PositionOverlays();
+        RedrawOverlays();
+        return;
+    }
+    for (auto& bar : m_bars)
+        if (bar)
+            bar->Hide();
+}
+
 void TSkinScrollbar::RedrawOverlays() {
     for (auto& bar : m_bars)
         if (bar)

@@ -33,6 +33,7 @@ protected:
     bool BeforeMessage(tk::TMessage& message) override;
     void AfterMessage(tk::TMessage& message) override;
     void OnAttached() override;
+    void OnDrawingSwitched(bool on) override;
     // Scroll boxes keep their own border.
     virtual bool DrawsBorder() const;
 

@@ -130,6 +130,11 @@ bool TWScrollbar::ReadBar(win::RECT& screen, bool& disabled) {
     return (info.rgstate[0] & win::STATE_SYSTEM_INVISIBLE) == 0;
 }
 
+void TWScrollbar::Hide() {
+    if (m_hwnd && win::IsWindow(m_hwnd))
+        win::ShowWindow(m_hwnd, win::SW_HIDE);
+}
+
 void TWScrollbar::Position() {
     if (m_dead || !m_hwnd || !win::IsWindow(m_target))
         return;

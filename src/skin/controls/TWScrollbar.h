@@ -34,6 +34,8 @@ public:
     // The system is working on `part` (a scroll code): show it so.
     void ShowPart(int part);
     void Redraw();
+    // Out of sight while the skinner's drawing is off; Position shows it again.
+    void Hide();
     // The control is gone or the skinner lets go: the window goes, and nothing is touched again.
     void Destroy();
 

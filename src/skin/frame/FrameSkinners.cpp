@@ -3,6 +3,7 @@
 #include "skin/controls/ControlRecognizer.h"
 #include "skin/controls/SkinnerFactory.h"
 #include "skin/controls/TSkinControl.h"
+#include "skin/controls/TSkinScrollbar.h"
 #include "skin/data/TSkinData.h"
 
 #include "toolkit/TCustomForm.h"
@@ -47,6 +48,20 @@ void FrameSkinners::SkinChanged() {
     for (TSkinControl* skinner : skinners)
         if (std::find(m_skinners.begin(), m_skinners.end(), skinner) != m_skinners.end())
             skinner->SkinChanged();
+}
+
+void FrameSkinners::RenewScrollbar(win::HWND window) {
+    const auto it = std::find_if(m_skinners.begin(), m_skinners.end(), [window](const TSkinControl* s) {
+        return s->Window() == window && dynamic_cast<const TSkinScrollbar*>(s) != nullptr;
+    });
+    if (it == m_skinners.end())
+        return;
+    TSkinControl* old = *it;
+    tk::TControl* control = old->Control();
+    const bool recolour = old->Recolours();
+    delete old;
+    if (control)
+        AttachToControl(control, SkinnerRequest{SkinnerKind::Scrollbar, recolour});
 }
 
 bool FrameSkinners::ListsSkinnerFor(const tk::TControl* control) const {

@@ -36,6 +36,9 @@ public:
     // The frame is going with its window: the skinners must not call back into it any more.
     void Abandon();
     void SkinChanged();
+    // The scroll-bar skinner of `window` asked for renewal (its control's window was made anew): a new one
+    // replaces it.
+    void RenewScrollbar(win::HWND window);
     const std::vector<TSkinControl*>& Skinners() const { return m_skinners; }
 
     // RecognitionHost.

@@ -192,6 +192,10 @@ win::LRESULT TWinSkinForm::WindowMessage(win::HWND hwnd, win::UINT msg, win::WPA
     case win::WM_CTLCOLORSTATIC: return OnControlColour(msg, wParam, lParam);
     case SkinMsgFinish: OnFinish(); return 0;
     case SkinMsgQuery: win::PostMessageA(hwnd, SkinQuerySetUpDone, 0, kCooperationKey); return 1;
+    case SkinMsgRenewScrollbar:
+        if (m_skinners)
+            m_skinners->RenewScrollbar(reinterpret_cast<win::HWND>(wParam));
+        return 0;
     case kUnthemedQuery: return 0;
     case win::WM_INITMENUPOPUP: return OnInitMenuPopup(wParam, lParam);
     default: break;

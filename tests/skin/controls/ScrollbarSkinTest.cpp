@@ -8,6 +8,7 @@
 #include "skin/controls/TSkinScrollbar.h"
 #include "skin/controls/TSkinScrollbarH.h"
 #include "skin/controls/TSkinSizer.h"
+#include "skin/data/SkinMessages.h"
 
 #include "toolkit/TCustomMemo.h"
 
@@ -254,6 +255,20 @@ TEST_F(ScrollbarSkin, WithoutScrollImagesTheBarKeepsItsOwnLook) {
     auto* skinner = Skin<TSkinScrollbar>(memo);
     EXPECT_FALSE(skinner->Overlay(TWScrollbar::wbVertical)->Showing());
     EXPECT_EQ(WindowPixel(memo->Handle(), x, y), own);
+}
+
+TEST_F(ScrollbarSkin, SwitchingDrawingOffHidesTheOverlaysAndOnShowsThemAgain) {
+    LoadSkin(ScrollPackage());
+    tk::TMemo* memo = MakeMemo();
+    auto* skinner = Skin<TSkinScrollbar>(memo);
+    ASSERT_TRUE(skinner->Overlay(TWScrollbar::wbVertical)->Showing());
+    const win::HWND overlay = skinner->Overlay(TWScrollbar::wbVertical)->Handle();
+    win::SendMessageA(memo->Handle(), SkinMsgEnable, 0, 0);
+    Settle();
+    EXPECT_FALSE(win::IsWindowVisible(overlay)) << "the memo's own bar shows";
+    win::SendMessageA(memo->Handle(), SkinMsgEnable, 1, 0);
+    Settle();
+    EXPECT_TRUE(win::IsWindowVisible(overlay));
 }
 
 TEST_F(ScrollbarSkin, DetachTakesTheOverlaysAway) {
