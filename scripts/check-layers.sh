@@ -67,6 +67,14 @@ forbid platform/core "the core never includes the controls above it" '^platform/
 forbid platform/display "a display uses display/Display.h, not the core's internals" '^platform/core/' \
     platform/core/WinUser.h
 
+# Inside the skin engine: package < data < controls < frame < manager. The frame owns the control skinners
+# and reaches the manager only through the link in data/; the skinners reach their frame only through
+# controls/SkinnerContext.h.
+check skin/package "skin packages need only the OS services" platform/os/ skin/package/
+forbid skin/data "skin data sits below the skinners, frames and manager" '^skin/(controls|frame|manager)/'
+forbid skin/controls "the skinners sit below the frame and the manager" '^skin/(frame|manager)/'
+forbid skin/frame "the frame reaches the manager only through skin/data/SkinManagerLink.h" '^skin/manager/'
+
 # The window manager's state is the core's own; layers above and the tools drive it through the public API.
 for folder in toolkit skin bank result practice app ../tools; do
     forbid "$folder" "the window manager's state is private to the core" '^platform/core/WindowManager\.h$'
