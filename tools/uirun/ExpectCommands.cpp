@@ -171,13 +171,22 @@ std::unique_ptr<win::gdi::Surface> ScriptRunner::WindowPixels(const ScriptLine& 
         hwnd = FrontPopupMenu();
         if (!hwnd)
             Fail(line, line.words[0].text + ": no popup menu is open");
-    } else if (auto* form = dynamic_cast<tk::TWinControl*>(ResolveObject(line, target, nullptr))) {
-        hwnd = form->Handle();
+    } else if (tk::TObject* object = ResolveObject(line, target, nullptr);
+               auto* windowed = dynamic_cast<tk::TWinControl*>(object)) {
+        hwnd = windowed->Handle();
+    } else if (auto* control = dynamic_cast<tk::TControl*>(object)) {
+        // A control without a window of its own: its rectangle on its parent.
+        return ScreenPixels(line, target, ControlOnScreen(line, control, false));
     } else {
         Fail(line, line.words[0].text + ": " + target + " is not a window");
     }
     win::RECT r{};
     win::GetWindowRect(hwnd, &r);
+    return ScreenPixels(line, target, r);
+}
+
+std::unique_ptr<win::gdi::Surface> ScriptRunner::ScreenPixels(const ScriptLine& line,
+                                                              const std::string& target, win::RECT r) {
     const std::unique_ptr<win::gdi::Surface> screen = m_display->Composite();
     r.left = std::max<long>(r.left, 0), r.top = std::max<long>(r.top, 0);
     r.right = std::min<long>(r.right, screen->Width()), r.bottom = std::min<long>(r.bottom, screen->Height());

@@ -65,25 +65,45 @@ bool ScriptRunner::Deactivate(const ScriptLine&) {
 }
 
 // click, rclick and click-over.
-bool ScriptRunner::Click(const ScriptLine& line) {
-    const std::string& cmd = line.words[0].text;
-    tk::TControl* c = ResolveControl(line, Argument(line, 1));
+// The control's rectangle on the screen; for a click (not click-over), only its part inside every parent's
+// client area, which must not be empty.
+win::RECT ScriptRunner::ControlOnScreen(const ScriptLine& line, tk::TControl* c, bool visiblePartOnly) const {
     win::RECT r{0, 0, c->Width(), c->Height()};
     const win::POINT origin = c->ClientToScreen({0, 0});
     win::OffsetRect(&r, origin.x, origin.y);
-    if (cmd != "click-over") {
-        // Only the part of the control inside every parent's client area can be clicked.
-        for (tk::TWinControl* p = c->Parent(); p; p = p->Parent()) {
-            win::RECT pr = p->ClientRect();
-            const win::POINT po = p->ClientToScreen({0, 0});
-            win::OffsetRect(&pr, po.x, po.y);
-            win::IntersectRect(&r, &r, &pr);
-        }
-        if (!c->Showing() || win::IsRectEmpty(&r))
-            Fail(line, cmd + ": " + Argument(line, 1) + " has no visible part");
+    if (!visiblePartOnly)
+        return r;
+    for (tk::TWinControl* p = c->Parent(); p; p = p->Parent()) {
+        win::RECT pr = p->ClientRect();
+        const win::POINT po = p->ClientToScreen({0, 0});
+        win::OffsetRect(&pr, po.x, po.y);
+        win::IntersectRect(&r, &r, &pr);
     }
+    if (!c->Showing() || win::IsRectEmpty(&r))
+        Fail(line, line.words[0].text + ": " + Argument(line, 1) + " has no visible part");
+    return r;
+}
+
+bool ScriptRunner::Click(const ScriptLine& line) {
+    const std::string& cmd = line.words[0].text;
+    const win::RECT r = ControlOnScreen(line, ResolveControl(line, Argument(line, 1)), cmd != "click-over");
     ClickAt(OnScreen((r.left + r.right) / 2), OnScreen((r.top + r.bottom) / 2), cmd == "rclick" ? 1 : 0,
             false);
+    return true;
+}
+
+// hover and press: the pointer to the middle of the control's visible part, and for press the left button
+// held down there until `release`.
+bool ScriptRunner::Hover(const ScriptLine& line) {
+    const win::RECT r = ControlOnScreen(line, ResolveControl(line, Argument(line, 1)), true);
+    m_display->MouseMove(OnScreen((r.left + r.right) / 2), OnScreen((r.top + r.bottom) / 2));
+    if (line.words[0].text == "press")
+        m_display->MouseDown();
+    return true;
+}
+
+bool ScriptRunner::Release(const ScriptLine&) {
+    m_display->MouseUp();
     return true;
 }
 

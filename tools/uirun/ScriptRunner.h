@@ -81,6 +81,9 @@ private:
     bool Start(const ScriptLine& line);
     bool Wait(const ScriptLine& line);
     bool Deactivate(const ScriptLine& line);
+    bool Hover(const ScriptLine& line);
+    bool Release(const ScriptLine& line);
+    win::RECT ControlOnScreen(const ScriptLine& line, tk::TControl* c, bool visiblePartOnly) const;
     bool Click(const ScriptLine& line);
     bool ClickAtPoint(const ScriptLine& line);
     bool MoveTo(const ScriptLine& line);
@@ -125,6 +128,8 @@ private:
     int OnScreen(int programPixel) const { return programPixel * m_scale + m_scale / 2; }
     // What the screen shows of a window (`msgbox`: the front message box), in the program's pixels.
     std::unique_ptr<win::gdi::Surface> WindowPixels(const ScriptLine& line, const std::string& target);
+    std::unique_ptr<win::gdi::Surface> ScreenPixels(const ScriptLine& line, const std::string& target,
+                                                    win::RECT r);
     // Compares what the screen shows of a window with a PNG beside the script (rewritten instead when
     // TAXI_UPDATE_GOLDENS is set).
     void ExpectImage(const ScriptLine& line, const std::string& target, const std::string& golden,

@@ -49,6 +49,7 @@ bool TSkinButton::BeforeMessage(tk::TMessage& message) {
     case win::WM_LBUTTONUP:
         // Decided before the control sees the release: a control that ends its own capture on release
         // would otherwise look like a press cancelled by losing the capture.
+        m_releaseHeld = m_held;
         m_releasePressed = m_flags.pressed && m_held;
         m_held = false;
         return TSkinControl::BeforeMessage(message);
@@ -159,9 +160,11 @@ void TSkinButton::OnSpace(bool down) {
 }
 
 void TSkinButton::OnMouseUp(tk::TMessage& message) {
-    const bool wasPressed = m_releasePressed;
-    m_releasePressed = false;
-    if (wasPressed && win::GetCapture() == Window())
+    const bool wasPressed = m_releasePressed, held = m_releaseHeld;
+    m_releasePressed = m_releaseHeld = false;
+    // The capture goes whether or not the release clicks: released away from the button, the next press
+    // belongs to whatever is under the pointer.
+    if (held && win::GetCapture() == Window())
         win::ReleaseCapture();
     if (!wasPressed)
         return;

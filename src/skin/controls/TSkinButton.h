@@ -45,6 +45,7 @@ private:
 
     // The mouse went down on the button and the capture is ours until it comes up.
     bool m_held = false;
+    bool m_releaseHeld = false;
     bool m_releasePressed = false; // the press the coming release ends, decided before the control sees it
 };
 

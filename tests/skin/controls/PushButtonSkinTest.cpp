@@ -97,6 +97,7 @@ TEST_F(PushButtonSkin, ClickOnceOnReleaseInsideNoneOutside) {
     m_display->MouseUp();
     Settle();
     EXPECT_EQ(m_clicks, 1) << "released outside";
+    EXPECT_EQ(win::GetCapture(), nullptr) << "the next press belongs to whatever is under the pointer";
     EXPECT_NE(FacePixel(button), kFrameColour[2]) << "no longer shown pressed";
 
     ClickAt(button, 5, 5);
