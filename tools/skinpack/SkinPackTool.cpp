@@ -48,9 +48,8 @@ constexpr const char* MakingSkinsText =
     "     side or one above the other, as the image it replaces has them. Image names end in lower-case "
     ".bmp.\n"
     "  3. skinpack pack myskin my.skin        packs the folder; skinpack list my.skin shows what it holds.\n"
-    "  4. Try it with uirun, in a script beside a screenshot:\n"
-    "       start\n"
-    "       set Form1.SkinData1.SkinFile \"/path/to/my.skin\"\n"
+    "  4. Try it: taxitrainer --skin my.skin shows the program in it; or, for pictures, a uirun script:\n"
+    "       start --skin \"/path/to/my.skin\"\n"
     "       screenshot my-skin.png\n";
 
 bool IsDescriptionName(const std::string& name) {

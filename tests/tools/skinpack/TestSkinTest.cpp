@@ -232,7 +232,7 @@ TEST_F(TestSkinTest, HelpTellsHowToMakeAndTryASkin) {
     ASSERT_EQ(Run({"--help"}), 0);
     const std::string help = m_out.str();
     for (const char* needle : {"draw-reference", "draw-test-skin", "Skin.ini", "skinpack pack", "uirun",
-                               "set Form1.SkinData1.SkinFile"})
+                               "taxitrainer --skin", "start --skin"})
         EXPECT_NE(help.find(needle), std::string::npos) << needle;
     EXPECT_EQ(Run({"draw-test-skin"}), 2);
 }
