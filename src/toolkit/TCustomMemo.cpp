@@ -1,5 +1,6 @@
 #include "toolkit/TCustomMemo.h"
 
+#include "toolkit/ItemLines.h"
 #include "toolkit/PropertyBuilders.h"
 
 namespace tk {
@@ -11,6 +12,7 @@ void DefineMemoProperties(std::vector<PropertyInfo>& p) {
     p.push_back(EnumProperty<TCustomMemo>("ScrollBars", kScrollStyleInfo, &TCustomMemo::ScrollBars,
                                           &TCustomMemo::SetScrollBars));
     p.push_back(BooleanProperty<TCustomMemo>("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap));
+    p.push_back(StringProperty<TCustomMemo>("Lines", &TCustomMemo::Lines, &TCustomMemo::SetLines));
 }
 } // namespace
 
@@ -33,6 +35,15 @@ void TCustomMemo::SetWordWrap(bool wrap) {
         m_wordWrap = wrap;
         RecreateWnd();
     }
+}
+
+std::string TCustomMemo::Lines() const {
+    return JoinItemLines(SplitItemLines(Text()));
+}
+
+// The edit field breaks lines at "\r\n".
+void TCustomMemo::SetLines(const std::string& lines) {
+    SetText(JoinItemLines(SplitItemLines(lines), "\r\n"));
 }
 
 void TCustomMemo::CreateParams(TCreateParams& params) {

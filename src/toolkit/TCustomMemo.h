@@ -16,6 +16,9 @@ public:
     void SetScrollBars(TScrollStyle style);
     bool WordWrap() const { return m_wordWrap; }
     void SetWordWrap(bool wrap);
+    // The text as lines separated by "\n"; either line break is taken when it is set.
+    std::string Lines() const;
+    void SetLines(const std::string& lines);
 
 protected:
     void CreateParams(TCreateParams& params) override;
