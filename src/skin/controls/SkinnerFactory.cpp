@@ -8,13 +8,20 @@
 #include "skin/controls/TSkinComBox.h"
 #include "skin/controls/TSkinEdit.h"
 #include "skin/controls/TSkinGroupBox.h"
+#include "skin/controls/TSkinHeader.h"
 #include "skin/controls/TSkinMenuButton.h"
+#include "skin/controls/TSkinProgress.h"
 #include "skin/controls/TSkinRadioButton.h"
 #include "skin/controls/TSkinScControl.h"
 #include "skin/controls/TSkinScrollbar.h"
 #include "skin/controls/TSkinScrollbarH.h"
 #include "skin/controls/TSkinSizer.h"
 #include "skin/controls/TSkinSpeedButton.h"
+#include "skin/controls/TSkinStatusBar.h"
+#include "skin/controls/TSkinTab.h"
+#include "skin/controls/TSkinTabSheet.h"
+#include "skin/controls/TSkinTrackBar.h"
+#include "skin/controls/TSkinUpDown.h"
 
 namespace skin {
 
@@ -35,6 +42,13 @@ TSkinControl* MakeSkinner(SkinnerKind kind, tk::TComponent* owner) {
     case SkinnerKind::ScrollbarH: return new TSkinScrollbarH(owner);
     case SkinnerKind::ScControl: return new TSkinScControl(owner);
     case SkinnerKind::Sizer: return new TSkinSizer(owner);
+    case SkinnerKind::UpDown: return new TSkinUpDown(owner);
+    case SkinnerKind::Progress: return new TSkinProgress(owner);
+    case SkinnerKind::TrackBar: return new TSkinTrackBar(owner);
+    case SkinnerKind::Tab: return new TSkinTab(owner);
+    case SkinnerKind::TabSheet: return new TSkinTabSheet(owner);
+    case SkinnerKind::Header: return new controls::TSkinHeader(owner);
+    case SkinnerKind::StatusBar: return new TSkinStatusBar(owner);
     default: return nullptr;
     }
 }

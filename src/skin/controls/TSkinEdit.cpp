@@ -1,20 +1,53 @@
 #include "skin/controls/TSkinEdit.h"
 
 #include "skin/controls/SkinPainting.h"
+#include "skin/controls/TSkinUpDown.h"
 #include "skin/data/TSkinData.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string>
 
 namespace skin {
+
+namespace {
+
+constexpr int kClassNameCapacity = 256;
+
+} // namespace
 
 TK_IMPLEMENT_CLASS(TSkinEdit, TSkinControl, nullptr)
 
 TSkinEdit::TSkinEdit(tk::TComponent* owner) : TSkinControl(owner) {
 }
 
+namespace {
+
+bool IsSpinClass(win::HWND hwnd) {
+    char name[kClassNameCapacity] = {};
+    const int length = win::GetClassNameA(hwnd, name, kClassNameCapacity);
+    std::string lower(name, static_cast<std::size_t>(std::clamp(length, 0, kClassNameCapacity - 1)));
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower == "msctls_updown32" || lower.find("spin") != std::string::npos ||
+           lower.find("updown") != std::string::npos;
+}
+
+} // namespace
+
+// An edit with its own spin buttons inside gets them skinned too. The up-down skinner belongs to this one
+// (freed with it) rather than to the frame, which never sees the child.
 void TSkinEdit::OnAttached() {
-    // FIXME: with xcSpin, the first child whose class is "msctls_updown32" or contains "spin" or "updown"
-    // should get an up-down skinner attached by handle, once there is one.
+    if (!Skin() || (Skin()->SkinControls() & Bit(xcSpin)) == 0)
+        return;
+    for (win::HWND child = win::GetWindow(Window(), win::GW_CHILD); child;
+         child = win::GetWindow(child, win::GW_HWNDNEXT)) {
+        if (!IsSpinClass(child))
+            continue;
+        auto* spin = new TSkinUpDown(this);
+        spin->AttachToWindow(child, SkinnerContext{Skin(), false, Canvas(), nullptr});
+        return;
+    }
 }
 
 win::SIZE TSkinEdit::BorderSize() const {

@@ -159,11 +159,13 @@ TEST_F(SkinnerLife, ADeadHandleSkinnerSurvivesItsWindow) {
 }
 
 TEST_F(SkinnerLife, FactoryMakesTheKindsWrittenSoFar) {
-    const SkinnerKind made[] = {SkinnerKind::Button,     SkinnerKind::BitButton, SkinnerKind::SpeedButton,
-                                SkinnerKind::MenuButton, SkinnerKind::CheckBox,  SkinnerKind::RadioButton,
-                                SkinnerKind::GroupBox,   SkinnerKind::Box,       SkinnerKind::BoxH,
-                                SkinnerKind::Edit,       SkinnerKind::ComBox,    SkinnerKind::Scrollbar,
-                                SkinnerKind::ScrollbarH, SkinnerKind::ScControl, SkinnerKind::Sizer};
+    const SkinnerKind made[] = {
+        SkinnerKind::Button,     SkinnerKind::BitButton,   SkinnerKind::SpeedButton, SkinnerKind::MenuButton,
+        SkinnerKind::CheckBox,   SkinnerKind::RadioButton, SkinnerKind::GroupBox,    SkinnerKind::Box,
+        SkinnerKind::BoxH,       SkinnerKind::Edit,        SkinnerKind::ComBox,      SkinnerKind::Scrollbar,
+        SkinnerKind::ScrollbarH, SkinnerKind::ScControl,   SkinnerKind::Sizer,       SkinnerKind::UpDown,
+        SkinnerKind::Progress,   SkinnerKind::TrackBar,    SkinnerKind::Tab,         SkinnerKind::TabSheet,
+        SkinnerKind::Header,     SkinnerKind::StatusBar};
     for (SkinnerKind kind : made) {
         std::unique_ptr<TSkinControl> skinner(MakeSkinner(kind, nullptr));
         ASSERT_NE(skinner, nullptr) << SkinnerClassName(kind);

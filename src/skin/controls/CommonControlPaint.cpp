@@ -1,0 +1,40 @@
+#include "skin/controls/CommonControlPaint.h"
+
+#include <cstring>
+
+namespace skin {
+
+void PaintInstead(TSkinControl& skinner, tk::TMessage& message) {
+    message.Result = 0;
+    if (auto given = reinterpret_cast<win::HDC>(message.WParam)) {
+        skinner.PaintWindow(given);
+        return;
+    }
+    win::PAINTSTRUCT ps{};
+    win::HDC dc = win::BeginPaint(skinner.Window(), &ps);
+    if (dc)
+        skinner.PaintWindow(dc);
+    win::EndPaint(skinner.Window(), &ps);
+}
+
+bool HasImage(const TDataSkinObject* element) {
+    return element && !element->Image.Empty();
+}
+
+int FourStateFrame(bool hot, bool pressed, bool disabled) {
+    if (disabled)
+        return 4;
+    if (pressed)
+        return 3;
+    return hot ? 2 : 1;
+}
+
+std::string BoundedText(const char* buffer, std::size_t capacity) {
+    if (capacity == 0)
+        return {};
+    const void* end = std::memchr(buffer, 0, capacity);
+    const std::size_t length = end ? static_cast<const char*>(end) - buffer : capacity;
+    return std::string(buffer, length);
+}
+
+} // namespace skin

@@ -1,0 +1,145 @@
+#include "skin/controls/TSkinTab.h"
+
+#include "skin/controls/CommonControlPaint.h"
+#include "skin/controls/SkinPainting.h"
+#include "skin/data/TSkinData.h"
+
+#include <algorithm>
+
+namespace skin {
+
+namespace {
+
+// More tabs than this are not drawn: a control claiming more is not believed.
+constexpr int kMostTabs = 1000;
+constexpr int kTextCapacity = 256;
+// The selected tab stands this much taller and reaches into the pane, joining it.
+constexpr int kSelectedRise = 2;
+
+} // namespace
+
+TK_IMPLEMENT_CLASS(TSkinTab, TSkinControl, nullptr)
+
+TSkinTab::TSkinTab(tk::TComponent* owner) : TSkinControl(owner) {
+}
+
+int TSkinTab::TabFrame(bool selected, bool hot, bool focused, bool disabled) {
+    if (disabled)
+        return 4;
+    if (selected)
+        return focused ? 5 : 2;
+    return hot ? 3 : 1;
+}
+
+// Button-style tabs are left as they are.
+bool TSkinTab::Skinned() const {
+    return Skin() && HasImage(Skin()->Tabs.get()) && (WindowStyle() & win::TCS_BUTTONS) == 0;
+}
+
+int TSkinTab::TabCount() const {
+    const auto count = static_cast<long long>(win::SendMessageA(Window(), win::TCM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(std::clamp<long long>(count, 0, kMostTabs));
+}
+
+int TSkinTab::TabAt(win::LPARAM point) const {
+    win::TCHITTESTINFO info{};
+    info.pt = {win::GET_X_LPARAM(point), win::GET_Y_LPARAM(point)};
+    return static_cast<int>(
+        win::SendMessageA(Window(), win::TCM_HITTEST, 0, reinterpret_cast<win::LPARAM>(&info)));
+}
+
+bool TSkinTab::BeforeMessage(tk::TMessage& message) {
+    if (!Skinned())
+        return TSkinControl::BeforeMessage(message);
+    switch (message.Msg) {
+    // FIXME: window-less controls placed straight on a tab control (not on a page) are not drawn while the
+    // skin paints the control, as their painting lives in the toolkit's own paint handler.
+    case win::WM_PAINT: PaintInstead(*this, message); return false;
+    case win::WM_ERASEBKGND: message.Result = 1; return false;
+    default: return TSkinControl::BeforeMessage(message);
+    }
+}
+
+void TSkinTab::AfterMessage(tk::TMessage& message) {
+    switch (message.Msg) {
+    case win::WM_MOUSEMOVE: OnMouseMove(message); break;
+    case win::WM_MOUSELEAVE:
+    case tk::CM_MOUSELEAVE: OnMouseLeave(); break;
+    default: TSkinControl::AfterMessage(message); break;
+    }
+}
+
+void TSkinTab::OnMouseMove(const tk::TMessage& message) {
+    const int tab = TabAt(message.LParam);
+    if (tab >= 0)
+        SetHot();
+    if (tab == m_hotTab)
+        return;
+    m_hotTab = tab;
+    Repaint();
+}
+
+void TSkinTab::OnMouseLeave() {
+    m_flags.hot = false;
+    if (m_hotTab < 0)
+        return;
+    m_hotTab = -1;
+    Repaint();
+}
+
+void TSkinTab::Draw(win::HDC dc, const win::RECT& rect) {
+    if (!dc || !Skinned())
+        return;
+    PaintParentBackground(Window(), dc);
+    const int count = TabCount();
+    const bool bottom = (WindowStyle() & win::TCS_BOTTOM) != 0;
+    win::RECT pane = rect;
+    for (int i = 0; i < count; ++i) {
+        win::RECT tab{};
+        if (!win::SendMessageA(Window(), win::TCM_GETITEMRECT, static_cast<win::WPARAM>(i),
+                               reinterpret_cast<win::LPARAM>(&tab)))
+            continue;
+        if (bottom)
+            pane.bottom = std::min(pane.bottom, tab.top);
+        else
+            pane.top = std::max(pane.top, tab.bottom);
+    }
+    if (HasImage(Skin()->TabPane.get()))
+        DrawElementFrame(dc, pane, *Skin()->TabPane, 1);
+    else
+        FillSolid(dc, pane, Skin()->SkinColours[scButtonFace]);
+    const int selected = static_cast<int>(win::SendMessageA(Window(), win::TCM_GETCURSEL, 0, 0));
+    for (int i = 0; i < count; ++i)
+        if (i != selected)
+            DrawTab(dc, i, selected);
+    // Last, so that it overlaps its neighbours and the pane's edge.
+    if (selected >= 0 && selected < count)
+        DrawTab(dc, selected, selected);
+}
+
+void TSkinTab::DrawTab(win::HDC dc, int index, int selected) {
+    win::RECT tab{};
+    if (!win::SendMessageA(Window(), win::TCM_GETITEMRECT, static_cast<win::WPARAM>(index),
+                           reinterpret_cast<win::LPARAM>(&tab)))
+        return;
+    const bool isSelected = index == selected;
+    if (isSelected) {
+        tab.top -= kSelectedRise;
+        tab.bottom += kSelectedRise;
+    }
+    const bool disabled = WindowDisabled();
+    DrawElementFrame(dc, tab, *Skin()->Tabs,
+                     TabFrame(isSelected, index == m_hotTab, isSelected && HasFocus(), disabled));
+    char text[kTextCapacity] = {};
+    win::TCITEMA item{};
+    item.mask = win::TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = kTextCapacity;
+    if (!win::SendMessageA(Window(), win::TCM_GETITEMA, static_cast<win::WPARAM>(index),
+                           reinterpret_cast<win::LPARAM>(&item)))
+        return;
+    const win::COLORREF colour = disabled ? win::GetSysColor(win::COLOR_BTNSHADOW) : FontColour();
+    DrawCaption(dc, tab, BoundedText(text, kTextCapacity), FontHandle(), colour, win::DT_CENTER);
+}
+
+} // namespace skin

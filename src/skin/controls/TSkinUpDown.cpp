@@ -1,0 +1,128 @@
+#include "skin/controls/TSkinUpDown.h"
+
+#include "skin/controls/CommonControlPaint.h"
+#include "skin/controls/SkinPainting.h"
+#include "skin/data/TDataSkinBorder.h"
+#include "skin/data/TSkinData.h"
+
+namespace skin {
+
+namespace {
+
+constexpr int kFramesPerButton = 4;
+constexpr int kButtonFrames = 8;
+
+} // namespace
+
+TK_IMPLEMENT_CLASS(TSkinUpDown, TSkinControl, nullptr)
+
+TSkinUpDown::TSkinUpDown(tk::TComponent* owner) : TSkinControl(owner) {
+}
+
+int TSkinUpDown::ButtonFrame(int button, bool hot, bool pressed, bool disabled) {
+    return (button == 0 ? 0 : kFramesPerButton) + FourStateFrame(hot, pressed, disabled);
+}
+
+const TDataSkinBorder* TSkinUpDown::Element() const {
+    if (!Skin())
+        return nullptr;
+    const TDataSkinBorder* element = Horizontal() ? Skin()->UpDownHorz.get() : Skin()->UpDownVert.get();
+    return HasImage(element) ? element : nullptr;
+}
+
+bool TSkinUpDown::Horizontal() const {
+    return (WindowStyle() & win::UDS_HORZ) != 0;
+}
+
+// The first button is the top half (up) or the left half; the control steps by the same halves.
+win::RECT TSkinUpDown::ButtonRect(const win::RECT& rect, int button) const {
+    win::RECT part = rect;
+    if (Horizontal()) {
+        const int middle = (rect.left + rect.right) / 2;
+        (button == 0 ? part.right : part.left) = middle;
+    } else {
+        const int middle = (rect.top + rect.bottom) / 2;
+        (button == 0 ? part.bottom : part.top) = middle;
+    }
+    return part;
+}
+
+int TSkinUpDown::ButtonAt(win::LPARAM point) const {
+    const win::RECT r = Bounds();
+    const int x = win::GET_X_LPARAM(point), y = win::GET_Y_LPARAM(point);
+    if (x < r.left || y < r.top || x >= r.right || y >= r.bottom)
+        return kNoButton;
+    if (Horizontal())
+        return x >= (r.left + r.right) / 2 ? 1 : 0;
+    return y < (r.top + r.bottom) / 2 ? 0 : 1;
+}
+
+bool TSkinUpDown::BeforeMessage(tk::TMessage& message) {
+    if (!Element())
+        return TSkinControl::BeforeMessage(message);
+    switch (message.Msg) {
+    case win::WM_PAINT: PaintInstead(*this, message); return false;
+    case win::WM_ERASEBKGND: message.Result = 1; return false;
+    default: return TSkinControl::BeforeMessage(message);
+    }
+}
+
+void TSkinUpDown::AfterMessage(tk::TMessage& message) {
+    switch (message.Msg) {
+    case win::WM_LBUTTONDOWN:
+    case win::WM_LBUTTONDBLCLK: OnMouseDown(message); break;
+    case win::WM_MOUSEMOVE: OnMouseMove(message); break;
+    case win::WM_LBUTTONUP:
+    case win::WM_CAPTURECHANGED: OnRelease(); break;
+    case win::WM_MOUSELEAVE:
+    case tk::CM_MOUSELEAVE: OnMouseLeave(); break;
+    default: TSkinControl::AfterMessage(message); break;
+    }
+}
+
+void TSkinUpDown::OnMouseDown(const tk::TMessage& message) {
+    m_pressedButton = ButtonAt(message.LParam);
+    Repaint();
+}
+
+void TSkinUpDown::OnMouseMove(const tk::TMessage& message) {
+    const int button = ButtonAt(message.LParam);
+    if (button != kNoButton)
+        SetHot();
+    if (button == m_hotButton)
+        return;
+    m_hotButton = button;
+    Repaint();
+}
+
+void TSkinUpDown::OnRelease() {
+    if (m_pressedButton == kNoButton)
+        return;
+    m_pressedButton = kNoButton;
+    Repaint();
+}
+
+void TSkinUpDown::OnMouseLeave() {
+    m_flags.hot = false;
+    if (m_hotButton == kNoButton)
+        return;
+    m_hotButton = kNoButton;
+    Repaint();
+}
+
+void TSkinUpDown::Draw(win::HDC dc, const win::RECT& rect) {
+    const TDataSkinBorder* element = Element();
+    if (!dc || !element)
+        return;
+    FillSolid(dc, rect, Skin()->SkinColours[scButtonFace]);
+    const bool disabled = WindowDisabled();
+    for (int button = 0; button < 2; ++button) {
+        const win::RECT part = ButtonRect(rect, button);
+        const int frame = ButtonFrame(button, m_hotButton == button, m_pressedButton == button, disabled);
+        DrawElementFrame(dc, part, *element, frame);
+        if (!element->SecondImage.Empty())
+            DrawImageFrame(dc, part, element->SecondImage, kButtonFrames, frame, true);
+    }
+}
+
+} // namespace skin
