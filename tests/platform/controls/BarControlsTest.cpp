@@ -34,14 +34,14 @@ TEST_F(BarControlsTest, TabClickAsksThenSelectsAndAVetoKeepsTheSelection) {
     EXPECT_EQ(GetFocus(), tabs);
 
     m_told.clear();
-    answer = [](const NMHDR& h) -> LRESULT { return h.code == TCN_SELCHANGING ? TRUE : FALSE; };
+    m_answer = [](const NMHDR& h) -> LRESULT { return h.code == TCN_SELCHANGING ? TRUE : FALSE; };
     RECT first;
     SendMessageA(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
     p = Middle(first);
     ClickAt(tabs, p.x, p.y);
     EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 2) << "vetoed";
     EXPECT_EQ(Codes(WM_NOTIFY), (std::vector<UINT>{TCN_SELCHANGING}));
-    answer = nullptr;
+    m_answer = nullptr;
 
     TCHITTESTINFO hit;
     hit.pt = p;
@@ -225,7 +225,7 @@ TEST_F(HeaderTest, AClickTellsTheTitleAndARefusedTrackChangesNothing) {
     ASSERT_EQ(Codes(WM_NOTIFY), (std::vector<UINT>{HDN_ITEMCLICK}));
     EXPECT_EQ(ToldOf(WM_NOTIFY)[0].a, 1);
     m_told.clear();
-    answer = [](const NMHDR& h) -> LRESULT { return h.code == HDN_BEGINTRACK ? TRUE : FALSE; };
+    m_answer = [](const NMHDR& h) -> LRESULT { return h.code == HDN_BEGINTRACK ? TRUE : FALSE; };
     Drag(m_header, POINT{200, 10}, POINT{260, 10});
     EXPECT_EQ(Width(1), 100);
     EXPECT_EQ(Codes(WM_NOTIFY), (std::vector<UINT>{HDN_BEGINTRACK}));

@@ -102,7 +102,7 @@ protected:
                 told.b = nm->pitem ? nm->pitem->cxy : -1;
             }
             t->m_told.push_back(told);
-            return t->answer ? t->answer(*hdr) : 0;
+            return t->m_answer ? t->m_answer(*hdr) : 0;
         }
         case WM_COMMAND:
         case WM_HSCROLL:
@@ -116,7 +116,7 @@ protected:
 
     HWND m_parent = nullptr;
     std::vector<Told> m_told;
-    std::function<LRESULT(const NMHDR&)> answer;
+    std::function<LRESULT(const NMHDR&)> m_answer;
 };
 
 } // namespace win::testing

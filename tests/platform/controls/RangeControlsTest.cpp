@@ -165,12 +165,12 @@ TEST_F(UpDownTest, ArrowsStepWrapAndTellTheParent) {
 }
 
 TEST_F(UpDownTest, AVetoKeepsThePositionAndWithoutWrapTheEndsHold) {
-    answer = [](const NMHDR& h) -> LRESULT { return h.code == UDN_DELTAPOS ? 1 : 0; };
+    m_answer = [](const NMHDR& h) -> LRESULT { return h.code == UDN_DELTAPOS ? 1 : 0; };
     ClickUp();
     EXPECT_EQ(Pos(), 0);
     EXPECT_EQ(Text(m_edit), "0");
     EXPECT_EQ(Codes(WM_VSCROLL), (std::vector<UINT>{SB_ENDSCROLL}));
-    answer = nullptr;
+    m_answer = nullptr;
     SetWindowLongA(m_spin, GWL_STYLE, GetWindowLongA(m_spin, GWL_STYLE) & ~static_cast<LONG>(UDS_WRAP));
     ClickDown();
     EXPECT_EQ(Pos(), 0);
