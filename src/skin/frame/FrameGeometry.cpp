@@ -136,11 +136,15 @@ int FrameGeometry::CaptionTextLeft(const TDataSkinTitle& title, int areaWidth, i
                                    bool rightToLeft, int rightOffset) {
     const int shift = title.LeftWidth(), rightClip = title.RightWidth();
     if (!rightToLeft) {
+        int left = shift;
         switch (title.TextAlignment) {
-        case 1: return (areaWidth - blockWidth) / 2;
-        case 2: return areaWidth - rightClip - blockWidth;
-        default: return shift;
+        case 1: left = (areaWidth - blockWidth) / 2; break;
+        case 2: left = areaWidth - rightClip - blockWidth; break;
+        default: break;
         }
+        // A caption wider than its room starts where a left-aligned one would, so that its beginning shows
+        // and its end gives way to the ellipsis.
+        return left < 0 ? shift : left;
     }
     int left = shift;
     switch (title.TextAlignment) {

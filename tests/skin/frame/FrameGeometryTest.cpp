@@ -204,6 +204,9 @@ TEST(CaptionText, OffsetsForEachAlignmentLeftToRightAndRightToLeft) {
     EXPECT_EQ(left(2, true), 16);
     EXPECT_EQ(left(0, true, 380), 16) << "an offset below 1 falls back to TextShift";
     EXPECT_EQ(left(7, false), 16) << "an unknown alignment is taken as the first";
+    EXPECT_EQ(left(2, false, 330), 16) << "a right-aligned caption wider than its room starts at TextShift";
+    EXPECT_EQ(left(1, false, 420), 16) << "so does a centred one";
+    EXPECT_EQ(left(2, false, 320), 0) << "one that just fits stays right-aligned";
 
     // Each half is truncated toward zero.
     EXPECT_EQ(FrameGeometry::CaptionTextTop(title, 26, 15), 5 + 2);
