@@ -164,8 +164,11 @@ void TWinSkinMenu::RenderBackground() {
     const win::RECT all{0, 0, w, h};
     if (const TDataSkinObject* element = BarElement(m_skin)) {
         ElementRenderer::Render(mem, all, *element, 1, false, element->Tile != 1);
-    } else if (m_skin && m_skin->FaceBrush) {
-        win::FillRect(mem, &all, m_skin->FaceBrush);
+    } else if (m_skin && !m_skin->SkinLoading) {
+        // Without a bar image the skin's menu-bar colour, which its menu-bar text colour is chosen against.
+        win::HBRUSH brush = win::CreateSolidBrush(tk::ColorToRGB(m_skin->SkinColours[scMenubar]));
+        win::FillRect(mem, &all, brush);
+        win::DeleteObject(brush);
     } else {
         win::FillRect(mem, &all, win::GetSysColorBrush(win::COLOR_BTNFACE));
     }

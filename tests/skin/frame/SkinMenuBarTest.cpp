@@ -199,9 +199,13 @@ TEST_F(SkinMenuBar, TheHotButtonIsFramedAndADisabledCaptionIsShadowed) {
     EXPECT_EQ(Pixels(Rect(0)).front(), kBarImage);
 }
 
-TEST_F(SkinMenuBar, WithoutTheElementTheBarIsTheFaceColour) {
+TEST_F(SkinMenuBar, WithoutTheElementTheBarTakesTheSkinsMenuBarColour) {
     Build(false);
-    EXPECT_EQ(Pixels(win::RECT{kBar.left, kBar.top, kBar.left + 3, kBar.top + 3}).front(), 0xFFFFFFu);
+    const win::RECT corner{kBar.left, kBar.top, kBar.left + 3, kBar.top + 3};
+    EXPECT_EQ(Pixels(corner).front(), 0xFFFFFFu) << "a skin that names none: the face colour";
+    m_skin->SkinColours[scMenubar] = 0x302010; // the colour its MenuBarText is chosen against
+    m_menu->Layout(kBar, false);
+    EXPECT_EQ(Pixels(corner).front(), 0x102030u);
 }
 
 TEST_F(SkinMenuBar, AnAcceleratorOpensItsButtonsDropDown) {
