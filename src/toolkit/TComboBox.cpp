@@ -141,7 +141,8 @@ void TComboBox::PushText() {
 void TComboBox::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     CreateSubClass(params, "combobox");
-    params.Style |= win::CBS_AUTOHSCROLL | win::WS_VSCROLL |
+    // No WS_VSCROLL: the drop-down list gets its bar when its items need one, and the box itself none.
+    params.Style |= win::CBS_AUTOHSCROLL |
                     (m_style == TComboBoxStyle::csDropDownList ? win::CBS_DROPDOWNLIST : win::CBS_DROPDOWN);
     if (TabStop())
         params.Style |= win::WS_TABSTOP;

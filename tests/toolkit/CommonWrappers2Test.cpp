@@ -225,6 +225,14 @@ TEST_F(ListWrappers, LayoutsCreateThemAndTheirPropertiesReachTheWindows) {
     EXPECT_EQ((win::GetWindowLongA(subjects->Handle(), win::GWL_STYLE) & 3), win::CBS_DROPDOWNLIST);
     EXPECT_EQ(subjects->Text(), "安全");
     EXPECT_EQ(Text(form->Get<TComboBox>("Search")->Handle()), "雨天");
+    for (const char* name : {"Subjects", "Search"}) {
+        // The scroll bar belongs to the drop-down list; none may take room beside the box itself.
+        win::RECT client{}, window{};
+        const win::HWND box = form->Get<TComboBox>(name)->Handle();
+        win::GetClientRect(box, &client);
+        win::GetWindowRect(box, &window);
+        EXPECT_GE(client.right, window.right - window.left - 4) << name;
+    }
 
     auto* chapters = form->Get<TListBox>("Chapters");
     EXPECT_EQ(win::SendMessageA(chapters->Handle(), win::LB_GETCOUNT, 0, 0), 3)
