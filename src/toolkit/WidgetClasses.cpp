@@ -24,6 +24,7 @@
 #include "toolkit/TStaticText.h"
 #include "toolkit/TStatusBar.h"
 #include "toolkit/TStatusPanel.h"
+#include "toolkit/TTabSet.h"
 #include "toolkit/TTabSheet.h"
 #include "toolkit/TTimer.h"
 #include "toolkit/TToolBar.h"
@@ -53,7 +54,7 @@ void RegisterWidgetClasses() {
         &TComboBox::StaticClassInfo(),      &TListBox::StaticClassInfo(),
         &TScrollBar::StaticClassInfo(),     &THeaderControl::StaticClassInfo(),
         &THeaderSection::StaticClassInfo(), &TToolBar::StaticClassInfo(),
-        &TToolButton::StaticClassInfo(),
+        &TToolButton::StaticClassInfo(),    &TTabSet::StaticClassInfo(),
     };
     for (const TClassInfo* info : classes)
         RegisterClass(*info);

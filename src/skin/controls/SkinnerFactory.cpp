@@ -19,6 +19,8 @@
 #include "skin/controls/TSkinSpeedButton.h"
 #include "skin/controls/TSkinStatusBar.h"
 #include "skin/controls/TSkinTab.h"
+#include "skin/controls/TSkinTab31.h"
+#include "skin/controls/TSkinTabBtn.h"
 #include "skin/controls/TSkinTabSheet.h"
 #include "skin/controls/TSkinTrackBar.h"
 #include "skin/controls/TSkinUpDown.h"
@@ -46,7 +48,9 @@ TSkinControl* MakeSkinner(SkinnerKind kind, tk::TComponent* owner) {
     case SkinnerKind::Progress: return new TSkinProgress(owner);
     case SkinnerKind::TrackBar: return new TSkinTrackBar(owner);
     case SkinnerKind::Tab: return new TSkinTab(owner);
+    case SkinnerKind::Tab31: return new TSkinTab31(owner);
     case SkinnerKind::TabSheet: return new TSkinTabSheet(owner);
+    case SkinnerKind::TabBtn: return new TSkinTabBtn(owner);
     case SkinnerKind::Header: return new controls::TSkinHeader(owner);
     case SkinnerKind::StatusBar: return new TSkinStatusBar(owner);
     default: return nullptr;

@@ -44,46 +44,12 @@ bool TSkinHeader::BeforeMessage(tk::TMessage& message) {
 }
 
 void TSkinHeader::AfterMessage(tk::TMessage& message) {
-    switch (message.Msg) {
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONDBLCLK: OnMouseDown(message); break;
-    case win::WM_MOUSEMOVE: OnMouseMove(message); break;
-    case win::WM_LBUTTONUP:
-    case win::WM_CAPTURECHANGED: OnRelease(); break;
-    case win::WM_MOUSELEAVE:
-    case tk::CM_MOUSELEAVE: OnMouseLeave(); break;
-    default: TSkinControl::AfterMessage(message); break;
+    const auto sectionAt = [this](win::LPARAM point) { return SectionAt(point); };
+    switch (m_sections.Follow(message, Window(), sectionAt)) {
+    case PartTracker::Outcome::NotPointer: TSkinControl::AfterMessage(message); break;
+    case PartTracker::Outcome::Changed: Repaint(); break;
+    case PartTracker::Outcome::Unchanged: break;
     }
-}
-
-void TSkinHeader::OnMouseDown(const tk::TMessage& message) {
-    m_pressedSection = SectionAt(message.LParam);
-    Repaint();
-}
-
-void TSkinHeader::OnMouseMove(const tk::TMessage& message) {
-    const int section = SectionAt(message.LParam);
-    if (section >= 0)
-        SetHot();
-    if (section == m_hotSection)
-        return;
-    m_hotSection = section;
-    Repaint();
-}
-
-void TSkinHeader::OnRelease() {
-    if (m_pressedSection < 0)
-        return;
-    m_pressedSection = -1;
-    Repaint();
-}
-
-void TSkinHeader::OnMouseLeave() {
-    m_flags.hot = false;
-    if (m_hotSection < 0)
-        return;
-    m_hotSection = -1;
-    Repaint();
 }
 
 void TSkinHeader::Draw(win::HDC dc, const win::RECT& rect) {
@@ -109,7 +75,7 @@ void TSkinHeader::Draw(win::HDC dc, const win::RECT& rect) {
 void TSkinHeader::DrawSection(win::HDC dc, int index, win::RECT& section) {
     const bool disabled = WindowDisabled();
     DrawElementFrame(dc, section, *Skin()->Headerbar,
-                     FourStateFrame(index == m_hotSection, index == m_pressedSection, disabled));
+                     FourStateFrame(index == m_sections.Hot(), index == m_sections.Pressed(), disabled));
     char text[kTextCapacity] = {};
     win::HDITEMA item{};
     item.mask = win::HDI_TEXT | win::HDI_FORMAT;
@@ -126,7 +92,7 @@ void TSkinHeader::DrawSection(win::HDC dc, int index, win::RECT& section) {
     win::RECT area = section;
     win::InflateRect(&area, -kTextPadding, 0);
     // A pressed section's text moves with it, as a pressed button's does.
-    if (index == m_pressedSection)
+    if (index == m_sections.Pressed())
         win::OffsetRect(&area, 1, 1);
     const win::COLORREF colour = disabled ? win::GetSysColor(win::COLOR_BTNSHADOW) : FontColour();
     DrawCaption(dc, area, BoundedText(text, kTextCapacity), FontHandle(), colour, format);

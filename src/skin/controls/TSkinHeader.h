@@ -4,6 +4,7 @@
 // The package reader's header record already takes the name in namespace skin, hence the nested one.
 #pragma once
 
+#include "skin/controls/PartTracker.h"
 #include "skin/controls/TSkinControl.h"
 
 namespace skin::controls {
@@ -22,14 +23,9 @@ private:
     bool Skinned() const;
     // The section under `point`, or -1 (also on a divider, where a press resizes rather than clicks).
     int SectionAt(win::LPARAM point) const;
-    void OnMouseDown(const tk::TMessage& message);
-    void OnMouseMove(const tk::TMessage& message);
-    void OnRelease();
-    void OnMouseLeave();
     void DrawSection(win::HDC dc, int index, win::RECT& section);
 
-    int m_hotSection = -1;
-    int m_pressedSection = -1;
+    PartTracker m_sections;
 };
 
 } // namespace skin::controls

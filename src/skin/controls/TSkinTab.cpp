@@ -31,14 +31,40 @@ int TSkinTab::TabFrame(bool selected, bool hot, bool focused, bool disabled) {
     return hot ? 3 : 1;
 }
 
-// Button-style tabs are left as they are.
+// The control draws either style as buttons.
+bool TSkinTab::ButtonStyle(win::DWORD style) {
+    return (style & (win::TCS_BUTTONS | win::TCS_FLATBUTTONS)) != 0;
+}
+
 bool TSkinTab::Skinned() const {
-    return Skin() && HasImage(Skin()->Tabs.get()) && (WindowStyle() & win::TCS_BUTTONS) == 0;
+    return Skin() && HasImage(Skin()->Tabs.get()) && !ButtonStyle(WindowStyle());
 }
 
 int TSkinTab::TabCount() const {
     const auto count = static_cast<long long>(win::SendMessageA(Window(), win::TCM_GETITEMCOUNT, 0, 0));
     return static_cast<int>(std::clamp<long long>(count, 0, kMostTabs));
+}
+
+int TSkinTab::SelectedTab() const {
+    return static_cast<int>(win::SendMessageA(Window(), win::TCM_GETCURSEL, 0, 0));
+}
+
+bool TSkinTab::TabRect(int index, win::RECT& rect) const {
+    rect = {};
+    return win::SendMessageA(Window(), win::TCM_GETITEMRECT, static_cast<win::WPARAM>(index),
+                             reinterpret_cast<win::LPARAM>(&rect)) != 0;
+}
+
+std::string TSkinTab::TabText(int index) const {
+    char text[kTextCapacity] = {};
+    win::TCITEMA item{};
+    item.mask = win::TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = kTextCapacity;
+    if (!win::SendMessageA(Window(), win::TCM_GETITEMA, static_cast<win::WPARAM>(index),
+                           reinterpret_cast<win::LPARAM>(&item)))
+        return {};
+    return BoundedText(text, kTextCapacity);
 }
 
 int TSkinTab::TabAt(win::LPARAM point) const {
@@ -61,30 +87,12 @@ bool TSkinTab::BeforeMessage(tk::TMessage& message) {
 }
 
 void TSkinTab::AfterMessage(tk::TMessage& message) {
-    switch (message.Msg) {
-    case win::WM_MOUSEMOVE: OnMouseMove(message); break;
-    case win::WM_MOUSELEAVE:
-    case tk::CM_MOUSELEAVE: OnMouseLeave(); break;
-    default: TSkinControl::AfterMessage(message); break;
+    const auto tabAt = [this](win::LPARAM point) { return TabAt(point); };
+    switch (m_tabs.Follow(message, Window(), tabAt)) {
+    case PartTracker::Outcome::NotPointer: TSkinControl::AfterMessage(message); break;
+    case PartTracker::Outcome::Changed: Repaint(); break;
+    case PartTracker::Outcome::Unchanged: break;
     }
-}
-
-void TSkinTab::OnMouseMove(const tk::TMessage& message) {
-    const int tab = TabAt(message.LParam);
-    if (tab >= 0)
-        SetHot();
-    if (tab == m_hotTab)
-        return;
-    m_hotTab = tab;
-    Repaint();
-}
-
-void TSkinTab::OnMouseLeave() {
-    m_flags.hot = false;
-    if (m_hotTab < 0)
-        return;
-    m_hotTab = -1;
-    Repaint();
 }
 
 void TSkinTab::Draw(win::HDC dc, const win::RECT& rect) {
@@ -96,8 +104,7 @@ void TSkinTab::Draw(win::HDC dc, const win::RECT& rect) {
     win::RECT pane = rect;
     for (int i = 0; i < count; ++i) {
         win::RECT tab{};
-        if (!win::SendMessageA(Window(), win::TCM_GETITEMRECT, static_cast<win::WPARAM>(i),
-                               reinterpret_cast<win::LPARAM>(&tab)))
+        if (!TabRect(i, tab))
             continue;
         if (bottom)
             pane.bottom = std::min(pane.bottom, tab.top);
@@ -108,7 +115,7 @@ void TSkinTab::Draw(win::HDC dc, const win::RECT& rect) {
         DrawElementFrame(dc, pane, *Skin()->TabPane, 1);
     else
         FillSolid(dc, pane, Skin()->SkinColours[scButtonFace]);
-    const int selected = static_cast<int>(win::SendMessageA(Window(), win::TCM_GETCURSEL, 0, 0));
+    const int selected = SelectedTab();
     for (int i = 0; i < count; ++i)
         if (i != selected)
             DrawTab(dc, i, selected);
@@ -119,8 +126,7 @@ void TSkinTab::Draw(win::HDC dc, const win::RECT& rect) {
 
 void TSkinTab::DrawTab(win::HDC dc, int index, int selected) {
     win::RECT tab{};
-    if (!win::SendMessageA(Window(), win::TCM_GETITEMRECT, static_cast<win::WPARAM>(index),
-                           reinterpret_cast<win::LPARAM>(&tab)))
+    if (!TabRect(index, tab))
         return;
     const bool isSelected = index == selected;
     if (isSelected) {
@@ -129,17 +135,9 @@ void TSkinTab::DrawTab(win::HDC dc, int index, int selected) {
     }
     const bool disabled = WindowDisabled();
     DrawElementFrame(dc, tab, *Skin()->Tabs,
-                     TabFrame(isSelected, index == m_hotTab, isSelected && HasFocus(), disabled));
-    char text[kTextCapacity] = {};
-    win::TCITEMA item{};
-    item.mask = win::TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = kTextCapacity;
-    if (!win::SendMessageA(Window(), win::TCM_GETITEMA, static_cast<win::WPARAM>(index),
-                           reinterpret_cast<win::LPARAM>(&item)))
-        return;
+                     TabFrame(isSelected, index == HotTab(), isSelected && HasFocus(), disabled));
     const win::COLORREF colour = disabled ? win::GetSysColor(win::COLOR_BTNSHADOW) : FontColour();
-    DrawCaption(dc, tab, BoundedText(text, kTextCapacity), FontHandle(), colour, win::DT_CENTER);
+    DrawCaption(dc, tab, TabText(index), FontHandle(), colour, win::DT_CENTER);
 }
 
 } // namespace skin

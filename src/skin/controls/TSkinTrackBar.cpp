@@ -1,10 +1,38 @@
 #include "skin/controls/TSkinTrackBar.h"
 
 #include "skin/controls/CommonControlPaint.h"
+#include "skin/controls/ControlProperties.h"
 #include "skin/controls/SkinPainting.h"
 #include "skin/data/TSkinData.h"
 
+#include "toolkit/TControl.h"
+
+#include <algorithm>
+#include <cstdint>
+
 namespace skin {
+
+namespace {
+
+constexpr int kThumb = 0;
+// Tick lengths across the channel, the ends standing out; ticks keep this gap from the thumb.
+constexpr int kEndTickLength = 4;
+constexpr int kTickLength = 3;
+constexpr int kTickGap = 2;
+// Ticks closer than this would only fill the row.
+constexpr int kTickSpacing = 2;
+// Further than any screen reaches: keeps the tick arithmetic in range whatever the control claims.
+constexpr int kFarthest = 1 << 24;
+
+int Tame(long long coordinate) {
+    return static_cast<int>(std::clamp<long long>(coordinate, -kFarthest, kFarthest));
+}
+
+win::RECT Tame(const win::RECT& r) {
+    return {Tame(r.left), Tame(r.top), Tame(r.right), Tame(r.bottom)};
+}
+
+} // namespace
 
 TK_IMPLEMENT_CLASS(TSkinTrackBar, TSkinControl, nullptr)
 
@@ -47,10 +75,14 @@ win::RECT TSkinTrackBar::ThumbRect() const {
     return thumb;
 }
 
-bool TSkinTrackBar::OnThumb(win::LPARAM point) const {
+// A dragged thumb stays the part under the pointer wherever the pointer goes.
+int TSkinTrackBar::PartAt(win::LPARAM point) const {
+    if (m_thumb.Held() == kThumb)
+        return kThumb;
     const win::RECT thumb = ThumbRect();
     const int x = win::GET_X_LPARAM(point), y = win::GET_Y_LPARAM(point);
-    return x >= thumb.left && x < thumb.right && y >= thumb.top && y < thumb.bottom;
+    const bool on = x >= thumb.left && x < thumb.right && y >= thumb.top && y < thumb.bottom;
+    return on ? kThumb : PartTracker::kNone;
 }
 
 bool TSkinTrackBar::BeforeMessage(tk::TMessage& message) {
@@ -65,55 +97,48 @@ bool TSkinTrackBar::BeforeMessage(tk::TMessage& message) {
 
 void TSkinTrackBar::AfterMessage(tk::TMessage& message) {
     switch (message.Msg) {
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONDBLCLK: OnMouseDown(message); break;
-    case win::WM_MOUSEMOVE: OnMouseMove(message); break;
-    case win::WM_LBUTTONUP:
-    case win::WM_CAPTURECHANGED: OnRelease(); break;
-    case win::WM_MOUSELEAVE:
-    case tk::CM_MOUSELEAVE: OnMouseLeave(); break;
+    case win::TBM_SETTICFREQ:
+        // Read as the control reads it.
+        m_tickFrequency = std::max(1, static_cast<int>(message.WParam));
+        Repaint();
+        return;
     // The control moves its thumb by keys and by the program without telling the skinner.
     case win::WM_KEYDOWN:
     case win::TBM_SETPOS:
     case win::TBM_SETRANGE:
     case win::TBM_SETRANGEMIN:
-    case win::TBM_SETRANGEMAX: Repaint(); break;
-    default: TSkinControl::AfterMessage(message); break;
+    case win::TBM_SETRANGEMAX: Repaint(); return;
+    default: break;
+    }
+    const auto partAt = [this](win::LPARAM point) { return PartAt(point); };
+    switch (m_thumb.Follow(message, Window(), partAt)) {
+    case PartTracker::Outcome::NotPointer: TSkinControl::AfterMessage(message); break;
+    case PartTracker::Outcome::Changed: Repaint(); break;
+    case PartTracker::Outcome::Unchanged: break;
     }
 }
 
-// The control has taken the press by now: on the thumb it has started a drag.
-void TSkinTrackBar::OnMouseDown(const tk::TMessage& message) {
-    m_flags.pressed = OnThumb(message.LParam);
-    Repaint();
+int TSkinTrackBar::TickFrequency() const {
+    if (Control())
+        if (const auto frequency = props::Integer(*Control(), "Frequency"))
+            return static_cast<int>(std::clamp<std::int64_t>(*frequency, 1, INT32_MAX));
+    return m_tickFrequency;
 }
 
-void TSkinTrackBar::OnMouseMove(const tk::TMessage& message) {
-    const bool hot = m_flags.pressed || OnThumb(message.LParam);
-    if (hot)
-        SetHot();
-    else if (m_flags.hot) {
-        m_flags.hot = false;
-        Repaint();
-        return;
-    }
-    // While dragging the thumb moves under the pointer.
-    if (m_flags.pressed)
-        Repaint();
-}
-
-void TSkinTrackBar::OnRelease() {
-    if (!m_flags.pressed)
-        return;
-    m_flags.pressed = false;
-    Repaint();
-}
-
-void TSkinTrackBar::OnMouseLeave() {
-    if (!m_flags.hot)
-        return;
-    m_flags.hot = false;
-    Repaint();
+std::vector<int> TSkinTrackBar::TickOffsets(int low, int high, int frequency, int first, int travel) {
+    const long long span = static_cast<long long>(high) - low;
+    first = Tame(first);
+    travel = std::min(travel, kFarthest);
+    if (span <= 0 || travel <= 0)
+        return {};
+    const long long step = std::max(1, frequency);
+    const auto at = [&](long long value) { return first + static_cast<int>(travel * (value - low) / span); };
+    std::vector<int> ticks{at(low)};
+    if (span / step <= travel / kTickSpacing)
+        for (long long value = low + step; value < high; value += step)
+            ticks.push_back(at(value));
+    ticks.push_back(at(high));
+    return ticks;
 }
 
 void TSkinTrackBar::Draw(win::HDC dc, const win::RECT& rect) {
@@ -127,14 +152,52 @@ void TSkinTrackBar::Draw(win::HDC dc, const win::RECT& rect) {
     win::SendMessageA(Window(), win::TBM_GETCHANNELRECT, 0, reinterpret_cast<win::LPARAM>(&channel));
     if (HasImage(track) && channel.right > channel.left && channel.bottom > channel.top)
         DrawElementFrame(dc, channel, *track, 1);
+    const win::RECT at = ThumbRect();
+    DrawTicks(dc, Tame(channel), Tame(at));
     if (WindowStyle() & win::TBS_NOTHUMB)
         return;
-    ControlState state = m_flags;
+    ControlState state;
+    state.hot = m_thumb.Hot() == kThumb;
+    state.pressed = m_thumb.Pressed() == kThumb;
     state.disabled = WindowDisabled();
     state.focused = HasFocus();
-    const win::RECT at = ThumbRect();
     if (at.right > at.left && at.bottom > at.top)
         DrawElementFrame(dc, at, *thumb, ThumbFrame(state));
+}
+
+// The ticks run along the path of the thumb's middle, on the side (or sides) the style gives, just clear of
+// the thumb across. The rectangles come tamed, so that nothing here overflows.
+void TSkinTrackBar::DrawTicks(win::HDC dc, const win::RECT& channel, const win::RECT& thumb) {
+    const win::DWORD style = WindowStyle();
+    if (style & win::TBS_NOTICKS)
+        return;
+    const bool before = (style & (win::TBS_TOP | win::TBS_BOTH)) != 0;
+    const bool after = (style & win::TBS_TOP) == 0 || (style & win::TBS_BOTH) != 0;
+    const bool vertical = (style & win::TBS_VERT) != 0;
+    const int thumbLength = vertical ? thumb.bottom - thumb.top : thumb.right - thumb.left;
+    const int channelLength = vertical ? channel.bottom - channel.top : channel.right - channel.left;
+    const int first = (vertical ? channel.top : channel.left) + thumbLength / 2;
+    const auto range = [this](win::UINT msg) {
+        const auto value = static_cast<long long>(win::SendMessageA(Window(), msg, 0, 0));
+        return static_cast<int>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
+    };
+    const std::vector<int> ticks = TickOffsets(range(win::TBM_GETRANGEMIN), range(win::TBM_GETRANGEMAX),
+                                               TickFrequency(), first, channelLength - thumbLength);
+    const tk::TColor ink = Skin()->SkinColours[scButtonShadow];
+    const int nearSide = vertical ? thumb.left : thumb.top, farSide = vertical ? thumb.right : thumb.bottom;
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        const int length = i == 0 || i + 1 == ticks.size() ? kEndTickLength : kTickLength;
+        const int along = ticks[i];
+        const auto line = [&](int from, int to) {
+            FillSolid(
+                dc, vertical ? win::RECT{from, along, to, along + 1} : win::RECT{along, from, along + 1, to},
+                ink);
+        };
+        if (before)
+            line(nearSide - kTickGap - length, nearSide - kTickGap);
+        if (after)
+            line(farSide + kTickGap, farSide + kTickGap + length);
+    }
 }
 
 } // namespace skin

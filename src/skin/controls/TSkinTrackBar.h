@@ -1,10 +1,13 @@
 // A track bar drawn from the skin: the Track (or TrackVert) element as the channel and a thumb element chosen
 // by where the ticks are (both sides: ThumbHorz or ThumbVert; otherwise the one pointing at them), in frames
-// normal, hot, pressed, disabled, focused. Dragging, clicks and keys stay the control's; the thumb is drawn
-// where the control says it is.
+// normal, hot, pressed, disabled, focused; the ticks as short lines where the control puts its own. Dragging,
+// clicks and keys stay the control's; the thumb is drawn where the control says it is.
 #pragma once
 
+#include "skin/controls/PartTracker.h"
 #include "skin/controls/TSkinControl.h"
+
+#include <vector>
 
 namespace skin {
 
@@ -16,6 +19,10 @@ public:
     explicit TSkinTrackBar(tk::TComponent* owner);
 
     static int ThumbFrame(const ControlState& state);
+    // Where the ticks of the range [low, high] go along the channel, `first` being the minimum's pixel and
+    // `travel` the pixels from there to the maximum's: both ends, and every `frequency` positions between
+    // while the ticks stay at least 2 pixels apart. None for an empty range.
+    static std::vector<int> TickOffsets(int low, int high, int frequency, int first, int travel);
 
 protected:
     bool BeforeMessage(tk::TMessage& message) override;
@@ -25,11 +32,13 @@ protected:
 private:
     const TDataSkinObject* Thumb() const;
     win::RECT ThumbRect() const;
-    bool OnThumb(win::LPARAM point) const;
-    void OnMouseDown(const tk::TMessage& message);
-    void OnMouseMove(const tk::TMessage& message);
-    void OnRelease();
-    void OnMouseLeave();
+    int PartAt(win::LPARAM point) const;
+    int TickFrequency() const;
+    void DrawTicks(win::HDC dc, const win::RECT& channel, const win::RECT& thumb);
+
+    PartTracker m_thumb;
+    // The control does not tell its tick frequency: the last one it was given.
+    int m_tickFrequency = 1;
 };
 
 } // namespace skin

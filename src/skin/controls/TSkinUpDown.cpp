@@ -68,46 +68,12 @@ bool TSkinUpDown::BeforeMessage(tk::TMessage& message) {
 }
 
 void TSkinUpDown::AfterMessage(tk::TMessage& message) {
-    switch (message.Msg) {
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONDBLCLK: OnMouseDown(message); break;
-    case win::WM_MOUSEMOVE: OnMouseMove(message); break;
-    case win::WM_LBUTTONUP:
-    case win::WM_CAPTURECHANGED: OnRelease(); break;
-    case win::WM_MOUSELEAVE:
-    case tk::CM_MOUSELEAVE: OnMouseLeave(); break;
-    default: TSkinControl::AfterMessage(message); break;
+    const auto buttonAt = [this](win::LPARAM point) { return ButtonAt(point); };
+    switch (m_buttons.Follow(message, Window(), buttonAt)) {
+    case PartTracker::Outcome::NotPointer: TSkinControl::AfterMessage(message); break;
+    case PartTracker::Outcome::Changed: Repaint(); break;
+    case PartTracker::Outcome::Unchanged: break;
     }
-}
-
-void TSkinUpDown::OnMouseDown(const tk::TMessage& message) {
-    m_pressedButton = ButtonAt(message.LParam);
-    Repaint();
-}
-
-void TSkinUpDown::OnMouseMove(const tk::TMessage& message) {
-    const int button = ButtonAt(message.LParam);
-    if (button != kNoButton)
-        SetHot();
-    if (button == m_hotButton)
-        return;
-    m_hotButton = button;
-    Repaint();
-}
-
-void TSkinUpDown::OnRelease() {
-    if (m_pressedButton == kNoButton)
-        return;
-    m_pressedButton = kNoButton;
-    Repaint();
-}
-
-void TSkinUpDown::OnMouseLeave() {
-    m_flags.hot = false;
-    if (m_hotButton == kNoButton)
-        return;
-    m_hotButton = kNoButton;
-    Repaint();
 }
 
 void TSkinUpDown::Draw(win::HDC dc, const win::RECT& rect) {
@@ -118,7 +84,8 @@ void TSkinUpDown::Draw(win::HDC dc, const win::RECT& rect) {
     const bool disabled = WindowDisabled();
     for (int button = 0; button < 2; ++button) {
         const win::RECT part = ButtonRect(rect, button);
-        const int frame = ButtonFrame(button, m_hotButton == button, m_pressedButton == button, disabled);
+        const int frame =
+            ButtonFrame(button, m_buttons.Hot() == button, m_buttons.Pressed() == button, disabled);
         DrawElementFrame(dc, part, *element, frame);
         if (!element->SecondImage.Empty())
             DrawImageFrame(dc, part, element->SecondImage, kButtonFrames, frame, true);

@@ -4,6 +4,7 @@
 // the skinner only watches them to know which button to show hot or pressed.
 #pragma once
 
+#include "skin/controls/PartTracker.h"
 #include "skin/controls/TSkinControl.h"
 
 namespace skin {
@@ -15,7 +16,7 @@ class TSkinUpDown : public TSkinControl {
 public:
     explicit TSkinUpDown(tk::TComponent* owner);
 
-    static constexpr int kNoButton = -1;
+    static constexpr int kNoButton = PartTracker::kNone;
     // The frame (from 1) of button `button` (0 first, 1 second).
     static int ButtonFrame(int button, bool hot, bool pressed, bool disabled);
 
@@ -29,13 +30,8 @@ private:
     bool Horizontal() const;
     win::RECT ButtonRect(const win::RECT& rect, int button) const;
     int ButtonAt(win::LPARAM point) const;
-    void OnMouseDown(const tk::TMessage& message);
-    void OnMouseMove(const tk::TMessage& message);
-    void OnRelease();
-    void OnMouseLeave();
 
-    int m_hotButton = kNoButton;
-    int m_pressedButton = kNoButton;
+    PartTracker m_buttons;
 };
 
 } // namespace skin
