@@ -161,6 +161,22 @@ TEST_F(CommonControlsSkin, TabsShowSelectedAndHotAndClicksStillSwitch) {
     EXPECT_EQ(PixelOf(hwnd, first.left + 1, first.top + 1), FrameColour(kTab, 1));
 }
 
+TEST_F(CommonControlsSkin, AWindowlessControlStraightOnASkinnedTabControlStillShows) {
+    LoadSkin(CommonControlsPackage());
+    auto* tabs = new tk::TTabControl(m_form);
+    tabs->SetBounds(10, 10, 300, 160);
+    tabs->SetParent(m_form);
+    tabs->SetTabs("One\nTwo");
+    auto* button = new tk::TSpeedButton(m_form);
+    button->SetBounds(100, 80, 40, 20);
+    button->SetFlat(false);
+    button->SetParent(tabs);
+    Skin<TSkinTab>(tabs);
+    Redraw(tabs->Handle());
+    EXPECT_NE(PixelOf(tabs->Handle(), 120, 90), FrameColour(kPane, 1)) << "the button is drawn over the pane";
+    EXPECT_EQ(PixelOf(tabs->Handle(), 200, 90), FrameColour(kPane, 1));
+}
+
 TEST_F(CommonControlsSkin, TabFramesFollowTheTable) {
     EXPECT_EQ(TSkinTab::TabFrame(false, false, false, false), 1);
     EXPECT_EQ(TSkinTab::TabFrame(true, false, false, false), 2);
