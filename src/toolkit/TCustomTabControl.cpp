@@ -7,7 +7,11 @@
 namespace tk {
 
 namespace {
+const EnumInfo kTabStyleInfo{"TTabStyle", {"tsTabs", "tsButtons", "tsFlatButtons"}};
+
 void DefineTabControlProperties(std::vector<PropertyInfo>& p) {
+    p.push_back(EnumProperty<TCustomTabControl>("Style", kTabStyleInfo, &TCustomTabControl::Style,
+                                                &TCustomTabControl::SetStyle));
     p.push_back(TWinControl::TabStopProperty());
     p.push_back(TWinControl::TabOrderProperty());
     p.push_back(TControl::FontProperty());
@@ -36,8 +40,19 @@ void TCustomTabControl::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     CreateSubClass(params, win::WC_TABCONTROLA);
     params.Style |= win::WS_CLIPCHILDREN;
+    if (m_style == TTabStyle::tsButtons)
+        params.Style |= win::TCS_BUTTONS;
+    else if (m_style == TTabStyle::tsFlatButtons)
+        params.Style |= win::TCS_BUTTONS | win::TCS_FLATBUTTONS;
     if (TabStop())
         params.Style |= win::WS_TABSTOP;
+}
+
+void TCustomTabControl::SetStyle(TTabStyle value) {
+    if (value == m_style)
+        return;
+    m_style = value;
+    RecreateWnd();
 }
 
 void TCustomTabControl::PushTabs() {

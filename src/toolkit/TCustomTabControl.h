@@ -13,6 +13,8 @@ namespace tk {
 
 using TTabChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)>;
 
+enum class TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+
 class TCustomTabControl : public TWinControl {
     TK_CLASS(TCustomTabControl, TWinControl)
 public:
@@ -22,6 +24,10 @@ public:
     int IndexOfTabAt(int x, int y);
     // The part of the client area that the tabs leave to the page.
     win::RECT DisplayRect();
+
+    // Tabs over a page, or a row of push buttons (flat ones, raised under the pointer) without a page.
+    TTabStyle Style() const { return m_style; }
+    void SetStyle(TTabStyle value);
 
     TNotifyEvent OnChange;
     TTabChangingEvent OnChanging;
@@ -44,6 +50,7 @@ protected:
 private:
     std::vector<std::string> m_tabs;
     int m_tabIndex = -1;
+    TTabStyle m_style = TTabStyle::tsTabs;
 
     void CNNotify(TMessage& m);
     void PushTabs();

@@ -89,6 +89,10 @@ public:
     static PropertyInfo OnEnterProperty();
     static PropertyInfo OnExitProperty();
 
+    // Paints the window-less children (from `first` on, all when null) into a context of this window; for
+    // whoever paints the window in the control's place.
+    void PaintControls(win::HDC dc, TControl* first = nullptr);
+
 protected:
     virtual void CreateParams(TCreateParams& params);
     // Makes the window class an enhancement of a native one ("button", "edit"): its procedure becomes the
@@ -104,7 +108,6 @@ protected:
 
     // Paints the control's own window content (after the background); window-less children come after.
     virtual void PaintWindow(win::HDC dc) {}
-    void PaintControls(win::HDC dc, TControl* first = nullptr);
 
     virtual bool DoKeyDown(win::WORD& key, TShiftState shift);
     virtual bool DoKeyPress(char32_t& key);

@@ -1,19 +1,32 @@
 #include "skin/controls/CommonControlPaint.h"
 
+#include "toolkit/TWinControl.h"
+
 #include <cstring>
 
 namespace skin {
 
+namespace {
+
+// The toolkit draws a control's window-less children in its own paint handler, which the skin replaces.
+void PaintSkinAndChildren(TSkinControl& skinner, win::HDC dc) {
+    skinner.PaintWindow(dc);
+    if (auto* windowed = dynamic_cast<tk::TWinControl*>(skinner.Control()))
+        windowed->PaintControls(dc);
+}
+
+} // namespace
+
 void PaintInstead(TSkinControl& skinner, tk::TMessage& message) {
     message.Result = 0;
     if (auto given = reinterpret_cast<win::HDC>(message.WParam)) {
-        skinner.PaintWindow(given);
+        PaintSkinAndChildren(skinner, given);
         return;
     }
     win::PAINTSTRUCT ps{};
     win::HDC dc = win::BeginPaint(skinner.Window(), &ps);
     if (dc)
-        skinner.PaintWindow(dc);
+        PaintSkinAndChildren(skinner, dc);
     win::EndPaint(skinner.Window(), &ps);
 }
 

@@ -162,6 +162,8 @@ void ControlRecognizer::Attach(tk::TControl* control, SkinnerRequest request) {
     if (!control || request.kind == SkinnerKind::None || control->Tag() == m_skin.DisableTag() ||
         HasSkinner(control))
         return;
+    if (auto* windowed = dynamic_cast<tk::TWinControl*>(control); windowed && windowed->HandleAllocated())
+        request.kind = TabKindFor(windowed->Handle(), request.kind);
     m_host.AttachToControl(control, request);
 }
 
@@ -172,7 +174,7 @@ void ControlRecognizer::Attach(tk::TControl* control, SkinnerKind kind, bool rec
 void ControlRecognizer::AttachWindow(win::HWND window, SkinnerKind kind) {
     if (!win::IsWindow(window) || HasSkinner(window))
         return;
-    m_host.AttachToWindow(window, kind);
+    m_host.AttachToWindow(window, TabKindFor(window, kind));
 }
 
 void ControlRecognizer::WalkToolkitForm(tk::TCustomForm* form) {
@@ -253,6 +255,7 @@ void ControlRecognizer::ClassifyControl(tk::TControl* control, tk::TWinControl* 
             ApplyRule(rule, control);
             return;
         }
+    ClassifyCommonControl(control);
 }
 
 void ControlRecognizer::ApplyRule(const ControlRule& rule, tk::TControl* control) {

@@ -4,7 +4,8 @@
 // goes through the RecognitionHost, which is the frame.
 //
 // ControlRecognizer.cpp: the walk of a toolkit form and its rules; ControlRecognizerSkin3rd.cpp: the Skin3rd
-// lines and their kinds; ControlRecognizerNative.cpp: the children of a native window.
+// lines and their kinds; ControlRecognizerNative.cpp: the children of a native window;
+// ControlRecognizerCommon.cpp: the common controls, toolkit and native, after every other rule.
 #pragma once
 
 #include "skin/controls/RecognitionHost.h"
@@ -56,6 +57,9 @@ public:
     static bool AnswersSkinQuery(tk::TControl* control);
     static bool AnswersSkinQuery(win::HWND window);
 
+    // A row of the common-control rules (public so that the rows can be a plain table).
+    struct CommonControlRule;
+
 private:
     struct ControlRule;
     struct Skin3rdKind;
@@ -83,6 +87,11 @@ private:
     void GiveChildrenTag(tk::TControl* control, int tag);
     void ApplySkin3rdResult(const Skin3rdKind& row, std::string_view line, tk::TControl* control);
     void AttachGroupChildren(tk::TControl* group, SkinnerKind plainKind, int objImageVariant);
+
+    // True when the control is one of the common controls (attached or switched off).
+    bool ClassifyCommonControl(tk::TControl* control);
+    bool ClassifyNativeCommonControl(win::HWND child, const std::string& className);
+    static SkinnerKind TabKindFor(win::HWND window, SkinnerKind kind);
 
     void ClassifyNativeButton(win::HWND child, win::DWORD style);
     void ClassifyNativeNamed(win::HWND child, const std::string& className, win::DWORD style);

@@ -106,6 +106,9 @@ void ControlRecognizer::ClassifyNativeNamed(win::HWND child, const std::string& 
             return;
         }
 
+    if (ClassifyNativeCommonControl(child, className))
+        return;
+
     const bool tabStop = (style & win::WS_TABSTOP) != 0;
     if (className == "combobox") {
         if (Enabled(xcCombo) && (style & kComboTypeMask) != win::CBS_SIMPLE)

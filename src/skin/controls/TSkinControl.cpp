@@ -162,7 +162,7 @@ void TSkinControl::Recolour() {
         m_savedParentColour = m_control->ParentColor();
         m_colourSaved = true;
     }
-    m_control->SetColor(FaceColour());
+    m_control->SetColor(RecolourColour());
 }
 
 void TSkinControl::RestoreLook() {

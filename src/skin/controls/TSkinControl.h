@@ -98,6 +98,8 @@ protected:
     win::RECT Bounds() const;
     TSkinCanvas* Canvas() const { return m_canvas; }
     tk::TColor FaceColour() const;
+    // The colour a recoloured control takes, so that its children drawn in their parent's colour sit on it.
+    virtual tk::TColor RecolourColour() const { return FaceColour(); }
     // Marks the control hot (repainting once) and asks for the leave notification.
     void SetHot();
     // IsWindowUnicode of the window, read at attach.

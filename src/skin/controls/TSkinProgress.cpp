@@ -52,8 +52,33 @@ void TSkinProgress::Draw(win::HDC dc, const win::RECT& rect) {
     const auto position = static_cast<int>(win::SendMessageA(Window(), win::PBM_GETPOS, 0, 0));
     const bool vertical = (WindowStyle() & win::PBS_VERTICAL) != 0;
     const win::RECT filled = FilledPart(inner, low, high, position, vertical);
-    if (filled.right > filled.left && filled.bottom > filled.top)
+    if (filled.right <= filled.left || filled.bottom <= filled.top)
+        return;
+    if (WindowStyle() & win::PBS_SMOOTH)
         DrawElementFrame(dc, filled, *chunk, 1);
+    else
+        DrawChunks(dc, filled, *chunk, vertical);
+}
+
+// The chunk image is one block: blocks are laid side by side from where the bar starts, each stretched only
+// across the bar, and the last one is cut where the position ends. Stretching one chunk over the whole filled
+// part would smear its gap into a band.
+void TSkinProgress::DrawChunks(win::HDC dc, const win::RECT& filled, const TDataSkinObject& chunk,
+                               bool vertical) {
+    const int frames = std::max(1, chunk.FrameCount);
+    const int step = vertical ? chunk.Image.Height() : chunk.Image.Width() / frames;
+    if (step <= 0)
+        return;
+    const int saved = win::SaveDC(dc);
+    win::IntersectClipRect(dc, filled.left, filled.top, filled.right, filled.bottom);
+    if (vertical) {
+        for (int bottom = filled.bottom; bottom > filled.top; bottom -= step)
+            DrawElementFrame(dc, win::RECT{filled.left, bottom - step, filled.right, bottom}, chunk, 1);
+    } else {
+        for (int left = filled.left; left < filled.right; left += step)
+            DrawElementFrame(dc, win::RECT{left, filled.top, left + step, filled.bottom}, chunk, 1);
+    }
+    win::RestoreDC(dc, saved);
 }
 
 } // namespace skin

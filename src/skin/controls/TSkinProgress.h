@@ -1,10 +1,13 @@
 // A progress bar drawn from the skin: the Progress element as the bar and the ProgressChunk element over the
-// part the position has reached. Without a bar image the control keeps its own look.
+// part the position has reached, as separate blocks (one piece for a smooth bar). Without a bar image the
+// control keeps its own look.
 #pragma once
 
 #include "skin/controls/TSkinControl.h"
 
 namespace skin {
+
+class TDataSkinObject;
 
 class TSkinProgress : public TSkinControl {
     TK_CLASS(TSkinProgress, TSkinControl)
@@ -18,6 +21,9 @@ public:
 protected:
     bool BeforeMessage(tk::TMessage& message) override;
     void Draw(win::HDC dc, const win::RECT& rect) override;
+
+private:
+    void DrawChunks(win::HDC dc, const win::RECT& filled, const TDataSkinObject& chunk, bool vertical);
 };
 
 } // namespace skin

@@ -4,6 +4,9 @@
 #include "skin/controls/SkinPainting.h"
 #include "skin/data/TSkinData.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace skin {
 
 TK_IMPLEMENT_CLASS(TSkinTabSheet, TSkinControl, nullptr)
@@ -34,6 +37,19 @@ void TSkinTabSheet::AfterMessage(tk::TMessage& message) {
 void TSkinTabSheet::OnEraseBackground(tk::TMessage& message) {
     PaintWindow(reinterpret_cast<win::HDC>(message.WParam));
     message.Result = 1;
+}
+
+tk::TColor TSkinTabSheet::RecolourColour() const {
+    if (!Skinned())
+        return FaceColour();
+    const TDataSkinObject& pane = *Skin()->TabPane;
+    const int frameWidth = pane.Image.Width() / std::max(1, pane.FrameCount);
+    const int middleWidth = std::max(0, frameWidth - pane.LeftWidth() - pane.RightWidth());
+    const int middleHeight = std::max(0, pane.Image.Height() - pane.TopHeight() - pane.BottomHeight());
+    const std::uint32_t pixel =
+        pane.Image.Pixel(std::min(frameWidth - 1, pane.LeftWidth() + middleWidth / 2),
+                         std::min(pane.Image.Height() - 1, pane.TopHeight() + middleHeight / 2));
+    return static_cast<tk::TColor>(ColourFromPixel(pixel));
 }
 
 // The pane is drawn larger than the page by its margins, so only its middle falls on the page.

@@ -45,6 +45,28 @@ TEST_F(CommonControlsSkin, ProgressChunkCoversTheReachedFraction) {
     EXPECT_EQ(CountColour(hwnd, FrameColour(kChunk, 1)), 0);
 }
 
+TEST_F(CommonControlsSkin, ProgressChunksAreBlocksWithTheirGapsCutWhereThePositionEnds) {
+    // A chunk is eight columns of colour and a two-column gap.
+    constexpr std::uint32_t kGap = 0x00F0F0;
+    const std::string ini = "[Progress]\r\nBitmap=p.bmp\r\nStyle=1\r\n[Progress.Chunk]\r\nImage=pc.bmp\r\n";
+    LoadSkin(skintest::Package(
+        ini, {{"p.bmp", skintest::Bmp24(9, 19, [](int, int) { return kBar; })},
+              {"pc.bmp", skintest::Bmp24(10, 12, [=](int x, int) { return x < 8 ? kChunk : kGap; })}}));
+    auto* bar = new tk::TProgressBar(m_form);
+    bar->SetBounds(20, 20, 200, 20);
+    bar->SetParent(m_form);
+    bar->SetMax(100);
+    bar->SetPosition(24);
+    Skin<TSkinProgress>(bar);
+    const win::HWND hwnd = bar->Handle();
+    for (int block = 0; block < 4; ++block) {
+        EXPECT_EQ(PixelOf(hwnd, block * 10 + 1, 10), kChunk) << "block " << block;
+        EXPECT_EQ(PixelOf(hwnd, block * 10 + 8, 10), kGap) << "gap after block " << block;
+    }
+    EXPECT_EQ(PixelOf(hwnd, 47, 10), kChunk) << "the last block is cut, not squeezed";
+    EXPECT_EQ(PixelOf(hwnd, 48, 10), kBar) << "nothing past the position";
+}
+
 TEST_F(CommonControlsSkin, ProgressFilledPartStaysInsideForAnyRange) {
     const win::RECT inner{4, 3, 104, 23};
     const win::RECT half = TSkinProgress::FilledPart(inner, 0, 100, 50, false);
@@ -139,6 +161,22 @@ TEST_F(CommonControlsSkin, TabsShowSelectedAndHotAndClicksStillSwitch) {
     EXPECT_EQ(PixelOf(hwnd, first.left + 1, first.top + 1), FrameColour(kTab, 1));
 }
 
+TEST_F(CommonControlsSkin, AWindowlessControlStraightOnASkinnedTabControlStillShows) {
+    LoadSkin(CommonControlsPackage());
+    auto* tabs = new tk::TTabControl(m_form);
+    tabs->SetBounds(10, 10, 300, 160);
+    tabs->SetParent(m_form);
+    tabs->SetTabs("One\nTwo");
+    auto* button = new tk::TSpeedButton(m_form);
+    button->SetBounds(100, 80, 40, 20);
+    button->SetFlat(false);
+    button->SetParent(tabs);
+    Skin<TSkinTab>(tabs);
+    Redraw(tabs->Handle());
+    EXPECT_NE(PixelOf(tabs->Handle(), 120, 90), FrameColour(kPane, 1)) << "the button is drawn over the pane";
+    EXPECT_EQ(PixelOf(tabs->Handle(), 200, 90), FrameColour(kPane, 1));
+}
+
 TEST_F(CommonControlsSkin, TabFramesFollowTheTable) {
     EXPECT_EQ(TSkinTab::TabFrame(false, false, false, false), 1);
     EXPECT_EQ(TSkinTab::TabFrame(true, false, false, false), 2);
@@ -162,6 +200,8 @@ TEST_F(CommonControlsSkin, PageBackgroundIsThePanesMiddle) {
     ASSERT_GT(client.right, 4);
     EXPECT_EQ(PixelOf(sheet->Handle(), client.right / 2, client.bottom / 2), FrameColour(kPane, 1));
     EXPECT_EQ(PixelOf(sheet->Handle(), 0, 0), FrameColour(kPane, 1));
+    EXPECT_EQ(sheet->Color(), static_cast<tk::TColor>(skin::ColourFromPixel(FrameColour(kPane, 1))))
+        << "controls in their parent's colour sit on the pane's colour";
 
     auto* button = new tk::TSpeedButton(m_form);
     button->SetBounds(10, 10, 40, 20);

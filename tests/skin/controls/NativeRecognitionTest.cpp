@@ -2,6 +2,7 @@
 // tab controls, the toolkit's own panels met by handle, and class names that are not what they should be.
 #include "RecognitionTestHost.h"
 
+#include "platform/controls/CommCtrl.h"
 #include "toolkit/TButton.h"
 #include "toolkit/TCustomPanel.h"
 
@@ -144,6 +145,37 @@ TEST_F(NativeRecognition, OwnerDrawnTabControlsPaintTheirOwnTabs) {
     Switch(skin::xcTab, false);
     m_host.decisions.clear();
     EXPECT_EQ(Walked(tabs), K::None);
+}
+
+TEST_F(NativeRecognition, ButtonStyleTabControlsAreDrawnAsButtons) {
+    win::HWND buttons = Child("SysTabControl32", win::TCS_BUTTONS);
+    win::HWND flat = Child("SysTabControl32", win::TCS_BUTTONS | win::TCS_FLATBUTTONS);
+    Recognizer().WalkNativeChildren(Parent());
+    EXPECT_EQ(m_host.KindOf(buttons), K::TabBtn);
+    EXPECT_EQ(m_host.KindOf(flat), K::TabBtn);
+}
+
+TEST_F(NativeRecognition, CommonControlClassesEachUnderTheirSwitch) {
+    const struct {
+        const char* className;
+        K expected;
+        skin::TSkinControlType type;
+    } cases[] = {
+        {"msctls_progress32", K::Progress, skin::xcProgress},
+        {"msctls_trackbar32", K::TrackBar, skin::xcTrackBar},
+        {"msctls_updown32", K::UpDown, skin::xcSpin},
+        {"msctls_statusbar32", K::StatusBar, skin::xcStatusBar},
+        {"SysHeader32", K::Header, skin::xcButton},
+    };
+    for (const auto& c : cases) {
+        win::HWND window = Child(c.className);
+        Switch(c.type, false);
+        EXPECT_EQ(Walked(window), K::None) << c.className << " switched off";
+        Switch(c.type, true);
+        EXPECT_EQ(Walked(window), c.expected) << c.className;
+        win::DestroyWindow(window);
+        m_host.decisions.clear();
+    }
 }
 
 TEST_F(NativeRecognition, ClassesKnownByNameAlone) {

@@ -11,9 +11,17 @@
 #include "toolkit/TCustomMemo.h"
 #include "toolkit/TCustomPanel.h"
 #include "toolkit/TCustomRadioGroup.h"
+#include "toolkit/TCustomTabControl.h"
+#include "toolkit/THeaderControl.h"
+#include "toolkit/TPageControl.h"
+#include "toolkit/TProgressBar.h"
 #include "toolkit/TRadioButton.h"
+#include "toolkit/TScrollBar.h"
 #include "toolkit/TSpeedButton.h"
 #include "toolkit/TStaticText.h"
+#include "toolkit/TStatusBar.h"
+#include "toolkit/TTabSheet.h"
+#include "toolkit/TTrackBar.h"
 
 using namespace recognitiontest;
 using skin::GlyphSource;
@@ -87,6 +95,44 @@ TEST_F(ToolkitRecognition, TabControlsNeedATabElementInTheSkin) {
     auto* notebook = MakeNamed<tk::TWinControl>("TTabbedNotebook");
     EXPECT_EQ(Classify(tabSet).kind, K::None);
     EXPECT_EQ(Classify(notebook).kind, K::None);
+}
+
+TEST_F(ToolkitRecognition, CommonControlsGetTheirSkinnersEachUnderItsOwnSwitch) {
+    auto* buttonTabs = Make<tk::TTabControl>();
+    buttonTabs->SetStyle(tk::TTabStyle::tsButtons);
+    auto* flatTabs = Make<tk::TTabControl>();
+    flatTabs->SetStyle(tk::TTabStyle::tsFlatButtons);
+    auto* pages = Make<tk::TPageControl>();
+    auto* sheet = new tk::TTabSheet(Form());
+    sheet->SetPageControl(pages);
+    const struct {
+        tk::TControl* control;
+        K expected;
+        skin::TSkinControlType type;
+    } cases[] = {
+        {Make<tk::TTabControl>(), K::Tab, skin::xcTab},
+        {pages, K::Tab, skin::xcTab},
+        {buttonTabs, K::TabBtn, skin::xcTab},
+        {flatTabs, K::TabBtn, skin::xcTab},
+        {sheet, K::TabSheet, skin::xcTab},
+        {Make<tk::TProgressBar>(), K::Progress, skin::xcProgress},
+        {Make<tk::TTrackBar>(), K::TrackBar, skin::xcTrackBar},
+        {Make<tk::TStatusBar>(), K::StatusBar, skin::xcStatusBar},
+        {Make<tk::THeaderControl>(), K::Header, skin::xcButton},
+        {Make<tk::TScrollBar>(), K::ScrollbarH, skin::xcScrollbar},
+    };
+    for (const auto& c : cases) {
+        Switch(c.type, false);
+        EXPECT_EQ(Classify(c.control).kind, K::None) << c.control->ClassName() << " switched off";
+        Switch(c.type, true);
+        EXPECT_EQ(Classify(c.control).kind, c.expected) << c.control->ClassName();
+    }
+}
+
+TEST_F(ToolkitRecognition, ASkin3rdLineDecidesBeforeTheCommonControlRows) {
+    Skin().SetSkin3rd({"TProgressBar=nil", "TTrackBar=panel"});
+    EXPECT_EQ(Classify(Make<tk::TProgressBar>()).kind, K::None);
+    EXPECT_EQ(Classify(Make<tk::TTrackBar>()).kind, K::Box);
 }
 
 TEST_F(ToolkitRecognition, ContainersHaveTheirChildrenClassifiedInTheirOwnOrder) {

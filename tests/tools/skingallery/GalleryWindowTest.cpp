@@ -53,6 +53,25 @@ protected:
     std::unique_ptr<win::gdi::Surface> WindowPixels() const {
         win::RECT r;
         win::GetWindowRect(m_form->Handle(), &r);
+        return ScreenPixels(r);
+    }
+
+    // A control's rectangle on the screen, window-less or not.
+    win::RECT ScreenRectOf(const std::string& name) const {
+        const auto* control = tk::FindPart<tk::TControl>(*m_form, name);
+        EXPECT_NE(control, nullptr) << name;
+        if (!control)
+            return {};
+        win::POINT origin{control->Left(), control->Top()};
+        win::ClientToScreen(control->Parent()->Handle(), &origin);
+        return {origin.x, origin.y, origin.x + control->Width(), origin.y + control->Height()};
+    }
+    void PointerTo(const win::RECT& r) {
+        m_display->MouseMove((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        m_display->Advance(kSettle);
+    }
+
+    std::unique_ptr<win::gdi::Surface> ScreenPixels(const win::RECT& r) const {
         const auto screen = m_display->Composite();
         auto out = std::make_unique<win::gdi::Surface>(r.right - r.left, r.bottom - r.top);
         for (int y = 0; y < out->Height(); ++y)
@@ -88,6 +107,31 @@ TEST_F(GalleryWindow, WithNoSkin) {
     Open({"--no-skin"});
     EXPECT_FALSE(m_form->SkinData()->Active());
     EXPECT_TRUE(taxi::test::MatchesGolden(*WindowPixels(), "tools/skingallery/golden/no-skin.png"));
+}
+
+// The states that cannot show at once in the whole window: a button under the pointer, a speed button held
+// down, a tab under the pointer.
+TEST_F(GalleryWindow, HotAndPressedUnderTheReferenceSkin) {
+    Open({});
+    const win::RECT bitButton = ScreenRectOf("BitBtn1");
+    PointerTo(bitButton);
+    EXPECT_TRUE(
+        taxi::test::MatchesGolden(*ScreenPixels(bitButton), "tools/skingallery/golden/reference-hot.png"));
+
+    const win::RECT speedButton = ScreenRectOf("SpeedUp");
+    PointerTo(speedButton);
+    m_display->MouseDown();
+    m_display->Advance(kSettle);
+    EXPECT_TRUE(taxi::test::MatchesGolden(*ScreenPixels(speedButton),
+                                          "tools/skingallery/golden/reference-pressed.png"));
+    m_display->MouseUp();
+    m_display->Advance(kSettle);
+
+    const win::RECT tabs = ScreenRectOf("TabControl1");
+    m_display->MouseMove(tabs.left + 90, tabs.top + 8); // over "Three"
+    m_display->Advance(kSettle);
+    EXPECT_TRUE(
+        taxi::test::MatchesGolden(*ScreenPixels(tabs), "tools/skingallery/golden/reference-tab-hot.png"));
 }
 
 TEST_F(GalleryWindow, EveryControlFitsAndNoneCoversAnother) {
