@@ -70,6 +70,25 @@ void DrawElementFrame(win::HDC dc, const win::RECT& rect, const TDataSkinObject&
                         Height(rect), kMagenta);
 }
 
+void DrawElementFrameFlipped(win::HDC dc, const win::RECT& rect, const TDataSkinObject& element, int frame) {
+    if (!dc || element.Image.Empty() || Width(rect) <= 0 || Height(rect) <= 0)
+        return;
+    const int width = Width(rect), height = Height(rect);
+    MagentaSheet upright(dc, width, height);
+    MagentaSheet flipped(dc, width, height);
+    if (!upright.Dc() || !flipped.Dc())
+        return;
+    ElementRenderer::Render(upright.Dc(), win::RECT{0, 0, width, height}, element, frame, false,
+                            element.Tile != 1);
+    // A source of negative height is read from the bottom up.
+    win::StretchBlt(flipped.Dc(), 0, 0, width, height, upright.Dc(), 0, height, width, -height, win::SRCCOPY);
+    if (element.Trans == 1)
+        win::TransparentBlt(dc, rect.left, rect.top, width, height, flipped.Dc(), 0, 0, width, height,
+                            kMagenta);
+    else
+        win::BitBlt(dc, rect.left, rect.top, width, height, flipped.Dc(), 0, 0, win::SRCCOPY);
+}
+
 void DrawImageFrame(win::HDC dc, const win::RECT& rect, const TSkinBitmap& image, int frameCount, int frame,
                     bool transparent) {
     if (!dc || image.Empty())

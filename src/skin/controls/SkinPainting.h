@@ -17,6 +17,8 @@ namespace skin {
 // Frame `frame` (from 1) of the element, sliced by its margins, its middle tiled when Tile is 1 and
 // stretched otherwise; magenta stays see-through when the element's Trans is 1.
 void DrawElementFrame(win::HDC dc, const win::RECT& rect, const TDataSkinObject& element, int frame);
+// The same upside down: tabs drawn for the top edge of a pane, hanging from an edge above them instead.
+void DrawElementFrameFlipped(win::HDC dc, const win::RECT& rect, const TDataSkinObject& element, int frame);
 
 // Frame `frame` of an image of `frameCount` frames side by side, unscaled and centred in `rect`.
 void DrawImageFrame(win::HDC dc, const win::RECT& rect, const TSkinBitmap& image, int frameCount, int frame,

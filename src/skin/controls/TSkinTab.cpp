@@ -78,8 +78,6 @@ bool TSkinTab::BeforeMessage(tk::TMessage& message) {
     if (!Skinned())
         return TSkinControl::BeforeMessage(message);
     switch (message.Msg) {
-    // FIXME: window-less controls placed straight on a tab control (not on a page) are not drawn while the
-    // skin paints the control, as their painting lives in the toolkit's own paint handler.
     case win::WM_PAINT: PaintInstead(*this, message); return false;
     case win::WM_ERASEBKGND: message.Result = 1; return false;
     default: return TSkinControl::BeforeMessage(message);
@@ -134,8 +132,12 @@ void TSkinTab::DrawTab(win::HDC dc, int index, int selected) {
         tab.bottom += kSelectedRise;
     }
     const bool disabled = WindowDisabled();
-    DrawElementFrame(dc, tab, *Skin()->Tabs,
-                     TabFrame(isSelected, index == HotTab(), isSelected && HasFocus(), disabled));
+    const int frame = TabFrame(isSelected, index == HotTab(), isSelected && HasFocus(), disabled);
+    // The images are of tabs standing on the pane; below it they hang, upside down.
+    if (WindowStyle() & win::TCS_BOTTOM)
+        DrawElementFrameFlipped(dc, tab, *Skin()->Tabs, frame);
+    else
+        DrawElementFrame(dc, tab, *Skin()->Tabs, frame);
     const win::COLORREF colour = disabled ? win::GetSysColor(win::COLOR_BTNSHADOW) : FontColour();
     DrawCaption(dc, tab, TabText(index), FontHandle(), colour, win::DT_CENTER);
 }

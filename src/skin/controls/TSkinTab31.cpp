@@ -13,8 +13,9 @@ namespace skin {
 
 namespace {
 
-// The tabs other than the selected one start this far below the top edge.
-constexpr int kUnselectedDrop = 2;
+// The tabs other than the selected one end this far above it.
+constexpr int kUnselectedRise = 2;
+constexpr int kEdgeWidth = 1;
 // More tabs than this are not drawn, however many the control holds.
 constexpr int kMostTabs = 1000;
 
@@ -49,35 +50,18 @@ bool TSkinTab31::BeforeMessage(tk::TMessage& message) {
 }
 
 void TSkinTab31::AfterMessage(tk::TMessage& message) {
-    switch (message.Msg) {
-    case win::WM_MOUSEMOVE: OnMouseMove(message); break;
-    case win::WM_MOUSELEAVE:
-    case tk::CM_MOUSELEAVE: OnMouseLeave(); break;
-    case win::WM_LBUTTONDOWN:
-    case win::WM_KEYDOWN: FollowSelection(); break;
-    default: TSkinControl::AfterMessage(message); break;
+    if (message.Msg == win::WM_LBUTTONDOWN || message.Msg == win::WM_KEYDOWN)
+        FollowSelection();
+    const auto tabAt = [this](win::LPARAM point) {
+        const tk::TTabSet* tabs = TabSet();
+        return tabs ? tabs->TabAtPoint(win::GET_X_LPARAM(point), win::GET_Y_LPARAM(point))
+                    : PartTracker::kNone;
+    };
+    switch (m_tabs.Follow(message, Window(), tabAt)) {
+    case PartTracker::Outcome::NotPointer: TSkinControl::AfterMessage(message); break;
+    case PartTracker::Outcome::Changed: Repaint(); break;
+    case PartTracker::Outcome::Unchanged: break;
     }
-}
-
-void TSkinTab31::OnMouseMove(const tk::TMessage& message) {
-    const tk::TTabSet* tabs = TabSet();
-    if (!tabs)
-        return;
-    const int tab = tabs->TabAtPoint(win::GET_X_LPARAM(message.LParam), win::GET_Y_LPARAM(message.LParam));
-    if (tab >= 0)
-        SetHot();
-    if (tab == m_hotTab)
-        return;
-    m_hotTab = tab;
-    Repaint();
-}
-
-void TSkinTab31::OnMouseLeave() {
-    m_flags.hot = false;
-    if (m_hotTab < 0)
-        return;
-    m_hotTab = -1;
-    Repaint();
 }
 
 // The tab set repaints itself when the user moves the selection; the skin is drawn at once so the new
@@ -98,6 +82,9 @@ void TSkinTab31::Draw(win::HDC dc, const win::RECT& rect) {
         PaintParentBackground(Window(), dc);
     else
         FillSolid(dc, rect, Skin()->SkinColours[scButtonFace]);
+    // The edge of the notebook above, which the tabs hang from.
+    FillSolid(dc, win::RECT{rect.left, rect.top, rect.right, rect.top + kEdgeWidth},
+              Skin()->SkinColours[scButtonShadow]);
     m_shownTab = tabs.TabIndex();
     // The shown tabs come first, so the first hidden one ends the row.
     for (int i = 0; i < std::min(tabs.TabCount(), kMostTabs); ++i) {
@@ -107,19 +94,23 @@ void TSkinTab31::Draw(win::HDC dc, const win::RECT& rect) {
         if (i != m_shownTab)
             DrawTab(dc, tabs, i, false);
     }
-    // Last, so that it overlaps its neighbours' edges.
+    // Last, so that it overlaps its neighbours' edges and breaks the edge above it.
     const win::RECT selected = tabs.TabRect(m_shownTab);
     if (selected.right > selected.left)
         DrawTab(dc, tabs, m_shownTab, true);
 }
 
+// The tab images are made for tabs standing on a pane; these hang from one, so they are drawn upside down.
 void TSkinTab31::DrawTab(win::HDC dc, const tk::TTabSet& tabs, int index, bool selected) {
     win::RECT tab = tabs.TabRect(index);
-    if (!selected)
-        tab.top = std::min(tab.top + kUnselectedDrop, tab.bottom);
+    if (!selected) {
+        tab.top = std::min(tab.top + kEdgeWidth, tab.bottom);
+        tab.bottom = std::max(tab.top, tab.bottom - kUnselectedRise);
+    }
     const bool disabled = WindowDisabled();
-    DrawElementFrame(dc, tab, *Skin()->Tabs,
-                     TSkinTab::TabFrame(selected, index == m_hotTab, selected && HasFocus(), disabled));
+    DrawElementFrameFlipped(
+        dc, tab, *Skin()->Tabs,
+        TSkinTab::TabFrame(selected, index == m_tabs.Hot(), selected && HasFocus(), disabled));
     const win::COLORREF colour = disabled ? win::GetSysColor(win::COLOR_BTNSHADOW) : FontColour();
     DrawCaption(dc, tab, tabs.TabText(index), FontHandle(), colour, win::DT_CENTER);
 }

@@ -26,7 +26,8 @@ namespace skinner_tests {
 constexpr std::uint32_t kMagenta = 0xFF00FF;
 // Face colours of the five Buttons frames (0x00RRGGBB), each told apart at a glance.
 constexpr std::uint32_t kFrameColour[6] = {0, 0x2040A0, 0xA02040, 0xF0F0F0, 0x40A020, 0x8040C0};
-constexpr std::uint32_t kSkinFace = 0xC8DCF0; // the skin's ButtonFace: 200 220 240
+constexpr std::uint32_t kSkinFace = 0xC8DCF0;   // the skin's ButtonFace: 200 220 240
+constexpr std::uint32_t kSkinShadow = 0x5080BC; // the skin's ButtonShadow: 80 128 188
 constexpr std::uint32_t kFormColour = 0x00FF00;
 
 // The colour of glyph frame k (from 1) in the check and radio images.

@@ -165,7 +165,7 @@ TEST_F(SkinnerLife, FactoryMakesTheKindsWrittenSoFar) {
         SkinnerKind::BoxH,       SkinnerKind::Edit,        SkinnerKind::ComBox,      SkinnerKind::Scrollbar,
         SkinnerKind::ScrollbarH, SkinnerKind::ScControl,   SkinnerKind::Sizer,       SkinnerKind::UpDown,
         SkinnerKind::Progress,   SkinnerKind::TrackBar,    SkinnerKind::Tab,         SkinnerKind::TabSheet,
-        SkinnerKind::Header,     SkinnerKind::StatusBar};
+        SkinnerKind::Header,     SkinnerKind::StatusBar,   SkinnerKind::Tab31,       SkinnerKind::TabBtn};
     for (SkinnerKind kind : made) {
         std::unique_ptr<TSkinControl> skinner(MakeSkinner(kind, nullptr));
         ASSERT_NE(skinner, nullptr) << SkinnerClassName(kind);

@@ -55,6 +55,10 @@ protected:
     static std::uint32_t TopOf(tk::TTabSet* tabs, int index) {
         return PixelOf(tabs->Handle(), tabs->TabRect(index).left + 1, 0);
     }
+    static std::uint32_t LowestOf(tk::TTabSet* tabs, int index) {
+        const win::RECT tab = tabs->TabRect(index);
+        return PixelOf(tabs->Handle(), tab.left + 1, tab.bottom - 1);
+    }
     static std::uint32_t BodyOf(tk::TTabSet* tabs, int index) {
         return PixelOf(tabs->Handle(), tabs->TabRect(index).left + 1, 4);
     }
@@ -68,9 +72,11 @@ TEST_F(TabSetSkin, SelectedNormalAndHotTabsShowTheirFramesAndTheControlStillSwit
     LoadSkin(CommonControlsPackage());
     tk::TTabSet* tabs = MakeTabSet();
     Skin<TSkinTab31>(tabs);
-    EXPECT_EQ(TopOf(tabs, 0), FrameColour(kTab, 2)) << "the selected tab reaches the top edge";
-    EXPECT_EQ(TopOf(tabs, 1), kSkinFace) << "the others stand lower, on the strip";
+    EXPECT_EQ(TopOf(tabs, 0), FrameColour(kTab, 2)) << "the selected tab breaks the edge";
+    EXPECT_EQ(TopOf(tabs, 1), kSkinShadow) << "the others hang from it";
     EXPECT_EQ(BodyOf(tabs, 1), FrameColour(kTab, 1));
+    EXPECT_EQ(LowestOf(tabs, 0), FrameColour(kTab, 2)) << "the selected tab reaches lowest";
+    EXPECT_EQ(LowestOf(tabs, 1), kSkinFace);
     EXPECT_EQ(PixelOf(tabs->Handle(), 295, 12), kSkinFace) << "the strip past the last tab";
 
     const win::RECT second = tabs->TabRect(1);
@@ -84,7 +90,7 @@ TEST_F(TabSetSkin, SelectedNormalAndHotTabsShowTheirFramesAndTheControlStillSwit
     EXPECT_EQ(tabs->TabIndex(), 1) << "the press still selects";
     EXPECT_EQ(m_changes, 1);
     EXPECT_EQ(TopOf(tabs, 1), FrameColour(kTab, 5)) << "selected, with the focus the press gave";
-    EXPECT_EQ(TopOf(tabs, 0), kSkinFace);
+    EXPECT_EQ(TopOf(tabs, 0), kSkinShadow);
     EXPECT_EQ(BodyOf(tabs, 0), FrameColour(kTab, 1));
 
     m_display->Key(win::VK_RIGHT);
@@ -95,13 +101,26 @@ TEST_F(TabSetSkin, SelectedNormalAndHotTabsShowTheirFramesAndTheControlStillSwit
     EXPECT_EQ(BodyOf(tabs, 1), FrameColour(kTab, 3)) << "no longer selected, still under the pointer";
 }
 
+TEST_F(TabSetSkin, TheTabImageIsDrawnUpsideDownAsTheTabsHang) {
+    // A tab whose top rows (its rounded end) are a colour of their own.
+    constexpr std::uint32_t kEnd = 0x00F0F0;
+    const std::string ini = "[Tabs]\r\nImage=t.bmp\r\n";
+    LoadSkin(skintest::Package(ini, {{"t.bmp", skintest::Bmp24(25 * 5, 19, [](int x, int y) {
+                                          return y < 3 ? kEnd : FrameColour(kTab, x / 25 + 1);
+                                      })}}));
+    tk::TTabSet* tabs = MakeTabSet();
+    Skin<TSkinTab31>(tabs);
+    EXPECT_EQ(LowestOf(tabs, 0), kEnd) << "the end of the tab is at the bottom";
+    EXPECT_EQ(TopOf(tabs, 0), FrameColour(kTab, 2));
+}
+
 TEST_F(TabSetSkin, DisabledFramesAndTheParentUnderATransparentOne) {
     LoadSkin(CommonControlsPackage());
     tk::TTabSet* tabs = MakeTabSet();
     tabs->SetTag(TSkinControl::kTransparentTag);
     Skin<TSkinTab31>(tabs);
     EXPECT_EQ(PixelOf(tabs->Handle(), 295, 12), kFormColour) << "past the last tab";
-    EXPECT_EQ(TopOf(tabs, 1), kFormColour) << "above a tab that is not selected";
+    EXPECT_EQ(LowestOf(tabs, 1), kFormColour) << "below a tab that is not selected";
     tabs->SetEnabled(false);
     Settle();
     EXPECT_EQ(TopOf(tabs, 0), FrameColour(kTab, 4));

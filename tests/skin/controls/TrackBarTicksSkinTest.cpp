@@ -15,7 +15,6 @@ using namespace skin;
 
 namespace {
 
-constexpr std::uint32_t kSkinShadow = 0x5080BC; // the skin's ButtonShadow: 80 128 188
 constexpr std::uint32_t kClassicTick = 0x000000;
 
 // Channels and thumbs of both directions, each one plain colour; the common controls' colours.
