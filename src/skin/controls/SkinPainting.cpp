@@ -1,6 +1,7 @@
 #include "skin/controls/SkinPainting.h"
 
 #include "skin/data/ElementRenderer.h"
+#include "skin/data/TDataSkinButton.h"
 
 #include "toolkit/TFont.h"
 
@@ -217,6 +218,20 @@ void DrawDropArrow(win::HDC dc, const win::RECT& rect, win::COLORREF colour) {
     win::SelectObject(dc, oldBrush);
     win::DeleteObject(pen);
     win::DeleteObject(brush);
+}
+
+win::COLORREF PushButtonTextColour(const TDataSkinButton& element, const ControlState& state,
+                                   win::COLORREF fontColour) {
+    if (state.disabled)
+        return win::GetSysColor(win::COLOR_BTNSHADOW);
+    win::COLORREF colour = fontColour;
+    if (element.NormalColour != kNoColour)
+        colour = tk::ColorToRGB(element.NormalColour);
+    if (state.hot && element.MouseOverColour != kNoColour)
+        colour = tk::ColorToRGB(element.MouseOverColour);
+    if (state.pressed && element.PressedColour != kNoColour)
+        colour = tk::ColorToRGB(element.PressedColour);
+    return colour;
 }
 
 } // namespace skin

@@ -3,6 +3,7 @@
 // element renderer of the skin engine; magenta is their transparent colour.
 #pragma once
 
+#include "skin/controls/SkinnerFrames.h"
 #include "skin/data/TDataSkinObject.h"
 #include "skin/data/TSkinBitmap.h"
 
@@ -13,6 +14,13 @@
 #include <string_view>
 
 namespace skin {
+
+class TDataSkinButton;
+
+// The text colour of a push button in the Buttons element: the element's own colour for the state where it
+// names one, else the control's font colour; button-shadow when disabled.
+win::COLORREF PushButtonTextColour(const TDataSkinButton& element, const ControlState& state,
+                                   win::COLORREF fontColour);
 
 // Frame `frame` (from 1) of the element, sliced by its margins, its middle tiled when Tile is 1 and
 // stretched otherwise; magenta stays see-through when the element's Trans is 1.

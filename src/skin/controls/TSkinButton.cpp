@@ -199,17 +199,7 @@ ControlState TSkinButton::CurrentState() const {
 }
 
 win::COLORREF TSkinButton::TextColour(const ControlState& state) const {
-    if (state.disabled)
-        return win::GetSysColor(win::COLOR_BTNSHADOW);
-    const TDataSkinButton& element = *Skin()->Buttons;
-    win::COLORREF colour = FontColour();
-    if (element.NormalColour != kNoColour)
-        colour = tk::ColorToRGB(element.NormalColour);
-    if (state.hot && element.MouseOverColour != kNoColour)
-        colour = tk::ColorToRGB(element.MouseOverColour);
-    if (state.pressed && element.PressedColour != kNoColour)
-        colour = tk::ColorToRGB(element.PressedColour);
-    return colour;
+    return PushButtonTextColour(*Skin()->Buttons, state, FontColour());
 }
 
 void TSkinButton::PaintBackground(win::HDC dc, const win::RECT& rect) {

@@ -51,17 +51,7 @@ void TSkinTabBtn::DrawButton(win::HDC dc, int index, const ControlState& state) 
 
 // The push button's text colours: the element's own for each state where it has one.
 win::COLORREF TSkinTabBtn::TextColour(const ControlState& state) const {
-    if (state.disabled)
-        return win::GetSysColor(win::COLOR_BTNSHADOW);
-    const TDataSkinButton& element = *Skin()->Buttons;
-    win::COLORREF colour = FontColour();
-    if (element.NormalColour != kNoColour)
-        colour = tk::ColorToRGB(element.NormalColour);
-    if (state.hot && element.MouseOverColour != kNoColour)
-        colour = tk::ColorToRGB(element.MouseOverColour);
-    if (state.pressed && element.PressedColour != kNoColour)
-        colour = tk::ColorToRGB(element.PressedColour);
-    return colour;
+    return PushButtonTextColour(*Skin()->Buttons, state, FontColour());
 }
 
 } // namespace skin
