@@ -67,6 +67,11 @@ LRESULT TrackBar::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case TBM_GETLINESIZE: return StateOf(hwnd).line;
     case TBM_GETTHUMBRECT: return OnGetRect(hwnd, true, reinterpret_cast<LPRECT>(lParam));
     case TBM_GETCHANNELRECT: return OnGetRect(hwnd, false, reinterpret_cast<LPRECT>(lParam));
+    case TBM_GETNUMTICS: {
+        const TrackState& s = StateOf(hwnd);
+        return static_cast<LRESULT>(TickPositions(hwnd, s, Layout(hwnd, s)).size());
+    }
+    case TBM_GETTICPOS: return OnGetTicPos(hwnd, wParam);
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
@@ -278,18 +283,38 @@ LRESULT TrackBar::OnPaint(HWND hwnd, HDC given) {
     return PaintWith(hwnd, given, [&](HDC dc) { Draw(hwnd, dc); });
 }
 
-void TrackBar::DrawTicks(HDC dc, const TrackState& s, const TrackLayout& l) {
+std::vector<int> TrackBar::TickPositions(HWND hwnd, const TrackState& s, const TrackLayout& l) {
     const long long span = static_cast<long long>(s.high) - s.low;
-    if (span <= 0 || l.travel <= 0)
-        return;
+    if (span <= 0 || l.travel <= 0 || (CommonControl::StyleOf(hwnd) & TBS_NOTICKS))
+        return {};
     const int start = (l.vertical ? l.channel.top : l.channel.left) + kThumbLength / 2;
+    const auto at = [&](long long value) {
+        return start + static_cast<int>(l.travel * (value - s.low) / span);
+    };
+    std::vector<int> ticks{at(s.low)};
     const long long freq = std::max(1, s.tickFrequency);
     // Ticks closer than 2 pixels would only fill the row: then the two ends alone.
-    const bool sparse = span / freq > l.travel / 2;
+    if ((CommonControl::StyleOf(hwnd) & TBS_AUTOTICKS) && span / freq <= l.travel / 2)
+        for (long long v = s.low + freq; v < s.high; v += freq)
+            ticks.push_back(at(v));
+    ticks.push_back(at(s.high));
+    return ticks;
+}
+
+// The ticks between the two ends, counted from 0; -1 for any other index.
+LRESULT TrackBar::OnGetTicPos(HWND hwnd, WPARAM index) {
+    const TrackState& s = StateOf(hwnd);
+    const std::vector<int> ticks = TickPositions(hwnd, s, Layout(hwnd, s));
+    if (ticks.size() < 2 || index >= ticks.size() - 2)
+        return -1;
+    return ticks[index + 1];
+}
+
+void TrackBar::DrawTicks(HDC dc, const std::vector<int>& ticks, const TrackLayout& l) {
     HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
-    auto tick = [&](long long value, bool end) {
-        const int at = start + static_cast<int>(l.travel * (value - s.low) / span);
-        const int len = end ? 4 : 3;
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        const int at = ticks[i];
+        const int len = i == 0 || i + 1 == ticks.size() ? 4 : 3;
         RECT before, after;
         if (l.vertical) {
             before = RECT{l.thumb.left - 2 - len, at, l.thumb.left - 2, at + 1};
@@ -302,12 +327,7 @@ void TrackBar::DrawTicks(HDC dc, const TrackState& s, const TrackLayout& l) {
             FillRect(dc, &before, ink);
         if (l.ticksAfter)
             FillRect(dc, &after, ink);
-    };
-    tick(s.low, true);
-    if (!sparse)
-        for (long long v = s.low + freq; v < s.high; v += freq)
-            tick(v, false);
-    tick(s.high, true);
+    }
 }
 
 void TrackBar::Draw(HWND hwnd, HDC dc) {
@@ -318,7 +338,7 @@ void TrackBar::Draw(HWND hwnd, HDC dc) {
     RECT channel = l.channel;
     DrawEdge(dc, &channel, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     FillRect(dc, &channel, GetSysColorBrush(COLOR_WINDOW));
-    DrawTicks(dc, s, l);
+    DrawTicks(dc, TickPositions(hwnd, s, l), l);
     if (!(CommonControl::StyleOf(hwnd) & TBS_NOTHUMB)) {
         RECT thumb = l.thumb;
         DrawEdge(dc, &thumb, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST);

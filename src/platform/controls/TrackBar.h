@@ -5,6 +5,8 @@
 // TBS_BOTH: on both sides, TBS_NOTICKS: none).
 #pragma once
 
+#include <vector>
+
 #include "platform/controls/CommonControl.h"
 
 namespace win::controls {
@@ -57,7 +59,11 @@ private:
     static void MoveTo(HWND hwnd, int pos, WORD code);
     static int PositionAt(HWND hwnd, const TrackState& s, int along);
     static void Draw(HWND hwnd, HDC dc);
-    static void DrawTicks(HDC dc, const TrackState& s, const TrackLayout& l);
+    // Where the ticks lie along the channel, in client coordinates: the two ends, and with TBS_AUTOTICKS
+    // every tick-frequency step between them while they stay 2 pixels apart. None with TBS_NOTICKS.
+    static std::vector<int> TickPositions(HWND hwnd, const TrackState& s, const TrackLayout& l);
+    static LRESULT OnGetTicPos(HWND hwnd, WPARAM index);
+    static void DrawTicks(HDC dc, const std::vector<int>& ticks, const TrackLayout& l);
 };
 
 LRESULT TrackBarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -1,14 +1,12 @@
 #include "skin/controls/TSkinTrackBar.h"
 
 #include "skin/controls/CommonControlPaint.h"
-#include "skin/controls/ControlProperties.h"
 #include "skin/controls/SkinPainting.h"
 #include "skin/data/TSkinData.h"
 
 #include "toolkit/TControl.h"
 
 #include <algorithm>
-#include <cstdint>
 
 namespace skin {
 
@@ -19,8 +17,8 @@ constexpr int kThumb = 0;
 constexpr int kEndTickLength = 4;
 constexpr int kTickLength = 3;
 constexpr int kTickGap = 2;
-// Ticks closer than this would only fill the row.
-constexpr int kTickSpacing = 2;
+// More ticks than this are not believed; no screen has room for them.
+constexpr long long kMostTicks = 1 << 16;
 // Further than any screen reaches: keeps the tick arithmetic in range whatever the control claims.
 constexpr int kFarthest = 1 << 24;
 
@@ -97,12 +95,8 @@ bool TSkinTrackBar::BeforeMessage(tk::TMessage& message) {
 
 void TSkinTrackBar::AfterMessage(tk::TMessage& message) {
     switch (message.Msg) {
+    // The control moves its thumb and ticks by keys and by the program without telling the skinner.
     case win::TBM_SETTICFREQ:
-        // Read as the control reads it.
-        m_tickFrequency = std::max(1, static_cast<int>(message.WParam));
-        Repaint();
-        return;
-    // The control moves its thumb by keys and by the program without telling the skinner.
     case win::WM_KEYDOWN:
     case win::TBM_SETPOS:
     case win::TBM_SETRANGE:
@@ -118,26 +112,25 @@ void TSkinTrackBar::AfterMessage(tk::TMessage& message) {
     }
 }
 
-int TSkinTrackBar::TickFrequency() const {
-    if (Control())
-        if (const auto frequency = props::Integer(*Control(), "Frequency"))
-            return static_cast<int>(std::clamp<std::int64_t>(*frequency, 1, INT32_MAX));
-    return m_tickFrequency;
-}
-
-std::vector<int> TSkinTrackBar::TickOffsets(int low, int high, int frequency, int first, int travel) {
-    const long long span = static_cast<long long>(high) - low;
-    first = Tame(first);
-    travel = std::min(travel, kFarthest);
-    if (span <= 0 || travel <= 0)
+// The ends, where the thumb's middle stands at the minimum and the maximum, and the ticks between them as the
+// control tells them.
+std::vector<int> TSkinTrackBar::TickPositions(const win::RECT& channel, const win::RECT& thumb) const {
+    const bool vertical = (WindowStyle() & win::TBS_VERT) != 0;
+    const auto count = static_cast<long long>(win::SendMessageA(Window(), win::TBM_GETNUMTICS, 0, 0));
+    if (count < 2)
         return {};
-    const long long step = std::max(1, frequency);
-    const auto at = [&](long long value) { return first + static_cast<int>(travel * (value - low) / span); };
-    std::vector<int> ticks{at(low)};
-    if (span / step <= travel / kTickSpacing)
-        for (long long value = low + step; value < high; value += step)
-            ticks.push_back(at(value));
-    ticks.push_back(at(high));
+    const int thumbLength = vertical ? thumb.bottom - thumb.top : thumb.right - thumb.left;
+    const int first = (vertical ? channel.top : channel.left) + thumbLength / 2;
+    const int last = (vertical ? channel.bottom : channel.right) - (thumbLength - thumbLength / 2);
+    std::vector<int> ticks{first};
+    const long long between = std::min<long long>(count - 2, kMostTicks);
+    for (long long i = 0; i < between; ++i) {
+        const auto at = static_cast<long long>(
+            win::SendMessageA(Window(), win::TBM_GETTICPOS, static_cast<win::WPARAM>(i), 0));
+        if (at > first && at < last)
+            ticks.push_back(Tame(at));
+    }
+    ticks.push_back(last);
     return ticks;
 }
 
@@ -174,15 +167,7 @@ void TSkinTrackBar::DrawTicks(win::HDC dc, const win::RECT& channel, const win::
     const bool before = (style & (win::TBS_TOP | win::TBS_BOTH)) != 0;
     const bool after = (style & win::TBS_TOP) == 0 || (style & win::TBS_BOTH) != 0;
     const bool vertical = (style & win::TBS_VERT) != 0;
-    const int thumbLength = vertical ? thumb.bottom - thumb.top : thumb.right - thumb.left;
-    const int channelLength = vertical ? channel.bottom - channel.top : channel.right - channel.left;
-    const int first = (vertical ? channel.top : channel.left) + thumbLength / 2;
-    const auto range = [this](win::UINT msg) {
-        const auto value = static_cast<long long>(win::SendMessageA(Window(), msg, 0, 0));
-        return static_cast<int>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
-    };
-    const std::vector<int> ticks = TickOffsets(range(win::TBM_GETRANGEMIN), range(win::TBM_GETRANGEMAX),
-                                               TickFrequency(), first, channelLength - thumbLength);
+    const std::vector<int> ticks = TickPositions(channel, thumb);
     const tk::TColor ink = Skin()->SkinColours[scButtonShadow];
     const int nearSide = vertical ? thumb.left : thumb.top, farSide = vertical ? thumb.right : thumb.bottom;
     for (std::size_t i = 0; i < ticks.size(); ++i) {

@@ -19,10 +19,6 @@ public:
     explicit TSkinTrackBar(tk::TComponent* owner);
 
     static int ThumbFrame(const ControlState& state);
-    // Where the ticks of the range [low, high] go along the channel, `first` being the minimum's pixel and
-    // `travel` the pixels from there to the maximum's: both ends, and every `frequency` positions between
-    // while the ticks stay at least 2 pixels apart. None for an empty range.
-    static std::vector<int> TickOffsets(int low, int high, int frequency, int first, int travel);
 
 protected:
     bool BeforeMessage(tk::TMessage& message) override;
@@ -33,12 +29,10 @@ private:
     const TDataSkinObject* Thumb() const;
     win::RECT ThumbRect() const;
     int PartAt(win::LPARAM point) const;
-    int TickFrequency() const;
+    std::vector<int> TickPositions(const win::RECT& channel, const win::RECT& thumb) const;
     void DrawTicks(win::HDC dc, const win::RECT& channel, const win::RECT& thumb);
 
     PartTracker m_thumb;
-    // The control does not tell its tick frequency: the last one it was given.
-    int m_tickFrequency = 1;
 };
 
 } // namespace skin

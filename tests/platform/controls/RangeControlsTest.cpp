@@ -61,6 +61,25 @@ TEST_F(RangeControlsTest, TrackBarRangesAreSwappedAndBoundsTakeEachOtherAlong) {
     EXPECT_EQ(SendMessageA(track, TBM_GETCHANNELRECT, 0, 0), 0);
 }
 
+TEST_F(RangeControlsTest, TrackBarTellsItsTicksEndsFirstThenEveryStepWithAutoTicks) {
+    HWND autoTicks = Make(TRACKBAR_CLASSA, TBS_AUTOTICKS, 10, 10, 200, 30, 5);
+    SendMessageA(autoTicks, TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
+    SendMessageA(autoTicks, TBM_SETTICFREQ, 5, 0);
+    EXPECT_EQ(SendMessageA(autoTicks, TBM_GETNUMTICS, 0, 0), 3) << "both ends and the middle";
+    RECT channel{};
+    SendMessageA(autoTicks, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    const LRESULT middle = SendMessageA(autoTicks, TBM_GETTICPOS, 0, 0);
+    EXPECT_NEAR(middle, (channel.left + channel.right) / 2, 1) << "the tick of 5 halfway along";
+    EXPECT_EQ(SendMessageA(autoTicks, TBM_GETTICPOS, 1, 0), -1) << "the ends are not counted by index";
+    EXPECT_EQ(SendMessageA(autoTicks, TBM_GETTICPOS, static_cast<WPARAM>(-1), 0), -1);
+
+    HWND plain = Make(TRACKBAR_CLASSA, 0, 10, 50, 200, 30, 6);
+    SendMessageA(plain, TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
+    EXPECT_EQ(SendMessageA(plain, TBM_GETNUMTICS, 0, 0), 2) << "without TBS_AUTOTICKS the ends alone";
+    HWND none = Make(TRACKBAR_CLASSA, TBS_AUTOTICKS | TBS_NOTICKS, 10, 90, 200, 30, 7);
+    EXPECT_EQ(SendMessageA(none, TBM_GETNUMTICS, 0, 0), 0);
+}
+
 TEST_F(RangeControlsTest, TrackBarKeysMoveThePositionAndEndEachMove) {
     HWND track = Make(TRACKBAR_CLASSA, WS_TABSTOP, 10, 10, 220, 30, 3);
     SendMessageA(track, TBM_SETRANGE, TRUE, MAKELPARAM(0, 50));

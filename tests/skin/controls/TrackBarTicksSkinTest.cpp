@@ -1,13 +1,13 @@
 // Track-bar ticks under the skinner: drawn in the skin's button-shadow colour exactly where the control's
 // own look puts them (both ends always, every tick-frequency step between while they stay apart, on the side
-// or sides the style gives), none with TBS_NOTICKS, and a bounded count for any range the control claims.
+// or sides the style gives), with the frequency the control had before the skin came or was given since, and
+// none with TBS_NOTICKS.
 #include "CommonControlsSkin.h"
 
 #include "skin/controls/TSkinTrackBar.h"
 
 #include "toolkit/TTrackBar.h"
 
-#include <climits>
 #include <vector>
 
 using namespace skinner_tests;
@@ -97,7 +97,8 @@ TEST_F(TrackBarTicks, StandWhereTheControlPutsThem) {
     Settle();
     ExpectTicksAsTheControlDraws(track->Handle(), false, false, true, track);
 
-    const win::HWND both = MakeNative(win::TRACKBAR_CLASSA, win::TBS_VERT | win::TBS_BOTH, 260, 10, 40, 200);
+    const win::HWND both = MakeNative(win::TRACKBAR_CLASSA,
+                                      win::TBS_VERT | win::TBS_BOTH | win::TBS_AUTOTICKS, 260, 10, 40, 200);
     win::SendMessageA(both, win::TBM_SETRANGE, win::TRUE, win::MAKELPARAM(0, 8));
     Redraw(both);
     ExpectTicksAsTheControlDraws(both, true, true, true);
@@ -108,8 +109,17 @@ TEST_F(TrackBarTicks, StandWhereTheControlPutsThem) {
     ExpectTicksAsTheControlDraws(dense, false, true, false);
 }
 
-TEST_F(TrackBarTicks, FollowAFrequencyGivenWhileSkinned) {
+TEST_F(TrackBarTicks, FollowTheFrequencyGivenBeforeAndWhileSkinned) {
     LoadSkin(TrackBarPackage());
+    const win::HWND early = MakeNative(win::TRACKBAR_CLASSA, win::TBS_AUTOTICKS, 20, 60, 220, 32);
+    win::SendMessageA(early, win::TBM_SETRANGE, win::TRUE, win::MAKELPARAM(0, 20));
+    win::SendMessageA(early, win::TBM_SETTICFREQ, 10, 0);
+    TSkinTrackBar earlySkinner(nullptr);
+    earlySkinner.AttachToWindow(early, Context());
+    Redraw(early);
+    EXPECT_EQ(Marks(early, false, TickLine(early, false, false), kSkinShadow).size(), 3u)
+        << "a dialog sets the frequency before any skin comes";
+
     const win::HWND hwnd = MakeNative(win::TRACKBAR_CLASSA, win::TBS_AUTOTICKS, 20, 20, 220, 32);
     win::SendMessageA(hwnd, win::TBM_SETRANGE, win::TRUE, win::MAKELPARAM(0, 20));
     TSkinTrackBar skinner(nullptr);
@@ -132,22 +142,4 @@ TEST_F(TrackBarTicks, NoneWithNoTicks) {
     EXPECT_EQ(CountColour(hwnd, kSkinShadow), 0);
     EXPECT_GT(CountColour(hwnd, FrameColour(kThumb, 1)) + CountColour(hwnd, FrameColour(kThumb, 5)), 0)
         << "the thumb is still drawn";
-}
-
-TEST(TrackBarTickOffsets, EndsAlwaysAndABoundedCountForAnyRange) {
-    EXPECT_EQ(TSkinTrackBar::TickOffsets(0, 4, 1, 10, 100), (std::vector<int>{10, 35, 60, 85, 110}));
-    EXPECT_EQ(TSkinTrackBar::TickOffsets(0, 10, 4, 0, 100), (std::vector<int>{0, 40, 80, 100}))
-        << "the last step short of the end, the end still marked";
-    EXPECT_EQ(TSkinTrackBar::TickOffsets(0, 100, 1, 0, 100), (std::vector<int>{0, 100}))
-        << "a tick a pixel would only fill the row";
-    EXPECT_EQ(TSkinTrackBar::TickOffsets(0, 10, 0, 0, 100).size(), 11u) << "a frequency below 1 is 1";
-    EXPECT_TRUE(TSkinTrackBar::TickOffsets(5, 5, 1, 0, 100).empty()) << "an empty range";
-    EXPECT_TRUE(TSkinTrackBar::TickOffsets(0, 10, 1, 0, 0).empty()) << "no room";
-    const auto widest = TSkinTrackBar::TickOffsets(INT_MIN, INT_MAX, 1, 0, 1 << 24);
-    ASSERT_EQ(widest.size(), 2u);
-    EXPECT_EQ(widest.back(), 1 << 24) << "no overflow";
-    const auto far = TSkinTrackBar::TickOffsets(0, 2, INT_MIN, INT_MAX, INT_MAX);
-    ASSERT_EQ(far.size(), 3u) << "a frequency below 1 is 1, whatever the control claims";
-    EXPECT_LT(far[0], far[1]);
-    EXPECT_LT(far[1], far[2]) << "a claimed size beyond any screen does not wrap round";
 }
