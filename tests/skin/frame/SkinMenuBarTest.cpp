@@ -1,7 +1,7 @@
 // The skinned menu bar: where its buttons go with and without the skin's MenuBar element and from the right,
 // hit-testing, the hot frame and the disabled caption in the skin's colours, opening by accelerator, the
-// arrow keys moving along the bar (wrapping, over invisible items) while a drop-down is open, and the
-// menu-loop hook gone afterwards.
+// arrow keys and the pointer moving along the bar (wrapping, over invisible items) while a drop-down is open,
+// and the menu-loop hook gone afterwards.
 #include "skin/frame/TWinSkinMenu.h"
 
 #include "skin/data/TSkinData.h"
@@ -232,6 +232,29 @@ TEST_F(SkinMenuBar, ArrowKeysMoveAlongTheBarWrappingOverInvisibleButtons) {
     EXPECT_EQ(SwitchedTo(3, win::VK_RIGHT), 0);
     EXPECT_EQ(SwitchedTo(0, win::VK_LEFT), 3);
     EXPECT_EQ(SwitchedTo(3, win::VK_LEFT), 2);
+}
+
+TEST_F(SkinMenuBar, ThePointerMovingOntoAnotherButtonSwitchesToIt) {
+    Build(false);
+    win::RECT window;
+    win::GetWindowRect(m_window, &window);
+    const auto pointAt = [&](int index) {
+        const win::RECT& r = Rect(index);
+        win::SetCursorPos(window.left + (r.left + r.right) / 2, window.top + (r.top + r.bottom) / 2);
+        win::PostMessageA(m_window, win::WM_MOUSEMOVE, 0, 0);
+    };
+    pointAt(3);
+    m_menu->Open(0);
+    Pump();
+    ASSERT_EQ(m_seen.presses.size(), 1u);
+    EXPECT_EQ(m_menu->ButtonAt({m_seen.presses[0].x - window.left, m_seen.presses[0].y - window.top}), 3);
+
+    m_seen.presses.clear();
+    pointAt(0);
+    PostKey(win::VK_ESCAPE);
+    m_menu->Open(0);
+    Pump();
+    EXPECT_TRUE(m_seen.presses.empty()) << "still over the open button";
 }
 
 TEST_F(SkinMenuBar, RightToLeftSwapsTheArrows) {
