@@ -30,6 +30,14 @@ void PaintInstead(TSkinControl& skinner, tk::TMessage& message) {
     win::EndPaint(skinner.Window(), &ps);
 }
 
+bool TakeOverPainting(TSkinControl& skinner, tk::TMessage& message) {
+    switch (message.Msg) {
+    case win::WM_PAINT: PaintInstead(skinner, message); return true;
+    case win::WM_ERASEBKGND: message.Result = 1; return true;
+    default: return false;
+    }
+}
+
 bool HasImage(const TDataSkinObject* element) {
     return element && !element->Image.Empty();
 }

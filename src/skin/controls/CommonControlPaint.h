@@ -12,6 +12,9 @@ namespace skin {
 
 // Answers WM_PAINT with the skin alone, into the message's context or a BeginPaint one.
 void PaintInstead(TSkinControl& skinner, tk::TMessage& message);
+// For BeforeMessage of a skinner that draws the whole control: answers WM_PAINT with PaintInstead and
+// swallows WM_ERASEBKGND; true when the message was one of those.
+bool TakeOverPainting(TSkinControl& skinner, tk::TMessage& message);
 
 // The element exists and has an image to draw from.
 bool HasImage(const TDataSkinObject* element);

@@ -296,6 +296,14 @@ void TSkinControl::Repaint() {
     }
 }
 
+void TSkinControl::FollowParts(PartTracker& parts, tk::TMessage& message, const PartTracker::PartAt& partAt) {
+    switch (parts.Follow(message, m_hwnd, partAt)) {
+    case PartTracker::Outcome::NotPointer: TSkinControl::AfterMessage(message); break;
+    case PartTracker::Outcome::Changed: Repaint(); break;
+    case PartTracker::Outcome::Unchanged: break;
+    }
+}
+
 bool TSkinControl::Transparent() const {
     if (m_control && m_control->Tag() == kTransparentTag)
         return true;

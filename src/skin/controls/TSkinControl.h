@@ -7,6 +7,7 @@
 // drawing lives in Draw and in the shared helpers of SkinPainting.h.
 #pragma once
 
+#include "skin/controls/PartTracker.h"
 #include "skin/controls/SkinnerContext.h"
 #include "skin/controls/SkinnerFrames.h"
 #include "skin/data/WindowSubclass.h"
@@ -84,6 +85,9 @@ protected:
     void DefaultProcessing(tk::TMessage& message);
     // Invalidates the control and paints it at once.
     void Repaint();
+    // For AfterMessage of a control of many parts: a pointer message moves `parts` (repainting when what
+    // shows changed); any other message goes on to this class's AfterMessage.
+    void FollowParts(PartTracker& parts, tk::TMessage& message, const PartTracker::PartAt& partAt);
     // Paints the parent's background under the control rather than the skin's face colour.
     bool Transparent() const;
     bool IsGraphic() const { return m_graphic; }

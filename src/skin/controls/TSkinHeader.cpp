@@ -34,22 +34,14 @@ int TSkinHeader::SectionAt(win::LPARAM point) const {
 }
 
 bool TSkinHeader::BeforeMessage(tk::TMessage& message) {
-    if (!Skinned())
-        return TSkinControl::BeforeMessage(message);
-    switch (message.Msg) {
-    case win::WM_PAINT: PaintInstead(*this, message); return false;
-    case win::WM_ERASEBKGND: message.Result = 1; return false;
-    default: return TSkinControl::BeforeMessage(message);
-    }
+    if (Skinned() && TakeOverPainting(*this, message))
+        return false;
+    return TSkinControl::BeforeMessage(message);
 }
 
 void TSkinHeader::AfterMessage(tk::TMessage& message) {
     const auto sectionAt = [this](win::LPARAM point) { return SectionAt(point); };
-    switch (m_sections.Follow(message, Window(), sectionAt)) {
-    case PartTracker::Outcome::NotPointer: TSkinControl::AfterMessage(message); break;
-    case PartTracker::Outcome::Changed: Repaint(); break;
-    case PartTracker::Outcome::Unchanged: break;
-    }
+    FollowParts(m_sections, message, sectionAt);
 }
 
 void TSkinHeader::Draw(win::HDC dc, const win::RECT& rect) {

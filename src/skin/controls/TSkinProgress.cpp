@@ -27,13 +27,9 @@ win::RECT TSkinProgress::FilledPart(const win::RECT& inner, int low, int high, i
 }
 
 bool TSkinProgress::BeforeMessage(tk::TMessage& message) {
-    if (!Skin() || !HasImage(Skin()->Progress.get()))
-        return TSkinControl::BeforeMessage(message);
-    switch (message.Msg) {
-    case win::WM_PAINT: PaintInstead(*this, message); return false;
-    case win::WM_ERASEBKGND: message.Result = 1; return false;
-    default: return TSkinControl::BeforeMessage(message);
-    }
+    if (Skin() && HasImage(Skin()->Progress.get()) && TakeOverPainting(*this, message))
+        return false;
+    return TSkinControl::BeforeMessage(message);
 }
 
 void TSkinProgress::Draw(win::HDC dc, const win::RECT& rect) {

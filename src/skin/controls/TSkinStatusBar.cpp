@@ -28,13 +28,9 @@ bool TSkinStatusBar::Skinned() const {
 }
 
 bool TSkinStatusBar::BeforeMessage(tk::TMessage& message) {
-    if (!Skinned())
-        return TSkinControl::BeforeMessage(message);
-    switch (message.Msg) {
-    case win::WM_PAINT: PaintInstead(*this, message); return false;
-    case win::WM_ERASEBKGND: message.Result = 1; return false;
-    default: return TSkinControl::BeforeMessage(message);
-    }
+    if (Skinned() && TakeOverPainting(*this, message))
+        return false;
+    return TSkinControl::BeforeMessage(message);
 }
 
 std::string TSkinStatusBar::PartText(win::WPARAM part) const {

@@ -75,22 +75,14 @@ int TSkinTab::TabAt(win::LPARAM point) const {
 }
 
 bool TSkinTab::BeforeMessage(tk::TMessage& message) {
-    if (!Skinned())
-        return TSkinControl::BeforeMessage(message);
-    switch (message.Msg) {
-    case win::WM_PAINT: PaintInstead(*this, message); return false;
-    case win::WM_ERASEBKGND: message.Result = 1; return false;
-    default: return TSkinControl::BeforeMessage(message);
-    }
+    if (Skinned() && TakeOverPainting(*this, message))
+        return false;
+    return TSkinControl::BeforeMessage(message);
 }
 
 void TSkinTab::AfterMessage(tk::TMessage& message) {
     const auto tabAt = [this](win::LPARAM point) { return TabAt(point); };
-    switch (m_tabs.Follow(message, Window(), tabAt)) {
-    case PartTracker::Outcome::NotPointer: TSkinControl::AfterMessage(message); break;
-    case PartTracker::Outcome::Changed: Repaint(); break;
-    case PartTracker::Outcome::Unchanged: break;
-    }
+    FollowParts(m_tabs, message, tabAt);
 }
 
 void TSkinTab::Draw(win::HDC dc, const win::RECT& rect) {

@@ -40,13 +40,9 @@ void TSkinTab31::OnAttached() {
 }
 
 bool TSkinTab31::BeforeMessage(tk::TMessage& message) {
-    if (!Skinned())
-        return TSkinControl::BeforeMessage(message);
-    switch (message.Msg) {
-    case win::WM_PAINT: PaintInstead(*this, message); return false;
-    case win::WM_ERASEBKGND: message.Result = 1; return false;
-    default: return TSkinControl::BeforeMessage(message);
-    }
+    if (Skinned() && TakeOverPainting(*this, message))
+        return false;
+    return TSkinControl::BeforeMessage(message);
 }
 
 void TSkinTab31::AfterMessage(tk::TMessage& message) {
@@ -57,11 +53,7 @@ void TSkinTab31::AfterMessage(tk::TMessage& message) {
         return tabs ? tabs->TabAtPoint(win::GET_X_LPARAM(point), win::GET_Y_LPARAM(point))
                     : PartTracker::kNone;
     };
-    switch (m_tabs.Follow(message, Window(), tabAt)) {
-    case PartTracker::Outcome::NotPointer: TSkinControl::AfterMessage(message); break;
-    case PartTracker::Outcome::Changed: Repaint(); break;
-    case PartTracker::Outcome::Unchanged: break;
-    }
+    FollowParts(m_tabs, message, tabAt);
 }
 
 // The tab set repaints itself when the user moves the selection; the skin is drawn at once so the new

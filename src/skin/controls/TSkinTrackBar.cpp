@@ -84,13 +84,9 @@ int TSkinTrackBar::PartAt(win::LPARAM point) const {
 }
 
 bool TSkinTrackBar::BeforeMessage(tk::TMessage& message) {
-    if (!Thumb())
-        return TSkinControl::BeforeMessage(message);
-    switch (message.Msg) {
-    case win::WM_PAINT: PaintInstead(*this, message); return false;
-    case win::WM_ERASEBKGND: message.Result = 1; return false;
-    default: return TSkinControl::BeforeMessage(message);
-    }
+    if (Thumb() && TakeOverPainting(*this, message))
+        return false;
+    return TSkinControl::BeforeMessage(message);
 }
 
 void TSkinTrackBar::AfterMessage(tk::TMessage& message) {
@@ -105,11 +101,7 @@ void TSkinTrackBar::AfterMessage(tk::TMessage& message) {
     default: break;
     }
     const auto partAt = [this](win::LPARAM point) { return PartAt(point); };
-    switch (m_thumb.Follow(message, Window(), partAt)) {
-    case PartTracker::Outcome::NotPointer: TSkinControl::AfterMessage(message); break;
-    case PartTracker::Outcome::Changed: Repaint(); break;
-    case PartTracker::Outcome::Unchanged: break;
-    }
+    FollowParts(m_thumb, message, partAt);
 }
 
 // The ends, where the thumb's middle stands at the minimum and the maximum, and the ticks between them as the

@@ -58,22 +58,14 @@ int TSkinUpDown::ButtonAt(win::LPARAM point) const {
 }
 
 bool TSkinUpDown::BeforeMessage(tk::TMessage& message) {
-    if (!Element())
-        return TSkinControl::BeforeMessage(message);
-    switch (message.Msg) {
-    case win::WM_PAINT: PaintInstead(*this, message); return false;
-    case win::WM_ERASEBKGND: message.Result = 1; return false;
-    default: return TSkinControl::BeforeMessage(message);
-    }
+    if (Element() && TakeOverPainting(*this, message))
+        return false;
+    return TSkinControl::BeforeMessage(message);
 }
 
 void TSkinUpDown::AfterMessage(tk::TMessage& message) {
     const auto buttonAt = [this](win::LPARAM point) { return ButtonAt(point); };
-    switch (m_buttons.Follow(message, Window(), buttonAt)) {
-    case PartTracker::Outcome::NotPointer: TSkinControl::AfterMessage(message); break;
-    case PartTracker::Outcome::Changed: Repaint(); break;
-    case PartTracker::Outcome::Unchanged: break;
-    }
+    FollowParts(m_buttons, message, buttonAt);
 }
 
 void TSkinUpDown::Draw(win::HDC dc, const win::RECT& rect) {
