@@ -67,10 +67,7 @@ LRESULT TrackBar::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case TBM_GETLINESIZE: return StateOf(hwnd).line;
     case TBM_GETTHUMBRECT: return OnGetRect(hwnd, true, reinterpret_cast<LPRECT>(lParam));
     case TBM_GETCHANNELRECT: return OnGetRect(hwnd, false, reinterpret_cast<LPRECT>(lParam));
-    case TBM_GETNUMTICS: {
-        const TrackState& s = StateOf(hwnd);
-        return static_cast<LRESULT>(TickPositions(hwnd, s, Layout(hwnd, s)).size());
-    }
+    case TBM_GETNUMTICS: return OnGetNumTics(hwnd);
     case TBM_GETTICPOS: return OnGetTicPos(hwnd, wParam);
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
@@ -283,31 +280,49 @@ LRESULT TrackBar::OnPaint(HWND hwnd, HDC given) {
     return PaintWith(hwnd, given, [&](HDC dc) { Draw(hwnd, dc); });
 }
 
-std::vector<int> TrackBar::TickPositions(HWND hwnd, const TrackState& s, const TrackLayout& l) {
+long long TrackBar::TicksBetween(HWND hwnd, const TrackState& s, const TrackLayout& l) {
     const long long span = static_cast<long long>(s.high) - s.low;
-    if (span <= 0 || l.travel <= 0 || (CommonControl::StyleOf(hwnd) & TBS_NOTICKS))
-        return {};
-    const int start = (l.vertical ? l.channel.top : l.channel.left) + kThumbLength / 2;
-    const auto at = [&](long long value) {
-        return start + static_cast<int>(l.travel * (value - s.low) / span);
-    };
-    std::vector<int> ticks{at(s.low)};
+    const DWORD style = CommonControl::StyleOf(hwnd);
+    if (span <= 0 || l.travel <= 0 || (style & TBS_NOTICKS))
+        return -1;
     const long long freq = std::max(1, s.tickFrequency);
     // Ticks closer than 2 pixels would only fill the row: then the two ends alone.
-    if ((CommonControl::StyleOf(hwnd) & TBS_AUTOTICKS) && span / freq <= l.travel / 2)
-        for (long long v = s.low + freq; v < s.high; v += freq)
-            ticks.push_back(at(v));
-    ticks.push_back(at(s.high));
+    if (!(style & TBS_AUTOTICKS) || span / freq > l.travel / 2)
+        return 0;
+    return (span - 1) / freq;
+}
+
+int TrackBar::TickAt(const TrackState& s, const TrackLayout& l, long long value) {
+    const long long span = static_cast<long long>(s.high) - s.low;
+    const int start = (l.vertical ? l.channel.top : l.channel.left) + kThumbLength / 2;
+    return start + static_cast<int>(l.travel * (value - s.low) / span);
+}
+
+std::vector<int> TrackBar::TickPositions(HWND hwnd, const TrackState& s, const TrackLayout& l) {
+    const long long between = TicksBetween(hwnd, s, l);
+    if (between < 0)
+        return {};
+    const long long freq = std::max(1, s.tickFrequency);
+    std::vector<int> ticks{TickAt(s, l, s.low)};
+    for (long long i = 1; i <= between; ++i)
+        ticks.push_back(TickAt(s, l, s.low + i * freq));
+    ticks.push_back(TickAt(s, l, s.high));
     return ticks;
+}
+
+LRESULT TrackBar::OnGetNumTics(HWND hwnd) {
+    const TrackState& s = StateOf(hwnd);
+    const long long between = TicksBetween(hwnd, s, Layout(hwnd, s));
+    return between < 0 ? 0 : static_cast<LRESULT>(between + 2);
 }
 
 // The ticks between the two ends, counted from 0; -1 for any other index.
 LRESULT TrackBar::OnGetTicPos(HWND hwnd, WPARAM index) {
     const TrackState& s = StateOf(hwnd);
-    const std::vector<int> ticks = TickPositions(hwnd, s, Layout(hwnd, s));
-    if (ticks.size() < 2 || index >= ticks.size() - 2)
+    const TrackLayout l = Layout(hwnd, s);
+    if (index >= static_cast<unsigned long long>(std::max(0LL, TicksBetween(hwnd, s, l))))
         return -1;
-    return ticks[index + 1];
+    return TickAt(s, l, s.low + (static_cast<long long>(index) + 1) * std::max(1, s.tickFrequency));
 }
 
 void TrackBar::DrawTicks(HDC dc, const std::vector<int>& ticks, const TrackLayout& l) {

@@ -62,6 +62,10 @@ private:
     // Where the ticks lie along the channel, in client coordinates: the two ends, and with TBS_AUTOTICKS
     // every tick-frequency step between them while they stay 2 pixels apart. None with TBS_NOTICKS.
     static std::vector<int> TickPositions(HWND hwnd, const TrackState& s, const TrackLayout& l);
+    // The ticks between the ends (-1 when the bar shows none at all), and where the one of `value` lies.
+    static long long TicksBetween(HWND hwnd, const TrackState& s, const TrackLayout& l);
+    static int TickAt(const TrackState& s, const TrackLayout& l, long long value);
+    static LRESULT OnGetNumTics(HWND hwnd);
     static LRESULT OnGetTicPos(HWND hwnd, WPARAM index);
     static void DrawTicks(HDC dc, const std::vector<int>& ticks, const TrackLayout& l);
 };
